@@ -1,0 +1,61 @@
+# Windows build: the program, its code as a library, and the in-process window tests run under Wine.
+# Narrow literals are code page 932; a static runtime lets the program run on any Windows, and
+# under Wine, without extra DLLs.
+if(MSVC)
+    add_compile_options(/W4 /source-charset:utf-8 /execution-charset:.932)
+    set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+else()
+    add_compile_options(-Wall -Wextra -finput-charset=UTF-8 -fexec-charset=CP932)
+    add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+add_compile_definitions(STRICT NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
+
+file(GLOB_RECURSE WINDOWS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
+list(REMOVE_ITEM WINDOWS_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+add_library(nexadraw_app STATIC ${WINDOWS_SOURCES})
+target_include_directories(nexadraw_app PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/resources)
+target_link_libraries(nexadraw_app PUBLIC comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+
+set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/src/resources/nexadraw.rc)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src/resources")
+enable_language(RC)
+
+add_executable(nexadraw WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${RESOURCE_SCRIPT})
+target_link_libraries(nexadraw PRIVATE nexadraw_app)
+
+if(NOT EXISTS ${GOOGLETEST_SOURCE}/CMakeLists.txt)
+    message(STATUS "No GoogleTest sources at ${GOOGLETEST_SOURCE}: building the program only")
+    return()
+endif()
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Each tests/win/*_test.cpp is one test program: it links the program's code and resources
+# and drives the real windows in-process.
+file(GLOB WIN_HARNESS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/harness/*.cpp)
+add_library(win_test_harness STATIC ${WIN_HARNESS_SOURCES})
+target_include_directories(win_test_harness PUBLIC ${CMAKE_SOURCE_DIR}/tests/win/harness)
+target_link_libraries(win_test_harness PUBLIC nexadraw_app GTest::gtest)
+
+file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
+foreach(source ${WIN_TEST_SOURCES})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(win_${name} ${source} ${RESOURCE_SCRIPT})
+    target_link_libraries(win_${name} PRIVATE win_test_harness)
+    add_test(NAME win_${name} COMMAND win_${name})
+    # The window tests share one display and the mouse pointer: run them one at a time.
+    set_tests_properties(win_${name} PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
+endforeach()
+
+file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+foreach(source ${WIN_BENCH_SOURCES})
+    get_filename_component(name ${source} NAME_WE)
+    add_executable(${name} EXCLUDE_FROM_ALL ${source} ${RESOURCE_SCRIPT})
+    target_link_libraries(${name} PRIVATE nexadraw_app)
+endforeach()
+
+# The process test starts the real program.
+if(TARGET win_process_test)
+    add_dependencies(win_process_test nexadraw)
+endif()

@@ -1,0 +1,111 @@
+# Shared set-up for run.sh and test.sh: packages, the Japanese locale, Wine prefixes, a display.
+# Sourced, not run.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${NEXADRAW_BUILD:-$ROOT/build}
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+say() { printf '== %s\n' "$*" >&2; }
+die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# Installs the Debian packages that are missing.
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "installing ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || die "need root (or sudo) to install: ${missing[*]}"
+        sudo=sudo
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q >/dev/null || die "apt-get update failed"
+    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null || die "could not install ${missing[*]}"
+}
+
+BUILD_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64 googletest)
+WINE_PACKAGES=(wine64 xvfb x11-utils fonts-ipafont-gothic locales)
+
+# Without the glibc locale ja_JP.UTF-8, Wine silently falls back to code page 1252.
+ensure_locale() {
+    if locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        return 0
+    fi
+    if [ "$(id -u)" -eq 0 ]; then
+        say "generating the locale ja_JP.UTF-8"
+        sed -i 's/^# *\(ja_JP\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^ja_JP\.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >>/etc/locale.gen
+        locale-gen >/dev/null
+    else
+        mkdir -p "$BUILD/locale"
+        [ -d "$BUILD/locale/ja_JP.UTF-8" ] || localedef -i ja_JP -f UTF-8 "$BUILD/locale/ja_JP.UTF-8"
+        export LOCPATH=$BUILD/locale
+    fi
+}
+
+wine_environment() {
+    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEARCH=win64
+}
+
+# Creates a Wine prefix once, under the final locale (the message font is chosen then).
+# With "quiet" (for tests), a crashing program exits at once instead of waiting on a crash dialog,
+# and windows are unmanaged: without a window manager Wine otherwise waits two seconds on every hide.
+ensure_prefix() {
+    local prefix=$1 kind=${2:-}
+    export WINEPREFIX=$prefix
+    [ -f "$prefix/.nexadraw-ready-2" ] && return 0
+    say "creating the Wine prefix $prefix (takes a few seconds)"
+    rm -rf "$prefix"
+    mkdir -p "$prefix"
+    "$WINE" wineboot -i >/dev/null 2>&1
+    "$WINESERVER" -w
+    if [ "$kind" = quiet ]; then
+        "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        "$WINESERVER" -w
+    fi
+    touch "$prefix/.nexadraw-ready-2"
+}
+
+# Starts a private Xvfb at 24-bit depth (lower depths lose colour bits) and exports DISPLAY.
+XVFB_PID=""
+start_xvfb() {
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || die "Xvfb did not start"
+    rm -f "$fifo"
+    export DISPLAY=:$number
+}
+
+stop_wine_and_xvfb() {
+    [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    fi
+    return 0
+}
+
+configure_and_build() {
+    local dir=$1
+    shift
+    cmake -S "$ROOT" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; die "cmake configure failed in $dir"; }
+    cmake --build "$dir" -j"$(nproc)" || die "build failed in $dir"
+}
+
+build_windows() {
+    mkdir -p "$BUILD"
+    configure_and_build "$BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the portable core natively under sanitizers, then the
+# Windows program's tests under Wine on a private Xvfb display.
+set -uo pipefail
+source "$(dirname "$0")/setup.sh"
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+ensure_locale
+failed=()
+
+say "native build and unit tests (AddressSanitizer, UBSan)"
+configure_and_build "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug
+(cd "$BUILD/native" && ctest --output-on-failure -j"$(nproc)") || failed+=("native unit tests")
+
+say "Windows build and window tests under Wine"
+build_windows
+wine_environment
+ensure_prefix "$BUILD/wine-test" quiet
+trap stop_wine_and_xvfb EXIT
+start_xvfb
+(cd "$BUILD/win" && ctest --output-on-failure) || failed+=("Windows tests")
+stop_wine_and_xvfb
+
+if [ ${#failed[@]} -gt 0 ]; then
+    printf 'FAILED: %s\n' "${failed[@]}" >&2
+    exit 1
+fi
+echo "all tests passed"
