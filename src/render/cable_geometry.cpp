@@ -1,0 +1,124 @@
+#include "render/cable_geometry.h"
+
+#include <cmath>
+
+namespace {
+
+struct StyleRow {
+    PenStyle penStyle;
+    uint32_t colour;
+    int32_t width;
+};
+
+// Indexed by cable type - 1.
+constexpr StyleRow STYLE_TABLE[] = {
+    {PEN_SOLID, 0x00FF0000, 2},  // straight: blue
+    {PEN_DOT, 0x00FF0000, 1},    // cross: blue, dotted
+    {PEN_SOLID, 0x00646400, 2},  // serial: teal
+    {PEN_SOLID, 0x00FFFF00, 3},  // console: cyan
+    {PEN_SOLID, 0x00000000, 3},  // telephone: black
+    {PEN_SOLID, 0x0000C8C8, 3},  // met: olive yellow
+    {PEN_SOLID, 0x000000FF, 3},  // optical: red
+};
+
+// One-pixel shifts of the cross cable's copies; saturates so that far-off ends cannot overflow.
+int32_t Shift(int32_t value, int32_t delta) {
+    int64_t shifted = static_cast<int64_t>(value) + delta;
+    if (shifted > INT32_MAX)
+        return INT32_MAX;
+    if (shifted < INT32_MIN)
+        return INT32_MIN;
+    return static_cast<int32_t>(shifted);
+}
+
+// The bend coordinates go through single precision before truncation; the drawn pixels of
+// near-diagonal cables depend on that rounding.
+int32_t BendCoordinate(double value) {
+    float rounded = static_cast<float>(value);
+    if (!(rounded > -2147483648.0f))
+        return INT32_MIN;
+    if (rounded >= 2147483648.0f)
+        return INT32_MAX;
+    return static_cast<int32_t>(rounded);
+}
+
+void Add(CableSegments& out, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    out.segment[out.count] = {{x1, y1}, {x2, y2}};
+    ++out.count;
+}
+
+void AddShifted(CableSegments& out, int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t dx, int32_t dy) {
+    Add(out, Shift(x1, dx), Shift(y1, dy), Shift(x2, dx), Shift(y2, dy));
+}
+
+void CrossSegments(CableSegments& out, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    if (y1 == y2) {
+        Add(out, x1, y1, x2, y2);
+        AddShifted(out, x1, y1, x2, y2, 0, 1);
+    }
+    if (x1 == x2) {
+        Add(out, x1, y1, x2, y2);
+        AddShifted(out, x1, y1, x2, y2, 1, 0);
+    }
+    if ((x1 < x2 && y1 > y2) || (x1 > x2 && y1 < y2)) {  // rises to the right
+        Add(out, x1, y1, x2, y2);
+        AddShifted(out, x1, y1, x2, y2, 1, 0);
+        AddShifted(out, x1, y1, x2, y2, 0, -1);
+    }
+    if ((x1 < x2 && y1 < y2) || (x1 > x2 && y1 > y2)) {  // falls to the right
+        Add(out, x1, y1, x2, y2);
+        AddShifted(out, x1, y1, x2, y2, 0, 1);
+        AddShifted(out, x1, y1, x2, y2, -1, 0);
+    }
+}
+
+void SerialSegments(CableSegments& out, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    // Differences in double are exact and cannot overflow.
+    double theta = std::atan2(static_cast<double>(y2) - y1, static_cast<double>(x2) - x1) + SERIAL_ANGLE_OFFSET;
+    float s = static_cast<float>(std::sin(theta));
+    float c = static_cast<float>(std::cos(theta));
+    double a = s * SERIAL_ARM;
+    double b = c * SERIAL_ARM;
+    // The halves of a 64-bit sum always fit back; the division truncates toward zero.
+    int32_t mx = static_cast<int32_t>((static_cast<int64_t>(x1) + x2) / 2);
+    int32_t my = static_cast<int32_t>((static_cast<int64_t>(y1) + y2) / 2);
+    CanvasPoint p1 = {BendCoordinate(mx + a), BendCoordinate(my - b)};
+    CanvasPoint p2 = {BendCoordinate(mx - a), BendCoordinate(my + b)};
+    Add(out, x1, y1, p1.x, p1.y);
+    Add(out, p1.x, p1.y, p2.x, p2.y);
+    Add(out, p2.x, p2.y, x2, y2);
+}
+
+}  // namespace
+
+bool CableStyleFor(int16_t cableType, CableStyle* style) {
+    if (cableType < CABLE_STRAIGHT || cableType > CABLE_OPTICAL || !style)
+        return false;
+    const StyleRow& row = STYLE_TABLE[cableType - CABLE_STRAIGHT];
+    style->penStyle = row.penStyle;
+    style->colour = row.colour;
+    style->width = row.width;
+    return true;
+}
+
+CableSegments CableGeometry(int16_t cableType, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    CableSegments out;
+    switch (cableType) {
+        case CABLE_STRAIGHT:
+        case CABLE_CONSOLE:
+        case CABLE_TELEPHONE:
+        case CABLE_MET:
+        case CABLE_OPTICAL:
+            Add(out, x1, y1, x2, y2);
+            break;
+        case CABLE_CROSS:
+            CrossSegments(out, x1, y1, x2, y2);
+            break;
+        case CABLE_SERIAL:
+            SerialSegments(out, x1, y1, x2, y2);
+            break;
+        default:
+            break;
+    }
+    return out;
+}

@@ -1,0 +1,34 @@
+// How each kind of cable looks: its pen and the line segments that draw it. Needs no window.
+#pragma once
+#include <cstdint>
+
+#include "diagram/diagram_list.h"
+
+constexpr double SERIAL_ANGLE_OFFSET = 0.785398163375;  // just below pi/4; the drawn pixels depend on it
+constexpr double SERIAL_ARM = 5.0;
+
+enum PenStyle : int16_t { PEN_SOLID = 0, PEN_DOT = 2 };  // the platform's PS_SOLID and PS_DOT
+
+struct CableStyle {
+    PenStyle penStyle;  // what the paint pass passes in
+    uint32_t colour;    // 0x00BBGGRR, what the paint pass passes in
+    int32_t width;      // follows from the type
+};
+
+// The look of a cable kind; false for anything but 1 to 7.
+bool CableStyleFor(int16_t cableType, CableStyle* style);
+
+struct Segment {
+    CanvasPoint from;
+    CanvasPoint to;  // not painted itself: the next segment or nothing paints it
+};
+
+// Three at most for a real cable; a cross cable of zero length meets both the horizontal and
+// the vertical rule and gets four.
+struct CableSegments {
+    int count = 0;
+    Segment segment[4];
+};
+
+// The segments that draw a cable of the given type between two ends; none for unknown types.
+CableSegments CableGeometry(int16_t cableType, int32_t x1, int32_t y1, int32_t x2, int32_t y2);

@@ -1,0 +1,107 @@
+#include "render/view_math.h"
+
+#include <cstdio>
+
+namespace {
+
+int32_t Saturate(int64_t value) {
+    if (value > INT32_MAX)
+        return INT32_MAX;
+    if (value < INT32_MIN)
+        return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
+
+int64_t FloorDiv(int64_t numerator, int64_t denominator) {
+    int64_t quotient = numerator / denominator;
+    if ((numerator % denominator != 0) && ((numerator < 0) != (denominator < 0)))
+        --quotient;
+    return quotient;
+}
+
+}  // namespace
+
+float ZoomFromPosition(int32_t position) {
+    double p = position;  // -position would overflow for the smallest int
+    if (p > 1)
+        return static_cast<float>(p);
+    if (p > -2)
+        return 1.0f;
+    return static_cast<float>(1.0 / -p);
+}
+
+void FormatZoomLabel(float zoomFactor, char* text, int size) {
+    if (!text || size <= 0)
+        return;
+    std::snprintf(text, static_cast<size_t>(size), "%.2f", static_cast<double>(zoomFactor));
+}
+
+int32_t ZoomedLength(int32_t canvasLength, float zoomFactor) {
+    // A single-precision product, as the presentation's stretch computes it: 500 * (1/3) is 166.
+    float product = static_cast<float>(canvasLength) * zoomFactor;
+    if (product != product)
+        return 0;
+    if (product >= 2147483648.0f)
+        return INT32_MAX;
+    if (product <= -2147483648.0f)
+        return INT32_MIN;
+    return static_cast<int32_t>(product);
+}
+
+ScrollAxis ScrollAxisFor(int32_t zoomedLength, int32_t clientLength) {
+    int64_t maximum = zoomedLength < 0 ? 0 : zoomedLength;
+    int64_t page = clientLength < 1 ? 1 : clientLength;
+    if (page > maximum + 1)
+        page = maximum + 1;
+    ScrollAxis axis;
+    axis.maximum = static_cast<int32_t>(maximum);
+    axis.page = static_cast<int32_t>(page);
+    axis.maxPos = static_cast<int32_t>(maximum - page + 1);
+    return axis;
+}
+
+int32_t ScrolledPosition(uint32_t requestCode, int32_t pos, int32_t trackPos, int32_t maxPos) {
+    int64_t distance;
+    switch (requestCode) {
+        case 0:  // line up / left
+            distance = -1;
+            break;
+        case 1:  // line down / right
+            distance = 1;
+            break;
+        case 2:  // page up / left
+            distance = -10;
+            break;
+        case 3:  // page down / right
+            distance = 10;
+            break;
+        case 5:  // thumb being dragged
+            distance = static_cast<int64_t>(trackPos) - pos;
+            break;
+        case 6:  // top / left end
+            distance = -static_cast<int64_t>(pos);
+            break;
+        case 7:  // bottom / right end
+            distance = static_cast<int64_t>(maxPos) - pos;
+            break;
+        default:  // thumb released, end of scroll and anything unknown
+            distance = 0;
+            break;
+    }
+    if (distance == 0)
+        return pos;
+    int64_t moved = pos + distance;
+    if (moved < 0)
+        moved = 0;
+    if (moved > maxPos)
+        moved = maxPos;
+    return static_cast<int32_t>(moved);
+}
+
+int32_t CanvasFromClient(int32_t client, int32_t scroll, int32_t canvasLength, int32_t zoomedLength) {
+    int64_t zoomed = static_cast<int64_t>(client) + scroll;
+    if (zoomedLength <= 0 || canvasLength <= 0)
+        return Saturate(zoomed);
+    // |zoomed| <= 2^32 and canvasLength < 2^31, so the product stays inside 64 bits.
+    return Saturate(FloorDiv(zoomed * canvasLength, zoomedLength));
+}
