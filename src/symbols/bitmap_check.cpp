@@ -1,0 +1,105 @@
+#include "symbols/bitmap_check.h"
+
+namespace {
+
+constexpr size_t FILE_HEADER_SIZE = 14;
+constexpr uint32_t CORE_HEADER_SIZE = 12;
+constexpr uint32_t INFO_HEADER_SIZE = 40;
+constexpr uint32_t V5_HEADER_SIZE = 124;
+constexpr uint32_t BI_RGB = 0;
+constexpr uint32_t BI_BITFIELDS = 3;
+constexpr uint32_t PROFILE_LINKED = 0x4C494E4B;    // 'LINK'
+constexpr uint32_t PROFILE_EMBEDDED = 0x4D424544;  // 'MBED'
+
+uint16_t ReadU16(const uint8_t* at) {
+    return static_cast<uint16_t>(at[0] | (at[1] << 8));
+}
+
+uint32_t ReadU32(const uint8_t* at) {
+    return static_cast<uint32_t>(at[0]) | (static_cast<uint32_t>(at[1]) << 8) | (static_cast<uint32_t>(at[2]) << 16) |
+           (static_cast<uint32_t>(at[3]) << 24);
+}
+
+bool IsKnownHeaderSize(uint32_t size) {
+    return size == CORE_HEADER_SIZE || size == INFO_HEADER_SIZE || size == 52 || size == 56 || size == 108 ||
+           size == V5_HEADER_SIZE;
+}
+
+bool IsKnownDepth(uint32_t bits) {
+    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+}  // namespace
+
+BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
+    if (!data || size < 2)
+        return BitmapCheck::TOO_SHORT;
+    if (data[0] != 'B' || data[1] != 'M')
+        return BitmapCheck::NOT_BITMAP;
+    if (size < FILE_HEADER_SIZE + 4)
+        return BitmapCheck::TOO_SHORT;
+    const uint32_t headerSize = ReadU32(data + FILE_HEADER_SIZE);
+    if (!IsKnownHeaderSize(headerSize))
+        return BitmapCheck::BAD_HEADER;
+    if (size < FILE_HEADER_SIZE + headerSize)
+        return BitmapCheck::TOO_SHORT;
+
+    const uint8_t* info = data + FILE_HEADER_SIZE;
+    const bool core = headerSize == CORE_HEADER_SIZE;
+    int64_t width, height;
+    uint32_t planes, bits, compression = BI_RGB, coloursUsed = 0;
+    if (core) {
+        width = ReadU16(info + 4);
+        height = ReadU16(info + 6);
+        planes = ReadU16(info + 8);
+        bits = ReadU16(info + 10);
+    } else {
+        width = static_cast<int32_t>(ReadU32(info + 4));
+        height = static_cast<int32_t>(ReadU32(info + 8));
+        planes = ReadU16(info + 12);
+        bits = ReadU16(info + 14);
+        compression = ReadU32(info + 16);
+        coloursUsed = ReadU32(info + 32);
+    }
+    if (planes != 1)
+        return BitmapCheck::BAD_HEADER;
+    // The old core header has no 16 or 32-bit form.
+    if (!IsKnownDepth(bits) || (core && (bits == 16 || bits == 32)))
+        return BitmapCheck::UNSUPPORTED;
+    if (compression != BI_RGB && !(compression == BI_BITFIELDS && (bits == 16 || bits == 32)))
+        return BitmapCheck::UNSUPPORTED;
+    const int64_t rows = height < 0 ? -height : height;
+    if (width < 1 || width > BITMAP_SIDE_LIMIT || rows < 1 || rows > BITMAP_SIDE_LIMIT)
+        return BitmapCheck::BAD_SIZE;
+
+    // Everything from here is in 64 bits: a 32-bit field times anything must not wrap.
+    uint64_t tableEntries = coloursUsed;
+    if (bits <= 8) {
+        const uint64_t depthColours = uint64_t{1} << bits;
+        if (tableEntries > depthColours)
+            return BitmapCheck::BAD_HEADER;
+        if (tableEntries == 0)
+            tableEntries = depthColours;
+    }
+    const uint64_t masksSize = compression == BI_BITFIELDS && headerSize == INFO_HEADER_SIZE ? 12 : 0;
+    const uint64_t tableEnd = FILE_HEADER_SIZE + headerSize + masksSize + tableEntries * (core ? 3 : 4);
+    if (tableEnd > size)
+        return BitmapCheck::DATA_OUTSIDE_FILE;
+
+    if (headerSize == V5_HEADER_SIZE) {
+        const uint32_t colourSpace = ReadU32(info + 56);
+        if (colourSpace == PROFILE_LINKED || colourSpace == PROFILE_EMBEDDED) {
+            const uint64_t profileEnd = FILE_HEADER_SIZE + uint64_t{ReadU32(info + 112)} + ReadU32(info + 116);
+            if (profileEnd > size)
+                return BitmapCheck::DATA_OUTSIDE_FILE;
+        }
+    }
+
+    const uint64_t pixelOffset = ReadU32(data + 10);
+    if (pixelOffset < tableEnd)
+        return BitmapCheck::BAD_HEADER;
+    const uint64_t stride = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
+    if (pixelOffset + stride * static_cast<uint64_t>(rows) > size)
+        return BitmapCheck::DATA_OUTSIDE_FILE;
+    return BitmapCheck::OK;
+}

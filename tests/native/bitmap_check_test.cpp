@@ -1,0 +1,209 @@
+#include "symbols/bitmap_check.h"
+
+#include "export/bmp_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct BmpShape {
+    uint32_t headerSize = 40;
+    int32_t width = 50;
+    int32_t height = 50;
+    uint16_t bits = 24;
+    uint32_t compression = 0;
+    uint32_t coloursUsed = 0;
+};
+
+void Put16(std::vector<uint8_t>& file, size_t at, uint32_t value) {
+    file[at] = static_cast<uint8_t>(value);
+    file[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+void Put32(std::vector<uint8_t>& file, size_t at, uint32_t value) {
+    for (size_t i = 0; i < 4; ++i)
+        file[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// A complete, consistent file of the given shape: headers, masks, colour table, pixel rows.
+std::vector<uint8_t> MakeBmp(const BmpShape& shape) {
+    const bool core = shape.headerSize == 12;
+    const uint64_t entries = shape.bits <= 8 && shape.coloursUsed == 0 ? 1u << shape.bits : shape.coloursUsed;
+    const uint64_t masks = shape.compression == 3 && shape.headerSize == 40 ? 12 : 0;
+    const uint64_t offset = 14 + shape.headerSize + masks + entries * (core ? 3 : 4);
+    const uint64_t stride = (static_cast<uint64_t>(shape.width) * shape.bits + 31) / 32 * 4;
+    const uint64_t rows = shape.height < 0 ? -static_cast<int64_t>(shape.height) : shape.height;
+    std::vector<uint8_t> file(offset + stride * rows, 0x5A);
+    file[0] = 'B';
+    file[1] = 'M';
+    Put32(file, 2, static_cast<uint32_t>(file.size()));
+    Put32(file, 6, 0);
+    Put32(file, 10, static_cast<uint32_t>(offset));
+    std::fill(file.begin() + 14, file.begin() + 14 + shape.headerSize, 0);
+    Put32(file, 14, shape.headerSize);
+    if (core) {
+        Put16(file, 18, static_cast<uint32_t>(shape.width));
+        Put16(file, 20, static_cast<uint32_t>(shape.height));
+        Put16(file, 22, 1);
+        Put16(file, 24, shape.bits);
+    } else {
+        Put32(file, 18, static_cast<uint32_t>(shape.width));
+        Put32(file, 22, static_cast<uint32_t>(shape.height));
+        Put16(file, 26, 1);
+        Put16(file, 28, shape.bits);
+        Put32(file, 30, shape.compression);
+        Put32(file, 34, static_cast<uint32_t>(stride * rows));
+        Put32(file, 46, shape.coloursUsed);
+    }
+    return file;
+}
+
+BmpShape Shape(uint32_t headerSize,
+               int32_t width,
+               int32_t height,
+               uint16_t bits,
+               uint32_t compression = 0,
+               uint32_t coloursUsed = 0) {
+    return BmpShape{headerSize, width, height, bits, compression, coloursUsed};
+}
+
+BitmapCheck Check(const std::vector<uint8_t>& file) {
+    return CheckBitmapFile(file.data(), file.size());
+}
+
+TEST(CheckBitmapFile, AcceptsEveryFormThatTheLoaderTakesUpToTheLastPixelByte) {
+    const BmpShape shapes[] = {
+        Shape(40, 50, 50, 24),       Shape(40, 100, 80, 24),      Shape(40, 50, 50, 8),
+        Shape(40, 50, 50, 8, 0, 16), Shape(40, 33, 7, 1),         Shape(40, 9, 9, 4, 0, 3),
+        Shape(40, 50, 50, 16),       Shape(40, 50, 50, 16, 3),    Shape(40, 50, 50, 32, 3),
+        Shape(108, 50, 50, 32, 3),   Shape(124, 50, 50, 32),      Shape(52, 50, 50, 16, 3),
+        Shape(56, 50, 50, 24),       Shape(12, 50, 50, 24),       Shape(12, 50, 50, 8),
+        Shape(40, 50, -50, 24),      Shape(40, 1, 1, 24),         Shape(40, 16384, 1, 24),
+        Shape(40, 1, -16384, 32),    Shape(40, 7, 3, 24, 0, 300),  // an optional table for a true-colour file
+    };
+    for (const BmpShape& shape : shapes) {
+        SCOPED_TRACE(std::to_string(shape.headerSize) + " " + std::to_string(shape.width) + "x" +
+                     std::to_string(shape.height) + "x" + std::to_string(shape.bits));
+        std::vector<uint8_t> file = MakeBmp(shape);
+        EXPECT_EQ(Check(file), BitmapCheck::OK);
+        file.push_back(0);
+        EXPECT_EQ(Check(file), BitmapCheck::OK);
+        file.resize(file.size() - 2);
+        EXPECT_EQ(Check(file), BitmapCheck::DATA_OUTSIDE_FILE);
+    }
+}
+
+TEST(CheckBitmapFile, AcceptsWhatTheExporterWrites) {
+    BmpLayout layout;
+    ASSERT_TRUE(ComputeBmpLayout(501, 3, &layout));
+    const std::vector<uint32_t> pixels(501 * 3, 0xFFFFFF);
+    const std::vector<uint8_t> file = EncodeBmp(layout, pixels.data());
+    EXPECT_EQ(Check(file), BitmapCheck::OK);
+}
+
+TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
+    using Edit = std::function<void(std::vector<uint8_t>&)>;
+    struct Case {
+        const char* what;
+        BmpShape shape;
+        Edit edit;
+        BitmapCheck expected;
+    };
+    const BmpShape plain = Shape(40, 50, 50, 24);
+    const BmpShape palette = Shape(40, 50, 50, 8);
+    const auto cut = [](size_t size) { return [size](std::vector<uint8_t>& f) { f.resize(size); }; };
+    const auto set16 = [](size_t at, uint32_t v) { return [at, v](std::vector<uint8_t>& f) { Put16(f, at, v); }; };
+    const auto set32 = [](size_t at, uint32_t v) { return [at, v](std::vector<uint8_t>& f) { Put32(f, at, v); }; };
+    const Case cases[] = {
+        {"empty", plain, cut(0), BitmapCheck::TOO_SHORT},
+        {"one byte", plain, cut(1), BitmapCheck::TOO_SHORT},
+        {"file header only", plain, cut(14), BitmapCheck::TOO_SHORT},
+        {"info header cut", plain, cut(40), BitmapCheck::TOO_SHORT},
+        {"V5 header cut", Shape(124, 50, 50, 24), cut(14 + 100), BitmapCheck::TOO_SHORT},
+        {"no magic", plain, set16(0, 0x5842), BitmapCheck::NOT_BITMAP},
+        {"lower-case magic", plain, set16(0, 0x6D62), BitmapCheck::NOT_BITMAP},
+        {"header size 0", plain, set32(14, 0), BitmapCheck::BAD_HEADER},
+        {"header size 64", plain, set32(14, 64), BitmapCheck::BAD_HEADER},
+        {"header size huge", plain, set32(14, 0xFFFFFFF0), BitmapCheck::BAD_HEADER},
+        {"two planes", plain, set16(26, 2), BitmapCheck::BAD_HEADER},
+        {"no planes", plain, set16(26, 0), BitmapCheck::BAD_HEADER},
+        {"more colours than 8 bits have", palette, set32(46, 257), BitmapCheck::BAD_HEADER},
+        {"pixel offset 0", plain, set32(10, 0), BitmapCheck::BAD_HEADER},
+        {"pixel offset inside the headers", plain, set32(10, 53), BitmapCheck::BAD_HEADER},
+        {"pixel offset inside the colour table", palette, set32(10, 54 + 1020), BitmapCheck::BAD_HEADER},
+        {"pixel offset over the bit field masks", Shape(40, 8, 8, 16, 3), set32(10, 54), BitmapCheck::BAD_HEADER},
+        {"bit depth 0", plain, set16(28, 0), BitmapCheck::UNSUPPORTED},
+        {"bit depth 2", plain, set16(28, 2), BitmapCheck::UNSUPPORTED},
+        {"bit depth 48", plain, set16(28, 48), BitmapCheck::UNSUPPORTED},
+        {"core header, 32 bits", Shape(12, 8, 8, 32), nullptr, BitmapCheck::UNSUPPORTED},
+        {"RLE8", palette, set32(30, 1), BitmapCheck::UNSUPPORTED},
+        {"RLE4", Shape(40, 8, 8, 4), set32(30, 2), BitmapCheck::UNSUPPORTED},
+        {"JPEG", plain, set32(30, 4), BitmapCheck::UNSUPPORTED},
+        {"PNG", plain, set32(30, 5), BitmapCheck::UNSUPPORTED},
+        {"unknown compression", plain, set32(30, 0x80000000), BitmapCheck::UNSUPPORTED},
+        {"bit fields at 24 bits", Shape(40, 8, 8, 24, 3), nullptr, BitmapCheck::UNSUPPORTED},
+        {"width 0", plain, set32(18, 0), BitmapCheck::BAD_SIZE},
+        {"width -1", plain, set32(18, 0xFFFFFFFF), BitmapCheck::BAD_SIZE},
+        {"width 16385", plain, set32(18, 16385), BitmapCheck::BAD_SIZE},
+        {"height 0", plain, set32(22, 0), BitmapCheck::BAD_SIZE},
+        {"height 16385", plain, set32(22, 16385), BitmapCheck::BAD_SIZE},
+        {"height -16385", plain, set32(22, static_cast<uint32_t>(-16385)), BitmapCheck::BAD_SIZE},
+        {"height INT32_MIN", plain, set32(22, 0x80000000), BitmapCheck::BAD_SIZE},
+        {"32000 x 32000", plain,
+         [](std::vector<uint8_t>& f) {
+             Put32(f, 18, 32000);
+             Put32(f, 22, 32000);
+         },
+         BitmapCheck::BAD_SIZE},
+        {"core header, width 0", Shape(12, 8, 8, 24), set16(18, 0), BitmapCheck::BAD_SIZE},
+        {"core header, width 65535", Shape(12, 8, 8, 24), set16(18, 65535), BitmapCheck::BAD_SIZE},
+        {"header only", plain, cut(54), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"pixels cut short", plain, cut(54 + 152 * 49), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"colour table cut", palette, cut(54 + 512), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"core colour table cut", Shape(12, 8, 8, 8), cut(26 + 3 * 255), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"bit field masks cut", Shape(40, 8, 8, 16, 3), cut(54 + 8), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"pixel offset past the end", plain, set32(10, 7655), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"pixel offset 4 GiB", plain, set32(10, 0xFFFFFFFF), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"true-colour table past the end", plain, set32(46, 0xFFFFFFFF), BitmapCheck::DATA_OUTSIDE_FILE},
+        {"dimensions larger than the pixels", plain,
+         [](std::vector<uint8_t>& f) {
+             Put32(f, 18, 16384);
+             Put32(f, 22, 16384);
+         },
+         BitmapCheck::DATA_OUTSIDE_FILE},
+        {"embedded profile past the end", Shape(124, 8, 8, 24),
+         [](std::vector<uint8_t>& f) {
+             Put32(f, 14 + 56, 0x4D424544);
+             Put32(f, 14 + 112, 200);
+             Put32(f, 14 + 116, 0xFFFFFFFF);
+         },
+         BitmapCheck::DATA_OUTSIDE_FILE},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> file = MakeBmp(c.shape);
+        if (c.edit)
+            c.edit(file);
+        // An exact-size copy, so that ASan sees any read past the end.
+        const std::vector<uint8_t> exact(file);
+        EXPECT_EQ(CheckBitmapFile(exact.empty() ? nullptr : exact.data(), exact.size()), c.expected) << c.what;
+    }
+}
+
+TEST(CheckBitmapFile, LinkedOrEmbeddedProfileInsideTheFileIsAccepted) {
+    std::vector<uint8_t> file = MakeBmp(Shape(124, 8, 8, 24));
+    const size_t profileAt = file.size();
+    file.resize(file.size() + 16, 0);
+    Put32(file, 14 + 56, 0x4C494E4B);
+    Put32(file, 14 + 112, static_cast<uint32_t>(profileAt - 14));
+    Put32(file, 14 + 116, 16);
+    EXPECT_EQ(Check(file), BitmapCheck::OK);
+    Put32(file, 14 + 116, 17);
+    EXPECT_EQ(Check(file), BitmapCheck::DATA_OUTSIDE_FILE);
+}
+
+}  // namespace

@@ -1,0 +1,236 @@
+// Runs the fuzz targets' checks on generated inputs with a fixed seed, so that every native test
+// run covers the catalogue reader and the bitmap check under the sanitizers, clang or not.
+#define FUZZ_ORACLE_ONLY
+#include "../fuzz/bitmap_check_fuzz.cpp"
+#include "../fuzz/catalog_fuzz.cpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int INPUTS_PER_KIND = 5000;
+
+using Bytes = std::vector<uint8_t>;
+
+struct Generator {
+    std::mt19937 engine;
+    uint32_t Below(uint32_t limit) { return limit ? engine() % limit : 0; }
+    bool OneIn(uint32_t n) { return Below(n) == 0; }
+};
+
+// Bytes that matter to the reader, with a share of anything at all.
+uint8_t CatalogByte(Generator& random) {
+    static const char INTERESTING[] = "0123456789,,,+-  \t\r\n\n\\\\Sybml.bp\x81\x5C\xE0";
+    if (random.OneIn(8))
+        return static_cast<uint8_t>(random.Below(256));
+    return static_cast<uint8_t>(INTERESTING[random.Below(sizeof(INTERESTING))]);  // the NUL too
+}
+
+Bytes ValidCatalog(Generator& random) {
+    std::string text;
+    const uint32_t lines = random.Below(12);
+    for (uint32_t i = 0; i < lines; ++i) {
+        std::string name(1 + random.Below(random.OneIn(10) ? 300 : 12), 'a' + static_cast<char>(random.Below(26)));
+        text += std::to_string(random.Below(5)) + (random.OneIn(5) ? ", " : ",") + "\\Symbol\\" + name + ".bmp";
+        text += random.OneIn(3) ? "\n" : "\r\n";
+    }
+    return Bytes(text.begin(), text.end());
+}
+
+void Mutate(Generator& random, Bytes& bytes, uint8_t (*byteOf)(Generator&)) {
+    const uint32_t edits = 1 + random.Below(6);
+    for (uint32_t i = 0; i < edits; ++i) {
+        const size_t at = random.Below(static_cast<uint32_t>(bytes.size() + 1));
+        switch (random.Below(4)) {
+            case 0:
+                bytes.insert(bytes.begin() + at, byteOf(random));
+                break;
+            case 1:
+                if (at < bytes.size())
+                    bytes.erase(bytes.begin() + at);
+                break;
+            case 2:
+                if (at < bytes.size())
+                    bytes[at] = byteOf(random);
+                break;
+            default:
+                bytes.resize(at);
+                break;
+        }
+    }
+}
+
+uint8_t AnyByte(Generator& random) {
+    return static_cast<uint8_t>(random.Below(256));
+}
+
+void Put(Bytes& file, size_t at, uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        file[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// A small consistent bitmap of a random accepted shape.
+Bytes ValidBitmap(Generator& random) {
+    static const uint32_t HEADERS[] = {12, 40, 40, 40, 52, 56, 108, 124};
+    static const uint32_t DEPTHS[] = {1, 4, 8, 16, 24, 32};
+    const uint32_t headerSize = HEADERS[random.Below(8)];
+    const bool core = headerSize == 12;
+    const uint32_t bits = core ? DEPTHS[random.Below(3)] : DEPTHS[random.Below(6)];
+    const uint32_t compression = (bits == 16 || bits == 32) && random.OneIn(2) ? 3 : 0;
+    const uint32_t width = 1 + random.Below(20), rows = 1 + random.Below(20);
+    const uint32_t used = bits <= 8 && !core && random.OneIn(2) ? 1 + random.Below(1u << bits) : 0;
+    const uint64_t entries = bits <= 8 ? (used ? used : 1u << bits) : 0;
+    const uint64_t masks = compression == 3 && headerSize == 40 ? 12 : 0;
+    const uint64_t offset = 14 + headerSize + masks + entries * (core ? 3 : 4) + random.Below(3);
+    const uint64_t stride = (uint64_t{width} * bits + 31) / 32 * 4;
+    Bytes file(offset + stride * rows + random.Below(3), 0x77);
+    file[0] = 'B';
+    file[1] = 'M';
+    Put(file, 2, file.size(), 4);
+    Put(file, 10, offset, 4);
+    std::fill(file.begin() + 14, file.begin() + 14 + headerSize, 0);
+    Put(file, 14, headerSize, 4);
+    if (core) {
+        Put(file, 18, width, 2);
+        Put(file, 20, rows, 2);
+        Put(file, 22, 1, 2);
+        Put(file, 24, bits, 2);
+    } else {
+        Put(file, 18, width, 4);
+        Put(file, 22, random.OneIn(3) ? 0u - rows : rows, 4);
+        Put(file, 26, 1, 2);
+        Put(file, 28, bits, 2);
+        Put(file, 30, compression, 4);
+        Put(file, 46, used, 4);
+    }
+    return file;
+}
+
+// Mostly header damage: that is where the check decides.
+void MutateBitmap(Generator& random, Bytes& file) {
+    const uint32_t edits = 1 + random.Below(3);
+    for (uint32_t i = 0; i < edits && !file.empty(); ++i) {
+        if (random.OneIn(4)) {
+            file.resize(random.Below(static_cast<uint32_t>(file.size()) + 1));
+            continue;
+        }
+        const size_t at = random.Below(static_cast<uint32_t>(std::min<size_t>(file.size(), 70)));
+        static const uint8_t EDGE_BYTES[] = {0, 1, 2, 3, 4, 5, 8, 12, 16, 24, 32, 40, 0x40, 0x7F, 0x80, 0xFF};
+        file[at] = random.OneIn(2) ? EDGE_BYTES[random.Below(sizeof(EDGE_BYTES))] : AnyByte(random);
+    }
+}
+
+TEST(CoreRandom, CatalogueReaderAndRewriteHoldUpOnGeneratedInput) {
+    Generator random{std::mt19937(20240611)};
+    int withUsable = 0, withUnusable = 0;
+    for (int i = 0; i < 2 * INPUTS_PER_KIND; ++i) {
+        Bytes input;
+        if (i % 2 == 0) {
+            input.resize(random.Below(400));
+            for (uint8_t& byte : input)
+                byte = CatalogByte(random);
+        } else {
+            input = ValidCatalog(random);
+            Mutate(random, input, CatalogByte);
+        }
+        const std::string failure = catalog_fuzz::CheckCatalogInput(input.data(), input.size());
+        ASSERT_EQ(failure, "") << "input " << i << ": " << std::string(input.begin(), input.end());
+
+        bool usable = false, unusable = false;
+        for (const CatalogRecord& record : ParseCatalog(reinterpret_cast<const char*>(input.data()), input.size(), 0)) {
+            usable |= record.usable;
+            unusable |= !record.usable;
+        }
+        withUsable += usable;
+        withUnusable += unusable;
+    }
+    // The generator must reach both kinds of record, or the loop proves little.
+    EXPECT_GT(withUsable, INPUTS_PER_KIND / 2);
+    EXPECT_GT(withUnusable, INPUTS_PER_KIND / 2);
+}
+
+// The records that the scan "%d,%s\n" itself takes, up to the first record the format cannot carry.
+std::vector<std::string> ScannedRecords(const Bytes& input, bool* wholeFile) {
+    const std::string text(input.begin(), input.end());  // NUL-free: the scan would stop at one
+    std::vector<char> path(text.size() + 1);
+    std::vector<std::string> records;
+    const char* cursor = text.c_str();
+    *wholeFile = true;
+    for (;;) {
+        int numberStart = 0, numberEnd = 0, consumed = 0, category = 0;
+        const int scanned =
+            std::sscanf(cursor, " %n%d%n,%s%n", &numberStart, &category, &numberEnd, path.data(), &consumed);
+        if (scanned == EOF)
+            return records;
+        const size_t length = std::strlen(path.data());
+        if (scanned != 2 || numberEnd - numberStart > 10 || category < 0 || category > 4 || length > PATH_LIMIT) {
+            *wholeFile = false;
+            return records;
+        }
+        records.push_back(std::to_string(category) + "," + path.data());
+        cursor += consumed;
+    }
+}
+
+TEST(CoreRandom, ReaderAgreesWithTheScanWhereverTheScanCanGo) {
+    Generator random{std::mt19937(20240613)};
+    int wholeFiles = 0;
+    for (int i = 0; i < INPUTS_PER_KIND; ++i) {
+        Bytes input = ValidCatalog(random);
+        if (i % 2)
+            Mutate(random, input, CatalogByte);
+        std::replace(input.begin(), input.end(), uint8_t{0}, uint8_t{'0'});
+        bool wholeFile = false;
+        const std::vector<std::string> scanned = ScannedRecords(input, &wholeFile);
+        const std::vector<CatalogRecord> records =
+            ParseCatalog(reinterpret_cast<const char*>(input.data()), input.size(), 0);
+        ASSERT_GE(records.size(), scanned.size());
+        for (size_t r = 0; r < scanned.size(); ++r) {
+            ASSERT_TRUE(records[r].usable) << "input " << i << " record " << r;
+            ASSERT_EQ(std::to_string(records[r].category) + "," + records[r].relativePath, scanned[r]) << "input " << i;
+        }
+        if (wholeFile) {
+            ++wholeFiles;
+            ASSERT_EQ(records.size(), scanned.size()) << "input " << i;
+        }
+    }
+    EXPECT_GT(wholeFiles, INPUTS_PER_KIND / 4);
+}
+
+TEST(CoreRandom, BitmapCheckNeverAcceptsDataOutsideTheFile) {
+    Generator random{std::mt19937(20240612)};
+    int accepted = 0;
+    for (int i = 0; i < 2 * INPUTS_PER_KIND; ++i) {
+        Bytes file;
+        if (i % 4 == 0) {
+            file.resize(random.Below(200));
+            for (uint8_t& byte : file)
+                byte = AnyByte(random);
+            if (file.size() >= 2 && !random.OneIn(5)) {
+                file[0] = 'B';
+                file[1] = 'M';
+            }
+        } else {
+            file = ValidBitmap(random);
+            if (i % 4 != 1)
+                MutateBitmap(random, file);
+        }
+        // An exact-size heap copy, so that any read past the end trips the sanitizer.
+        const Bytes exact(file);
+        const std::string failure = bitmap_fuzz::CheckBitmapInput(exact.empty() ? nullptr : exact.data(), exact.size());
+        ASSERT_EQ(failure, "") << "input " << i;
+        accepted += CheckBitmapFile(exact.empty() ? nullptr : exact.data(), exact.size()) == BitmapCheck::OK;
+    }
+    // Unmutated files are a quarter of the inputs and must all pass; damaged ones mostly fail.
+    EXPECT_GE(accepted, INPUTS_PER_KIND / 2);
+    EXPECT_LT(accepted, INPUTS_PER_KIND);
+}
+
+}  // namespace
