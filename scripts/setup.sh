@@ -29,6 +29,7 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64 googletest)
 WINE_PACKAGES=(wine64 xvfb x11-utils fonts-ipafont-gothic locales)
+SMOKE_PACKAGES=(xdotool x11-apps python3)
 
 # Without the glibc locale ja_JP.UTF-8, Wine silently falls back to code page 1252.
 ensure_locale() {
@@ -101,11 +102,11 @@ stop_wine_and_xvfb() {
 configure_and_build() {
     local dir=$1
     shift
+    mkdir -p "$dir"
     cmake -S "$ROOT" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; die "cmake configure failed in $dir"; }
     cmake --build "$dir" -j"$(nproc)" || die "build failed in $dir"
 }
 
 build_windows() {
-    mkdir -p "$BUILD"
     configure_and_build "$BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 }
