@@ -59,3 +59,9 @@ endforeach()
 if(TARGET win_process_test)
     add_dependencies(win_process_test nexadraw)
 endif()
+
+# The session test uses the shipped symbol library.
+if(TARGET win_scenario_test)
+    add_custom_command(TARGET win_scenario_test POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/library $<TARGET_FILE_DIR:win_scenario_test>/library)
+endif()

@@ -1,0 +1,8 @@
+// Application messages between the tool windows and the topology window, all sent synchronously.
+#pragma once
+#include <windows.h>
+
+constexpr UINT MSG_PALETTE_REFRESH = WM_APP + 1;  // to a palette page: rebuild from the catalogue
+constexpr UINT MSG_PALETTE_DELETE = WM_APP + 2;   // to the visible palette page: delete its selection
+constexpr UINT MSG_PICK_SYMBOL = WM_APP + 11;     // to the topology window: wParam category, lParam image
+constexpr UINT MSG_SELECT_TOOL = WM_APP + 12;     // to the topology window: wParam tool, lParam cable type

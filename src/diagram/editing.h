@@ -1,0 +1,51 @@
+// The mouse tools of the topology window and the state they keep between messages.
+#pragma once
+#include <windows.h>
+
+#include "diagram/diagram_list.h"
+
+constexpr int16_t TOOL_CABLE = 5;
+constexpr int16_t TOOL_SELECT = 6;
+constexpr int16_t TOOL_DELETE = 7;
+
+struct ToolState {
+    int16_t toolCode;  // 0..4 symbol tool of that category, or TOOL_CABLE, TOOL_SELECT, TOOL_DELETE
+    int16_t subCode;   // image index for a symbol tool, cable type for the cable tool
+    bool placing;      // a symbol tool or the cable tool is armed
+    HCURSOR placementCursor;
+};
+
+struct ConnectState {
+    bool firstEndChosen;
+    int32_t firstEndX;
+    int32_t firstEndY;
+    int32_t firstEndId;
+};
+
+struct DragState {
+    bool dragging;
+    DiagramNode* dragNode;
+    CanvasPoint lastMousePos;  // canvas point under the mouse at the last step
+};
+
+extern ToolState toolState;
+extern DiagramNode* selectedNode;
+extern ConnectState connectState;
+extern DragState dragState;
+
+// Back to the start: no tool, no selection, nothing pending.
+void ResetEditingState();
+
+// Makes a cursor the one shown over the canvas. Cursors made for the purpose (icons of palette
+// images) are owned here and destroyed when replaced; shared ones (resources) are not.
+void SetPlacementCursor(HCURSOR cursor, bool owned);
+
+// Forgets every reference into the diagram before nodes go (New) or one node goes (delete).
+void ForgetNode(const DiagramNode* node);
+void ForgetAllNodes();
+
+LRESULT OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam);
+LRESULT OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam);
+void OnLeftButtonDown(HWND window, LPARAM lParam);
+void OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam);
+void OnLeftButtonUp(HWND window);

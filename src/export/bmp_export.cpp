@@ -1,0 +1,87 @@
+#include "export/bmp_export.h"
+
+#include <new>
+
+#include "export/bmp_layout.h"
+#include "platform/files.h"
+#include "render/canvas.h"
+
+char saveFileName[MAX_PATH];
+
+bool ChooseSaveFile(HWND owner) {
+    OPENFILENAMEA request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.lpstrFilter = "BMP files(*.bmp)\0*.bmp;\0All Files(*.*)\0*.*\0";
+    request.nFilterIndex = 1;
+    request.lpstrFile = saveFileName;
+    request.nMaxFile = MAX_PATH;
+    request.lpstrTitle = "ファイルを保存";
+    request.lpstrDefExt = "bmp";
+    request.Flags = OFN_HIDEREADONLY;
+    return GetSaveFileNameA(&request) != FALSE;
+}
+
+static void ShowExportError(HWND owner, const char* text) {
+    MessageBoxA(owner, text, "Error", MB_OK);
+}
+
+// The picture's rows as the file holds them: bottom row first, zero fill bytes.
+static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
+    uint8_t* rows = new (std::nothrow) uint8_t[layout.imageSize]();
+    if (!rows)
+        return nullptr;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = layout.width;
+    info.bmiHeader.biHeight = layout.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biSizeImage = layout.imageSize;
+    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    const int read = display ? GetDIBits(display, backBuffer.backBufferBitmap, 0, UINT(layout.height), rows, &info,
+                                         DIB_RGB_COLORS)
+                             : 0;
+    if (display)
+        DeleteDC(display);
+    if (read != layout.height) {
+        delete[] rows;
+        return nullptr;
+    }
+    ClearRowPadding(layout, rows);
+    return rows;
+}
+
+void WriteCanvasBmp(HWND owner) {
+    BmpLayout layout = {};
+    if (!backBuffer.backBufferBitmap || !ComputeBmpLayout(canvasWidth, canvasHeight, &layout)) {
+        ShowExportError(owner, "キャンバスが大きすぎるため、保存できませんでした。");
+        return;
+    }
+    uint8_t* rows = ReadCanvasRows(layout);
+    if (!rows) {
+        ShowExportError(owner, "キャンバスの画像を読み取れなかったため、保存できませんでした。");
+        return;
+    }
+    uint8_t headers[BMP_HEADERS_SIZE];
+    WriteBmpHeaders(layout, headers);
+    const ReplaceResult result = ReplaceFileContents(saveFileName, [&](HANDLE file) {
+        const DWORD error = WriteAll(file, headers, sizeof headers);
+        return error ? error : WriteAll(file, rows, layout.imageSize);
+    });
+    delete[] rows;
+    switch (result.stage) {
+    case ReplaceStage::DONE:
+        break;
+    case ReplaceStage::CREATE:
+        ShowExportError(owner, "Error CreaeFile");
+        break;
+    case ReplaceStage::WRITE:
+        ShowExportError(owner, "ファイルの書き込みに失敗しました。ディスクの空き容量を確認してください。");
+        break;
+    case ReplaceStage::REPLACE:
+        ShowExportError(owner, "保存先のファイルを置き換えられませんでした。");
+        break;
+    }
+}

@@ -1,0 +1,51 @@
+// File operations that report the system's error code and never leave a half-written file.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// A file handle closed at the end of the scope.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE get() const { return handle_; }
+    bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Close() {
+        if (ok())
+            CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// The write call, replaceable so that tests can make a disk fail.
+using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+extern WriteFileFunction writeFileCall;
+
+// Each returns 0 or the system error code.
+DWORD ReadAll(HANDLE file, std::string* bytes);
+// A full disk can report success having written less: only the byte count tells.
+DWORD WriteAll(HANDLE file, const void* bytes, size_t size);
+inline DWORD WriteAll(HANDLE file, const std::string& bytes) {
+    return WriteAll(file, bytes.data(), bytes.size());
+}
+
+bool IsReadOnly(const char* path);
+
+// Where replacing a file failed.
+enum class ReplaceStage { DONE, CREATE, WRITE, REPLACE };
+struct ReplaceResult {
+    ReplaceStage stage;
+    DWORD error;
+};
+
+// Writes a new file beside the target and puts it in the target's place only once every byte is
+// written and flushed; on failure the temporary file is removed and the target is as it was.
+// A read-only target is refused at CREATE (Wine's rename would replace it; Windows refuses).
+ReplaceResult ReplaceFileContents(const std::string& target, const std::function<DWORD(HANDLE)>& write);

@@ -1,0 +1,98 @@
+// GDI objects made by the program, counted as they are made and released. Wine neither reports
+// a process's GDI objects nor enforces the Windows quota, so the program keeps its own count.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_KIND_COUNT };
+
+long LiveGdiObjects();
+long LiveGdiObjects(GdiKind kind);
+
+// How many more objects may be made before every creation fails, as when the system's quota is
+// reached; negative means no limit. Lets tests reach the limit without making 10,000 objects.
+extern long gdiCreationBudget;
+
+HPEN NewPen(int style, int width, COLORREF colour);
+HDC NewMemoryDC(HDC compatibleWith);
+HBITMAP NewCompatibleBitmap(HDC dc, int width, int height);
+HBITMAP NewDibSection(HDC dc, const BITMAPINFO* info, void** bits);
+HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height);
+HBITMAP NewBitmapFromFile(const char* path, int width, int height);
+HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
+HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags);
+
+// Takes into the count a handle that the program made some other way and now owns.
+void AdoptGdiObject(GdiKind kind, bool made);
+
+void FreeGdiObject(HGDIOBJ object);  // pens and bitmaps
+void FreeMemoryDC(HDC dc);
+void FreeImageList(HIMAGELIST list);
+void FreeIcon(HICON icon);
+
+// Selects an object into a device context for the life of the scope, then puts the old one back.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+    ~SelectedObject() {
+        if (old_)
+            SelectObject(dc_, old_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// A pen or bitmap owned by the scope.
+class OwnedGdiObject {
+public:
+    explicit OwnedGdiObject(HGDIOBJ object = nullptr) : object_(object) {}
+    ~OwnedGdiObject() { FreeGdiObject(object_); }
+    OwnedGdiObject(const OwnedGdiObject&) = delete;
+    OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
+    HGDIOBJ get() const { return object_; }
+    explicit operator bool() const { return object_ != nullptr; }
+    HGDIOBJ release() {
+        HGDIOBJ object = object_;
+        object_ = nullptr;
+        return object;
+    }
+
+private:
+    HGDIOBJ object_;
+};
+
+// A memory device context owned by the scope.
+class OwnedMemoryDC {
+public:
+    explicit OwnedMemoryDC(HDC compatibleWith) : dc_(NewMemoryDC(compatibleWith)) {}
+    ~OwnedMemoryDC() { FreeMemoryDC(dc_); }
+    OwnedMemoryDC(const OwnedMemoryDC&) = delete;
+    OwnedMemoryDC& operator=(const OwnedMemoryDC&) = delete;
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HDC dc_;
+};
+
+// A window's device context for the life of the scope.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};

@@ -1,0 +1,58 @@
+#include "render/canvas_size_dialog.h"
+
+#include "app/app_state.h"
+#include "render/canvas.h"
+#include "render/canvas_size_input.h"
+#include "render/view_window.h"
+#include "resources/resource.h"
+
+static void Refuse(HWND dialog, const char* text) {
+    MessageBoxA(dialog, text, "エラー", MB_OK | MB_ICONERROR);
+}
+
+static bool ReadSide(HWND dialog, int field, int32_t* side) {
+    char text[31] = "";
+    GetDlgItemTextA(dialog, field, text, sizeof text);
+    return ParseCanvasSide(text, side);
+}
+
+void ApplyCanvasSize(HWND dialog) {
+    int32_t width = 0, height = 0;
+    if (!ReadSide(dialog, IDC_CANVAS_WIDTH, &width) || !ReadSide(dialog, IDC_CANVAS_HEIGHT, &height)) {
+        Refuse(dialog, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。");
+        return;
+    }
+    if (!CreateBackBuffer(topologyWindow, width, height)) {
+        Refuse(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
+        return;
+    }
+    canvasWidth = width;
+    canvasHeight = height;
+    UpdateScrollRanges(topologyWindow);
+    InvalidateRect(topologyWindow, nullptr, TRUE);
+}
+
+static void OnInitDialog(HWND dialog) {
+    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(canvasWidth), FALSE);
+    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(canvasHeight), FALSE);
+}
+
+INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_CANVAS_APPLY) {
+            ApplyCanvasSize(dialog);
+        } else if (LOWORD(wParam) == IDC_CANVAS_CLOSE) {
+            InvalidateRect(topologyWindow, nullptr, TRUE);
+            EndDialog(dialog, IDC_CANVAS_CLOSE);
+        }
+        return TRUE;  // Esc (IDCANCEL) does nothing
+    case WM_CLOSE:
+        EndDialog(dialog, 0);
+        return TRUE;
+    }
+    return FALSE;
+}

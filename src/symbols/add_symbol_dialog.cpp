@@ -1,0 +1,155 @@
+#include "symbols/add_symbol_dialog.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/app_messages.h"
+#include "app/app_state.h"
+#include "platform/gdi_objects.h"
+#include "resources/resource.h"
+#include "symbols/catalog.h"
+#include "symbols/symbol_window.h"
+
+char chosenPath[MAX_PATH];
+char chosenTitle[64];
+
+static void Refuse(HWND dialog, const char* text) {
+    MessageBoxA(dialog, text, "エラー", MB_OK | MB_ICONERROR);
+}
+
+static void OnInitDialog(HWND dialog) {
+    HWND combo = GetDlgItem(dialog, IDC_ADD_CATEGORY);
+    for (const char* name : CATEGORY_NAMES)
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SendMessageA(combo, CB_SETCURSEL, WPARAM(currentTab), 0);
+}
+
+// The system's buffers are local: a refused or cancelled choice leaves the previous one whole.
+static void OnBrowse(HWND dialog) {
+    char path[MAX_PATH];
+    lstrcpynA(path, chosenPath, sizeof path);
+    char title[MAX_PATH] = "";
+    OPENFILENAMEA request = {};
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.hwndOwner = dialog;
+    request.lpstrFilter = "ビットマップ形式 (*.bmp)\0*.bmp\0";
+    request.lpstrFile = path;
+    request.nMaxFile = sizeof path;
+    request.lpstrFileTitle = title;
+    request.nMaxFileTitle = sizeof title;
+    request.lpstrTitle = "ファイルオープン";
+    request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    request.lpstrDefExt = "bmp";
+    if (!GetOpenFileNameA(&request)) {
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+            Refuse(dialog, "選んだファイルのパスが長すぎるため、追加できません。");
+        return;
+    }
+    if (strlen(title) >= sizeof chosenTitle) {
+        Refuse(dialog, "ファイル名が長すぎるため、追加できません。ファイル名は 63 バイトまでにしてください。");
+        return;
+    }
+    lstrcpynA(chosenPath, path, sizeof chosenPath);
+    lstrcpynA(chosenTitle, title, sizeof chosenTitle);
+    SetDlgItemTextA(dialog, IDC_ADD_PATH, chosenPath);
+}
+
+// The category whose name the combo's field shows, or -1: the field can be typed into.
+static int32_t ChosenCategory(HWND dialog) {
+    char text[64] = "";
+    GetDlgItemTextA(dialog, IDC_ADD_CATEGORY, text, sizeof text);
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
+        if (strcmp(text, CATEGORY_NAMES[category]) == 0)
+            return category;
+    }
+    return -1;
+}
+
+// The chosen file opens and is a bitmap the program can show; otherwise the user is told.
+static bool ChosenFileLoads(HWND dialog) {
+    DWORD openError = 0;
+    HBITMAP bitmap = LoadSymbolBitmap(chosenPath, &openError);
+    if (openError) {
+        ShowFileError(dialog, openError);
+        return false;
+    }
+    if (!bitmap) {
+        Refuse(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
+        return false;
+    }
+    FreeGdiObject(bitmap);
+    return true;
+}
+
+// Copy the file, append its record, add its picture, rebuild the palettes. Whatever is refused
+// or fails leaves the library as it was and the dialog open.
+static void OnOk(HWND dialog) {
+    const int32_t category = ChosenCategory(dialog);
+    if (category < 0) {
+        Refuse(dialog, "追加シンボル種類は一覧の中から選んでください。");
+        return;
+    }
+    if (!ChosenFileLoads(dialog))
+        return;
+    // The catalogue separates fields by whitespace: such a name could never be read back.
+    if (!IsCatalogFileName(chosenTitle)) {
+        Refuse(dialog, "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
+        return;
+    }
+    const std::string relativePath = std::string(SYMBOL_FOLDER) + chosenTitle;
+    const std::string target = libraryRoot + relativePath;
+    if (target.size() > PATH_LIMIT) {
+        Refuse(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");
+        return;
+    }
+
+    SECURITY_ATTRIBUTES security = {sizeof security, nullptr, FALSE};
+    CreateDirectoryA((std::string(libraryRoot) + SYMBOL_FOLDER).c_str(), &security);  // may exist already
+    if (!CopyFileA(chosenPath, target.c_str(), TRUE)) {
+        ShowFileError(dialog);
+        return;
+    }
+    const DWORD error = AppendCatalogRecord(libraryRoot, category, relativePath);
+    if (error) {
+        // Without its record the copy would only block adding the same file again.
+        DeleteFileA(target.c_str());
+        ShowFileError(dialog, error);
+        return;
+    }
+    AddSymbolImage(libraryRoot, relativePath, symbolCatalog.categoryImageList[category],
+                   symbolCatalog.categoryCount[category]);
+    for (HWND page : palettePage)
+        SendMessageA(page, MSG_PALETTE_REFRESH, 0, 0);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+static void OnCommand(HWND dialog, UINT id) {
+    switch (id) {
+        case IDC_ADD_BROWSE:
+            OnBrowse(dialog);
+            break;
+        case IDC_ADD_OK:
+            OnOk(dialog);
+            break;
+        case IDC_ADD_CANCEL:
+            EndDialog(dialog, IDC_ADD_CANCEL);
+            break;
+    }
+}
+
+INT_PTR CALLBACK AddSymbolDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(dialog, LOWORD(wParam));
+            return TRUE;  // Esc (IDCANCEL) has no handler and does nothing
+        case WM_CLOSE:
+            EndDialog(dialog, 1);
+            return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,161 @@
+#include "symbols/catalog.h"
+
+#include <cstring>
+
+#include "app/app_state.h"
+#include "platform/files.h"
+#include "platform/gdi_objects.h"
+#include "render/symbol_image.h"
+#include "resources/resource.h"
+#include "symbols/bitmap_check.h"
+
+SymbolCatalog symbolCatalog;
+
+HIMAGELIST CategoryImageList(int32_t category) {
+    return category >= 0 && category < CATEGORY_COUNT ? symbolCatalog.categoryImageList[category] : nullptr;
+}
+
+static std::string CatalogPath(const char* root) {
+    return std::string(root) + CATALOG_NAME;
+}
+
+void ReleaseCategoryImageList(SymbolCatalog& catalog, int32_t category) {
+    FreeImageList(catalog.categoryImageList[category]);
+    catalog.categoryImageList[category] = nullptr;
+    catalog.categoryCount[category] = 0;
+}
+
+void ReleaseCatalog(SymbolCatalog& catalog) {
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
+        ReleaseCategoryImageList(catalog, category);
+}
+
+HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
+    // Writers are kept out while the file is open, so the loader reads the bytes that were checked.
+    FileHandle file(
+        CreateFileA(fullPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (openError)
+        *openError = file.ok() ? 0 : GetLastError();
+    if (!file.ok())
+        return nullptr;
+    LARGE_INTEGER size = {};
+    bool sound = false;
+    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 && uint64_t(size.QuadPart) <= SIZE_MAX) {
+        HANDLE mapping = CreateFileMappingA(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
+        if (mapping) {
+            const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+            if (view) {
+                sound = CheckBitmapFile(static_cast<const uint8_t*>(view), size_t(size.QuadPart)) == BitmapCheck::OK;
+                UnmapViewOfFile(view);
+            }
+            CloseHandle(mapping);
+        }
+    }
+    return sound ? NewBitmapFromFile(fullPath, SYMBOL_SIZE, SYMBOL_SIZE) : nullptr;
+}
+
+bool AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIST list, int32_t& count) {
+    const std::string fullPath = std::string(root) + relativePath;
+    HBITMAP bitmap = LoadSymbolBitmap(fullPath.c_str(), nullptr);
+    const bool own = bitmap != nullptr;
+    if (!own)
+        bitmap = NewBitmapFromResource(appInstance, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE);
+    if (bitmap && list)
+        ImageList_AddMasked(list, bitmap, MASK_COLOUR);
+    FreeGdiObject(bitmap);  // the image list keeps its own copy
+    ++count;
+    return own;
+}
+
+void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {
+    ReleaseCatalog(catalog);
+    // The lists exist even without a readable catalogue, so that symbols added later get pictures.
+    for (HIMAGELIST& list : catalog.categoryImageList)
+        list = NewImageList(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
+
+    // A missing catalogue is created empty. A read-only one still loads: only adding and deleting
+    // need to write it, and they say so when they cannot.
+    std::string text;
+    DWORD error = ReadCatalogText(root, &text);
+    if (error == ERROR_FILE_NOT_FOUND) {
+        FileHandle created(CreateFileA(CatalogPath(root).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+        error = created.ok() ? 0 : GetLastError();
+    }
+    if (error) {
+        ShowFileError(owner, error);
+        return;
+    }
+    for (const CatalogRecord& record : ParseCatalog(text.data(), text.size(), strlen(root))) {
+        if (record.usable)
+            AddSymbolImage(root, record.relativePath, catalog.categoryImageList[record.category],
+                           catalog.categoryCount[record.category]);
+    }
+}
+
+DWORD ReadCatalogText(const char* root, std::string* text) {
+    FileHandle file(CreateFileA(CatalogPath(root).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok())
+        return GetLastError();
+    return ReadAll(file.get(), text);
+}
+
+DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string& relativePath) {
+    const std::string path = CatalogPath(root);
+    if (IsReadOnly(path.c_str()))
+        return ERROR_ACCESS_DENIED;
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok())
+        return GetLastError();
+    std::string existing;
+    DWORD error = ReadAll(file.get(), &existing);
+    if (error)
+        return error;
+    LARGE_INTEGER end;
+    end.QuadPart = LONGLONG(existing.size());
+    if (!SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN))
+        return GetLastError();
+    error = WriteAll(file.get(), CatalogAppendText(existing, category, relativePath));
+    if (!error && !FlushFileBuffers(file.get()))
+        error = GetLastError();
+    if (error) {
+        // Cut off whatever part of the line did get written.
+        SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
+        SetEndOfFile(file.get());
+    }
+    return error;
+}
+
+DWORD ReplaceCatalogText(const char* root, const std::string& text) {
+    return ReplaceFileContents(CatalogPath(root), [&](HANDLE file) { return WriteAll(file, text); }).error;
+}
+
+struct FileErrorText {
+    DWORD code;
+    const char* text;
+};
+
+// Code 5 is "access denied"; its text is the one the program has always shown for it.
+static const FileErrorText FILE_ERROR_TEXTS[] = {
+    {ERROR_FILE_NOT_FOUND, "ファイル名が間違っています。"},
+    {ERROR_PATH_NOT_FOUND, "存在しないディレクトリです。"},
+    {ERROR_ACCESS_DENIED, "ファイル名が指定されていません。"},
+    {ERROR_NOT_READY, "ドライブの準備ができていません。"},
+    {ERROR_FILE_EXISTS, "同じ名前のファイルが既に存在しています。"},
+    {ERROR_REQUEST_ABORTED, "ドライブのアクセスに失敗しました。"},
+};
+
+void ShowFileError(HWND owner) {
+    ShowFileError(owner, GetLastError());
+}
+
+void ShowFileError(HWND owner, DWORD code) {
+    for (const FileErrorText& entry : FILE_ERROR_TEXTS) {
+        if (entry.code == code) {
+            MessageBoxA(owner, entry.text, "エラー", MB_OK | MB_ICONERROR);
+            return;
+        }
+    }
+}

@@ -1,0 +1,11 @@
+// The delete button's work on a palette: the selected symbol leaves the library for good.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+
+// Asks, then removes the selected item's record from Symbol.txt, its picture from the category's
+// image list and palette, and its image file. If the catalogue cannot be rewritten, nothing at all
+// changes and the error is shown. No selection: nothing happens.
+void DeleteSymbol(int32_t category, const char* root, HWND list, HIMAGELIST imageList, int32_t& count);

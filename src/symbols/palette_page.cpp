@@ -1,0 +1,127 @@
+#include "symbols/palette_page.h"
+
+#include "app/app_messages.h"
+#include "app/app_state.h"
+#include "diagram/editing.h"
+#include "platform/gdi_objects.h"
+#include "resources/resource.h"
+#include "symbols/catalog.h"
+#include "symbols/delete_symbol.h"
+
+constexpr int PALETTE_SPACING = SYMBOL_SIZE + 12;
+
+struct PaletteTemplate {
+    int templateId;
+    int listId;
+};
+
+// In category order; the templates differ only in their list view's id.
+static const PaletteTemplate PALETTE_TEMPLATES[CATEGORY_COUNT] = {
+    {IDD_PALETTE_ROUTER, IDC_PALETTE_ROUTER}, {IDD_PALETTE_HUB, IDC_PALETTE_HUB},
+    {IDD_PALETTE_HOST, IDC_PALETTE_HOST},     {IDD_PALETTE_CLOUD, IDC_PALETTE_CLOUD},
+    {IDD_PALETTE_OTHER, IDC_PALETTE_OTHER},
+};
+
+HWND CreatePalettePage(HWND symbolWindow, int32_t category) {
+    return CreateDialogParamA(appInstance, MAKEINTRESOURCEA(PALETTE_TEMPLATES[category].templateId), symbolWindow,
+                              PalettePageProc, category);
+}
+
+// Stored as category + 1, so that messages before WM_INITDIALOG find no category.
+static int32_t PageCategory(HWND page) {
+    return int32_t(GetWindowLongPtrA(page, DWLP_USER)) - 1;
+}
+
+HWND PaletteList(HWND page) {
+    const int32_t category = PageCategory(page);
+    return category >= 0 && category < CATEGORY_COUNT ? GetDlgItem(page, PALETTE_TEMPLATES[category].listId) : nullptr;
+}
+
+void RebuildPalette(HWND list, HIMAGELIST imageList, int32_t count) {
+    SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(imageList));
+    for (int32_t i = 0; i < count; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = i;
+        item.iImage = i;
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+static void Refresh(HWND page) {
+    const int32_t category = PageCategory(page);
+    if (category < 0 || category >= CATEGORY_COUNT)
+        return;
+    RebuildPalette(PaletteList(page), symbolCatalog.categoryImageList[category], symbolCatalog.categoryCount[category]);
+}
+
+static void OnInitDialog(HWND page, int32_t category) {
+    SetWindowLongPtrA(page, DWLP_USER, category + 1);
+    SendMessageA(PaletteList(page), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    // Items have no labels: a grid a little wider than the pictures shows several in a row.
+    SendMessageA(PaletteList(page), LVM_SETICONSPACING, 0, MAKELPARAM(PALETTE_SPACING, PALETTE_SPACING));
+    Refresh(page);
+}
+
+// The item under the mouse becomes the symbol tool, with an icon of its picture as the cursor.
+static void OnClick(HWND page) {
+    const int32_t category = PageCategory(page);
+    HWND list = PaletteList(page);
+    LVHITTESTINFO hit = {};
+    GetCursorPos(&hit.pt);
+    ScreenToClient(list, &hit.pt);
+    const int index = int(SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (index < 0 || !(hit.flags & LVHT_ONITEM))
+        return;
+    // The editing code owns the icon from here and frees it when the cursor changes again.
+    SetPlacementCursor(
+        NewImageListIcon(symbolCatalog.categoryImageList[category], index, ILD_TRANSPARENT | ILD_BLEND50), true);
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
+}
+
+static void OnNotify(HWND page, const NMHDR& header) {
+    HWND list = PaletteList(page);
+    if (list && header.hwndFrom == list && header.code == UINT(NM_CLICK))
+        OnClick(page);
+}
+
+static void OnDelete(HWND page) {
+    const int32_t category = PageCategory(page);
+    if (category < 0 || category >= CATEGORY_COUNT)
+        return;
+    DeleteSymbol(category, libraryRoot, PaletteList(page), symbolCatalog.categoryImageList[category],
+                 symbolCatalog.categoryCount[category]);
+}
+
+// The list view would destroy its image list with itself; hand it back to the catalogue instead,
+// which frees it and keeps the count of live objects right.
+static void OnDestroy(HWND page) {
+    const int32_t category = PageCategory(page);
+    if (category < 0 || category >= CATEGORY_COUNT)
+        return;
+    SendMessageA(PaletteList(page), LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
+    ReleaseCategoryImageList(symbolCatalog, category);
+}
+
+INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog(page, int32_t(lParam));
+            return TRUE;
+        case WM_NOTIFY:
+            OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+            return TRUE;
+        case MSG_PALETTE_REFRESH:
+            Refresh(page);
+            return TRUE;
+        case MSG_PALETTE_DELETE:
+            OnDelete(page);
+            return FALSE;
+        case WM_DESTROY:
+            OnDestroy(page);
+            return FALSE;
+    }
+    return FALSE;
+}

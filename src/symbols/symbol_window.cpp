@@ -1,0 +1,132 @@
+#include "symbols/symbol_window.h"
+
+#include <commctrl.h>
+
+#include "app/app_messages.h"
+#include "app/app_state.h"
+#include "app/tool_windows.h"
+#include "diagram/editing.h"
+#include "resources/resource.h"
+#include "symbols/add_symbol_dialog.h"
+#include "symbols/catalog.h"
+#include "symbols/palette_page.h"
+
+HWND palettePage[CATEGORY_COUNT];
+int32_t currentTab;
+
+static void ShowOnlyPage(int32_t tab) {
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
+        ShowWindow(palettePage[category], category == tab ? SW_SHOW : SW_HIDE);
+}
+
+static void OnInitDialog(HWND dialog) {
+    LoadCatalog(dialog, libraryRoot, symbolCatalog);
+
+    HWND tabs = GetDlgItem(dialog, IDC_CATEGORY_TABS);
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(CATEGORY_NAMES[category]);
+        SendMessageA(tabs, TCM_INSERTITEMA, category, reinterpret_cast<LPARAM>(&item));
+    }
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
+        palettePage[category] = CreatePalettePage(dialog, category);
+
+    // The pages cover the tab control's display area.
+    RECT area = {};
+    GetClientRect(tabs, &area);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(tabs, dialog, reinterpret_cast<POINT*>(&area), 2);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    for (HWND page : palettePage) {
+        MoveWindow(page, area.left, area.top, width, height, FALSE);
+        // The template's list view is taller than the display area of two rows of tabs: fitted to
+        // the page, its last row and its scroll bar stay within reach.
+        MoveWindow(PaletteList(page), 0, 0, width, height, FALSE);
+        // Above the tab control, which would otherwise paint over them.
+        SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+    currentTab = 0;
+    ShowOnlyPage(currentTab);
+}
+
+static void OnTabChange(HWND tabs) {
+    const int32_t tab = int32_t(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    if (tab < 0 || tab >= CATEGORY_COUNT)
+        return;
+    currentTab = tab;
+    ShowOnlyPage(tab);
+}
+
+static void OnNotify(HWND dialog, const NMHDR& header) {
+    HWND tabs = GetDlgItem(dialog, IDC_CATEGORY_TABS);
+    if (header.hwndFrom == tabs && header.code == UINT(TCN_SELCHANGE))
+        OnTabChange(tabs);
+}
+
+static void SelectTool(WPARAM tool, LPARAM cableType) {
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, tool, cableType);
+}
+
+// The delete tool's cursor is a shared resource: the editing code must not destroy it.
+static void SelectDeleteTool() {
+    SetPlacementCursor(LoadCursorA(appInstance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)), false);
+    SelectTool(TOOL_DELETE, 0);
+}
+
+// Picture clicks arrive as STN_CLICKED and STN_DBLCLK alike: a double click acts twice.
+static void OnCommand(HWND dialog, UINT id) {
+    switch (id) {
+        case IDC_ADD_SYMBOL:
+            DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ADD_SYMBOL), dialog, AddSymbolDialogProc, 0);
+            break;
+        case IDC_DELETE_SYMBOL:
+            SendMessageA(palettePage[currentTab], MSG_PALETTE_DELETE, 0, 0);
+            break;
+        case IDC_PICK_SELECT:
+            SelectTool(TOOL_SELECT, 0);
+            break;
+        case IDC_PICK_DELETE:
+            SelectDeleteTool();
+            break;
+        case IDC_PICK_STRAIGHT:
+            SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+            break;
+        case IDC_PICK_CROSS:
+            SelectTool(TOOL_CABLE, CABLE_CROSS);
+            break;
+        case IDC_PICK_SERIAL:
+            SelectTool(TOOL_CABLE, CABLE_SERIAL);
+            break;
+        case IDC_PICK_CONSOLE:
+            SelectTool(TOOL_CABLE, CABLE_CONSOLE);
+            break;
+        case IDC_PICK_TELEPHONE:
+            SelectTool(TOOL_CABLE, CABLE_TELEPHONE);
+            break;
+        case IDC_PICK_MET:
+            SelectTool(TOOL_CABLE, CABLE_MET);
+            break;
+        case IDC_PICK_OPTICAL:
+            SelectTool(TOOL_CABLE, CABLE_OPTICAL);
+            break;
+    }
+}
+
+INT_PTR CALLBACK SymbolWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog(dialog);
+            return FALSE;
+        case WM_NOTIFY:
+            OnNotify(dialog, *reinterpret_cast<const NMHDR*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            OnCommand(dialog, LOWORD(wParam));
+            return FALSE;
+        case WM_CLOSE:
+            HideToolWindow(dialog, IDM_VIEW_SYMBOL_WINDOW);
+            return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,48 @@
+#include "windows/about_dialog.h"
+
+#include <shellapi.h>
+
+#include "resources/resource.h"
+
+static const char ABOUT_TEXT[] =
+    "プログラム名：Nexadraw\n"
+    "バージョン：1.0.0\n"
+    "リリース者：Nexadraw 開発チーム\n";
+static const char ABOUT_WEB_ADDRESS[] = "https://nexadraw.example.org/";
+static const char ABOUT_NOTICE[] =
+    "\n"
+    "本プログラムは下記プログラムの派生プログラムです。\n"
+    "　Nexadraw 試作工房にて制作\n"
+    "　開発チームによる社内向け試作品\n"
+    "　「Nexadraw 試作版」 *開発コード名：ひな形\n";
+
+static void OnInitDialog(HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, ABOUT_TEXT);
+    SetDlgItemTextA(dialog, IDC_ABOUT_WEB, ABOUT_WEB_ADDRESS);
+    SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, ABOUT_NOTICE);
+}
+
+// Every notification of the address opens it, a double click twice.
+static void OpenWebAddress(HWND dialog) {
+    char address[1024] = "";
+    GetDlgItemTextA(dialog, IDC_ABOUT_WEB, address, sizeof address);
+    ShellExecuteA(dialog, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog(dialog);
+        return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK)
+            EndDialog(dialog, IDOK);
+        else if (LOWORD(wParam) == IDC_ABOUT_WEB)
+            OpenWebAddress(dialog);
+        return TRUE;
+    case WM_CLOSE:
+        EndDialog(dialog, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
