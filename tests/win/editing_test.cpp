@@ -1,0 +1,244 @@
+// The mouse tools on the real topology window: placing, connecting, dragging, deleting, and the
+// menu commands that touch the diagram.
+#include "canvas_helpers.h"
+
+#include "app/app_messages.h"
+#include "app/app_state.h"
+#include "diagram/editing.h"
+#include "platform/gdi_objects.h"
+#include "render/canvas.h"
+#include "resources/resource.h"
+#include "symbols/catalog.h"
+
+namespace {
+
+constexpr unsigned RED = 0xFF0000, GREEN = 0x00FF00;
+
+std::vector<SymbolItem*> Symbols() {
+    std::vector<SymbolItem*> symbols;
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        if (SymbolItem* symbol = AsSymbol(node))
+            symbols.push_back(symbol);
+    });
+    return symbols;
+}
+
+std::vector<std::pair<ItemKind, CableItem>> Cables() {
+    std::vector<std::pair<ItemKind, CableItem>> cables;
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        if (CableItem* cable = AsCable(node))
+            cables.push_back({node->kind, *cable});
+    });
+    return cables;
+}
+
+int BlackInColumn(const Pixels& pixels, int x, int top, int bottom) {
+    int black = 0;
+    for (int y = top; y < bottom; ++y)
+        black += pixels.at(x, y) == RGB_BLACK;
+    return black;
+}
+
+bool RepaintPending() {
+    return GetUpdateRect(topologyWindow, nullptr, FALSE);
+}
+
+void PickSymbol(int category, int image) {
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, category, image);
+}
+
+void SelectTool(int tool, int cableType = 0) {
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, tool, cableType);
+}
+
+void Command(UINT id) {
+    SendMessageA(topologyWindow, WM_COMMAND, id, 0);
+}
+
+// The router category shows two test pictures, red and green, whatever the library holds.
+class EditingTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        saved = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
+        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList({RED, GREEN});
+    }
+    void TearDown() override {
+        ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
+        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = saved;
+        ProgramTest::TearDown();
+    }
+    // Places symbols with the red picture, centred on the points.
+    std::vector<SymbolItem*> Place(std::initializer_list<POINT> points) {
+        PickSymbol(CATEGORY_ROUTER, 0);
+        for (const POINT& p : points)
+            Click(p.x, p.y);
+        return Symbols();
+    }
+    HIMAGELIST saved = nullptr;
+};
+
+TEST_F(EditingTest, ClicksRightAfterStartCreateNothing) {
+    UpdateWindow(topologyWindow);
+    Click(100, 100);
+    MouseMove(120, 120);
+    EXPECT_EQ(diagram.listHead, diagram.listTail);
+    EXPECT_FALSE(RepaintPending());
+}
+
+TEST_F(EditingTest, SymbolToolPlacesCentredSymbolsWithCountingIds) {
+    const std::vector<SymbolItem*> symbols = Place({{100, 100}, {200, 150}, {10, 10}});
+    ASSERT_EQ(symbols.size(), 3u);
+    EXPECT_EQ(symbols[0]->id, 0);
+    EXPECT_EQ(symbols[1]->id, 1);
+    EXPECT_EQ(symbols[2]->id, 2);
+    EXPECT_EQ(std::make_pair(symbols[0]->x, symbols[0]->y), std::make_pair(75, 75));
+    EXPECT_EQ(std::make_pair(symbols[1]->x, symbols[1]->y), std::make_pair(175, 125));
+    EXPECT_EQ(std::make_pair(symbols[2]->x, symbols[2]->y), std::make_pair(-15, -15));
+    EXPECT_EQ(symbols[1]->bitmap.bmWidth, 50);
+    const Pixels pixels = CanvasPixels();
+    EXPECT_EQ(pixels.at(175, 125), RED);
+    EXPECT_EQ(pixels.at(0, 0), RED);
+    EXPECT_EQ(pixels.at(25, 25), RGB_WHITE) << "the transparent strip of the clipped symbol";
+    EXPECT_TRUE(toolState.placing) << "the tool stays armed";
+
+    // The second picture of the category.
+    PickSymbol(CATEGORY_ROUTER, 1);
+    Click(400, 300);
+    EXPECT_EQ(CanvasPixels().at(375, 275), GREEN);
+}
+
+TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
+    Place({{100, 100}, {300, 100}});
+    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    UpdateWindow(topologyWindow);
+
+    Click(200, 300);  // empty canvas: nothing, not even a repaint
+    EXPECT_FALSE(connectState.firstEndChosen);
+    EXPECT_FALSE(RepaintPending());
+
+    Click(90, 110);  // the first end is framed
+    ASSERT_TRUE(connectState.firstEndChosen);
+    EXPECT_EQ(AsSymbol(selectedNode)->id, 0);
+    EXPECT_GT(BlackInColumn(CanvasPixels(), 74, 74, 126), 10);
+
+    Click(100, 100);  // the same symbol again
+    Click(200, 300);  // empty canvas: still pending
+    EXPECT_TRUE(connectState.firstEndChosen);
+    EXPECT_TRUE(Cables().empty());
+
+    SelectTool(TOOL_CABLE, CABLE_OPTICAL);  // another type; the first end stays pending
+    EXPECT_EQ(selectedNode, nullptr);
+    Click(310, 90);
+    const auto cables = Cables();
+    ASSERT_EQ(cables.size(), 1u);
+    EXPECT_EQ(cables[0].first, CABLE_OPTICAL);
+    const CableItem& cable = cables[0].second;
+    EXPECT_EQ((std::vector<int>{cable.x1, cable.y1, cable.x2, cable.y2, cable.firstSymbolId, cable.secondSymbolId}),
+              (std::vector<int>{100, 100, 300, 100, 0, 1}));
+    EXPECT_FALSE(connectState.firstEndChosen);
+    EXPECT_EQ(selectedNode, nullptr);
+    const Pixels pixels = CanvasPixels();
+    EXPECT_EQ(pixels.at(200, 100), 0xFF0000u) << "an optical cable is red";
+    EXPECT_EQ(BlackInColumn(pixels, 74, 74, 126), 0) << "no frame after the cable is made";
+}
+
+TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
+    Place({{100, 100}, {300, 100}, {200, 300}});
+    SelectTool(TOOL_CABLE, CABLE_SERIAL);
+    Click(100, 100);
+    Click(300, 100);
+    Click(200, 300);
+    Click(100, 100);
+    SelectTool(TOOL_SELECT);
+
+    MouseDown(95, 105);
+    EXPECT_TRUE(dragState.dragging);
+    MouseMove(105, 125);
+    MouseMove(135, 145);
+    MouseUp(135, 145);
+    EXPECT_FALSE(dragState.dragging);
+    MouseMove(300, 300, 0);  // after the button is up nothing moves
+
+    const std::vector<SymbolItem*> symbols = Symbols();
+    EXPECT_EQ(std::make_pair(symbols[0]->x, symbols[0]->y), std::make_pair(115, 115));
+    EXPECT_EQ(std::make_pair(symbols[1]->x, symbols[1]->y), std::make_pair(275, 75));
+    const auto cables = Cables();
+    ASSERT_EQ(cables.size(), 2u);
+    EXPECT_EQ((std::vector<int>{cables[0].second.x1, cables[0].second.y1, cables[0].second.x2, cables[0].second.y2}),
+              (std::vector<int>{140, 140, 300, 100}));
+    EXPECT_EQ((std::vector<int>{cables[1].second.x1, cables[1].second.y1, cables[1].second.x2, cables[1].second.y2}),
+              (std::vector<int>{200, 300, 140, 140}));
+    EXPECT_EQ(AsSymbol(selectedNode), symbols[0]) << "the dragged symbol stays selected";
+}
+
+TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
+    Place({{100, 100}, {300, 100}, {200, 300}});
+    SelectTool(TOOL_CABLE, CABLE_TELEPHONE);
+    Click(100, 100);
+    Click(300, 100);
+    Click(300, 100);
+    Click(200, 300);
+    SelectTool(TOOL_DELETE);
+    UpdateWindow(topologyWindow);
+
+    Click(400, 350);  // empty canvas
+    EXPECT_EQ(Symbols().size(), 3u);
+    EXPECT_FALSE(RepaintPending());
+
+    const long pictures = LiveGdiObjects(GDI_IMAGE_LIST);
+    Click(300, 100);
+    EXPECT_EQ(Symbols().size(), 2u);
+    EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), pictures - 1);
+    EXPECT_EQ(Cables().size(), 2u);
+    const Pixels pixels = CanvasPixels();
+    EXPECT_EQ(pixels.at(300, 100), RGB_BLACK) << "both telephone cables still meet where the symbol was";
+    EXPECT_EQ(pixels.at(200, 100), RGB_BLACK);
+    EXPECT_EQ(pixels.at(250, 200), RGB_BLACK);
+
+    // Dragging another symbol moves only its own cables.
+    SelectTool(TOOL_SELECT);
+    MouseDown(100, 100);
+    MouseMove(100, 150);
+    MouseUp(100, 150);
+    const auto cables = Cables();
+    EXPECT_EQ((std::vector<int>{cables[0].second.x1, cables[0].second.y1}), (std::vector<int>{100, 150}));
+    EXPECT_EQ((std::vector<int>{cables[1].second.x1, cables[1].second.y1, cables[1].second.x2, cables[1].second.y2}),
+              (std::vector<int>{300, 100, 200, 300}));
+}
+
+TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
+    Place({{100, 100}, {200, 200}});
+    SelectTool(TOOL_SELECT);
+    Click(100, 100);
+    AnswerNextBox(IDOK);
+    Command(IDM_FILE_NEW);
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].caption, "Message");
+    EXPECT_EQ(SeenDialogs()[0].text, "作業中の設計を破棄します");
+    EXPECT_EQ(diagram.listHead, diagram.listTail);
+    EXPECT_EQ(selectedNode, nullptr);
+    const Pixels pixels = CanvasPixels();
+    EXPECT_EQ(std::count(pixels.rgb.begin(), pixels.rgb.end(), RGB_WHITE), 500 * 400);
+
+    EXPECT_EQ(toolState.toolCode, TOOL_SELECT) << "New keeps the tool";
+    const std::vector<SymbolItem*> symbols = Place({{50, 50}});
+    ASSERT_EQ(symbols.size(), 1u);
+    EXPECT_EQ(symbols[0]->id, 2);
+}
+
+TEST_F(EditingTest, ExitAnsweredNoChangesNothing) {
+    Place({{100, 100}});
+    AnswerNextBox(IDNO);
+    Command(IDM_FILE_EXIT);
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
+    EXPECT_TRUE(IsWindow(topologyWindow));
+    EXPECT_EQ(Symbols().size(), 1u);
+    EXPECT_TRUE(toolState.placing);
+    Command(IDM_HELP_GUIDE);  // the short guide does nothing
+    Command(12345);
+    EXPECT_TRUE(SeenDialogs().size() == 1u);
+}
+
+}  // namespace

@@ -1,0 +1,192 @@
+// Saving the canvas as a BMP file: the save dialog, the file's bytes, and failures that must
+// never cost the user an existing file.
+#include "canvas_helpers.h"
+
+#include <cstring>
+
+#include "app/app_state.h"
+#include "diagram/editing.h"
+#include "export/bmp_export.h"
+#include "export/bmp_layout.h"
+#include "platform/files.h"
+#include "render/canvas.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr int FILE_NAME_FIELD = 0x47c;  // the file name box of the common file dialogs
+
+uint32_t U32(const std::string& bytes, size_t offset) {
+    uint32_t value;
+    memcpy(&value, bytes.data() + offset, 4);
+    return value;
+}
+
+class ExportTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        pictures = MakeTestImageList({0xFF0000, 0x00FF00});
+        saveFileName[0] = '\0';
+    }
+    void TearDown() override {
+        writeFileCall = WriteFile;
+        ImageList_Destroy(pictures);
+        ProgramTest::TearDown();
+    }
+    // Exports straight to a name, as Save As does once the dialog confirmed it.
+    std::string Export(const std::string& name) {
+        const std::string path = folder.File(name);
+        strcpy(saveFileName, path.c_str());
+        Repaint();
+        WriteCanvasBmp(topologyWindow);
+        return ReadFileBytes(path);
+    }
+    std::vector<std::string> FolderFiles() {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA(folder.File("*").c_str(), &found);
+        while (search != INVALID_HANDLE_VALUE) {
+            // Symbol.txt is the catalogue that start-up creates when it is missing.
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && lstrcmpiA(found.cFileName, "Symbol.txt") != 0)
+                names.push_back(found.cFileName);
+            if (!FindNextFileA(search, &found))
+                break;
+        }
+        FindClose(search);
+        return names;
+    }
+    HIMAGELIST pictures = nullptr;
+};
+
+TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
+    const std::string typed = folder.File("diagram");  // no extension: "bmp" is added
+    RespondNext([&](HWND dialog) {
+        SetDlgItemTextA(dialog, FILE_NAME_FIELD, typed.c_str());
+        PressButton(dialog, IDOK);
+    });
+    SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].caption, "ファイルを保存");
+    EXPECT_EQ(std::string(saveFileName), typed + ".bmp");
+
+    const std::string bytes = ReadFileBytes(typed + ".bmp");
+    ASSERT_EQ(bytes.size(), 600054u);
+    EXPECT_EQ(bytes.substr(0, 2), "BM");
+    EXPECT_EQ(U32(bytes, 2), 600054u);
+    EXPECT_EQ(U32(bytes, 6), 0u);
+    EXPECT_EQ(U32(bytes, 10), 54u);
+    EXPECT_EQ(U32(bytes, 14), 40u);
+    EXPECT_EQ(U32(bytes, 18), 500u);
+    EXPECT_EQ(U32(bytes, 22), 400u);
+    EXPECT_EQ(U32(bytes, 26), 1u | (24u << 16));  // planes, bits per pixel
+    EXPECT_EQ(U32(bytes, 30), 0u);
+    EXPECT_EQ(U32(bytes, 34), 600000u);
+    for (size_t offset = 38; offset < 54; offset += 4)
+        EXPECT_EQ(U32(bytes, offset), 0u) << offset;
+    EXPECT_EQ(bytes.find_first_not_of('\xFF', 54), std::string::npos) << "an empty diagram is all white";
+
+    // The next Save As offers the same name; Cancel writes nothing and says nothing.
+    RespondNext([&](HWND dialog) {
+        char offered[MAX_PATH] = "";
+        GetDlgItemTextA(dialog, FILE_NAME_FIELD, offered, MAX_PATH);
+        EXPECT_NE(std::string(offered).find("diagram"), std::string::npos);
+        PressButton(dialog, IDCANCEL);
+    });
+    AddTestSymbol(pictures, 0, 10, 10);
+    SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
+    EXPECT_EQ(SeenDialogs().size(), 2u);
+    EXPECT_EQ(ReadFileBytes(typed + ".bmp"), bytes);
+}
+
+TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
+    canvasWidth = 501;
+    canvasHeight = 300;
+    ASSERT_TRUE(CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight));
+    AddTestSymbol(pictures, 0, 0, 0);     // red in the top-left corner
+    AddTestSymbol(pictures, 1, 0, 250);   // green in the bottom-left corner
+    selectedNode = AddTestSymbol(pictures, 0, 300, 100);
+    const std::string bytes = Export("a.bmp");
+    ASSERT_EQ(bytes.size(), 54u + 1504u * 300u);
+    EXPECT_EQ(U32(bytes, 34), 1504u * 300u);
+    for (int row = 0; row < 300; ++row)
+        ASSERT_EQ(bytes[54 + row * 1504 + 1503], '\0') << "row " << row;
+    // The first row in the file is the canvas's bottom row.
+    EXPECT_EQ(bytes.substr(54, 3), std::string("\x00\xFF\x00", 3));
+    EXPECT_EQ(bytes.substr(54 + 299 * 1504, 3), std::string("\x00\x00\xFF", 3));
+
+    // The file holds exactly the composed picture, selection frame included.
+    int32_t width = 0, height = 0;
+    std::vector<uint32_t> decoded;
+    ASSERT_TRUE(DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height, &decoded));
+    const Pixels canvas = ReadBitmapPixels(backBuffer.backBufferBitmap);
+    ASSERT_EQ(decoded.size(), canvas.rgb.size());
+    EXPECT_TRUE(decoded == std::vector<uint32_t>(canvas.rgb.begin(), canvas.rgb.end()));
+    EXPECT_EQ(canvas.at(299, 120), RGB_BLACK);
+
+    zoomFactor = 2.0f;
+    scrollX = 37;
+    scrollY = 11;
+    EXPECT_EQ(Export("b.bmp"), bytes);
+}
+
+// Writes the first half of what is asked and then fails, as a full disk does.
+BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    static bool failNext;
+    if (failNext || size < 2) {
+        failNext = false;
+        SetLastError(ERROR_DISK_FULL);
+        *written = 0;
+        return FALSE;
+    }
+    failNext = true;
+    return WriteFile(file, data, size / 2, written, overlapped);
+}
+
+TEST_F(ExportTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    ASSERT_TRUE(WriteFileBytes(folder.File("kept.bmp"), "old picture"));
+    writeFileCall = FullDiskWrite;
+    Export("kept.bmp");
+    EXPECT_EQ(ReadFileBytes(folder.File("kept.bmp")), "old picture");
+    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].caption, "Error");
+    EXPECT_NE(SeenDialogs()[0].text, "");
+
+    writeFileCall = WriteFile;  // the disk has room again
+    EXPECT_EQ(Export("kept.bmp").size(), 600054u);
+    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
+}
+
+TEST_F(ExportTest, UnwritableTargetsShowTheCreateFileErrorAndChangeNothing) {
+    ASSERT_TRUE(WriteFileBytes(folder.File("locked.bmp"), "read-only picture"));
+    SetFileAttributesA(folder.File("locked.bmp").c_str(), FILE_ATTRIBUTE_READONLY);
+    Export("locked.bmp");
+    EXPECT_EQ(ReadFileBytes(folder.File("locked.bmp")), "read-only picture");
+
+    Export("no such folder\\x.bmp");
+    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"locked.bmp"});
+    ASSERT_EQ(SeenDialogs().size(), 2u);
+    for (const SeenDialog& box : SeenDialogs()) {
+        EXPECT_EQ(box.caption, "Error");
+        EXPECT_EQ(box.text, "Error CreaeFile");
+    }
+    SetFileAttributesA(folder.File("locked.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(ExportTest, CanvasTooLargeForTheFileFormatIsRefused) {
+    ASSERT_TRUE(WriteFileBytes(folder.File("big.bmp"), "old"));
+    const int32_t width = canvasWidth, height = canvasHeight;
+    canvasWidth = 40000;  // 40000 x 40000 x 3 bytes do not fit in 32 bits
+    canvasHeight = 40000;
+    strcpy(saveFileName, folder.File("big.bmp").c_str());
+    WriteCanvasBmp(topologyWindow);
+    canvasWidth = width;
+    canvasHeight = height;
+    EXPECT_EQ(ReadFileBytes(folder.File("big.bmp")), "old");
+    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"big.bmp"});
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].caption, "Error");
+}
+
+}  // namespace

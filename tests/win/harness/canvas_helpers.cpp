@@ -1,0 +1,62 @@
+#include "canvas_helpers.h"
+
+#include "app/app_state.h"
+#include "platform/gdi_objects.h"
+#include "render/canvas.h"
+#include "render/symbol_image.h"
+
+HIMAGELIST MakeTestImageList(const std::vector<unsigned>& colours) {
+    HIMAGELIST list = ImageList_Create(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = SYMBOL_SIZE;
+    info.bmiHeader.biHeight = -SYMBOL_SIZE;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    for (unsigned colour : colours) {
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        unsigned* pixel = static_cast<unsigned*>(bits);
+        for (int y = 0; y < SYMBOL_SIZE; ++y)
+            for (int x = 0; x < SYMBOL_SIZE; ++x)
+                pixel[y * SYMBOL_SIZE + x] = x < TEST_OPAQUE_WIDTH ? colour : 0xFF00FF;
+        ImageList_AddMasked(list, bitmap, MASK_COLOUR);
+        DeleteObject(bitmap);
+    }
+    return list;
+}
+
+DiagramNode* AddTestSymbol(HIMAGELIST list, int index, int x, int y) {
+    SymbolItem* symbol = NewSymbolItem(diagram);
+    HDC dc = GetDC(topologyWindow);
+    const bool made = CreateSymbolImage(*symbol, dc, list, index);
+    ReleaseDC(topologyWindow, dc);
+    EXPECT_TRUE(made);
+    symbol->x = x;
+    symbol->y = y;
+    return AppendItem(diagram, symbol);
+}
+
+DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const DiagramNode* second) {
+    const SymbolItem& a = *AsSymbol(first);
+    const SymbolItem& b = *AsSymbol(second);
+    const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
+    return AppendItem(diagram, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, kind);
+}
+
+DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2) {
+    return AppendItem(diagram, new CableItem{x1, y1, x2, y2, -1, -1}, kind);
+}
+
+void Repaint() {
+    InvalidateRect(topologyWindow, nullptr, FALSE);
+    UpdateWindow(topologyWindow);
+}
+
+Pixels CanvasPixels() {
+    Repaint();
+    return ReadBitmapPixels(backBuffer.backBufferBitmap);
+}

@@ -1,0 +1,266 @@
+#include "harness.h"
+
+#include <deque>
+#include <fstream>
+#include <sstream>
+
+#include "app/app_state.h"
+#include "app/startup.h"
+
+namespace {
+
+HHOOK cbtHook;
+std::deque<Responder> responders;
+std::vector<SeenDialog> seen;
+std::vector<std::pair<HWND, Responder>> scheduled;
+
+std::string WindowText(HWND window) {
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+void Dismiss(HWND dialog) {
+    for (int id : {IDNO, IDCANCEL, IDOK}) {
+        if (GetDlgItem(dialog, id)) {
+            PressButton(dialog, id);
+            return;
+        }
+    }
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+void CALLBACK RunScheduled(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    auto pending = std::move(scheduled);
+    scheduled.clear();
+    for (auto& [dialog, responder] : pending) {
+        if (IsWindow(dialog))
+            responder(dialog);
+    }
+}
+
+// A modal window is a top-level dialog whose owner is disabled while it runs; the tool windows
+// are dialogs too, but their owner stays enabled.
+bool IsModalDialog(HWND window) {
+    if (ClassName(window) != "#32770" || (GetWindowLongA(window, GWL_STYLE) & WS_CHILD))
+        return false;
+    HWND owner = GetWindow(window, GW_OWNER);
+    return !owner || !IsWindowEnabled(owner);
+}
+
+LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        bool known = false;
+        for (auto& entry : scheduled)
+            known = known || entry.first == window;
+        if (!known && IsModalDialog(window) && !GetPropA(window, "harness.seen")) {
+            SetPropA(window, "harness.seen", reinterpret_cast<HANDLE>(1));
+            char text[1024] = "";
+            GetDlgItemTextA(window, 0xFFFF, text, sizeof text);  // a message box's message
+            seen.push_back({WindowText(window), text});
+            Responder responder = Dismiss;
+            if (!responders.empty()) {
+                responder = std::move(responders.front());
+                responders.pop_front();
+            }
+            scheduled.emplace_back(window, std::move(responder));
+            SetTimer(nullptr, 0, 0, RunScheduled);
+        }
+    }
+    return CallNextHookEx(cbtHook, code, wParam, lParam);
+}
+
+void EnsureHook() {
+    if (!cbtHook)
+        cbtHook = SetWindowsHookExA(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+}
+
+}  // namespace
+
+void RespondNext(Responder responder) {
+    EnsureHook();
+    responders.push_back(std::move(responder));
+}
+
+void AnswerNextBox(int button) {
+    RespondNext([button](HWND dialog) { PressButton(dialog, button); });
+}
+
+const std::vector<SeenDialog>& SeenDialogs() {
+    return seen;
+}
+
+void ForgetSeenDialogs() {
+    seen.clear();
+}
+
+size_t PendingResponders() {
+    return responders.size();
+}
+
+void PressButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+void PumpMessages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    MSG message;
+    do {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                continue;  // the program posts it when its window goes; the tests carry on
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(1);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH], previous[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    previous_ = previous;
+    static unsigned counter;
+    std::ostringstream name;
+    name << base << "nexadraw-" << GetCurrentProcessId() << "-" << GetTickCount() << "-" << counter++;
+    path_ = name.str();
+    CreateDirectoryA(path_.c_str(), nullptr);
+    SetCurrentDirectoryA(path_.c_str());
+}
+
+TempFolder::~TempFolder() {
+    SetCurrentDirectoryA(previous_.c_str());
+    RemoveTree(path_);
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    return bool(out);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryA(path.c_str());
+}
+
+void StartProgram() {
+    EnsureHook();
+    ASSERT_TRUE(StartApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
+    PumpMessages();
+}
+
+void EndProgram() {
+    if (topologyWindow && IsWindow(topologyWindow))
+        SendMessageA(topologyWindow, WM_DESTROY, 0, 0);
+    PumpMessages(10);
+    UnregisterClassA(TOPOLOGY_CLASS, GetModuleHandleA(nullptr));
+    topologyWindow = nullptr;
+}
+
+void ProgramTest::SetUp() {
+    ForgetSeenDialogs();
+    PrepareLibrary(folder);
+    StartProgram();
+}
+
+void ProgramTest::TearDown() {
+    EndProgram();
+    EXPECT_EQ(PendingResponders(), 0u) << "a queued answer was never used";
+}
+
+LPARAM PointParam(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+void MouseDown(int x, int y) {
+    SendMessageA(topologyWindow, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(x, y));
+}
+
+void MouseMove(int x, int y, WPARAM keys) {
+    SendMessageA(topologyWindow, WM_MOUSEMOVE, keys, PointParam(x, y));
+}
+
+void MouseUp(int x, int y) {
+    SendMessageA(topologyWindow, WM_LBUTTONUP, 0, PointParam(x, y));
+}
+
+void Click(int x, int y) {
+    MouseDown(x, y);
+    MouseUp(x, y);
+}
+
+Pixels ReadBitmapPixels(HBITMAP bitmap) {
+    Pixels pixels;
+    BITMAP description = {};
+    if (!GetObjectA(bitmap, sizeof description, &description))
+        return pixels;
+    pixels.width = description.bmWidth;
+    pixels.height = description.bmHeight;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = pixels.width;
+    info.bmiHeader.biHeight = -pixels.height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    pixels.rgb.resize(size_t(pixels.width) * pixels.height);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, pixels.height, pixels.rgb.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    for (unsigned& value : pixels.rgb)
+        value &= 0xFFFFFF;
+    return pixels;
+}
+
+Pixels ReadWindowPixels(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    HDC windowDC = GetDC(window);
+    HDC memory = CreateCompatibleDC(windowDC);
+    HBITMAP bitmap = CreateCompatibleBitmap(windowDC, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, windowDC, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    Pixels pixels = ReadBitmapPixels(bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, windowDC);
+    return pixels;
+}

@@ -1,0 +1,198 @@
+#include "library_files.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "export/bmp_layout.h"
+#include "harness.h"
+#include "resources/resource.h"
+
+std::string BmpBytes(int width, int height, const std::function<unsigned(int x, int y)>& colour) {
+    BmpLayout layout;
+    if (!ComputeBmpLayout(width, height, &layout))
+        return {};
+    std::vector<uint32_t> pixels(size_t(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels[size_t(y) * width + x] = colour(x, y);
+    const std::vector<uint8_t> file = EncodeBmp(layout, pixels.data());
+    return std::string(file.begin(), file.end());
+}
+
+std::string FramedBmp(unsigned colour, int width, int height) {
+    const int frameX = width / 10, frameY = height / 10;
+    return BmpBytes(width, height, [=](int x, int y) {
+        const bool frame = x < frameX || x >= width - frameX || y < frameY || y >= height - frameY;
+        return frame ? RGB_MAGENTA : colour;
+    });
+}
+
+std::string TruncatedBmp() {
+    const std::string whole = FramedBmp(0x336699, 40, 40);
+    return whole.substr(0, whole.size() / 2);
+}
+
+std::string HeaderOnlyBmp() {
+    return FramedBmp(0x336699, 40, 40).substr(0, 54);
+}
+
+static void PutU32(std::string& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+}
+
+std::string OffsetPastEndBmp() {
+    std::string bytes = FramedBmp(0x336699, 40, 40);
+    PutU32(bytes, 10, uint32_t(bytes.size() + 4096));
+    return bytes;
+}
+
+std::string HugeBmp() {
+    std::string bytes = FramedBmp(0x336699, 40, 40);
+    PutU32(bytes, 18, 32000);
+    PutU32(bytes, 22, 32000);
+    return bytes;
+}
+
+void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files) {
+    for (const auto& [name, bytes] : files) {
+        const size_t slash = name.find_last_of('\\');
+        if (slash != std::string::npos)
+            CreateDirectoryA((folder + "\\" + name.substr(0, slash)).c_str(), nullptr);
+        WriteFileBytes(folder + "\\" + name, bytes);
+    }
+}
+
+Pixels DrawImage(HIMAGELIST list, int index, unsigned background) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 50;
+    info.bmiHeader.biHeight = -50;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    for (int i = 0; i < 50 * 50; ++i)
+        static_cast<uint32_t*>(bits)[i] = background;
+    ImageList_Draw(list, index, memory, 0, 0, ILD_NORMAL);
+    SelectObject(memory, old);
+    Pixels pixels = ReadBitmapPixels(bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    return pixels;
+}
+
+bool IsPlaceholderImage(HIMAGELIST list, int index) {
+    HIMAGELIST reference = ImageList_Create(50, 50, ILC_COLOR32 | ILC_MASK, 1, 0);
+    HBITMAP placeholder = static_cast<HBITMAP>(LoadImageA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_MISSING_SYMBOL), IMAGE_BITMAP, 50, 50, LR_CREATEDIBSECTION));
+    ImageList_AddMasked(reference, placeholder, RGB(255, 0, 255));
+    DeleteObject(placeholder);
+    const Pixels drawn = DrawImage(reference, 0, 0x00FF00);
+    const bool blank = std::count(drawn.rgb.begin(), drawn.rgb.end(), 0x00FF00u) == long(drawn.rgb.size());
+    const bool same = !blank && DrawImage(list, index, 0x00FF00).rgb == drawn.rgb;
+    ImageList_Destroy(reference);
+    return same;
+}
+
+#include "app/tool_windows.h"
+#include "symbols/catalog.h"
+#include "symbols/palette_page.h"
+#include "symbols/symbol_window.h"
+
+HWND PaletteListOf(int category) {
+    return PaletteList(palettePage[category]);
+}
+
+int PaletteItemCount(int category) {
+    return int(SendMessageA(PaletteListOf(category), LVM_GETITEMCOUNT, 0, 0));
+}
+
+int SelectedPaletteItem(int category) {
+    return int(SendMessageA(PaletteListOf(category), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+}
+
+void SelectPaletteItem(int category, int index) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(PaletteListOf(category), LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void SelectTab(int category) {
+    HWND tabs = GetDlgItem(symbolWindow, IDC_CATEGORY_TABS);
+    SendMessageA(tabs, TCM_SETCURSEL, category, 0);
+    NMHDR header = {tabs, IDC_CATEGORY_TABS, UINT(TCN_SELCHANGE)};
+    SendMessageA(symbolWindow, WM_NOTIFY, IDC_CATEGORY_TABS, reinterpret_cast<LPARAM>(&header));
+}
+
+void ClickPaletteAt(int category, POINT client) {
+    HWND list = PaletteListOf(category);
+    ClientToScreen(list, &client);
+    SetCursorPos(client.x, client.y);
+    NMHDR header = {list, UINT_PTR(GetDlgCtrlID(list)), UINT(NM_CLICK)};
+    SendMessageA(palettePage[category], WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+void ClickPaletteItem(int category, int index) {
+    RECT icon = {};
+    icon.left = LVIR_ICON;
+    SendMessageA(PaletteListOf(category), LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon));
+    ClickPaletteAt(category, {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2});
+}
+
+void MouseClickPaletteItem(int category, int index) {
+    HWND list = PaletteListOf(category);
+    SetWindowPos(symbolWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UpdateWindow(symbolWindow);
+    RECT icon = {};
+    icon.left = LVIR_ICON;
+    SendMessageA(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon));
+    POINT centre = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+    ClientToScreen(list, &centre);
+    SetCursorPos(centre.x, centre.y);
+    PumpMessages(50);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+    PumpMessages(300);
+}
+
+void PressSymbolWindowButton(int id) {
+    SendMessageA(symbolWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(symbolWindow, id)));
+}
+
+std::vector<unsigned> CategoryPictures(int category) {
+    std::vector<unsigned> pictures;
+    HIMAGELIST list = symbolCatalog.categoryImageList[category];
+    for (int i = 0; i < ImageList_GetImageCount(list); ++i)
+        pictures.push_back(IsPlaceholderImage(list, i) ? PLACEHOLDER : DrawImage(list, i, 0x00FF00).at(25, 25));
+    return pictures;
+}
+
+void RunAddDialog(const std::function<void(HWND dialog)>& steps) {
+    RespondNext([steps](HWND dialog) {
+        // The responder can run before the dialog manager first shows the dialog (it does so when
+        // its loop goes idle). Shown now, the dialog is hidden afterwards only if it has ended.
+        ShowWindow(dialog, SW_SHOWNORMAL);
+        steps(dialog);
+        if (IsWindowVisible(dialog))
+            PressButton(dialog, IDC_ADD_CANCEL);
+    });
+    PressSymbolWindowButton(IDC_ADD_SYMBOL);
+}
+
+void ChooseCategory(HWND addDialog, int category) {
+    SendDlgItemMessageA(addDialog, IDC_ADD_CATEGORY, CB_SETCURSEL, category, 0);
+}
+
+void PressAddOk(HWND addDialog) {
+    SendMessageA(addDialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_OK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(addDialog, IDC_ADD_OK)));
+}

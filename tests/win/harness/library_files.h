@@ -1,0 +1,53 @@
+// Files for test symbol libraries: bitmaps of known colours, broken bitmaps, catalogue texts.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+constexpr unsigned RGB_MAGENTA = 0xFF00FF;
+
+// A 24-bit bottom-up BMP file; colour(x, y) gives 0x00RRGGBB, y counting from the top.
+std::string BmpBytes(int width, int height, const std::function<unsigned(int x, int y)>& colour);
+
+// A picture of one colour with a magenta frame of a tenth of its size (transparent when loaded).
+std::string FramedBmp(unsigned colour, int width = 50, int height = 50);
+
+// Broken files that crash the system's bitmap loader unless they are refused first.
+std::string TruncatedBmp();      // pixel rows cut short
+std::string HeaderOnlyBmp();     // the 54 header bytes and nothing else
+std::string OffsetPastEndBmp();  // pixel offset beyond the end of the file
+std::string HugeBmp();           // 32000 x 32000 claimed by a small file
+
+// Writes name -> bytes under the folder, creating the Symbol folder when a name starts with it.
+void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files);
+
+// The image drawn with its mask onto a 50 x 50 square of the background colour.
+Pixels DrawImage(HIMAGELIST list, int index, unsigned background);
+// True when image index of the list is the program's placeholder picture.
+bool IsPlaceholderImage(HIMAGELIST list, int index);
+
+// The symbol window as a user works it.
+HWND PaletteListOf(int category);
+int PaletteItemCount(int category);
+int SelectedPaletteItem(int category);  // -1 when none
+void SelectPaletteItem(int category, int index);
+void SelectTab(int category);                     // a click on the tab
+void ClickPaletteAt(int category, POINT client);  // NM_CLICK with the mouse at a point of the list
+void ClickPaletteItem(int category, int index);
+void MouseClickPaletteItem(int category, int index);  // through the input queue, as a user clicks
+void PressSymbolWindowButton(int id);                 // buttons and pictures alike
+
+// Centre colours of a category's images, in order; PLACEHOLDER for the placeholder picture.
+constexpr unsigned PLACEHOLDER = 0xFFFFFFFF;
+std::vector<unsigned> CategoryPictures(int category);
+
+// Runs the add dialog; steps act on it, then it is cancelled if still open. Within steps the dialog
+// is visible until it ends.
+void RunAddDialog(const std::function<void(HWND dialog)>& steps);
+void ChooseCategory(HWND addDialog, int category);
+void PressAddOk(HWND addDialog);  // synchronous: boxes it raises are answered inside

@@ -1,0 +1,409 @@
+// The symbol library as the program loads it, and the symbol window's palettes, tabs and pictures.
+#include "harness.h"
+#include "library_files.h"
+
+#include "app/app_messages.h"
+#include "app/app_state.h"
+#include "app/tool_windows.h"
+#include "diagram/editing.h"
+#include "platform/gdi_objects.h"
+#include "resources/resource.h"
+#include "symbols/catalog.h"
+#include "symbols/symbol_window.h"
+
+namespace {
+
+constexpr unsigned RED = 0xFF0000, GREEN = 0x00C000, BLUE = 0x0000FF, GREY = 0x808080, ORANGE = 0xFF8000;
+
+// Each test writes its library into a fresh folder, then starts the program there.
+class LibraryTest : public ::testing::Test {
+  protected:
+    void Start(const std::string& catalogue, const std::vector<std::pair<std::string, std::string>>& files = {}) {
+        WriteFileBytes(folder.File("Symbol.txt"), catalogue);
+        WriteLibrary(folder.path(), files);
+        ForgetSeenDialogs();
+        StartProgram();
+    }
+    void TearDown() override {
+        EndProgram();
+        EXPECT_EQ(PendingResponders(), 0u) << "a queued answer was never used";
+    }
+    std::vector<int> Counts() const {
+        return std::vector<int>(symbolCatalog.categoryCount, symbolCatalog.categoryCount + CATEGORY_COUNT);
+    }
+    std::vector<int> ItemCounts() const {
+        std::vector<int> counts;
+        for (int category = 0; category < CATEGORY_COUNT; ++category)
+            counts.push_back(PaletteItemCount(category));
+        return counts;
+    }
+    TempFolder folder;
+};
+
+TEST_F(LibraryTest, MissingCatalogueIsCreatedEmptyWithoutAMessage) {
+    ForgetSeenDialogs();
+    StartProgram();
+    EXPECT_TRUE(FileExists(folder.File("Symbol.txt")));
+    EXPECT_EQ(ReadFileBytes(folder.File("Symbol.txt")), "");
+    EXPECT_TRUE(SeenDialogs().empty());
+    for (int category = 0; category < CATEGORY_COUNT; ++category) {
+        ASSERT_TRUE(symbolCatalog.categoryImageList[category]);
+        EXPECT_EQ(ImageList_GetImageCount(symbolCatalog.categoryImageList[category]), 0);
+        int width = 0, height = 0;
+        ImageList_GetIconSize(symbolCatalog.categoryImageList[category], &width, &height);
+        EXPECT_EQ(std::make_pair(width, height), std::make_pair(50, 50));
+    }
+    EXPECT_EQ(Counts(), std::vector<int>(5, 0));
+    EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
+}
+
+TEST_F(LibraryTest, RecordsGoToTheirCategoriesInFileOrder) {
+    Start("0,\\Symbol\\a.bmp\r\n2,\\Symbol\\b.bmp\r\n0,\\Symbol\\c.bmp\r\n",
+          {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}, {"Symbol\\c.bmp", FramedBmp(BLUE)}});
+    EXPECT_EQ(Counts(), (std::vector<int>{2, 0, 1, 0, 0}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED, BLUE}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{GREEN}));
+    EXPECT_TRUE(CategoryPictures(CATEGORY_HUB).empty());
+    EXPECT_EQ(ItemCounts(), (std::vector<int>{2, 0, 1, 0, 0}));
+
+    // Item i shows image i, from the category's own list.
+    HWND list = PaletteListOf(CATEGORY_ROUTER);
+    EXPECT_EQ(HIMAGELIST(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
+              symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
+    for (int i = 0; i < 2; ++i) {
+        LVITEMA item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = i;
+        SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(item.iImage, i);
+    }
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), -1);
+    EXPECT_TRUE(SeenDialogs().empty());
+}
+
+TEST_F(LibraryTest, LineEndsBlankLinesAndSpacingDoNotMatter) {
+    const std::vector<std::string> catalogues = {
+        "0,\\Symbol\\a.bmp\n2,\\Symbol\\b.bmp\n0,\\Symbol\\c.bmp\n",
+        "0,\\Symbol\\a.bmp\r\n\r\n\r\n2,\\Symbol\\b.bmp\r\n\n0,\\Symbol\\c.bmp",
+        "  0,\\Symbol\\a.bmp \t\r\n2, \\Symbol\\b.bmp\r\n0,\\Symbol\\c.bmp\r\n\r\n",
+    };
+    WriteLibrary(
+        folder.path(),
+        {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}, {"Symbol\\c.bmp", FramedBmp(BLUE)}});
+    for (const std::string& catalogue : catalogues) {
+        SCOPED_TRACE(catalogue);
+        Start(catalogue);
+        EXPECT_EQ(Counts(), (std::vector<int>{2, 0, 1, 0, 0}));
+        EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED, BLUE}));
+        EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{GREEN}));
+        EXPECT_TRUE(SeenDialogs().empty());
+        EndProgram();
+    }
+}
+
+TEST_F(LibraryTest, LargeBitmapIsHeldAt50By50WithMagentaTransparent) {
+    // 100 x 80: a magenta frame around a red left half and a blue right half.
+    const std::string picture = BmpBytes(100, 80, [](int x, int y) {
+        if (x < 20 || x >= 80 || y < 16 || y >= 64)
+            return RGB_MAGENTA;
+        return x < 50 ? RED : BLUE;
+    });
+    Start("4,\\Symbol\\wide.bmp\r\n", {{"Symbol\\wide.bmp", picture}});
+    HIMAGELIST list = symbolCatalog.categoryImageList[CATEGORY_OTHER];
+    ASSERT_EQ(ImageList_GetImageCount(list), 1);
+    int width = 0, height = 0;
+    ImageList_GetIconSize(list, &width, &height);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(50, 50));
+
+    const Pixels pixels = DrawImage(list, 0, GREY);
+    EXPECT_EQ(pixels.at(17, 25), RED);
+    EXPECT_EQ(pixels.at(32, 25), BLUE);
+    for (POINT frame : {POINT{2, 25}, POINT{47, 25}, POINT{25, 3}, POINT{25, 46}, POINT{0, 0}, POINT{49, 49}})
+        EXPECT_EQ(pixels.at(frame.x, frame.y), GREY) << frame.x << "," << frame.y;
+}
+
+// Every record keeps its place: a picture that cannot be used shows the placeholder instead.
+TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
+    Start(
+        "1,\\Symbol\\h1.bmp\r\n"
+        "1,\\Symbol\\gone.bmp\r\n"
+        "0,\\Symbol\\truncated.bmp\r\n"
+        "0,\\Symbol\\header.bmp\r\n"
+        "1,\\Symbol\\h3.bmp\r\n"
+        "0,\\Symbol\\offset.bmp\r\n"
+        "0,\\Symbol\\huge.bmp\r\n"
+        "0,\\Symbol\\empty.bmp\r\n"
+        "0,\\Symbol\\text.bmp\r\n"
+        "0,\\Symbol\\r1.bmp\r\n",
+        {{"Symbol\\h1.bmp", FramedBmp(RED)},
+         {"Symbol\\h3.bmp", FramedBmp(BLUE)},
+         {"Symbol\\truncated.bmp", TruncatedBmp()},
+         {"Symbol\\header.bmp", HeaderOnlyBmp()},
+         {"Symbol\\offset.bmp", OffsetPastEndBmp()},
+         {"Symbol\\huge.bmp", HugeBmp()},
+         {"Symbol\\empty.bmp", ""},
+         {"Symbol\\text.bmp", "not a picture\r\n"},
+         {"Symbol\\r1.bmp", FramedBmp(ORANGE)}});
+    EXPECT_TRUE(SeenDialogs().empty());
+    EXPECT_EQ(Counts(), (std::vector<int>{7, 3, 0, 0, 0}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, PLACEHOLDER, BLUE}));
+    EXPECT_EQ(
+        CategoryPictures(CATEGORY_ROUTER),
+        (std::vector<unsigned>{PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, ORANGE}));
+    EXPECT_EQ(ItemCounts(), (std::vector<int>{7, 3, 0, 0, 0}));
+
+    // A placeholder can be placed like any picture.
+    SelectTab(CATEGORY_HUB);
+    ClickPaletteItem(CATEGORY_HUB, 1);
+    EXPECT_EQ(toolState.toolCode, CATEGORY_HUB);
+    EXPECT_EQ(toolState.subCode, 1);
+    Click(100, 100);
+    EXPECT_TRUE(SeenDialogs().empty());
+    EXPECT_NE(diagram.listHead, diagram.listTail);
+}
+
+TEST_F(LibraryTest, RecordsTheFormatCannotCarryAreSkipped) {
+    const std::string longPath = "\\Symbol\\" + std::string(300, 'x') + ".bmp";
+    Start(
+        "0,\\Symbol\\a.bmp\r\n"
+        "x,\\Symbol\\b.bmp\r\n"
+        "7,\\Symbol\\b.bmp\r\n"
+        "-1,\\Symbol\\b.bmp\r\n"
+        "99999999999999999999,\\Symbol\\b.bmp\r\n"
+        "0\\Symbol\\b.bmp\r\n"
+        ",,,,\r\n"
+        "2," +
+            longPath +
+            "\r\n"
+            "2,\\Symbol\\c.bmp\r\n"
+            "3,\r\n",
+        {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}, {"Symbol\\c.bmp", FramedBmp(BLUE)}});
+    EXPECT_TRUE(SeenDialogs().empty());
+    EXPECT_EQ(Counts(), (std::vector<int>{1, 0, 1, 0, 0}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{BLUE}));
+}
+
+TEST_F(LibraryTest, CatalogueThatCannotBeOpenedIsReportedAndTheWindowStillComesUp) {
+    ASSERT_TRUE(CreateDirectoryA(folder.File("Symbol.txt").c_str(), nullptr));
+    ForgetSeenDialogs();
+    StartProgram();
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
+    EXPECT_EQ(SeenDialogs()[0].text, "ファイル名が指定されていません。");
+    EXPECT_TRUE(IsWindowVisible(symbolWindow));
+    EXPECT_EQ(Counts(), std::vector<int>(5, 0));
+    EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
+}
+
+TEST_F(LibraryTest, FileErrorBoxesHaveTheirFixedTexts) {
+    Start("");
+    const std::pair<DWORD, const char*> known[] = {
+        {2, "ファイル名が間違っています。"},
+        {3, "存在しないディレクトリです。"},
+        {5, "ファイル名が指定されていません。"},
+        {21, "ドライブの準備ができていません。"},
+        {80, "同じ名前のファイルが既に存在しています。"},
+        {1235, "ドライブのアクセスに失敗しました。"},
+    };
+    for (const auto& [code, text] : known) {
+        ForgetSeenDialogs();
+        ShowFileError(symbolWindow, code);
+        ASSERT_EQ(SeenDialogs().size(), 1u) << code;
+        EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
+        EXPECT_EQ(SeenDialogs()[0].text, text);
+    }
+    // Codes without a text show nothing.
+    ForgetSeenDialogs();
+    for (DWORD code : {0u, 32u, 112u, 183u}) {
+        SetLastError(code);
+        ShowFileError(symbolWindow);
+    }
+    EXPECT_TRUE(SeenDialogs().empty());
+}
+
+TEST_F(LibraryTest, WindowShowsFiveTabsWithTheRouterPageOnTop) {
+    Start("0,\\Symbol\\a.bmp\r\n1,\\Symbol\\b.bmp\r\n",
+          {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}});
+    HWND tabs = GetDlgItem(symbolWindow, IDC_CATEGORY_TABS);
+    ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
+    const char* const labels[] = {"ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
+    for (int tab = 0; tab < 5; ++tab) {
+        char text[32] = "";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, tab, reinterpret_cast<LPARAM>(&item));
+        EXPECT_STREQ(text, labels[tab]);
+    }
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(currentTab, 0);
+
+    // Every page covers the tab control's display area; only the router page shows.
+    RECT area;
+    GetClientRect(tabs, &area);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    MapWindowPoints(tabs, symbolWindow, reinterpret_cast<POINT*>(&area), 2);
+    for (int category = 0; category < CATEGORY_COUNT; ++category) {
+        RECT page;
+        GetWindowRect(palettePage[category], &page);
+        MapWindowPoints(nullptr, symbolWindow, reinterpret_cast<POINT*>(&page), 2);
+        EXPECT_TRUE(EqualRect(&page, &area)) << "page " << category;
+        // Its list view fills it, so that no item lies beyond the visible part.
+        RECT list;
+        GetWindowRect(PaletteListOf(category), &list);
+        MapWindowPoints(nullptr, symbolWindow, reinterpret_cast<POINT*>(&list), 2);
+        EXPECT_TRUE(EqualRect(&list, &area)) << "list " << category;
+        EXPECT_EQ(GetParent(palettePage[category]), symbolWindow);
+        EXPECT_EQ(bool(IsWindowVisible(palettePage[category])), category == 0) << "page " << category;
+    }
+
+    // The router picture is what the screen shows at the first item.
+    UpdateWindow(symbolWindow);
+    RECT icon = {};
+    icon.left = LVIR_ICON;
+    HWND list = PaletteListOf(CATEGORY_ROUTER);
+    SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&icon));
+    const Pixels shown = ReadWindowPixels(list);
+    EXPECT_EQ(shown.at((icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2), RED);
+}
+
+TEST_F(LibraryTest, EveryItemOfALongPaletteCanBeScrolledIntoSight) {
+    std::string catalogue;
+    for (int i = 0; i < 9; ++i)
+        catalogue += "0,\\Symbol\\r.bmp\r\n";
+    Start(catalogue, {{"Symbol\\r.bmp", FramedBmp(RED)}});
+    HWND list = PaletteListOf(CATEGORY_ROUTER);
+    RECT page;
+    GetClientRect(palettePage[CATEGORY_ROUTER], &page);
+    for (int index : {8, 0, 5}) {
+        SendMessageA(list, LVM_ENSUREVISIBLE, index, FALSE);
+        RECT icon = {};
+        icon.left = LVIR_ICON;
+        SendMessageA(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon));
+        MapWindowPoints(list, palettePage[CATEGORY_ROUTER], reinterpret_cast<POINT*>(&icon), 2);
+        RECT inside;
+        IntersectRect(&inside, &icon, &page);
+        EXPECT_TRUE(EqualRect(&inside, &icon))
+            << "item " << index << " ends at " << icon.bottom << " of " << page.bottom;
+    }
+}
+
+TEST_F(LibraryTest, TabChangeShowsOnlyThatPage) {
+    Start("");
+    for (int tab : {3, 1, 4, 0, 2}) {
+        SelectTab(tab);
+        EXPECT_EQ(currentTab, tab);
+        for (int category = 0; category < CATEGORY_COUNT; ++category)
+            EXPECT_EQ(bool(IsWindowVisible(palettePage[category])), category == tab);
+    }
+    // No selection: nothing changes.
+    HWND tabs = GetDlgItem(symbolWindow, IDC_CATEGORY_TABS);
+    SendMessageA(tabs, TCM_SETCURSEL, WPARAM(-1), 0);
+    NMHDR header = {tabs, IDC_CATEGORY_TABS, UINT(TCN_SELCHANGE)};
+    SendMessageA(symbolWindow, WM_NOTIFY, IDC_CATEGORY_TABS, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(currentTab, 2);
+    EXPECT_TRUE(IsWindowVisible(palettePage[2]));
+}
+
+TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
+    Start("2,\\Symbol\\h1.bmp\r\n0,\\Symbol\\r1.bmp\r\n2,\\Symbol\\h2.bmp\r\n2,\\Symbol\\h3.bmp\r\n",
+          {{"Symbol\\h1.bmp", FramedBmp(RED)},
+           {"Symbol\\h2.bmp", FramedBmp(GREEN)},
+           {"Symbol\\h3.bmp", FramedBmp(BLUE)},
+           {"Symbol\\r1.bmp", FramedBmp(ORANGE)}});
+    const long icons = LiveGdiObjects(GDI_ICON);
+    SelectTab(CATEGORY_HOST);
+    MouseClickPaletteItem(CATEGORY_HOST, 2);
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_HOST), 2);
+    EXPECT_EQ(toolState.toolCode, CATEGORY_HOST);
+    EXPECT_EQ(toolState.subCode, 2);
+    EXPECT_TRUE(toolState.placing);
+    ASSERT_TRUE(toolState.placementCursor);
+    EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
+
+    // The cursor is a picture of the image: its centre is blue.
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(toolState.placementCursor, &info));
+    const Pixels cursor = ReadBitmapPixels(info.hbmColor);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    ASSERT_EQ(cursor.width, 50);
+    EXPECT_EQ(cursor.at(25, 25) & 0x0000FF, 0x0000FFu);
+
+    // Picking again replaces the cursor, and the old icon is freed.
+    ClickPaletteItem(CATEGORY_HOST, 0);
+    EXPECT_EQ(toolState.subCode, 0);
+    EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
+
+    // A click beside the items changes nothing.
+    RECT client;
+    GetClientRect(PaletteListOf(CATEGORY_HOST), &client);
+    const HCURSOR before = toolState.placementCursor;
+    ClickPaletteAt(CATEGORY_HOST, {client.right - 3, client.bottom - 3});
+    EXPECT_EQ(toolState.toolCode, CATEGORY_HOST);
+    EXPECT_EQ(toolState.subCode, 0);
+    EXPECT_EQ(toolState.placementCursor, before);
+    EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
+
+    // Changing tabs changes neither the tool nor the cursor.
+    SelectTab(CATEGORY_ROUTER);
+    EXPECT_EQ(toolState.toolCode, CATEGORY_HOST);
+    EXPECT_EQ(toolState.placementCursor, before);
+}
+
+TEST_F(LibraryTest, ToolAndCablePicturesSelectTheirTools) {
+    Start("0,\\Symbol\\r1.bmp\r\n", {{"Symbol\\r1.bmp", FramedBmp(ORANGE)}});
+    const long icons = LiveGdiObjects(GDI_ICON);
+    struct Picture {
+        int id;
+        int cableType;
+    };
+    const Picture cables[] = {{IDC_PICK_STRAIGHT, 1},  {IDC_PICK_CROSS, 2}, {IDC_PICK_SERIAL, 3}, {IDC_PICK_CONSOLE, 4},
+                              {IDC_PICK_TELEPHONE, 5}, {IDC_PICK_MET, 6},   {IDC_PICK_OPTICAL, 7}};
+    for (const Picture& picture : cables) {
+        ClickPaletteItem(CATEGORY_ROUTER, 0);  // a symbol cursor that the cable tool must drop
+        PressSymbolWindowButton(picture.id);
+        EXPECT_EQ(toolState.toolCode, TOOL_CABLE) << picture.id;
+        EXPECT_EQ(toolState.subCode, picture.cableType) << picture.id;
+        EXPECT_TRUE(toolState.placing);
+        EXPECT_FALSE(toolState.placementCursor);
+        EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
+    }
+
+    ClickPaletteItem(CATEGORY_ROUTER, 0);
+    PressSymbolWindowButton(IDC_PICK_DELETE);
+    EXPECT_EQ(toolState.toolCode, TOOL_DELETE);
+    EXPECT_FALSE(toolState.placing);
+    EXPECT_EQ(toolState.placementCursor, LoadCursorA(appInstance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)));
+    EXPECT_TRUE(toolState.placementCursor);
+    EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
+
+    const HCURSOR deleteCursor = toolState.placementCursor;
+    PressSymbolWindowButton(IDC_PICK_SELECT);
+    EXPECT_EQ(toolState.toolCode, TOOL_SELECT);
+    EXPECT_FALSE(toolState.placing);
+    EXPECT_FALSE(toolState.placementCursor);
+    // The shared delete cursor survives being replaced.
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(deleteCursor, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST_F(LibraryTest, EverythingTheLibraryMadeIsReleasedAtTheEnd) {
+    const long before = LiveGdiObjects();
+    const long lists = LiveGdiObjects(GDI_IMAGE_LIST);
+    Start("0,\\Symbol\\r1.bmp\r\n0,\\Symbol\\gone.bmp\r\n3,\\Symbol\\bad.bmp\r\n",
+          {{"Symbol\\r1.bmp", FramedBmp(ORANGE)}, {"Symbol\\bad.bmp", TruncatedBmp()}});
+    EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), lists + 5);
+    ClickPaletteItem(CATEGORY_ROUTER, 1);
+    ClickPaletteItem(CATEGORY_ROUTER, 0);
+    EndProgram();
+    EXPECT_EQ(LiveGdiObjects(), before);
+    for (int category = 0; category < CATEGORY_COUNT; ++category)
+        EXPECT_FALSE(symbolCatalog.categoryImageList[category]);
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+// Reaching the limits: a picture that cannot be made, and long editing sessions that must not
+// leave GDI objects or memory behind.
+#include "canvas_helpers.h"
+
+#include <psapi.h>
+
+#include "app/app_messages.h"
+#include "app/app_state.h"
+#include "diagram/editing.h"
+#include "platform/gdi_objects.h"
+#include "resources/resource.h"
+#include "symbols/catalog.h"
+
+namespace {
+
+int SymbolCount() {
+    int count = 0;
+    ForEachNode(diagram, [&](DiagramNode* node) { count += AsSymbol(node) != nullptr; });
+    return count;
+}
+
+// Committed private memory. Wine reports PrivateUsage as 0 but keeps PagefileUsage, the same
+// figure on Windows, up to date.
+size_t PrivateBytes() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PagefileUsage;
+}
+
+class ScaleTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        saved = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
+        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList({0xFF0000});
+        SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    }
+    void TearDown() override {
+        gdiCreationBudget = -1;
+        ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
+        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = saved;
+        ProgramTest::TearDown();
+    }
+    HIMAGELIST saved = nullptr;
+};
+
+TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
+    Click(100, 100);
+    Repaint();
+    const long objects = LiveGdiObjects();
+    // Every step of making the picture can be the one that fails.
+    for (long budget = 0; budget < 3; ++budget) {
+        ForgetSeenDialogs();
+        gdiCreationBudget = budget;
+        AnswerNextBox(IDOK);
+        Click(200, 200);
+        gdiCreationBudget = -1;
+        EXPECT_EQ(SymbolCount(), 1) << "budget " << budget;
+        EXPECT_EQ(LiveGdiObjects(), objects) << "nothing half-made is kept";
+        ASSERT_EQ(SeenDialogs().size(), 1u) << "one clear message for one failed click";
+        EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
+    }
+    Repaint();  // the diagram still paints
+    EXPECT_EQ(CanvasPixels().at(80, 80), 0xFF0000u);
+    Click(200, 200);
+    EXPECT_EQ(SymbolCount(), 2) << "placing works again once pictures can be made";
+}
+
+TEST_F(ScaleTest, LongSessionsLeaveNoObjectsOrMemoryBehind) {
+    auto cycle = [](int* operations) {
+        SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+        for (int i = 0; i < 20; ++i, ++*operations) {
+            Click(30 + i * 20, 40 + (i % 5) * 60);
+            UpdateWindow(topologyWindow);
+        }
+        SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, 1 + *operations % 7);
+        for (int i = 0; i < 10; ++i, ++*operations) {
+            Click(30 + i * 20, 40 + (i % 5) * 60);
+            Click(30 + (i + 5) * 20, 40 + ((i + 5) % 5) * 60);
+            UpdateWindow(topologyWindow);
+        }
+        SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+        MouseDown(30, 40);
+        for (int i = 0; i < 20; ++i, ++*operations) {
+            MouseMove(30 + i, 40 + i);
+            UpdateWindow(topologyWindow);
+        }
+        MouseUp(50, 60);
+        SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+        for (int i = 0; i < 10; ++i, ++*operations) {
+            Click(30 + i * 40, 40 + ((i * 2) % 5) * 60);
+            UpdateWindow(topologyWindow);
+        }
+        AnswerNextBox(IDOK);
+        SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_NEW, 0);
+        UpdateWindow(topologyWindow);
+        ++*operations;
+    };
+    int operations = 0;
+    cycle(&operations);  // the first cycle makes what the program keeps for the rest of the run
+    cycle(&operations);
+    const long objects = LiveGdiObjects();
+    const size_t memory = PrivateBytes();
+    operations = 0;
+    while (operations < 10000)
+        cycle(&operations);
+    EXPECT_EQ(LiveGdiObjects(), objects);
+    EXPECT_LT(PrivateBytes(), memory + 1024 * 1024) << "grew from " << memory << " to " << PrivateBytes();
+}
+
+}  // namespace

@@ -1,0 +1,434 @@
+// Adding symbols to the library and deleting them, through the symbol window's buttons.
+#include "harness.h"
+#include "library_files.h"
+
+#include <algorithm>
+
+#include "app/app_state.h"
+#include "app/tool_windows.h"
+#include "platform/gdi_objects.h"
+#include "resources/resource.h"
+#include "symbols/add_symbol_dialog.h"
+#include "symbols/catalog.h"
+#include "symbols/symbol_window.h"
+
+namespace {
+
+constexpr unsigned RED = 0xFF0000, GREEN = 0x00C000, BLUE = 0x0000FF, ORANGE = 0xFF8000, TEAL = 0x008080;
+
+class SymbolEditTest : public ::testing::Test {
+  protected:
+    void Start(const std::string& catalogue, const std::vector<std::pair<std::string, std::string>>& files = {}) {
+        WriteFileBytes(Catalogue(), catalogue);
+        WriteLibrary(folder.path(), files);
+        chosenPath[0] = '\0';
+        chosenTitle[0] = '\0';
+        ForgetSeenDialogs();
+        StartProgram();
+    }
+    void TearDown() override {
+        EndProgram();
+        EXPECT_EQ(PendingResponders(), 0u) << "a queued answer was never used";
+    }
+    std::string Catalogue() const { return folder.File("Symbol.txt"); }
+    std::vector<int> Counts() const {
+        return std::vector<int>(symbolCatalog.categoryCount, symbolCatalog.categoryCount + CATEGORY_COUNT);
+    }
+    // A bitmap outside the library, as the user would pick it.
+    std::string Source(const std::string& name, const std::string& bytes) {
+        CreateDirectoryA(folder.File("pictures").c_str(), nullptr);
+        const std::string path = folder.File("pictures\\" + name);
+        WriteFileBytes(path, bytes);
+        return path;
+    }
+    static void Choose(const std::string& path, const std::string& title) {
+        lstrcpynA(chosenPath, path.c_str(), sizeof chosenPath);
+        lstrcpynA(chosenTitle, title.c_str(), sizeof chosenTitle);
+    }
+    // The add dialog with the chosen file and category, OK pressed.
+    void Add(int category) {
+        RunAddDialog([category](HWND dialog) {
+            ChooseCategory(dialog, category);
+            PressAddOk(dialog);
+        });
+    }
+    void Delete(int category, int index, int answer = IDOK) {
+        SelectTab(category);
+        SelectPaletteItem(category, index);
+        AnswerNextBox(answer);
+        PressSymbolWindowButton(IDC_DELETE_SYMBOL);
+    }
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> texts;
+        for (const SeenDialog& seen : SeenDialogs()) {
+            if (!seen.text.empty())
+                texts.push_back(seen.caption + ": " + seen.text);
+        }
+        return texts;
+    }
+    std::vector<std::string> LibraryFiles() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder.path() + "\\Symbol\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
+                    names.push_back(found.cFileName);
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    TempFolder folder;
+};
+
+// --- adding ---
+
+TEST_F(SymbolEditTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
+    // No Symbol folder yet.
+    Start("0,\\Symbol\\r1.bmp\r\n");
+    const std::string source = Source("router2.bmp", FramedBmp(TEAL));
+    SelectTab(CATEGORY_CLOUD);
+    SelectPaletteItem(CATEGORY_ROUTER, 0);
+    const long bitmaps = LiveGdiObjects(GDI_BITMAP);
+
+    std::string preselected;
+    bool closedByItself = false;
+    RunAddDialog([&](HWND dialog) {
+        char text[64] = "";
+        GetDlgItemTextA(dialog, IDC_ADD_CATEGORY, text, sizeof text);
+        preselected = text;
+        EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_ADD_CATEGORY, CB_GETCOUNT, 0, 0), 5);
+        // The real open dialog: type the path and confirm.
+        RespondNext([source](HWND open) {
+            SetDlgItemTextA(open, 0x47c, source.c_str());
+            PressButton(open, IDOK);
+        });
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
+        char shown[MAX_PATH] = "";
+        GetDlgItemTextA(dialog, IDC_ADD_PATH, shown, sizeof shown);
+        EXPECT_EQ(lstrcmpiA(shown, source.c_str()), 0) << shown;
+        ChooseCategory(dialog, CATEGORY_HUB);
+        PressAddOk(dialog);
+        closedByItself = !IsWindowVisible(dialog);
+    });
+
+    EXPECT_EQ(preselected, "クラウド");
+    EXPECT_TRUE(closedByItself);
+    ASSERT_GE(SeenDialogs().size(), 2u);
+    EXPECT_EQ(SeenDialogs()[0].caption, "シンボルの追加");
+    EXPECT_EQ(SeenDialogs()[1].caption, "ファイルオープン");
+    EXPECT_TRUE(Boxes().empty()) << Boxes()[0];
+    EXPECT_STREQ(chosenTitle, "router2.bmp");
+
+    EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\router2.bmp")), ReadFileBytes(source));
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\router2.bmp\r\n");
+    EXPECT_EQ(Counts(), (std::vector<int>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 1);
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{TEAL}));
+    // Every palette was rebuilt (a rebuild drops the selection); the tab stayed.
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), -1);
+    EXPECT_EQ(PaletteItemCount(CATEGORY_ROUTER), 1);
+    EXPECT_EQ(currentTab, CATEGORY_CLOUD);
+    EXPECT_EQ(SendDlgItemMessageA(symbolWindow, IDC_CATEGORY_TABS, TCM_GETCURSEL, 0, 0), CATEGORY_CLOUD);
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps);
+}
+
+TEST_F(SymbolEditTest, NewSymbolIsLastOfItsCategoryAndOkReusesThePreviousChoice) {
+    Start("1,\\Symbol\\h1.bmp\r\n0,\\Symbol\\r1.bmp",
+          {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\r1.bmp", FramedBmp(BLUE)}});
+    Choose(Source("h2.bmp", FramedBmp(GREEN)), "h2.bmp");
+    Add(CATEGORY_HUB);
+    // The old last record had no line end: the new one starts a line of its own.
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
+    EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 2);
+
+    // Edit box empty when the dialog opens again, the earlier choice still used by OK.
+    std::string shown = "?";
+    RunAddDialog([&](HWND dialog) {
+        char text[MAX_PATH] = "";
+        GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
+        shown = text;
+        ChooseCategory(dialog, CATEGORY_OTHER);
+        PressAddOk(dialog);
+    });
+    EXPECT_EQ(shown, "");
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"エラー: 同じ名前のファイルが既に存在しています。"});
+    EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 0, 0, 0}));
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
+    EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\h2.bmp")), FramedBmp(GREEN));
+
+    // A choice that typed text in the category field no longer matches is refused.
+    Choose(Source("h3.bmp", FramedBmp(ORANGE)), "h3.bmp");
+    ForgetSeenDialogs();
+    RunAddDialog([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_ADD_CATEGORY, "ルーター");
+        PressAddOk(dialog);
+    });
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(SeenDialogs().back().caption, "エラー");
+    EXPECT_FALSE(FileExists(folder.File("Symbol\\h3.bmp")));
+    EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 0, 0, 0}));
+
+    // Typing a category's exact name chooses it.
+    ForgetSeenDialogs();
+    RunAddDialog([](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_ADD_CATEGORY, "アザー");
+        PressAddOk(dialog);
+    });
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 0, 0, 1}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_OTHER), (std::vector<unsigned>{ORANGE}));
+}
+
+// Refused choices show a box and change nothing: not the folder, the catalogue or the palettes.
+TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
+    Start("0,\\Symbol\\r1.bmp\r\n", {{"Symbol\\r1.bmp", FramedBmp(BLUE)}});
+    struct Case {
+        std::string name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"my router.bmp", FramedBmp(RED)},  {"truncated.bmp", TruncatedBmp()}, {"header.bmp", HeaderOnlyBmp()},
+        {"offset.bmp", OffsetPastEndBmp()}, {"huge.bmp", HugeBmp()},           {"notes.bmp", "just some text"},
+    };
+    for (const Case& refused : cases) {
+        SCOPED_TRACE(refused.name);
+        ForgetSeenDialogs();
+        Choose(Source(refused.name, refused.bytes), refused.name);
+        Add(CATEGORY_HOST);
+        ASSERT_EQ(Boxes().size(), 1u);
+        EXPECT_EQ(SeenDialogs().back().caption, "エラー");
+        EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
+        EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
+        EXPECT_EQ(Counts(), (std::vector<int>{1, 0, 0, 0, 0}));
+        EXPECT_EQ(PaletteItemCount(CATEGORY_HOST), 0);
+    }
+
+    // Nothing chosen yet in this run: the file cannot be read, and the error says so.
+    ForgetSeenDialogs();
+    Choose("", "");
+    Add(CATEGORY_HOST);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(SeenDialogs().back().caption, "エラー");
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
+}
+
+TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
+    Start("");
+    Choose(Source("first.bmp", FramedBmp(RED)), "first.bmp");
+    const std::string before = chosenPath;
+    std::string shown = "?";
+    RunAddDialog([&](HWND dialog) {
+        RespondNext([](HWND open) { PressButton(open, IDCANCEL); });
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
+        char text[MAX_PATH] = "";
+        GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
+        shown = text;
+    });
+    EXPECT_EQ(shown, "");
+    EXPECT_EQ(std::string(chosenPath), before);
+    EXPECT_STREQ(chosenTitle, "first.bmp");
+    EXPECT_TRUE(Boxes().empty());
+
+    // A name longer than the 63 bytes the catalogue's title buffer holds is refused at once.
+    const std::string longName = std::string(70, 'n') + ".bmp";
+    const std::string longSource = Source(longName, FramedBmp(RED));
+    RunAddDialog([&](HWND dialog) {
+        RespondNext([longSource](HWND open) {
+            SetDlgItemTextA(open, 0x47c, longSource.c_str());
+            PressButton(open, IDOK);
+        });
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
+        char text[MAX_PATH] = "";
+        GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
+        shown = text;
+    });
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(SeenDialogs().back().caption, "エラー");
+    EXPECT_EQ(shown, "");
+    EXPECT_EQ(std::string(chosenPath), before);
+    EXPECT_STREQ(chosenTitle, "first.bmp");
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "");
+}
+
+// Names are code page 932: trail bytes 0x5C (表, ソ) are not folder separators.
+TEST_F(SymbolEditTest, JapaneseNamesSurviveAddingRestartingAndDeleting) {
+    Start("");
+    const std::string name = "表示ソフト.bmp";
+    Choose(Source(name, FramedBmp(GREEN)), name);
+    Add(CATEGORY_OTHER);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "4,\\Symbol\\" + name + "\r\n");
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{name});
+
+    EndProgram();
+    ForgetSeenDialogs();
+    StartProgram();
+    EXPECT_EQ(CategoryPictures(CATEGORY_OTHER), (std::vector<unsigned>{GREEN}));
+    Delete(CATEGORY_OTHER, 0);
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "");
+    EXPECT_TRUE(LibraryFiles().empty());
+}
+
+TEST_F(SymbolEditTest, CatalogueThatCannotBeWrittenUndoesTheCopy) {
+    Start("0,\\Symbol\\r1.bmp", {{"Symbol\\r1.bmp", FramedBmp(BLUE)}});
+    ASSERT_TRUE(SetFileAttributesA(Catalogue().c_str(), FILE_ATTRIBUTE_READONLY));
+    Choose(Source("h1.bmp", FramedBmp(RED)), "h1.bmp");
+    Add(CATEGORY_HUB);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"エラー: ファイル名が指定されていません。"});
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp");
+    EXPECT_EQ(Counts(), (std::vector<int>{1, 0, 0, 0, 0}));
+
+    // Once the catalogue can be written again, the same file goes in.
+    SetFileAttributesA(Catalogue().c_str(), FILE_ATTRIBUTE_NORMAL);
+    ForgetSeenDialogs();
+    Add(CATEGORY_HUB);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
+}
+
+TEST_F(SymbolEditTest, AddRefusesATargetPathTooLongForTheCatalogue) {
+    // A library folder deep enough that Symbol.txt fits but \Symbol\<name> does not.
+    std::string deep = folder.path();
+    while (deep.size() < 215) {
+        deep += "\\" + std::string(std::min<size_t>(40, 220 - deep.size()), 'd');
+        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
+    }
+    SetCurrentDirectoryA(deep.c_str());
+    WriteFileBytes(deep + "\\Symbol.txt", "");
+    chosenPath[0] = chosenTitle[0] = '\0';
+    ForgetSeenDialogs();
+    StartProgram();
+    const std::string title = "a-rather-long-name-for-a-symbol-file.bmp";
+    ASSERT_GT(deep.size() + 8 + title.size(), 259u);
+    Choose(Source("long.bmp", FramedBmp(RED)), title);
+    Add(CATEGORY_ROUTER);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(SeenDialogs().back().caption, "エラー");
+    EXPECT_EQ(ReadFileBytes(deep + "\\Symbol.txt"), "");
+    EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 0, 0}));
+    SetCurrentDirectoryA(folder.path().c_str());
+}
+
+// --- deleting ---
+
+TEST_F(SymbolEditTest, DeleteRemovesTheRightLineAndFile) {
+    Start("0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n1, \\Symbol\\h2.bmp\r\n",
+          {{"Symbol\\r1.bmp", FramedBmp(BLUE)},
+           {"Symbol\\h1.bmp", FramedBmp(RED)},
+           {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
+    SelectPaletteItem(CATEGORY_ROUTER, 0);
+    const long bitmaps = LiveGdiObjects(GDI_BITMAP);
+    Delete(CATEGORY_HUB, 1);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"確認: 削除してもよろしいですか？"});
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n");
+    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "r1.bmp"}));
+    EXPECT_EQ(Counts(), (std::vector<int>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
+    EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 1);
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_HUB), -1);
+    // The router palette was not touched: its selection is still there.
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), 0);
+    EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{BLUE}));
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps);
+}
+
+TEST_F(SymbolEditTest, DeleteAsksFirstAndNeedsASelection) {
+    Start("3,\\Symbol\\c1.bmp\r\n3,\\Symbol\\c2.bmp\r\n4,\\Symbol\\o1.bmp\r\n", {{"Symbol\\c1.bmp", FramedBmp(BLUE)},
+                                                                                 {"Symbol\\c2.bmp", FramedBmp(RED)},
+                                                                                 {"Symbol\\o1.bmp", FramedBmp(GREEN)}});
+    const std::string catalogue = ReadFileBytes(Catalogue());
+    SelectTab(CATEGORY_CLOUD);
+    PressSymbolWindowButton(IDC_DELETE_SYMBOL);
+    EXPECT_TRUE(SeenDialogs().empty());
+
+    Delete(CATEGORY_CLOUD, 0, IDCANCEL);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"確認: 削除してもよろしいですか？"});
+    EXPECT_EQ(ReadFileBytes(Catalogue()), catalogue);
+    EXPECT_EQ(PaletteItemCount(CATEGORY_CLOUD), 2);
+    EXPECT_EQ(LibraryFiles().size(), 3u);
+
+    // The button acts on the visible page only: the selection on the other page stays.
+    SelectPaletteItem(CATEGORY_OTHER, 0);
+    Delete(CATEGORY_CLOUD, 1);
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "3,\\Symbol\\c1.bmp\r\n4,\\Symbol\\o1.bmp\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{BLUE}));
+    EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 1, 1}));
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_OTHER), 0);
+}
+
+TEST_F(SymbolEditTest, DeletingTheLastSymbolLeavesAnEmptyCatalogue) {
+    Start("2,\\Symbol\\only.bmp\r\n", {{"Symbol\\only.bmp", FramedBmp(RED)}});
+    Delete(CATEGORY_HOST, 0);
+    EXPECT_TRUE(FileExists(Catalogue()));
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "");
+    EXPECT_TRUE(LibraryFiles().empty());
+    EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(PaletteItemCount(CATEGORY_HOST), 0);
+    EXPECT_EQ(ImageList_GetImageCount(symbolCatalog.categoryImageList[CATEGORY_HOST]), 0);
+}
+
+TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {
+    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n",
+          {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
+    ASSERT_TRUE(SetFileAttributesA(Catalogue().c_str(), FILE_ATTRIBUTE_READONLY));
+    Delete(CATEGORY_HUB, 1);
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"確認: 削除してもよろしいですか？",
+                                                 "エラー: ファイル名が指定されていません。"}));
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
+    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp"}));
+    EXPECT_EQ(Counts(), (std::vector<int>{0, 2, 0, 0, 0}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
+    EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 2);
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_HUB), 1);
+    // No temporary file left behind.
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(folder.File("*.tmp").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+}
+
+TEST_F(SymbolEditTest, DeleteAfterAMissingPictureRemovesTheRecordShown) {
+    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\gone.bmp\r\n1,\\Symbol\\h3.bmp\r\n1,\\Symbol\\h4.bmp\r\n",
+          {{"Symbol\\h1.bmp", FramedBmp(RED)},
+           {"Symbol\\h3.bmp", FramedBmp(GREEN)},
+           {"Symbol\\h4.bmp", FramedBmp(BLUE)}});
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, PLACEHOLDER, GREEN, BLUE}));
+    Delete(CATEGORY_HUB, 2);
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\gone.bmp\r\n1,\\Symbol\\h4.bmp\r\n");
+    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h4.bmp"}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, PLACEHOLDER, BLUE}));
+
+    // The placeholder's own record can go too.
+    Delete(CATEGORY_HUB, 1);
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h4.bmp\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, BLUE}));
+}
+
+// Records the format cannot carry stay in the file as they were; files outside the Symbol folder,
+// or still named by another record, are never deleted.
+TEST_F(SymbolEditTest, DeleteKeepsWhatItDoesNotOwn) {
+    Start(
+        "0,\\pictures\\outside.bmp\r\n"
+        "junk that is no record\r\n"
+        "0,\\Symbol\\twice.bmp\r\n"
+        "9,\\Symbol\\later.bmp\r\n"
+        "0,\\Symbol\\twice.bmp\r\n",
+        {{"pictures\\outside.bmp", FramedBmp(RED)}, {"Symbol\\twice.bmp", FramedBmp(GREEN)}});
+    EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED, GREEN, GREEN}));
+    Delete(CATEGORY_ROUTER, 0);
+    EXPECT_TRUE(FileExists(folder.File("pictures\\outside.bmp")));
+    Delete(CATEGORY_ROUTER, 0);
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"twice.bmp"});
+    EXPECT_EQ(ReadFileBytes(Catalogue()),
+              "junk that is no record\r\n9,\\Symbol\\later.bmp\r\n0,\\Symbol\\twice.bmp\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{GREEN}));
+}
+
+}  // namespace

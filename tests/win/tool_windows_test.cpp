@@ -1,0 +1,180 @@
+// The three tool windows: their places at start, the "表示" commands and close boxes with the menu's
+// check marks, and the list window's choices.
+#include "harness.h"
+#include "library_files.h"
+
+#include "app/app_state.h"
+#include "app/tool_windows.h"
+#include "resources/resource.h"
+#include "symbols/symbol_window.h"
+
+namespace {
+
+using ToolWindowTest = ProgramTest;
+
+RECT OuterRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool Checked(UINT command) {
+    return GetMenuState(GetMenu(topologyWindow), command, MF_BYCOMMAND) & MF_CHECKED;
+}
+
+void Command(UINT id) {
+    SendMessageA(topologyWindow, WM_COMMAND, id, 0);
+}
+
+struct ToolWindow {
+    UINT command;
+    HWND window;
+    bool ToolWindowFlags::*shown;
+};
+
+std::vector<ToolWindow> ToolWindows() {
+    return {{IDM_VIEW_SYMBOL_WINDOW, symbolWindow, &ToolWindowFlags::symbolShown},
+            {IDM_VIEW_VIEW_WINDOW, viewWindow, &ToolWindowFlags::viewShown},
+            {IDM_VIEW_LIST_WINDOW, listWindow, &ToolWindowFlags::listShown}};
+}
+
+// Flag, visibility and check mark agree for every tool window, and match the expectation.
+void ExpectShown(bool symbol, bool view, bool list) {
+    const bool expected[] = {symbol, view, list};
+    int i = 0;
+    for (const ToolWindow& tool : ToolWindows()) {
+        SCOPED_TRACE(tool.command);
+        EXPECT_TRUE(IsWindow(tool.window));
+        EXPECT_EQ(toolWindowFlags.*tool.shown, expected[i]);
+        EXPECT_EQ(bool(IsWindowVisible(tool.window)), expected[i]);
+        EXPECT_EQ(Checked(tool.command), expected[i]);
+        ++i;
+    }
+}
+
+std::string ComboText(HWND combo, int index) {
+    char text[64] = "";
+    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const RECT symbol = OuterRect(symbolWindow), view = OuterRect(viewWindow), list = OuterRect(listWindow);
+    const RECT topology = OuterRect(topologyWindow);
+    const int viewWidth = view.right - view.left, viewHeight = view.bottom - view.top;
+
+    EXPECT_EQ(std::make_pair(symbol.left, symbol.top), std::make_pair(0L, 0L));
+    EXPECT_EQ(std::make_pair(view.left, view.top), std::make_pair(LONG(screenWidth - viewWidth), 0L));
+    // Directly under the view window, left edges aligned, and hidden.
+    EXPECT_EQ(std::make_pair(list.left, list.top), std::make_pair(view.left, LONG(viewHeight)));
+    // The topology window fills the band between the two, 700 pixels high.
+    EXPECT_EQ(topology.left, symbol.right);
+    EXPECT_EQ(topology.top, 0);
+    EXPECT_EQ(topology.right, view.left);
+    EXPECT_EQ(topology.bottom, 700);
+    ExpectShown(true, true, false);
+
+    // Owned by the topology window, so they go with it.
+    for (const ToolWindow& tool : ToolWindows())
+        EXPECT_EQ(GetWindow(tool.window, GW_OWNER), topologyWindow);
+}
+
+TEST_F(ToolWindowTest, EachViewCommandFlipsOneWindowAndItsCheckMark) {
+    bool shown[] = {true, true, false};
+    const UINT commands[] = {IDM_VIEW_LIST_WINDOW, IDM_VIEW_LIST_WINDOW, IDM_VIEW_VIEW_WINDOW,   IDM_VIEW_SYMBOL_WINDOW,
+                             IDM_VIEW_LIST_WINDOW, IDM_VIEW_VIEW_WINDOW, IDM_VIEW_SYMBOL_WINDOW, IDM_VIEW_LIST_WINDOW};
+    for (UINT command : commands) {
+        SCOPED_TRACE(command);
+        Command(command);
+        const int index = command == IDM_VIEW_SYMBOL_WINDOW ? 0 : command == IDM_VIEW_VIEW_WINDOW ? 1 : 2;
+        shown[index] = !shown[index];
+        ExpectShown(shown[0], shown[1], shown[2]);
+    }
+}
+
+TEST_F(ToolWindowTest, CloseBoxesHideWithoutDestroyingAndUncheck) {
+    Command(IDM_VIEW_LIST_WINDOW);
+    ExpectShown(true, true, true);
+    SendMessageA(viewWindow, WM_CLOSE, 0, 0);
+    ExpectShown(true, false, true);
+    SendMessageA(listWindow, WM_CLOSE, 0, 0);
+    ExpectShown(true, false, false);
+    SendMessageA(symbolWindow, WM_CLOSE, 0, 0);
+    ExpectShown(false, false, false);
+
+    // A close reaching a window that is already hidden must not put the check mark out of step.
+    SendMessageA(listWindow, WM_CLOSE, 0, 0);
+    ExpectShown(false, false, false);
+
+    Command(IDM_VIEW_VIEW_WINDOW);
+    ExpectShown(false, true, false);
+    Command(IDM_VIEW_SYMBOL_WINDOW);
+    Command(IDM_VIEW_LIST_WINDOW);
+    ExpectShown(true, true, true);
+}
+
+TEST_F(ToolWindowTest, WindowShownAgainComesBackWhereTheUserLeftIt) {
+    Command(IDM_VIEW_LIST_WINDOW);
+    const RECT view = OuterRect(viewWindow);
+    const RECT list = OuterRect(listWindow);
+    EXPECT_EQ(list.left, view.left);
+    EXPECT_EQ(list.top, view.bottom);
+
+    SetWindowPos(viewWindow, nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(viewWindow, WM_CLOSE, 0, 0);
+    Command(IDM_VIEW_VIEW_WINDOW);
+    const RECT moved = OuterRect(viewWindow);
+    EXPECT_EQ(std::make_pair(moved.left, moved.top), std::make_pair(300L, 400L));
+
+    SetWindowPos(listWindow, nullptr, 20, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Command(IDM_VIEW_LIST_WINDOW);
+    Command(IDM_VIEW_LIST_WINDOW);
+    EXPECT_EQ(OuterRect(listWindow).left, 20);
+    EXPECT_EQ(OuterRect(listWindow).top, 500);
+}
+
+TEST_F(ToolWindowTest, SymbolWindowComesBackOnItsTab) {
+    SelectTab(3);
+    SendMessageA(symbolWindow, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(symbolWindow));
+    Command(IDM_VIEW_SYMBOL_WINDOW);
+    EXPECT_TRUE(IsWindowVisible(symbolWindow));
+    EXPECT_EQ(currentTab, 3);
+    EXPECT_EQ(SendDlgItemMessageA(symbolWindow, IDC_CATEGORY_TABS, TCM_GETCURSEL, 0, 0), 3);
+    EXPECT_TRUE(IsWindowVisible(palettePage[3]));
+    EXPECT_FALSE(IsWindowVisible(palettePage[0]));
+}
+
+TEST_F(ToolWindowTest, ListWindowOffersItsChoicesAndKeepsThem) {
+    HWND sort = GetDlgItem(listWindow, IDC_SORT_ORDER);
+    HWND filter = GetDlgItem(listWindow, IDC_DISPLAY_FILTER);
+    ASSERT_EQ(SendMessageA(sort, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(ComboText(sort, 0), "作成順");
+    EXPECT_EQ(ComboText(sort, 1), "名前順");
+    EXPECT_EQ(SendMessageA(sort, CB_GETCURSEL, 0, 0), 0);
+    const char* const filters[] = {"全て", "ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
+    ASSERT_EQ(SendMessageA(filter, CB_GETCOUNT, 0, 0), 6);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(ComboText(filter, i), filters[i]);
+    EXPECT_EQ(SendMessageA(filter, CB_GETCURSEL, 0, 0), 0);
+    char text[64] = "";
+    GetWindowTextA(filter, text, sizeof text);
+    EXPECT_STREQ(text, "全て");
+
+    // The user's choices survive hiding; the search button does nothing.
+    Command(IDM_VIEW_LIST_WINDOW);
+    SendMessageA(sort, CB_SETCURSEL, 1, 0);
+    SendMessageA(filter, CB_SETCURSEL, 4, 0);
+    SendMessageA(listWindow, WM_COMMAND, MAKEWPARAM(IDC_SEARCH, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(listWindow, IDC_SEARCH)));
+    EXPECT_TRUE(SeenDialogs().empty());
+    ExpectShown(true, true, true);
+    SendMessageA(listWindow, WM_CLOSE, 0, 0);
+    Command(IDM_VIEW_LIST_WINDOW);
+    EXPECT_EQ(SendMessageA(sort, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(SendMessageA(filter, CB_GETCURSEL, 0, 0), 4);
+    ExpectShown(true, true, true);
+}
+
+}  // namespace

@@ -1,0 +1,333 @@
+// Zoom, scrolling and the canvas size, and the mouse acting where the user clicks at any of them.
+#include "canvas_helpers.h"
+
+#include <commctrl.h>
+
+#include "app/app_messages.h"
+#include "app/app_state.h"
+#include "app/tool_windows.h"
+#include "diagram/editing.h"
+#include "export/bmp_export.h"
+#include "render/canvas.h"
+#include "render/view_window.h"
+#include "resources/resource.h"
+#include "symbols/catalog.h"
+
+namespace {
+
+constexpr unsigned RED = 0xFF0000;
+
+std::vector<SymbolItem*> Symbols() {
+    std::vector<SymbolItem*> symbols;
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        if (SymbolItem* symbol = AsSymbol(node))
+            symbols.push_back(symbol);
+    });
+    return symbols;
+}
+
+int CableCount() {
+    int count = 0;
+    ForEachNode(diagram, [&](DiagramNode* node) { count += AsCable(node) != nullptr; });
+    return count;
+}
+
+SCROLLINFO ScrollBar(int bar) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(topologyWindow, bar, &info);
+    return info;
+}
+
+// Resizes the topology window until its client area has the size asked for.
+void SetClientSize(int width, int height) {
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        RECT client, outer;
+        GetClientRect(topologyWindow, &client);
+        if (client.right == width && client.bottom == height)
+            return;
+        GetWindowRect(topologyWindow, &outer);
+        SetWindowPos(topologyWindow, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER);
+        PumpMessages(10);
+    }
+}
+
+std::string ZoomLabel() {
+    char text[32] = "";
+    GetDlgItemTextA(viewWindow, IDC_ZOOM_LABEL, text, sizeof text);
+    return text;
+}
+
+int ThumbPosition() {
+    return int(SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETPOS, 0, 0));
+}
+
+void PressZoom(int id) {
+    SendMessageA(viewWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+// Moves the track bar as the user would, which reports through WM_HSCROLL.
+void MoveThumb(int position) {
+    SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, position);
+    SendMessageA(viewWindow, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                 reinterpret_cast<LPARAM>(GetDlgItem(viewWindow, IDC_ZOOM_TRACKBAR)));
+}
+
+void Scroll(UINT message, UINT code) {
+    SendMessageA(topologyWindow, message, code, 0);
+}
+
+class ViewTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        saved = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
+        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList({RED});
+    }
+    void TearDown() override {
+        ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
+        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = saved;
+        ProgramTest::TearDown();
+    }
+    HIMAGELIST saved = nullptr;
+};
+
+TEST_F(ViewTest, ZoomButtonsAndTrackBarSetTheFactorAndLabel) {
+    EXPECT_EQ(ThumbPosition(), 1);
+    EXPECT_EQ(zoomFactor, 1.0f);
+    EXPECT_EQ(ZoomLabel(), "1.00");
+    for (int step = 2; step <= 5; ++step) {
+        PressZoom(IDC_ZOOM_IN);
+        EXPECT_EQ(zoomFactor, float(step));
+        EXPECT_EQ(ThumbPosition(), step);
+    }
+    PressZoom(IDC_ZOOM_IN);  // past the end of the track bar
+    EXPECT_EQ(zoomFactor, 6.0f);
+    EXPECT_EQ(ThumbPosition(), 5);
+    EXPECT_EQ(ZoomLabel(), "6.00");
+    PressZoom(IDC_ZOOM_OUT);
+    EXPECT_EQ(zoomFactor, 4.0f);
+
+    MoveThumb(-3);
+    EXPECT_EQ(zoomFactor, 1.0f / 3);
+    EXPECT_EQ(ZoomLabel(), "0.33");
+    UpdateWindow(topologyWindow);
+    MoveThumb(0);
+    EXPECT_EQ(zoomFactor, 1.0f);
+    EXPECT_EQ(ZoomLabel(), "1.00");
+    EXPECT_TRUE(GetUpdateRect(topologyWindow, nullptr, FALSE)) << "still repainted";
+    MoveThumb(-5);
+    PressZoom(IDC_ZOOM_OUT);
+    EXPECT_EQ(zoomFactor, 1.0f / 6);
+    EXPECT_EQ(ZoomLabel(), "0.17");
+}
+
+TEST_F(ViewTest, ScrollBarsFollowCanvasZoomAndClientSize) {
+    SetClientSize(800, 600);
+    SCROLLINFO horizontal = ScrollBar(SB_HORZ), vertical = ScrollBar(SB_VERT);
+    EXPECT_EQ(horizontal.nMax, 500);
+    EXPECT_EQ(horizontal.nPage, 501u);
+    EXPECT_EQ(vertical.nMax, 400);
+    EXPECT_EQ(vertical.nPage, 401u);
+
+    PressZoom(IDC_ZOOM_IN);  // factor 2: 1000 x 800
+    horizontal = ScrollBar(SB_HORZ);
+    vertical = ScrollBar(SB_VERT);
+    EXPECT_EQ(horizontal.nMax - int(horizontal.nPage) + 1, 201);
+    EXPECT_EQ(vertical.nMax - int(vertical.nPage) + 1, 201);
+
+    for (int i = 0; i < 19; ++i)
+        Scroll(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(scrollY, 190);
+    Scroll(WM_VSCROLL, SB_LINEDOWN);
+    Scroll(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(scrollY, 201) << "the last page step is clamped";
+    EXPECT_EQ(ScrollBar(SB_VERT).nPos, 201);
+    Scroll(WM_VSCROLL, SB_TOP);
+    EXPECT_EQ(scrollY, 0);
+    Scroll(WM_VSCROLL, SB_LINEUP);
+    EXPECT_EQ(scrollY, 0);
+    Scroll(WM_HSCROLL, SB_RIGHT);
+    EXPECT_EQ(scrollX, 201);
+    Scroll(WM_HSCROLL, SB_THUMBPOSITION);
+    Scroll(WM_HSCROLL, SB_ENDSCROLL);
+    EXPECT_EQ(scrollX, 201);
+
+    // Back to factor 1 with a client 400 wide: the position is pulled back to the new end.
+    SetClientSize(400, 600);
+    EXPECT_EQ(scrollX, 201);
+    Scroll(WM_HSCROLL, SB_LINELEFT);
+    Scroll(WM_HSCROLL, SB_LINELEFT);
+    PressZoom(IDC_ZOOM_OUT);
+    EXPECT_EQ(scrollX, 101);
+    EXPECT_EQ(ScrollBar(SB_HORZ).nPos, 101);
+    SetClientSize(800, 600);  // larger than the canvas: nothing to scroll
+    EXPECT_EQ(scrollX, 0);
+}
+
+TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
+    SetClientSize(400, 300);
+    PressZoom(IDC_ZOOM_IN);  // factor 2
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    Scroll(WM_VSCROLL, SB_PAGEDOWN);
+    ASSERT_EQ(scrollX, 10);
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    Click(210, 110);  // canvas ((210 + 10) / 2, (110 + 10) / 2) = (110, 60)
+    ASSERT_EQ(Symbols().size(), 1u);
+    EXPECT_EQ(std::make_pair(Symbols()[0]->x, Symbols()[0]->y), std::make_pair(85, 35));
+
+    // The picture drawn under the mouse is that symbol: a select click there finds it.
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    Click(170 * 2 - 10 - 100, 60 * 2 - 10);  // canvas (115, 55), inside the symbol
+    EXPECT_EQ(AsSymbol(selectedNode), Symbols()[0]);
+
+    // A drag moves the symbol by the canvas distance under the mouse: it stays under it.
+    MouseDown(210, 110);
+    MouseMove(250, 150);
+    MouseUp(250, 150);
+    EXPECT_EQ(std::make_pair(Symbols()[0]->x, Symbols()[0]->y), std::make_pair(105, 55));
+
+    // Factor 1/3 on a canvas big enough to scroll.
+    canvasWidth = 3000;
+    canvasHeight = 2400;
+    ASSERT_TRUE(CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight));
+    MoveThumb(-3);
+    Scroll(WM_HSCROLL, SB_PAGERIGHT);
+    Scroll(WM_VSCROLL, SB_PAGEDOWN);
+    ASSERT_EQ(scrollX, 10 + 10);
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    Click(100, 80);  // canvas (120 * 3000 / 1000, 100 * 2400 / 800) = (360, 300)
+    ASSERT_EQ(Symbols().size(), 2u);
+    EXPECT_EQ(std::make_pair(Symbols()[1]->x, Symbols()[1]->y), std::make_pair(335, 275));
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    Click(100, 80);
+    EXPECT_EQ(AsSymbol(selectedNode), Symbols()[1]);
+    Click(150, 80);  // canvas x 510: beside it
+    EXPECT_EQ(selectedNode, nullptr);
+}
+
+TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    Click(100, 100);
+    Click(300, 100);
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+
+    // Released outside the window: the next move comes without the button and ends the drag.
+    MouseDown(100, 100);
+    MouseMove(110, 110);
+    MouseMove(200, 200, 0);
+    MouseMove(220, 220, MK_LBUTTON);
+    EXPECT_FALSE(dragState.dragging);
+    EXPECT_EQ(std::make_pair(Symbols()[0]->x, Symbols()[0]->y), std::make_pair(85, 85));
+
+    // The dragged symbol deleted mid-drag: later moves touch nothing.
+    MouseDown(300, 100);
+    ASSERT_TRUE(dragState.dragging);
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+    Click(300, 100);
+    EXPECT_FALSE(dragState.dragging);
+    EXPECT_EQ(dragState.dragNode, nullptr);
+    MouseMove(320, 120);
+    ASSERT_EQ(Symbols().size(), 1u);
+    EXPECT_EQ(Symbols()[0]->x, 85);
+}
+
+TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    Click(100, 100);
+    Click(300, 100);
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    Click(100, 100);  // first end pending
+    AnswerNextBox(IDOK);
+    SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_NEW, 0);
+    EXPECT_FALSE(connectState.firstEndChosen);
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    Click(100, 100);
+    Click(300, 100);
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    Click(300, 100);
+    EXPECT_EQ(CableCount(), 0) << "the first click starts a new cable, not one from a symbol that is gone";
+    Click(100, 100);
+    EXPECT_EQ(CableCount(), 1);
+
+    // The same when the first-end symbol is deleted.
+    Click(100, 100);
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+    Click(100, 100);
+    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    Click(300, 100);
+    EXPECT_EQ(CableCount(), 1);
+    EXPECT_TRUE(connectState.firstEndChosen);
+}
+
+// Runs the canvas size dialog with the given texts and presses "変更反映", then "閉じる";
+// a refusal box is answered with OK.
+void ApplyCanvasSizeTexts(const char* width, const char* height, bool refused = false) {
+    RespondNext([=](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_CANVAS_WIDTH, width);
+        SetDlgItemTextA(dialog, IDC_CANVAS_HEIGHT, height);
+        SendMessageA(dialog, WM_COMMAND, IDC_CANVAS_APPLY, 0);
+        PressButton(dialog, IDC_CANVAS_CLOSE);
+    });
+    if (refused)
+        AnswerNextBox(IDOK);
+    SendMessageA(topologyWindow, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
+}
+
+TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    Click(325, 225);  // a symbol at (300, 200)
+    SetClientSize(600, 500);
+
+    RespondNext([](HWND dialog) {
+        EXPECT_EQ(GetDlgItemInt(dialog, IDC_CANVAS_WIDTH, nullptr, FALSE), 500u);
+        EXPECT_EQ(GetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, nullptr, FALSE), 400u);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // Esc does nothing
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    SendMessageA(topologyWindow, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
+
+    ApplyCanvasSizeTexts("800", "600");
+    EXPECT_EQ(canvasWidth, 800);
+    EXPECT_EQ(canvasHeight, 600);
+    EXPECT_EQ(ScrollBar(SB_HORZ).nMax, 800);
+    EXPECT_EQ(ScrollBar(SB_VERT).nMax, 600);
+    Pixels pixels = CanvasPixels();
+    ASSERT_EQ(pixels.width, 800);
+    EXPECT_EQ(pixels.at(310, 210), RED);
+    EXPECT_EQ(pixels.at(799, 599), RGB_WHITE);
+    strcpy(saveFileName, folder.File("big.bmp").c_str());
+    WriteCanvasBmp(topologyWindow);
+    EXPECT_EQ(ReadFileBytes(folder.File("big.bmp")).size(), 54u + 2400u * 600u);
+
+    for (const char* bad : {"0", "-5", "99999", "abc", ""}) {
+        ForgetSeenDialogs();
+        ApplyCanvasSizeTexts(bad, "300", true);
+        EXPECT_EQ(canvasWidth, 800) << bad;
+        EXPECT_EQ(canvasHeight, 600) << bad;
+        ASSERT_EQ(SeenDialogs().size(), 2u) << bad;
+        EXPECT_EQ(SeenDialogs()[1].caption, "エラー");
+    }
+
+    ApplyCanvasSizeTexts("100", "100");
+    pixels = CanvasPixels();
+    EXPECT_EQ(std::count(pixels.rgb.begin(), pixels.rgb.end(), RGB_WHITE), 100 * 100) << "the symbol is outside";
+    ApplyCanvasSizeTexts("500", "400");
+    EXPECT_EQ(CanvasPixels().at(310, 210), RED);
+    EXPECT_EQ(Symbols().size(), 1u);
+}
+
+TEST_F(ViewTest, ThumbnailComesBackWhenTheViewWindowIsUncovered) {
+    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    Click(25, 25);
+    CanvasPixels();
+    InvalidateRect(viewWindow, nullptr, TRUE);  // as when a window that covered it goes away
+    UpdateWindow(viewWindow);
+    const Pixels view = ReadWindowPixels(viewWindow);
+    EXPECT_EQ(view.at(12, 12), RED);
+    EXPECT_EQ(view.at(150, 100), RGB_WHITE);
+}
+
+}  // namespace
