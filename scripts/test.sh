@@ -4,7 +4,7 @@
 set -uo pipefail
 source "$(dirname "$0")/setup.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${SMOKE_PACKAGES[@]}"
 ensure_locale
 failed=()
 
@@ -20,6 +20,10 @@ trap stop_wine_and_xvfb EXIT
 start_xvfb
 (cd "$BUILD/win" && ctest --output-on-failure) || failed+=("Windows tests")
 stop_wine_and_xvfb
+trap - EXIT
+
+say "smoke test: the real program used through the X server"
+"$ROOT/tests/smoke/smoke.sh" || failed+=("smoke test")
 
 if [ ${#failed[@]} -gt 0 ]; then
     printf 'FAILED: %s\n' "${failed[@]}" >&2
