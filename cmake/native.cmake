@@ -17,11 +17,3 @@ add_executable(core_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(core_tests PRIVATE nexadraw_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
-
-# Benchmarks and tools are built on request only.
-file(GLOB NATIVE_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/native/*.cpp)
-foreach(source ${NATIVE_BENCH_SOURCES})
-    get_filename_component(name ${source} NAME_WE)
-    add_executable(${name} EXCLUDE_FROM_ALL ${source})
-    target_link_libraries(${name} PRIVATE nexadraw_core)
-endforeach()

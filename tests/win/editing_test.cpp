@@ -14,15 +14,6 @@ namespace {
 
 constexpr unsigned RED = 0xFF0000, GREEN = 0x00FF00;
 
-std::vector<SymbolItem*> Symbols() {
-    std::vector<SymbolItem*> symbols;
-    ForEachNode(diagram, [&](DiagramNode* node) {
-        if (SymbolItem* symbol = AsSymbol(node))
-            symbols.push_back(symbol);
-    });
-    return symbols;
-}
-
 std::vector<std::pair<ItemKind, CableItem>> Cables() {
     std::vector<std::pair<ItemKind, CableItem>> cables;
     ForEachNode(diagram, [&](DiagramNode* node) {
@@ -56,26 +47,16 @@ void Command(UINT id) {
 }
 
 // The router category shows two test pictures, red and green, whatever the library holds.
-class EditingTest : public ProgramTest {
+class EditingTest : public RouterPicturesTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        saved = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
-        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList({RED, GREEN});
-    }
-    void TearDown() override {
-        ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
-        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = saved;
-        ProgramTest::TearDown();
-    }
+    EditingTest() : RouterPicturesTest({RED, GREEN}) {}
     // Places symbols with the red picture, centred on the points.
     std::vector<SymbolItem*> Place(std::initializer_list<POINT> points) {
         PickSymbol(CATEGORY_ROUTER, 0);
         for (const POINT& p : points)
             Click(p.x, p.y);
-        return Symbols();
+        return DiagramSymbols();
     }
-    HIMAGELIST saved = nullptr;
 };
 
 TEST_F(EditingTest, ClicksRightAfterStartCreateNothing) {
@@ -160,7 +141,7 @@ TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
     EXPECT_FALSE(dragState.dragging);
     MouseMove(300, 300, 0);  // after the button is up nothing moves
 
-    const std::vector<SymbolItem*> symbols = Symbols();
+    const std::vector<SymbolItem*> symbols = DiagramSymbols();
     EXPECT_EQ(std::make_pair(symbols[0]->x, symbols[0]->y), std::make_pair(115, 115));
     EXPECT_EQ(std::make_pair(symbols[1]->x, symbols[1]->y), std::make_pair(275, 75));
     const auto cables = Cables();
@@ -183,12 +164,12 @@ TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
     UpdateWindow(topologyWindow);
 
     Click(400, 350);  // empty canvas
-    EXPECT_EQ(Symbols().size(), 3u);
+    EXPECT_EQ(DiagramSymbols().size(), 3u);
     EXPECT_FALSE(RepaintPending());
 
     const long pictures = LiveGdiObjects(GDI_IMAGE_LIST);
     Click(300, 100);
-    EXPECT_EQ(Symbols().size(), 2u);
+    EXPECT_EQ(DiagramSymbols().size(), 2u);
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), pictures - 1);
     EXPECT_EQ(Cables().size(), 2u);
     const Pixels pixels = CanvasPixels();
@@ -234,7 +215,7 @@ TEST_F(EditingTest, ExitAnsweredNoChangesNothing) {
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
     EXPECT_TRUE(IsWindow(topologyWindow));
-    EXPECT_EQ(Symbols().size(), 1u);
+    EXPECT_EQ(DiagramSymbols().size(), 1u);
     EXPECT_TRUE(toolState.placing);
     Command(IDM_HELP_GUIDE);  // the short guide does nothing
     Command(12345);

@@ -13,12 +13,6 @@
 
 namespace {
 
-int SymbolCount() {
-    int count = 0;
-    ForEachNode(diagram, [&](DiagramNode* node) { count += AsSymbol(node) != nullptr; });
-    return count;
-}
-
 // Committed private memory. Wine reports PrivateUsage as 0 but keeps PagefileUsage, the same
 // figure on Windows, up to date.
 size_t PrivateBytes() {
@@ -28,21 +22,17 @@ size_t PrivateBytes() {
     return counters.PagefileUsage;
 }
 
-class ScaleTest : public ProgramTest {
+class ScaleTest : public RouterPicturesTest {
 protected:
+    ScaleTest() : RouterPicturesTest({0xFF0000}) {}
     void SetUp() override {
-        ProgramTest::SetUp();
-        saved = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
-        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList({0xFF0000});
+        RouterPicturesTest::SetUp();
         SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     }
     void TearDown() override {
         gdiCreationBudget = -1;
-        ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
-        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = saved;
-        ProgramTest::TearDown();
+        RouterPicturesTest::TearDown();
     }
-    HIMAGELIST saved = nullptr;
 };
 
 TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
@@ -56,7 +46,7 @@ TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
         AnswerNextBox(IDOK);
         Click(200, 200);
         gdiCreationBudget = -1;
-        EXPECT_EQ(SymbolCount(), 1) << "budget " << budget;
+        EXPECT_EQ(DiagramSymbols().size(), 1u) << "budget " << budget;
         EXPECT_EQ(LiveGdiObjects(), objects) << "nothing half-made is kept";
         ASSERT_EQ(SeenDialogs().size(), 1u) << "one clear message for one failed click";
         EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
@@ -64,7 +54,7 @@ TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
     Repaint();  // the diagram still paints
     EXPECT_EQ(CanvasPixels().at(80, 80), 0xFF0000u);
     Click(200, 200);
-    EXPECT_EQ(SymbolCount(), 2) << "placing works again once pictures can be made";
+    EXPECT_EQ(DiagramSymbols().size(), 2u) << "placing works again once pictures can be made";
 }
 
 TEST_F(ScaleTest, LongSessionsLeaveNoObjectsOrMemoryBehind) {

@@ -17,15 +17,6 @@ namespace {
 
 constexpr unsigned RED = 0xFF0000;
 
-std::vector<SymbolItem*> Symbols() {
-    std::vector<SymbolItem*> symbols;
-    ForEachNode(diagram, [&](DiagramNode* node) {
-        if (SymbolItem* symbol = AsSymbol(node))
-            symbols.push_back(symbol);
-    });
-    return symbols;
-}
-
 int CableCount() {
     int count = 0;
     ForEachNode(diagram, [&](DiagramNode* node) { count += AsCable(node) != nullptr; });
@@ -79,19 +70,9 @@ void Scroll(UINT message, UINT code) {
     SendMessageA(topologyWindow, message, code, 0);
 }
 
-class ViewTest : public ProgramTest {
+class ViewTest : public RouterPicturesTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        saved = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
-        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList({RED});
-    }
-    void TearDown() override {
-        ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
-        symbolCatalog.categoryImageList[CATEGORY_ROUTER] = saved;
-        ProgramTest::TearDown();
-    }
-    HIMAGELIST saved = nullptr;
+    ViewTest() : RouterPicturesTest({RED}) {}
 };
 
 TEST_F(ViewTest, ZoomButtonsAndTrackBarSetTheFactorAndLabel) {
@@ -175,19 +156,19 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     ASSERT_EQ(scrollX, 10);
     SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(210, 110);  // canvas ((210 + 10) / 2, (110 + 10) / 2) = (110, 60)
-    ASSERT_EQ(Symbols().size(), 1u);
-    EXPECT_EQ(std::make_pair(Symbols()[0]->x, Symbols()[0]->y), std::make_pair(85, 35));
+    ASSERT_EQ(DiagramSymbols().size(), 1u);
+    EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(85, 35));
 
     // The picture drawn under the mouse is that symbol: a select click there finds it.
     SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     Click(170 * 2 - 10 - 100, 60 * 2 - 10);  // canvas (115, 55), inside the symbol
-    EXPECT_EQ(AsSymbol(selectedNode), Symbols()[0]);
+    EXPECT_EQ(AsSymbol(selectedNode), DiagramSymbols()[0]);
 
     // A drag moves the symbol by the canvas distance under the mouse: it stays under it.
     MouseDown(210, 110);
     MouseMove(250, 150);
     MouseUp(250, 150);
-    EXPECT_EQ(std::make_pair(Symbols()[0]->x, Symbols()[0]->y), std::make_pair(105, 55));
+    EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(105, 55));
 
     // Factor 1/3 on a canvas big enough to scroll.
     canvasWidth = 3000;
@@ -199,11 +180,11 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     ASSERT_EQ(scrollX, 10 + 10);
     SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(100, 80);  // canvas (120 * 3000 / 1000, 100 * 2400 / 800) = (360, 300)
-    ASSERT_EQ(Symbols().size(), 2u);
-    EXPECT_EQ(std::make_pair(Symbols()[1]->x, Symbols()[1]->y), std::make_pair(335, 275));
+    ASSERT_EQ(DiagramSymbols().size(), 2u);
+    EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(335, 275));
     SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     Click(100, 80);
-    EXPECT_EQ(AsSymbol(selectedNode), Symbols()[1]);
+    EXPECT_EQ(AsSymbol(selectedNode), DiagramSymbols()[1]);
     Click(150, 80);  // canvas x 510: beside it
     EXPECT_EQ(selectedNode, nullptr);
 }
@@ -220,7 +201,7 @@ TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
     MouseMove(200, 200, 0);
     MouseMove(220, 220, MK_LBUTTON);
     EXPECT_FALSE(dragState.dragging);
-    EXPECT_EQ(std::make_pair(Symbols()[0]->x, Symbols()[0]->y), std::make_pair(85, 85));
+    EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(85, 85));
 
     // The dragged symbol deleted mid-drag: later moves touch nothing.
     MouseDown(300, 100);
@@ -230,8 +211,8 @@ TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
     EXPECT_FALSE(dragState.dragging);
     EXPECT_EQ(dragState.dragNode, nullptr);
     MouseMove(320, 120);
-    ASSERT_EQ(Symbols().size(), 1u);
-    EXPECT_EQ(Symbols()[0]->x, 85);
+    ASSERT_EQ(DiagramSymbols().size(), 1u);
+    EXPECT_EQ(DiagramSymbols()[0]->x, 85);
 }
 
 TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
@@ -316,7 +297,7 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     EXPECT_EQ(std::count(pixels.rgb.begin(), pixels.rgb.end(), RGB_WHITE), 100 * 100) << "the symbol is outside";
     ApplyCanvasSizeTexts("500", "400");
     EXPECT_EQ(CanvasPixels().at(310, 210), RED);
-    EXPECT_EQ(Symbols().size(), 1u);
+    EXPECT_EQ(DiagramSymbols().size(), 1u);
 }
 
 TEST_F(ViewTest, ThumbnailComesBackWhenTheViewWindowIsUncovered) {

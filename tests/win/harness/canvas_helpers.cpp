@@ -4,6 +4,7 @@
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
+#include "symbols/catalog.h"
 
 HIMAGELIST MakeTestImageList(const std::vector<unsigned>& colours) {
     HIMAGELIST list = ImageList_Create(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
@@ -49,6 +50,27 @@ DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const Diagram
 
 DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2) {
     return AppendItem(diagram, new CableItem{x1, y1, x2, y2, -1, -1}, kind);
+}
+
+std::vector<SymbolItem*> DiagramSymbols() {
+    std::vector<SymbolItem*> symbols;
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        if (SymbolItem* symbol = AsSymbol(node))
+            symbols.push_back(symbol);
+    });
+    return symbols;
+}
+
+void RouterPicturesTest::SetUp() {
+    ProgramTest::SetUp();
+    libraryPictures = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
+    symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList(colours);
+}
+
+void RouterPicturesTest::TearDown() {
+    ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
+    symbolCatalog.categoryImageList[CATEGORY_ROUTER] = libraryPictures;
+    ProgramTest::TearDown();
 }
 
 void Repaint() {

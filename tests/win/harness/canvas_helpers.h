@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "diagram/diagram_list.h"
@@ -17,6 +18,21 @@ constexpr int TEST_OPAQUE_WIDTH = 40;
 DiagramNode* AddTestSymbol(HIMAGELIST list, int index, int x, int y);
 DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const DiagramNode* second);
 DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2);
+
+// The diagram's symbols in list order.
+std::vector<SymbolItem*> DiagramSymbols();
+
+// A program test whose router category shows solid test pictures instead of the library's.
+class RouterPicturesTest : public ProgramTest {
+protected:
+    explicit RouterPicturesTest(std::vector<unsigned> colours) : colours(std::move(colours)) {}
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    std::vector<unsigned> colours;
+    HIMAGELIST libraryPictures = nullptr;
+};
 
 // Paints the topology window now and returns the back buffer's pixels.
 void Repaint();
