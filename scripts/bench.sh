@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks under Wine on a private Xvfb: paint, drag, export, start-up and
+# the cost of placed symbols. "quick" runs each measurement once, for a fast look.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
+ensure_locale
+build_windows
+cmake --build "$BUILD/win" --target nexadraw_bench -j"$(nproc)" >/dev/null
+wine_environment
+ensure_prefix "$BUILD/wine-test" quiet
+trap stop_wine_and_xvfb EXIT
+start_xvfb
+"$WINE" "$BUILD/win/nexadraw_bench.exe" "$@"
