@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the portable core natively under sanitizers, then the
-# Windows program's tests under Wine on a private Xvfb display.
+# Windows program's tests under Wine on a private Xvfb display, and the smoke test of the real program.
 set -uo pipefail
 source "$(dirname "$0")/setup.sh"
 

@@ -4,8 +4,10 @@
 # build/fuzz/artifacts/.
 set -euo pipefail
 seconds="${1:-60}"
-root="$(cd "$(dirname "$0")/../.." && pwd)"
-build="$root/build/fuzz"
+source "$(dirname "$0")/../../scripts/setup.sh"
+root="$ROOT"
+build="$BUILD/fuzz"
+ensure_packages clang cmake make
 
 cmake -S "$root/tests/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j"$(nproc)"
