@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int FILE_NAME_FIELD = 0x47c;  // the file name box of the common file dialogs
-
 uint32_t U32(const std::string& bytes, size_t offset) {
     uint32_t value;
     memcpy(&value, bytes.data() + offset, 4);
@@ -61,10 +59,7 @@ protected:
 
 TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
     const std::string typed = folder.File("diagram");  // no extension: "bmp" is added
-    RespondNext([&](HWND dialog) {
-        SetDlgItemTextA(dialog, FILE_NAME_FIELD, typed.c_str());
-        PressButton(dialog, IDOK);
-    });
+    RespondWithFileName(typed);
     SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "ファイルを保存");

@@ -116,10 +116,7 @@ TEST_F(ShippedLibraryTest, PlaceJoinDragZoomAndSave) {
     EXPECT_EQ(zoomFactor, 1.0f);
 
     const std::string saved = folder.File("topology.bmp");
-    RespondNext([&](HWND dialog) {
-        SetDlgItemTextA(dialog, 0x47c, saved.c_str());
-        PressButton(dialog, IDOK);
-    });
+    RespondWithFileName(saved);
     UpdateWindow(topologyWindow);
     SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
 

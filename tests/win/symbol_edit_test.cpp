@@ -101,10 +101,7 @@ TEST_F(SymbolEditTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
         preselected = text;
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_ADD_CATEGORY, CB_GETCOUNT, 0, 0), 5);
         // The real open dialog: type the path and confirm.
-        RespondNext([source](HWND open) {
-            SetDlgItemTextA(open, 0x47c, source.c_str());
-            PressButton(open, IDOK);
-        });
+        RespondWithFileName(source);
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
         char shown[MAX_PATH] = "";
         GetDlgItemTextA(dialog, IDC_ADD_PATH, shown, sizeof shown);
@@ -237,10 +234,7 @@ TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     const std::string longName = std::string(70, 'n') + ".bmp";
     const std::string longSource = Source(longName, FramedBmp(RED));
     RunAddDialog([&](HWND dialog) {
-        RespondNext([longSource](HWND open) {
-            SetDlgItemTextA(open, 0x47c, longSource.c_str());
-            PressButton(open, IDOK);
-        });
+        RespondWithFileName(longSource);
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
         char text[MAX_PATH] = "";
         GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);

@@ -110,6 +110,13 @@ void PressButton(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+void RespondWithFileName(const std::string& name) {
+    RespondNext([name](HWND dialog) {
+        SetDlgItemTextA(dialog, FILE_NAME_FIELD, name.c_str());
+        PressButton(dialog, IDOK);
+    });
+}
+
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     MSG message;

@@ -24,6 +24,9 @@ const std::vector<SeenDialog>& SeenDialogs();
 void ForgetSeenDialogs();
 size_t PendingResponders();
 void PressButton(HWND dialog, int id);  // a click on a push button, posted
+// Answers the next modal window, a common file dialog, by typing the name and confirming it.
+void RespondWithFileName(const std::string& name);
+constexpr int FILE_NAME_FIELD = 0x47c;  // the file name box of the common file dialogs
 
 // Processes pending messages for a short while.
 void PumpMessages(DWORD milliseconds = 30);
