@@ -55,7 +55,11 @@ static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
 
 void WriteCanvasBmp(HWND owner) {
     BmpLayout layout = {};
-    if (!backBuffer.backBufferBitmap || !ComputeBmpLayout(canvasWidth, canvasHeight, &layout)) {
+    if (!backBuffer.backBufferBitmap) {
+        ShowExportError(owner, "キャンバスの画像がないため、保存できませんでした。");
+        return;
+    }
+    if (!ComputeBmpLayout(canvasWidth, canvasHeight, &layout)) {
         ShowExportError(owner, "キャンバスが大きすぎるため、保存できませんでした。");
         return;
     }

@@ -14,11 +14,6 @@ long LiveGdiObjects(GdiKind kind) {
     return liveObjects[kind];
 }
 
-void AdoptGdiObject(GdiKind kind, bool made) {
-    if (made)
-        ++liveObjects[kind];
-}
-
 // Makes one object through `create` and counts it, unless the creation budget is spent.
 template <class Create>
 static auto Made(GdiKind kind, Create create) -> decltype(create()) {
@@ -27,7 +22,8 @@ static auto Made(GdiKind kind, Create create) -> decltype(create()) {
     if (gdiCreationBudget > 0)
         --gdiCreationBudget;
     auto handle = create();
-    AdoptGdiObject(kind, handle != nullptr);
+    if (handle)
+        ++liveObjects[kind];
     return handle;
 }
 

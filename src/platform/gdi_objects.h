@@ -22,9 +22,6 @@ HBITMAP NewBitmapFromFile(const char* path, int width, int height);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
 HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags);
 
-// Takes into the count a handle that the program made some other way and now owns.
-void AdoptGdiObject(GdiKind kind, bool made);
-
 void FreeGdiObject(HGDIOBJ object);  // pens and bitmaps
 void FreeMemoryDC(HDC dc);
 void FreeImageList(HIMAGELIST list);
@@ -55,11 +52,6 @@ public:
     OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
     HGDIOBJ get() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
-    HGDIOBJ release() {
-        HGDIOBJ object = object_;
-        object_ = nullptr;
-        return object;
-    }
 
 private:
     HGDIOBJ object_;

@@ -54,17 +54,15 @@ HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
     return sound ? NewBitmapFromFile(fullPath, SYMBOL_SIZE, SYMBOL_SIZE) : nullptr;
 }
 
-bool AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIST list, int32_t& count) {
+void AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIST list, int32_t& count) {
     const std::string fullPath = std::string(root) + relativePath;
     HBITMAP bitmap = LoadSymbolBitmap(fullPath.c_str(), nullptr);
-    const bool own = bitmap != nullptr;
-    if (!own)
+    if (!bitmap)
         bitmap = NewBitmapFromResource(appInstance, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE);
     if (bitmap && list)
         ImageList_AddMasked(list, bitmap, MASK_COLOUR);
     FreeGdiObject(bitmap);  // the image list keeps its own copy
     ++count;
-    return own;
 }
 
 void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {

@@ -15,7 +15,6 @@ enum SymbolCategory : int32_t { CATEGORY_ROUTER, CATEGORY_HUB, CATEGORY_HOST, CA
 constexpr const char* CATEGORY_NAMES[CATEGORY_COUNT] = {"ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
 
 constexpr char CATALOG_NAME[] = "\\Symbol.txt";
-constexpr char SYMBOL_FOLDER[] = "\\Symbol\\";
 
 struct SymbolCatalog {
     HIMAGELIST categoryImageList[CATEGORY_COUNT];
@@ -37,9 +36,8 @@ void ReleaseCategoryImageList(SymbolCatalog& catalog, int32_t category);
 void ReleaseCatalog(SymbolCatalog& catalog);
 
 // Appends the picture of root + relativePath to the list, or the placeholder when the file is
-// missing or not a bitmap that can be loaded safely, and counts it. True when the file's own
-// picture was taken.
-bool AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIST list, int32_t& count);
+// missing or not a bitmap that can be loaded safely, and counts it.
+void AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIST list, int32_t& count);
 
 // The picture of a bitmap file stretched to 50 x 50, or null. The file is checked before the
 // system's loader sees it: malformed files crash that loader. openError (may be null) receives

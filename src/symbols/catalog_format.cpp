@@ -5,7 +5,6 @@
 namespace {
 
 constexpr size_t FILE_NAME_LIMIT = 63;  // the 64-byte file title buffer, less its terminator
-const char SYMBOL_FOLDER[] = "\\Symbol\\";
 
 // Whitespace as the C scan sees it in the "C" locale; bytes from 0x80 up are code page 932 text.
 bool IsScanSpace(unsigned char ch) {

@@ -45,6 +45,9 @@ std::string CatalogWithoutRecord(const std::vector<CatalogRecord>& records, int3
 // 0x5C ("ソ", "表") is part of its character, not a backslash.
 bool IsCatalogFileName(const std::string& fileName);
 
+// The folder of the library's pictures, as catalogue paths begin.
+constexpr char SYMBOL_FOLDER[] = "\\Symbol\\";
+
 // A catalogue path that names a file directly inside the Symbol folder ("\Symbol\" and a name
 // that IsCatalogFileName accepts, not "." or ".."): only such files may be deleted, so a
 // hand-edited catalogue cannot point a deletion outside the library.
