@@ -111,6 +111,10 @@ static void OnOk(HWND dialog) {
         ShowFileError(dialog);
         return;
     }
+    // The copy takes a read-only source's attribute; the library must be able to remove it again.
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        SetFileAttributesA(target.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
     const DWORD error = AppendCatalogRecord(libraryRoot, category, relativePath);
     if (error) {
         // Without its record the copy would only block adding the same file again.

@@ -1,5 +1,6 @@
 #include "symbols/delete_symbol.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -33,6 +34,16 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, HIMAGELIST imag
         return;
     }
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
+    // The palette's positions name records only while it shows what the file holds; a catalogue
+    // that could not be read at start or was changed since would lead to the wrong record and file.
+    const auto shown = std::count_if(records.begin(), records.end(), [category](const CatalogRecord& record) {
+        return record.usable && record.category == category;
+    });
+    if (shown != count) {
+        MessageBoxA(list, "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。",
+                    "エラー", MB_OK | MB_ICONERROR);
+        return;
+    }
     std::string removedPath;
     const std::string rewritten = CatalogWithoutRecord(records, category, index, &removedPath);
     if (!removedPath.empty()) {

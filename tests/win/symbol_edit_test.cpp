@@ -270,7 +270,10 @@ TEST_F(SymbolEditTest, JapaneseNamesSurviveAddingRestartingAndDeleting) {
 TEST_F(SymbolEditTest, CatalogueThatCannotBeWrittenUndoesTheCopy) {
     Start("0,\\Symbol\\r1.bmp", {{"Symbol\\r1.bmp", FramedBmp(BLUE)}});
     ASSERT_TRUE(SetFileAttributesA(Catalogue().c_str(), FILE_ATTRIBUTE_READONLY));
-    Choose(Source("h1.bmp", FramedBmp(RED)), "h1.bmp");
+    // A read-only source gives a read-only copy, which must still be removable.
+    const std::string source = Source("h1.bmp", FramedBmp(RED));
+    ASSERT_TRUE(SetFileAttributesA(source.c_str(), FILE_ATTRIBUTE_READONLY));
+    Choose(source, "h1.bmp");
     Add(CATEGORY_HUB);
     EXPECT_EQ(Boxes(), std::vector<std::string>{"エラー: ファイル名が指定されていません。"});
     EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
@@ -386,6 +389,21 @@ TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {
     EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
     if (search != INVALID_HANDLE_VALUE)
         FindClose(search);
+}
+
+TEST_F(SymbolEditTest, CatalogueChangedSinceStartMakesADeleteChangeNothing) {
+    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n",
+          {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
+    // Another copy of the program added a hub in front of the ones shown here.
+    const std::string changed = "1,\\Symbol\\h0.bmp\r\n1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n";
+    WriteFileBytes(Catalogue(), changed);
+    Delete(CATEGORY_HUB, 0);
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[1].rfind("エラー: ", 0), 0u) << Boxes()[1];
+    EXPECT_EQ(ReadFileBytes(Catalogue()), changed);
+    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp"}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
+    EXPECT_EQ(Counts(), (std::vector<int>{0, 2, 0, 0, 0}));
 }
 
 TEST_F(SymbolEditTest, DeleteAfterAMissingPictureRemovesTheRecordShown) {
