@@ -198,12 +198,7 @@ TEST_F(CanvasTest, EveryCableKindHasItsColour) {
 class Target {
 public:
     Target(int width, int height) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
+        BITMAPINFO info = TopDownInfo(width, height);
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
         old_ = SelectObject(dc_, bitmap_);

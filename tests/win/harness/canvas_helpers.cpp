@@ -8,13 +8,7 @@
 
 HIMAGELIST MakeTestImageList(const std::vector<unsigned>& colours) {
     HIMAGELIST list = ImageList_Create(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = SYMBOL_SIZE;
-    info.bmiHeader.biHeight = -SYMBOL_SIZE;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownInfo(SYMBOL_SIZE, SYMBOL_SIZE);
     for (unsigned colour : colours) {
         void* bits = nullptr;
         HDC screen = GetDC(nullptr);

@@ -78,6 +78,8 @@ struct Pixels {
     unsigned at(int x, int y) const { return rgb[size_t(y) * width + x]; }
 };
 Pixels ReadBitmapPixels(HBITMAP bitmap);
+// Describes a 32-bit device-independent bitmap, top row first.
+BITMAPINFO TopDownInfo(int width, int height);
 Pixels ReadWindowPixels(HWND window);  // client area, as drawn
 
 constexpr unsigned RGB_WHITE = 0xFFFFFF;

@@ -64,13 +64,7 @@ void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::st
 }
 
 Pixels DrawImage(HIMAGELIST list, int index, unsigned background) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 50;
-    info.bmiHeader.biHeight = -50;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownInfo(50, 50);
     void* bits = nullptr;
     HDC memory = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
