@@ -10,11 +10,14 @@ else()
 endif()
 add_compile_definitions(STRICT NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
 
+add_library(nexadraw_core STATIC ${CORE_SOURCES})
+target_include_directories(nexadraw_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+
 file(GLOB_RECURSE WINDOWS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cpp)
-list(REMOVE_ITEM WINDOWS_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+list(REMOVE_ITEM WINDOWS_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${CORE_SOURCES})
 add_library(nexadraw_app STATIC ${WINDOWS_SOURCES})
 target_include_directories(nexadraw_app PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/resources)
-target_link_libraries(nexadraw_app PUBLIC comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+target_link_libraries(nexadraw_app PUBLIC nexadraw_core comctl32 comdlg32 shell32 gdi32 user32 kernel32)
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/src/resources/nexadraw.rc)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src/resources")

@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
 #include "app/startup.h"
-#include "diagram/editing.h"
+#include "windows/editing.h"
 #include "export/bmp_export.h"
-#include "export/bmp_layout.h"
+#include "core/bmp_layout.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
-#include "render/view_window.h"
-#include "symbols/catalog.h"
+#include "windows/view_window.h"
+#include "library/catalog.h"
 
 static double Now() {
     LARGE_INTEGER count, frequency;

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 
 extern HINSTANCE appInstance;
 extern HWND topologyWindow;         // null while the topology window handles WM_CREATE

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app_state.h"
-#include "app/topology_window.h"
+#include "windows/topology_window.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 

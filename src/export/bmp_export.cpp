@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "export/bmp_layout.h"
+#include "core/bmp_layout.h"
 #include "platform/files.h"
 #include "render/canvas.h"
 

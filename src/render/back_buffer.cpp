@@ -1,12 +1,12 @@
 #include "app/app_state.h"
-#include "diagram/editing.h"
+#include "windows/editing.h"
 #include "platform/gdi_objects.h"
-#include "render/cable_geometry.h"
+#include "core/cable_geometry.h"
 #include "render/canvas.h"
 #include "render/draw_cable.h"
 #include "render/symbol_image.h"
-#include "render/view_math.h"
-#include "app/tool_windows.h"
+#include "core/view_math.h"
+#include "windows/tool_windows.h"
 
 BackBuffer backBuffer;
 int32_t canvasWidth = DEFAULT_CANVAS_WIDTH;

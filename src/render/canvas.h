@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 
 struct BackBuffer {
     HDC backBufferDC;

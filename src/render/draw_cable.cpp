@@ -1,7 +1,7 @@
 #include "render/draw_cable.h"
 
 #include "platform/gdi_objects.h"
-#include "render/cable_geometry.h"
+#include "core/cable_geometry.h"
 
 void DrawCable(const CableItem& cable, HDC dc, int16_t penStyle, COLORREF colour, int16_t cableType) {
     CableStyle style;

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 
 // Draws one cable with a pen of the given style and colour; the width and shape follow from the
 // type. The device context keeps the pen it had. Unknown types draw nothing and make no pen.

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 
 constexpr COLORREF MASK_COLOUR = RGB(255, 0, 255);  // transparent in every symbol picture
 

@@ -1,6 +1,6 @@
 #include "windows/list_window.h"
 
-#include "app/tool_windows.h"
+#include "windows/tool_windows.h"
 #include "resources/resource.h"
 
 static const char* const sortOrderNames[] = {"作成順", "名前順"};

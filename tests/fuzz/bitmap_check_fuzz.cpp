@@ -1,7 +1,7 @@
 // Fuzz target for the bitmap check: whatever it accepts must have its colour table and pixel rows
 // inside the buffer, worked out here independently. The check is also compiled into the native
 // tests (with FUZZ_ORACLE_ONLY).
-#include "symbols/bitmap_check.h"
+#include "core/bitmap_check.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Fuzz target for the catalogue reader and the rewrite that deleting a symbol makes. The check is
 // also compiled into the native tests (with FUZZ_ORACLE_ONLY), which feed it generated inputs.
-#include "symbols/catalog_format.h"
+#include "core/catalog_format.h"
 
 #include <cstdio>
 #include <cstdlib>

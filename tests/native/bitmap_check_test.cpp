@@ -1,6 +1,6 @@
-#include "symbols/bitmap_check.h"
+#include "core/bitmap_check.h"
 
-#include "export/bmp_layout.h"
+#include "core/bmp_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "export/bmp_layout.h"
+#include "core/bmp_layout.h"
 
 #include <gtest/gtest.h>
 

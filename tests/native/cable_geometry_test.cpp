@@ -1,4 +1,4 @@
-#include "render/cable_geometry.h"
+#include "core/cable_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "render/view_math.h"
+#include "core/view_math.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "canvas_helpers.h"
 
 #include "app/app_state.h"
-#include "diagram/editing.h"
+#include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "diagram/editing.h"
+#include "windows/editing.h"
 #include "export/bmp_export.h"
-#include "export/bmp_layout.h"
+#include "core/bmp_layout.h"
 #include "platform/files.h"
 #include "render/canvas.h"
 #include "resources/resource.h"

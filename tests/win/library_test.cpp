@@ -2,14 +2,14 @@
 #include "harness.h"
 #include "library_files.h"
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
-#include "app/tool_windows.h"
-#include "diagram/editing.h"
+#include "windows/tool_windows.h"
+#include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
-#include "symbols/catalog.h"
-#include "symbols/symbol_window.h"
+#include "library/catalog.h"
+#include "windows/symbol_window.h"
 
 namespace {
 

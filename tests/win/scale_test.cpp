@@ -4,12 +4,12 @@
 
 #include <psapi.h>
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
-#include "diagram/editing.h"
+#include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
-#include "symbols/catalog.h"
+#include "library/catalog.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <cstring>
 
 #include "app/app_state.h"
-#include "app/tool_windows.h"
+#include "windows/tool_windows.h"
 #include "export/bmp_export.h"
-#include "export/bmp_layout.h"
+#include "core/bmp_layout.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
-#include "symbols/symbol_window.h"
+#include "windows/symbol_window.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "app/app_state.h"
-#include "app/tool_windows.h"
+#include "windows/tool_windows.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
-#include "symbols/add_symbol_dialog.h"
-#include "symbols/catalog.h"
-#include "symbols/symbol_window.h"
+#include "windows/add_symbol_dialog.h"
+#include "library/catalog.h"
+#include "windows/symbol_window.h"
 
 namespace {
 

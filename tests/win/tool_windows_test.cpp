@@ -4,9 +4,9 @@
 #include "library_files.h"
 
 #include "app/app_state.h"
-#include "app/tool_windows.h"
+#include "windows/tool_windows.h"
 #include "resources/resource.h"
-#include "symbols/symbol_window.h"
+#include "windows/symbol_window.h"
 
 namespace {
 

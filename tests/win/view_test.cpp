@@ -3,15 +3,15 @@
 
 #include <commctrl.h>
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
-#include "app/tool_windows.h"
-#include "diagram/editing.h"
+#include "windows/tool_windows.h"
+#include "windows/editing.h"
 #include "export/bmp_export.h"
 #include "render/canvas.h"
-#include "render/view_window.h"
+#include "windows/view_window.h"
 #include "resources/resource.h"
-#include "symbols/catalog.h"
+#include "library/catalog.h"
 
 namespace {
 

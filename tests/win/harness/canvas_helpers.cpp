@@ -4,7 +4,7 @@
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
-#include "symbols/catalog.h"
+#include "library/catalog.h"
 
 HIMAGELIST MakeTestImageList(const std::vector<unsigned>& colours) {
     HIMAGELIST list = ImageList_Create(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 #include "harness.h"
 
 // An image list of 50 x 50 pictures, one per colour (0x00RRGGBB): the picture is the colour,

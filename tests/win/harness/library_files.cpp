@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "export/bmp_layout.h"
+#include "core/bmp_layout.h"
 #include "harness.h"
 #include "resources/resource.h"
 
@@ -92,10 +92,10 @@ bool IsPlaceholderImage(HIMAGELIST list, int index) {
     return same;
 }
 
-#include "app/tool_windows.h"
-#include "symbols/catalog.h"
-#include "symbols/palette_page.h"
-#include "symbols/symbol_window.h"
+#include "windows/tool_windows.h"
+#include "library/catalog.h"
+#include "windows/palette_page.h"
+#include "windows/symbol_window.h"
 
 HWND PaletteListOf(int category) {
     return PaletteList(palettePage[category]);

@@ -1,9 +1,9 @@
-#include "render/canvas_size_dialog.h"
+#include "windows/canvas_size_dialog.h"
 
 #include "app/app_state.h"
 #include "render/canvas.h"
-#include "render/canvas_size_input.h"
-#include "render/view_window.h"
+#include "core/canvas_size_input.h"
+#include "windows/view_window.h"
 #include "resources/resource.h"
 
 static void Refuse(HWND dialog, const char* text) {

@@ -1,12 +1,12 @@
-#include "symbols/palette_page.h"
+#include "windows/palette_page.h"
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
-#include "diagram/editing.h"
+#include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
-#include "symbols/catalog.h"
-#include "symbols/delete_symbol.h"
+#include "library/catalog.h"
+#include "library/delete_symbol.h"
 
 constexpr int PALETTE_SPACING = SYMBOL_SIZE + 12;
 

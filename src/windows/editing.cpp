@@ -1,4 +1,4 @@
-#include "diagram/editing.h"
+#include "windows/editing.h"
 
 #include <windowsx.h>
 
@@ -8,7 +8,7 @@
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
-#include "symbols/catalog.h"
+#include "library/catalog.h"
 
 ToolState toolState;
 DiagramNode* selectedNode;

@@ -1,11 +1,11 @@
-#include "render/view_window.h"
+#include "windows/view_window.h"
 
 #include <commctrl.h>
 
 #include "app/app_state.h"
-#include "app/tool_windows.h"
+#include "windows/tool_windows.h"
 #include "render/canvas.h"
-#include "render/view_math.h"
+#include "core/view_math.h"
 #include "resources/resource.h"
 
 static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t position) {

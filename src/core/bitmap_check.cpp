@@ -1,4 +1,4 @@
-#include "symbols/bitmap_check.h"
+#include "core/bitmap_check.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "render/canvas_size_input.h"
+#include "core/canvas_size_input.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "symbols/catalog_format.h"
+#include "core/catalog_format.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "symbols/catalog.h"
+#include "library/catalog.h"
 
 #include <cstring>
 
@@ -7,7 +7,7 @@
 #include "platform/gdi_objects.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
-#include "symbols/bitmap_check.h"
+#include "core/bitmap_check.h"
 
 SymbolCatalog symbolCatalog;
 

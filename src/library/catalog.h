@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "symbols/catalog_format.h"
+#include "core/catalog_format.h"
 
 enum SymbolCategory : int32_t { CATEGORY_ROUTER, CATEGORY_HUB, CATEGORY_HOST, CATEGORY_CLOUD, CATEGORY_OTHER };
 

@@ -1,9 +1,9 @@
-#include "app/tool_windows.h"
+#include "windows/tool_windows.h"
 
 #include "app/app_state.h"
-#include "render/view_window.h"
+#include "windows/view_window.h"
 #include "resources/resource.h"
-#include "symbols/symbol_window.h"
+#include "windows/symbol_window.h"
 #include "windows/list_window.h"
 
 ToolWindowFlags toolWindowFlags;

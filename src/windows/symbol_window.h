@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "symbols/catalog_format.h"
+#include "core/catalog_format.h"
 
 // The palette pages, one per category, in tab order.
 extern HWND palettePage[CATEGORY_COUNT];

@@ -1,12 +1,12 @@
-#include "symbols/delete_symbol.h"
+#include "library/delete_symbol.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "symbols/catalog.h"
-#include "symbols/palette_page.h"
+#include "library/catalog.h"
+#include "windows/palette_page.h"
 
 // A hand-edited catalogue may name one file twice; the file stays while a record still needs it.
 static bool NamedMoreThanOnce(const std::vector<CatalogRecord>& records, const std::string& relativePath) {

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 
 constexpr int16_t TOOL_CABLE = 5;
 constexpr int16_t TOOL_SELECT = 6;

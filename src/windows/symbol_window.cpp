@@ -1,15 +1,15 @@
-#include "symbols/symbol_window.h"
+#include "windows/symbol_window.h"
 
 #include <commctrl.h>
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
-#include "app/tool_windows.h"
-#include "diagram/editing.h"
+#include "windows/tool_windows.h"
+#include "windows/editing.h"
 #include "resources/resource.h"
-#include "symbols/add_symbol_dialog.h"
-#include "symbols/catalog.h"
-#include "symbols/palette_page.h"
+#include "windows/add_symbol_dialog.h"
+#include "library/catalog.h"
+#include "windows/palette_page.h"
 
 HWND palettePage[CATEGORY_COUNT];
 int32_t currentTab;

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 
 constexpr double SERIAL_ANGLE_OFFSET = 0.785398163375;  // just below pi/4; the drawn pixels depend on it
 constexpr double SERIAL_ARM = 5.0;

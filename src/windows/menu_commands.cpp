@@ -1,10 +1,10 @@
-#include "app/menu_commands.h"
+#include "windows/menu_commands.h"
 
 #include "app/app_state.h"
-#include "app/tool_windows.h"
-#include "diagram/editing.h"
+#include "windows/tool_windows.h"
+#include "windows/editing.h"
 #include "export/bmp_export.h"
-#include "render/canvas_size_dialog.h"
+#include "windows/canvas_size_dialog.h"
 #include "resources/resource.h"
 #include "windows/about_dialog.h"
 

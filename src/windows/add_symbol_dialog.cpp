@@ -1,16 +1,16 @@
-#include "symbols/add_symbol_dialog.h"
+#include "windows/add_symbol_dialog.h"
 
 #include <commdlg.h>
 
 #include <cstring>
 #include <string>
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
-#include "symbols/catalog.h"
-#include "symbols/symbol_window.h"
+#include "library/catalog.h"
+#include "windows/symbol_window.h"
 
 char chosenPath[MAX_PATH];
 char chosenTitle[64];

@@ -1,12 +1,12 @@
-#include "app/topology_window.h"
+#include "windows/topology_window.h"
 
-#include "app/app_messages.h"
+#include "windows/app_messages.h"
 #include "app/app_state.h"
-#include "app/menu_commands.h"
-#include "app/tool_windows.h"
-#include "diagram/editing.h"
+#include "windows/menu_commands.h"
+#include "windows/tool_windows.h"
+#include "windows/editing.h"
 #include "render/canvas.h"
-#include "render/view_window.h"
+#include "windows/view_window.h"
 
 static LRESULT OnCreate(HWND window) {
     ResetEditingState();

@@ -1,4 +1,4 @@
-#include "diagram/diagram_list.h"
+#include "core/diagram_list.h"
 
 #include <new>
 
