@@ -34,22 +34,13 @@ set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# Each tests/win/*_test.cpp is one test program: it links the program's code and resources
-# and drives the real windows in-process.
-file(GLOB WIN_HARNESS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/harness/*.cpp)
-add_library(win_test_harness STATIC ${WIN_HARNESS_SOURCES})
-target_include_directories(win_test_harness PUBLIC ${CMAKE_SOURCE_DIR}/tests/win/harness)
-target_link_libraries(win_test_harness PUBLIC nexadraw_app GTest::gtest)
-
-file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*_test.cpp)
-foreach(source ${WIN_TEST_SOURCES})
-    get_filename_component(name ${source} NAME_WE)
-    add_executable(win_${name} ${source} ${RESOURCE_SCRIPT})
-    target_link_libraries(win_${name} PRIVATE win_test_harness)
-    add_test(NAME win_${name} COMMAND win_${name})
-    # The window tests share one display and the mouse pointer: run them one at a time.
-    set_tests_properties(win_${name} PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
-endforeach()
+# One test program links the program's code and resources and drives the real windows in-process.
+file(GLOB WIN_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp ${CMAKE_SOURCE_DIR}/tests/win/harness/*.cpp)
+add_executable(win_tests ${WIN_TEST_SOURCES} ${RESOURCE_SCRIPT})
+target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win/harness)
+target_link_libraries(win_tests PRIVATE nexadraw_app GTest::gtest)
+add_test(NAME win_tests COMMAND win_tests)
+set_tests_properties(win_tests PROPERTIES TIMEOUT 900)
 
 file(GLOB WIN_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
 foreach(source ${WIN_BENCH_SOURCES})
@@ -57,14 +48,3 @@ foreach(source ${WIN_BENCH_SOURCES})
     add_executable(${name} EXCLUDE_FROM_ALL ${source} ${RESOURCE_SCRIPT})
     target_link_libraries(${name} PRIVATE nexadraw_app)
 endforeach()
-
-# The process test starts the real program.
-if(TARGET win_process_test)
-    add_dependencies(win_process_test nexadraw)
-endif()
-
-# The session test uses the shipped symbol library.
-if(TARGET win_scenario_test)
-    add_custom_command(TARGET win_scenario_test POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/library $<TARGET_FILE_DIR:win_scenario_test>/library)
-endif()
