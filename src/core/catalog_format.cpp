@@ -1,5 +1,6 @@
 #include "core/catalog_format.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -23,16 +24,28 @@ bool IsTrailByte(unsigned char ch) {
     return (ch >= 0x40 && ch <= 0x7E) || (ch >= 0x80 && ch <= 0xFC);
 }
 
+constexpr char CTRL_Z = 0x1A;  // end of file to a text-mode read
+
 size_t SkipSpace(const char* text, size_t size, size_t pos) {
     while (pos < size && IsScanSpace(static_cast<unsigned char>(text[pos])))
         ++pos;
     return pos;
 }
 
-// Index of the '\n' that ends the line holding pos, or size when the line has none.
-size_t LineEnd(const char* text, size_t size, size_t pos) {
-    const void* found = pos < size ? std::memchr(text + pos, '\n', size - pos) : nullptr;
-    return found ? static_cast<size_t>(static_cast<const char*>(found) - text) : size;
+// Index just past the run of non-whitespace bytes that starts at pos.
+size_t SkipWord(const char* text, size_t size, size_t pos) {
+    while (pos < size && !IsScanSpace(static_cast<unsigned char>(text[pos])))
+        ++pos;
+    return pos;
+}
+
+bool IsLineEnd(char ch) {
+    return ch == '\r' || ch == '\n';
+}
+
+// Whitespace within a line.
+bool IsBlank(char ch) {
+    return IsScanSpace(static_cast<unsigned char>(ch)) && !IsLineEnd(ch);
 }
 
 bool PathFits(const char* path, size_t length, size_t libraryRootLength) {
@@ -42,14 +55,10 @@ bool PathFits(const char* path, size_t length, size_t libraryRootLength) {
     return std::memchr(path, '\0', length) == nullptr;
 }
 
-// Reads one record that starts at the non-blank byte text[start]. A good record ends right after
-// its path; a bad one ends at the end of the line where reading it stopped (failedAt), and *next
-// then points past that line.
-CatalogRecord ReadRecord(const char* text, size_t size, size_t start, size_t libraryRootLength, size_t* next) {
-    CatalogRecord record{false, 0, {}, {}};
+// Reads the record that starts at the non-blank byte text[start], as far as the scan takes it.
+CatalogRecord ReadRecord(const char* text, size_t size, size_t start, size_t libraryRootLength) {
+    CatalogRecord record{false, 0, {}, start, start};
     size_t pos = start;
-    size_t failedAt = start;  // the line that a bad record's text runs to
-
     bool negative = false;
     if (text[pos] == '+' || text[pos] == '-') {
         negative = text[pos] == '-';
@@ -65,31 +74,27 @@ CatalogRecord ReadRecord(const char* text, size_t size, size_t start, size_t lib
     if (negative)
         value = -value;
 
-    const bool numberThenComma = pos > digits && pos < size && text[pos] == ',';
-    if (numberThenComma && value >= 0 && value < CATEGORY_COUNT) {
-        const size_t pathStart = SkipSpace(text, size, pos + 1);
-        size_t pathEnd = pathStart;
-        while (pathEnd < size && !IsScanSpace(static_cast<unsigned char>(text[pathEnd])))
-            ++pathEnd;
-        if (pathEnd > pathStart) {
-            if (PathFits(text + pathStart, pathEnd - pathStart, libraryRootLength)) {
-                record.usable = true;
-                record.category = static_cast<int32_t>(value);
-                record.relativePath.assign(text + pathStart, pathEnd - pathStart);
-                *next = pathEnd;
-                return record;
-            }
-            failedAt = pathStart;
-        }
+    if (pos == digits || pos == size || text[pos] != ',') {
+        record.end = SkipWord(text, size, start);
+        return record;
     }
-
-    const size_t end = LineEnd(text, size, failedAt);
-    size_t textEnd = end;
-    while (textEnd > start && text[textEnd - 1] == '\r')
-        --textEnd;
-    record.text.assign(text + start, textEnd - start);
-    *next = end < size ? end + 1 : size;
+    const size_t pathStart = SkipSpace(text, size, pos + 1);
+    const size_t pathEnd = SkipWord(text, size, pathStart);
+    if (pathEnd == pathStart) {
+        record.end = pos + 1;  // a comma at the end of the text
+        return record;
+    }
+    record.end = pathEnd;
+    if (value >= 0 && value < CATEGORY_COUNT && PathFits(text + pathStart, pathEnd - pathStart, libraryRootLength)) {
+        record.usable = true;
+        record.category = static_cast<int32_t>(value);
+        record.relativePath.assign(text + pathStart, pathEnd - pathStart);
+    }
     return record;
+}
+
+char AsciiLower(char ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
 
 }  // namespace
@@ -98,11 +103,12 @@ std::vector<CatalogRecord> ParseCatalog(const char* text, size_t size, size_t li
     std::vector<CatalogRecord> records;
     if (!text)
         return records;
+    if (const void* eof = std::memchr(text, CTRL_Z, size))
+        size = static_cast<size_t>(static_cast<const char*>(eof) - text);
     size_t pos = SkipSpace(text, size, 0);
     while (pos < size) {
-        size_t next = size;
-        records.push_back(ReadRecord(text, size, pos, libraryRootLength, &next));
-        pos = SkipSpace(text, size, next);
+        records.push_back(ReadRecord(text, size, pos, libraryRootLength));
+        pos = SkipSpace(text, size, records.back().end);
     }
     return records;
 }
@@ -118,28 +124,44 @@ std::string CatalogAppendText(const std::string& existing, int32_t category, con
     return added + FormatCatalogLine(category, relativePath);
 }
 
-std::string CatalogWithoutRecord(const std::vector<CatalogRecord>& records,
-                                 int32_t category,
-                                 int32_t k,
-                                 std::string* removedPath) {
-    if (removedPath)
-        removedPath->clear();
-    std::string result;
-    int64_t seen = 0;
+const CatalogRecord* FindCategoryRecord(const std::vector<CatalogRecord>& records, int32_t category, int32_t k) {
+    int32_t seen = 0;
     for (const CatalogRecord& record : records) {
-        if (!record.usable) {
-            result += record.text;
-            result += "\r\n";
-            continue;
-        }
-        if (record.category == category && seen++ == k) {
-            if (removedPath)
-                *removedPath = record.relativePath;
-            continue;
-        }
-        result += FormatCatalogLine(record.category, record.relativePath);
+        if (record.usable && record.category == category && seen++ == k)
+            return &record;
     }
-    return result;
+    return nullptr;
+}
+
+std::string CutCatalogRecord(const std::string& text, const CatalogRecord& record) {
+    if (record.start >= record.end || record.end > text.size())
+        return text;
+    size_t cutStart = record.start;
+    size_t cutEnd = record.end;
+    size_t lineStart = cutStart;
+    while (lineStart > 0 && !IsLineEnd(text[lineStart - 1]))
+        --lineStart;
+    size_t lineEnd = cutEnd;
+    while (lineEnd < text.size() && !IsLineEnd(text[lineEnd]))
+        ++lineEnd;
+    const auto blank = [&](size_t from, size_t to) {
+        return std::all_of(text.begin() + from, text.begin() + to, IsBlank);
+    };
+    const bool nothingBefore = blank(lineStart, cutStart);
+    const bool nothingAfter = blank(cutEnd, lineEnd);
+    if (nothingBefore && nothingAfter) {
+        cutStart = lineStart;
+        cutEnd = lineEnd;
+        if (cutEnd < text.size())
+            cutEnd += text.compare(cutEnd, 2, "\r\n") == 0 ? 2 : 1;
+    } else if (!nothingAfter) {
+        while (IsBlank(text[cutEnd]))
+            ++cutEnd;
+    } else {
+        while (IsBlank(text[cutStart - 1]))
+            --cutStart;
+    }
+    return text.substr(0, cutStart) + text.substr(cutEnd);
 }
 
 bool IsCatalogFileName(const std::string& fileName) {
@@ -159,20 +181,22 @@ bool IsCatalogFileName(const std::string& fileName) {
     return true;
 }
 
-bool IsLibraryImagePath(const std::string& relativePath) {
-    const size_t prefix = sizeof(SYMBOL_FOLDER) - 1;
-    if (relativePath.size() <= prefix)
+bool IsFileDirectlyInFolder(const std::string& folder, const std::string& path) {
+    if (folder.empty() || path.size() <= folder.size())
         return false;
-    for (size_t i = 0; i < prefix; ++i) {
-        char ch = relativePath[i];
-        if (ch >= 'A' && ch <= 'Z')
-            ch = static_cast<char>(ch - 'A' + 'a');
-        char want = SYMBOL_FOLDER[i];
-        if (want >= 'A' && want <= 'Z')
-            want = static_cast<char>(want - 'A' + 'a');
-        if (ch != want)
+    bool endsWithSeparator = false;
+    for (size_t i = 0; i < folder.size(); ++i) {
+        const unsigned char ch = static_cast<unsigned char>(folder[i]);
+        endsWithSeparator = ch == '\\';
+        if (IsLeadByte(ch) && i + 1 < folder.size()) {
+            // Both bytes of a double-byte character as they are: 0x5C as a trail byte is no separator.
+            if (folder.compare(i, 2, path, i, 2) != 0)
+                return false;
+            ++i;
+        } else if (AsciiLower(folder[i]) != AsciiLower(path[i])) {
             return false;
+        }
     }
-    const std::string name = relativePath.substr(prefix);
-    return IsCatalogFileName(name) && name.find_first_not_of('.') != std::string::npos;
+    const std::string name = path.substr(folder.size());
+    return endsWithSeparator && IsCatalogFileName(name) && name.find_first_not_of('.') != std::string::npos;
 }

@@ -9,21 +9,20 @@ constexpr int32_t CATEGORY_COUNT = 5;  // router, hub, host, cloud, other
 constexpr size_t PATH_LIMIT = 259;     // longest path, in bytes, that fits the 260-byte buffers
 
 struct CatalogRecord {
-    bool usable;               // false: a record the format cannot carry, kept only as text
+    bool usable;               // false: a record the format cannot carry; it is skipped and kept as it is
     int32_t category;
-    std::string relativePath;  // "\Symbol\name.bmp"
-    std::string text;          // for an unusable record: its text, without the line end
+    std::string relativePath;  // "\Symbol\name.bmp"; empty for an unusable record
+    size_t start;              // the record's bytes in the text, [start, end)
+    size_t end;
 };
 
-// Records as the scan "%d,%s\n" takes them (line ends, blank lines and a missing last line end do
-// not matter). A record that the format cannot carry is marked unusable and reading goes on with
-// the next line: a category outside 0..4, a path over 259 bytes or one that would make
-// libraryRoot + path over 259 bytes, a path holding a NUL byte, text that does not begin with a
-// number directly followed by a comma. As with the scan, whitespace between the comma and the
-// path is skipped ("2, \Symbol\x.bmp"), even across line ends.
-// An unusable record's text runs from its first byte to the end of its line; when its path starts
-// on a later line, the text runs to the end of the path's line, so that a rewrite cannot join the
-// record to the one after it.
+// Records as the scan "%d,%s\n" takes them: a number, a comma, then (after any whitespace, line
+// ends included) a run of non-whitespace bytes. Records are separated by any whitespace, so line
+// ends do not matter. Reading stops at a Ctrl-Z byte, as a text-mode read does.
+// A record that the format cannot carry is marked unusable and reading goes on right after it: a
+// category outside 0..4, a path over 259 bytes or one that would make libraryRoot + path over
+// 259 bytes, a path holding a NUL byte. Text that is not a number directly followed by a comma is
+// unusable up to the next whitespace; a number and a comma at the end of the text are one record.
 std::vector<CatalogRecord> ParseCatalog(const char* text, size_t size, size_t libraryRootLength);
 
 // The canonical line: '0' + category, ',', the path, CR LF.
@@ -33,12 +32,14 @@ std::string FormatCatalogLine(int32_t category, const std::string& relativePath)
 // not end with one (otherwise the last record and the new one would merge).
 std::string CatalogAppendText(const std::string& existing, int32_t category, const std::string& relativePath);
 
-// The catalogue without the k-th usable record of the category (counting that category's usable
-// records only, from 0), every other usable record rewritten in the canonical form and every
-// unusable one kept as its text on a line of its own. removedPath (may be null) receives the
-// removed record's path, or is left empty when there is no such record.
-std::string CatalogWithoutRecord(const std::vector<CatalogRecord>& records, int32_t category, int32_t k,
-                                 std::string* removedPath);
+// The k-th usable record of the category (counting that category's usable records only, from 0),
+// or null.
+const CatalogRecord* FindCategoryRecord(const std::vector<CatalogRecord>& records, int32_t category, int32_t k);
+
+// The text without one of its records: its bytes go, with its whole line when nothing else is
+// left on it, else with the blanks that parted it from its neighbour on the line. Every other
+// byte stays as it was, so records the reader cannot use survive a delete unchanged.
+std::string CutCatalogRecord(const std::string& text, const CatalogRecord& record);
 
 // A file name that the catalogue can carry: not empty, at most 63 bytes (the file title buffer),
 // no whitespace, no NUL, no path separator or drive colon. Names are code page 932: a trail byte
@@ -48,7 +49,12 @@ bool IsCatalogFileName(const std::string& fileName);
 // The folder of the library's pictures, as catalogue paths begin.
 constexpr char SYMBOL_FOLDER[] = "\\Symbol\\";
 
-// A catalogue path that names a file directly inside the Symbol folder ("\Symbol\" and a name
-// that IsCatalogFileName accepts, not "." or ".."): only such files may be deleted, so a
-// hand-edited catalogue cannot point a deletion outside the library.
-bool IsLibraryImagePath(const std::string& relativePath);
+// Whether path names a file directly inside folder (which ends with a backslash): the folder,
+// its letters in either case, then one name that IsCatalogFileName accepts and that is more than
+// dots. Only such files may be deleted, so a hand-edited catalogue cannot point a deletion
+// outside the library: checked on the catalogue path and again on the path the system resolves.
+bool IsFileDirectlyInFolder(const std::string& folder, const std::string& path);
+
+inline bool IsLibraryImagePath(const std::string& relativePath) {
+    return IsFileDirectlyInFolder(SYMBOL_FOLDER, relativePath);
+}

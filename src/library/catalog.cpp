@@ -23,6 +23,7 @@ void ReleaseCategoryImageList(SymbolCatalog& catalog, int32_t category) {
     FreeImageList(catalog.categoryImageList[category]);
     catalog.categoryImageList[category] = nullptr;
     catalog.categoryCount[category] = 0;
+    catalog.categoryPaths[category].clear();
 }
 
 void ReleaseCatalog(SymbolCatalog& catalog) {
@@ -54,7 +55,8 @@ HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
     return sound ? NewBitmapFromFile(fullPath, SYMBOL_SIZE, SYMBOL_SIZE) : nullptr;
 }
 
-void AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIST list, int32_t& count) {
+void AddSymbolImage(const char* root, const std::string& relativePath, SymbolCatalog& catalog, int32_t category) {
+    HIMAGELIST list = catalog.categoryImageList[category];
     const std::string fullPath = std::string(root) + relativePath;
     HBITMAP bitmap = LoadSymbolBitmap(fullPath.c_str(), nullptr);
     if (!bitmap)
@@ -62,7 +64,8 @@ void AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIS
     if (bitmap && list)
         ImageList_AddMasked(list, bitmap, MASK_COLOUR);
     FreeGdiObject(bitmap);  // the image list keeps its own copy
-    ++count;
+    ++catalog.categoryCount[category];
+    catalog.categoryPaths[category].push_back(relativePath);
 }
 
 void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {
@@ -86,8 +89,7 @@ void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {
     }
     for (const CatalogRecord& record : ParseCatalog(text.data(), text.size(), strlen(root))) {
         if (record.usable)
-            AddSymbolImage(root, record.relativePath, catalog.categoryImageList[record.category],
-                           catalog.categoryCount[record.category]);
+            AddSymbolImage(root, record.relativePath, catalog, record.category);
     }
 }
 

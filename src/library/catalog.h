@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/catalog_format.h"
 
@@ -19,6 +20,9 @@ constexpr char CATALOG_NAME[] = "\\Symbol.txt";
 struct SymbolCatalog {
     HIMAGELIST categoryImageList[CATEGORY_COUNT];
     int32_t categoryCount[CATEGORY_COUNT];
+    // The catalogue path each palette item came from, in palette order: a delete removes a record
+    // only while it is still where the palette found it.
+    std::vector<std::string> categoryPaths[CATEGORY_COUNT];
 };
 
 extern SymbolCatalog symbolCatalog;
@@ -31,13 +35,13 @@ HIMAGELIST CategoryImageList(int32_t category);
 // k-th usable record of its category. A catalogue that cannot be opened is reported to the owner.
 void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog);
 
-// Frees the image lists (the palettes hand theirs back when they go) and zeroes the counts.
+// Frees the image lists (the palettes hand theirs back when they go) and forgets their items.
 void ReleaseCategoryImageList(SymbolCatalog& catalog, int32_t category);
 void ReleaseCatalog(SymbolCatalog& catalog);
 
-// Appends the picture of root + relativePath to the list, or the placeholder when the file is
-// missing or not a bitmap that can be loaded safely, and counts it.
-void AddSymbolImage(const char* root, const std::string& relativePath, HIMAGELIST list, int32_t& count);
+// Appends the picture of root + relativePath to the category's list, or the placeholder when the
+// file is missing or not a bitmap that can be loaded safely, and counts it with its path.
+void AddSymbolImage(const char* root, const std::string& relativePath, SymbolCatalog& catalog, int32_t category);
 
 // The picture of a bitmap file stretched to 50 x 50, or null. The file is checked before the
 // system's loader sees it: malformed files crash that loader. openError (may be null) receives

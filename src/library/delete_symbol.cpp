@@ -1,24 +1,64 @@
 #include "library/delete_symbol.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "windows/editing.h"
+#include "platform/files.h"
 #include "library/catalog.h"
 #include "windows/palette_page.h"
 
-// A hand-edited catalogue may name one file twice; the file stays while a record still needs it.
-static bool NamedMoreThanOnce(const std::vector<CatalogRecord>& records, const std::string& relativePath) {
-    int named = 0;
-    for (const CatalogRecord& record : records) {
-        if (record.usable && lstrcmpiA(record.relativePath.c_str(), relativePath.c_str()) == 0)
-            ++named;
-    }
-    return named > 1;
+// The path as the file system resolves it (dots, case and short names are left as given), or "".
+static std::string FullPath(const std::string& path) {
+    char full[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return length > 0 && length < sizeof full ? std::string(full, length) : std::string();
 }
 
-void DeleteSymbol(int32_t category, const char* root, HWND list, HIMAGELIST imageList, int32_t& count) {
+// The file a delete of the record may remove, or "": only one directly in the Symbol folder,
+// judged both on the catalogue's text and on the path the system makes of it.
+static std::string DeletableFile(const char* root, const std::string& relativePath) {
+    if (!IsLibraryImagePath(relativePath))
+        return {};
+    const std::string folder = FullPath(std::string(root) + SYMBOL_FOLDER);
+    const std::string file = FullPath(root + relativePath);
+    return !folder.empty() && IsFileDirectlyInFolder(folder, file) ? file : std::string();
+}
+
+struct FileId {
+    DWORD volume;
+    DWORD indexHigh;
+    DWORD indexLow;
+    bool operator==(const FileId& other) const {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
+    }
+};
+
+// Which file a path names, whatever its spelling (case, trailing dots, short names).
+static bool IdentifyFile(const std::string& path, FileId* id) {
+    FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!file.ok() || !GetFileInformationByHandle(file.get(), &info))
+        return false;
+    *id = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return true;
+}
+
+// A hand-edited catalogue may name one file more than once; it stays while a record needs it.
+static bool NamedByAnotherRecord(const char* root, const std::vector<CatalogRecord>& records,
+                                 const CatalogRecord* removed, const FileId& file) {
+    for (const CatalogRecord& record : records) {
+        FileId other;
+        if (&record != removed && record.usable && IdentifyFile(root + record.relativePath, &other) &&
+            other == file)
+            return true;
+    }
+    return false;
+}
+
+void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& catalog) {
     const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
         return;
@@ -34,32 +74,29 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, HIMAGELIST imag
         return;
     }
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
-    // The palette's positions name records only while it shows what the file holds; a catalogue
-    // that could not be read at start or was changed since would lead to the wrong record and file.
-    const auto shown = std::count_if(records.begin(), records.end(), [category](const CatalogRecord& record) {
-        return record.usable && record.category == category;
-    });
-    if (shown != count) {
+    // Symbol.txt may have been changed since it was read (another copy of the program, an editor):
+    // only the very record the palette shows may go, never whatever now stands in its place.
+    std::vector<std::string>& paths = catalog.categoryPaths[category];
+    const CatalogRecord* removed = FindCategoryRecord(records, category, index);
+    if (!removed || size_t(index) >= paths.size() || removed->relativePath != paths[index]) {
         MessageBoxA(list, "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。",
                     "エラー", MB_OK | MB_ICONERROR);
         return;
     }
-    std::string removedPath;
-    const std::string rewritten = CatalogWithoutRecord(records, category, index, &removedPath);
-    if (!removedPath.empty()) {
-        error = ReplaceCatalogText(root, rewritten);
-        if (error) {
-            ShowFileError(list, error);
-            return;
-        }
+    error = ReplaceCatalogText(root, CutCatalogRecord(text, *removed));
+    if (error) {
+        ShowFileError(list, error);
+        return;
     }
 
-    ImageList_Remove(imageList, index);
-    if (count > 0)
-        --count;
-    RebuildPalette(list, imageList, count);
+    ImageList_Remove(catalog.categoryImageList[category], index);
+    paths.erase(paths.begin() + index);
+    --catalog.categoryCount[category];
+    RebuildPalette(list, catalog.categoryImageList[category], catalog.categoryCount[category]);
+    OnLibraryImageDeleted(category, index);
 
-    // Only a file inside the Symbol folder is removed: a hand-edited path must not reach elsewhere.
-    if (IsLibraryImagePath(removedPath) && !NamedMoreThanOnce(records, removedPath))
-        DeleteFileA((std::string(root) + removedPath).c_str());
+    const std::string file = DeletableFile(root, removed->relativePath);
+    FileId id;
+    if (!file.empty() && IdentifyFile(file, &id) && !NamedByAnotherRecord(root, records, removed, id))
+        DeleteFileA(file.c_str());
 }

@@ -5,7 +5,10 @@
 
 #include <cstdint>
 
+struct SymbolCatalog;
+
 // Asks, then removes the selected item's record from Symbol.txt, its picture from the category's
-// image list and palette, and its image file. If the catalogue cannot be rewritten, nothing at all
-// changes and the error is shown. No selection: nothing happens.
-void DeleteSymbol(int32_t category, const char* root, HWND list, HIMAGELIST imageList, int32_t& count);
+// image list and palette, and its image file. The record must still be where the palette found
+// it; otherwise, or if the catalogue cannot be rewritten, nothing at all changes and the user is
+// told. No selection: nothing happens.
+void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& catalog);

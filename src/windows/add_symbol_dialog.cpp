@@ -122,8 +122,7 @@ static void OnOk(HWND dialog) {
         ShowFileError(dialog, error);
         return;
     }
-    AddSymbolImage(libraryRoot, relativePath, symbolCatalog.categoryImageList[category],
-                   symbolCatalog.categoryCount[category]);
+    AddSymbolImage(libraryRoot, relativePath, symbolCatalog, category);
     for (HWND page : palettePage)
         SendMessageA(page, MSG_PALETTE_REFRESH, 0, 0);
     SendMessageA(dialog, WM_CLOSE, 0, 0);

@@ -61,6 +61,18 @@ LRESULT OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+void OnLibraryImageDeleted(int32_t category, int32_t index) {
+    if (!toolState.placing || toolState.toolCode != category || toolState.subCode < index)
+        return;
+    if (toolState.subCode > index) {
+        --toolState.subCode;  // its picture moved down one place
+        return;
+    }
+    toolState.placing = false;
+    toolState.subCode = 0;
+    SetPlacementCursor(nullptr, false);
+}
+
 LRESULT OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
     if (wParam == WPARAM(TOOL_SELECT)) {
         toolState.toolCode = TOOL_SELECT;

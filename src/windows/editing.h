@@ -44,6 +44,10 @@ void SetPlacementCursor(HCURSOR cursor, bool owned);
 void ForgetNode(const DiagramNode* node);
 void ForgetAllNodes();
 
+// Image index of the category left the library: an armed symbol tool keeps placing the picture it
+// was armed with, and is disarmed when that picture was the one that went.
+void OnLibraryImageDeleted(int32_t category, int32_t index);
+
 LRESULT OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam);
 LRESULT OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam);
 void OnLeftButtonDown(HWND window, LPARAM lParam);

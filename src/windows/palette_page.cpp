@@ -91,8 +91,7 @@ static void OnDelete(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
-    DeleteSymbol(category, libraryRoot, PaletteList(page), symbolCatalog.categoryImageList[category],
-                 symbolCatalog.categoryCount[category]);
+    DeleteSymbol(category, libraryRoot, PaletteList(page), symbolCatalog);
 }
 
 // The list view would destroy its image list with itself; hand it back to the catalogue instead,

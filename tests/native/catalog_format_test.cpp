@@ -11,17 +11,13 @@ std::vector<CatalogRecord> Parse(const std::string& text, size_t rootLength = 0)
     return ParseCatalog(text.data(), text.size(), rootLength);
 }
 
-// One line per record: "c,path" for usable ones, "?text" for the others.
-std::vector<std::string> Describe(const std::vector<CatalogRecord>& records) {
-    std::vector<std::string> lines;
-    for (const CatalogRecord& record : records)
-        lines.push_back(record.usable ? std::to_string(record.category) + "," + record.relativePath
-                                      : "?" + record.text);
-    return lines;
-}
-
+// One line per record: "c,path" for usable ones, "?" and the record's bytes for the others.
 std::vector<std::string> DescribeText(const std::string& text, size_t rootLength = 0) {
-    return Describe(Parse(text, rootLength));
+    std::vector<std::string> lines;
+    for (const CatalogRecord& record : Parse(text, rootLength))
+        lines.push_back(record.usable ? std::to_string(record.category) + "," + record.relativePath
+                                      : "?" + text.substr(record.start, record.end - record.start));
+    return lines;
 }
 
 using Lines = std::vector<std::string>;
@@ -49,7 +45,7 @@ TEST(ParseCatalog, EmptyOrBlankFileHasNoRecords) {
     EXPECT_TRUE(ParseCatalog(nullptr, 0, 0).empty());
 }
 
-TEST(ParseCatalog, BadRecordsAreKeptAsTextAndReadingGoesOnWithTheNextLine) {
+TEST(ParseCatalog, BadRecordsAreSkippedAndReadingGoesOnRightAfterThem) {
     struct Case {
         std::string text;
         Lines expected;
@@ -58,26 +54,27 @@ TEST(ParseCatalog, BadRecordsAreKeptAsTextAndReadingGoesOnWithTheNextLine) {
         {"junk\r\n1,\\Symbol\\h.bmp\r\n", {"?junk", "1,\\Symbol\\h.bmp"}},
         {"5,\\Symbol\\x.bmp\r\n0,\\Symbol\\r.bmp", {"?5,\\Symbol\\x.bmp", "0,\\Symbol\\r.bmp"}},
         {"-1,\\Symbol\\x.bmp\n", {"?-1,\\Symbol\\x.bmp"}},
-        {"99999999999,\\Symbol\\x.bmp\n", {"?99999999999,\\Symbol\\x.bmp"}},
         {"-2147483649,\\x.bmp\n4294967296,\\y.bmp", {"?-2147483649,\\x.bmp", "?4294967296,\\y.bmp"}},
-        {"1 ,\\Symbol\\x.bmp\n", {"?1 ,\\Symbol\\x.bmp"}},
+        {"1 ,\\Symbol\\x.bmp\n", {"?1", "?,\\Symbol\\x.bmp"}},
         {",\\Symbol\\x.bmp\n-,\\y.bmp\n+,\\z.bmp", {"?,\\Symbol\\x.bmp", "?-,\\y.bmp", "?+,\\z.bmp"}},
         {"0x1,\\Symbol\\x.bmp", {"?0x1,\\Symbol\\x.bmp"}},
-        {"\\Symbol\\x.bmp", {"?\\Symbol\\x.bmp"}},
         {"3", {"?3"}},
-        {"3,", {"?3,"}},
-        {"3,  \r\n\r\n", {"?3,  "}},
-        // The text starts at the record, not at the line, and a bad record takes the rest of its line.
-        {"0,\\a.bmp junk 1,\\b.bmp\r\n2,\\c.bmp", {"0,\\a.bmp", "?junk 1,\\b.bmp", "2,\\c.bmp"}},
-        {"7,\\a.bmp 0,\\b.bmp\n0,\\c.bmp", {"?7,\\a.bmp 0,\\b.bmp", "0,\\c.bmp"}},
-        // An out-of-range record whose path is on the next line: the path line is a record of its own.
-        {"9,\r\n\\a.bmp\r\n", {"?9,", "?\\a.bmp"}},
+        {"3,  \r\n\r\n", {"?3,"}},
+        {"0,\\a.bmp junk here 1,\\b.bmp\r\n", {"0,\\a.bmp", "?junk", "?here", "1,\\b.bmp"}},
+        // Bad records end where the scan's record ends, not at a line end: a CR-only file, a path
+        // on the next line, two records on one line.
+        {"0,\\a.bmp\r7,\\b.bmp\r0,\\c.bmp\r", {"0,\\a.bmp", "?7,\\b.bmp", "0,\\c.bmp"}},
+        {"0,\\a.bmp\r9,\r\\x.bmp\rjunk\r0,\\c.bmp", {"0,\\a.bmp", "?9,\r\\x.bmp", "?junk", "0,\\c.bmp"}},
+        {"7,\\a.bmp 0,\\b.bmp\n", {"?7,\\a.bmp", "0,\\b.bmp"}},
         {"\xEF\xBB\xBF"
          "0,\\a.bmp\r\n1,\\b.bmp",
          {"?\xEF\xBB\xBF"
           "0,\\a.bmp",
           "1,\\b.bmp"}},
-        {"junk\r\r\r\n", {"?junk"}},
+        // A text-mode read ends at Ctrl-Z.
+        {"0,\\a.bmp\r\n\x1A\r\n1,\\b.bmp\r\n", {"0,\\a.bmp"}},
+        {"0,\\a\x1A.bmp 1,\\b.bmp", {"0,\\a"}},
+        {"4,\x1A\\b.bmp", {"?4,"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(DescribeText(c.text), c.expected) << c.text;
@@ -106,23 +103,11 @@ TEST(ParseCatalog, PathLengthsAtTheLimitOfTheBuffers) {
         const auto records = Parse("1," + path + "\r\n3,\\Symbol\\next.bmp\r\n", c.rootLength);
         ASSERT_EQ(records.size(), 2u);
         EXPECT_EQ(records[0].usable, c.usable) << c.pathLength << " + " << c.rootLength;
-        EXPECT_EQ(records[0].usable ? records[0].relativePath : records[0].text, c.usable ? path : "1," + path);
+        EXPECT_EQ(records[0].end, 2 + path.size());
+        EXPECT_EQ(records[0].relativePath, c.usable ? path : "");
         // Reading goes on after a refused path; the next record obeys the same root.
         EXPECT_EQ(records[1].usable, c.rootLength <= PATH_LIMIT - 16);
     }
-}
-
-TEST(ParseCatalog, OverlongPathOnALaterLineStaysWithItsRecord) {
-    // "1,..." on the second line is the path the scan takes for category 0, and it is too long;
-    // on its own it would fit. Keeping both lines in one text stops a rewrite from regrouping them.
-    const std::string longPath = "1,\\" + std::string(258, 'q');
-    const std::string text = "0,\r\n\r\n" + longPath + "\r\n2,\\Symbol\\b.bmp\r\n";
-    const Lines expected = {"?0,\r\n\r\n" + longPath, "2,\\Symbol\\b.bmp"};
-    EXPECT_EQ(DescribeText(text), expected);
-
-    const std::string rewritten = CatalogWithoutRecord(Parse(text), 2, 0, nullptr);
-    EXPECT_EQ(rewritten, "0,\r\n\r\n" + longPath + "\r\n");
-    EXPECT_EQ(DescribeText(rewritten), Lines{"?0,\r\n\r\n" + longPath});
 }
 
 TEST(ParseCatalog, CodePage932NamesAreOneRunOfBytes) {
@@ -135,42 +120,48 @@ TEST(ParseCatalog, CodePage932NamesAreOneRunOfBytes) {
     EXPECT_EQ(DescribeText(text), (Lines{"2," + soft, "4," + wideSpace, "?\xE3\x81\x82"}));
 }
 
-TEST(CatalogWithoutRecord, RemovesTheKthRecordOfTheCategoryAndRewritesTheRest) {
-    const auto records = Parse("0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\n1,\\Symbol\\h2.bmp");
-    std::string removed = "stale";
-    EXPECT_EQ(CatalogWithoutRecord(records, 1, 1, &removed), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n");
-    EXPECT_EQ(removed, "\\Symbol\\h2.bmp");
-    EXPECT_EQ(CatalogWithoutRecord(records, 1, 0, &removed), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
-    EXPECT_EQ(removed, "\\Symbol\\h1.bmp");
-    EXPECT_EQ(CatalogWithoutRecord(records, 0, 0, &removed), "1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
-    EXPECT_EQ(removed, "\\Symbol\\r1.bmp");
+TEST(FindCategoryRecord, CountsOnlyTheCategorysUsableRecords) {
+    const std::string text = "0,\\r1.bmp\r\n1,\\h1.bmp\r\n9,\\x.bmp\r\n1,\\h2.bmp\r\n";
+    const auto records = Parse(text);
+    const auto pathOf = [&](int32_t category, int32_t k) {
+        const CatalogRecord* record = FindCategoryRecord(records, category, k);
+        return record ? record->relativePath : "none";
+    };
+    EXPECT_EQ(pathOf(1, 1), "\\h2.bmp");
+    EXPECT_EQ(pathOf(1, 0), "\\h1.bmp");
+    EXPECT_EQ(pathOf(0, 0), "\\r1.bmp");
+    for (const auto& miss : {std::pair{1, 2}, {1, -1}, {2, 0}, {-1, 0}, {9, 0}, {INT32_MIN, INT32_MIN}})
+        EXPECT_EQ(pathOf(miss.first, miss.second), "none");
 }
 
-TEST(CatalogWithoutRecord, NoSuchRecordRemovesNothing) {
-    const auto records = Parse("0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n");
-    const std::string all = "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n";
-    const int32_t misses[][2] = {{1, 1}, {1, -1}, {2, 0}, {-1, 0}, {5, 0}, {INT32_MIN, INT32_MIN}};
-    for (const auto& miss : misses) {
-        std::string removed = "stale";
-        EXPECT_EQ(CatalogWithoutRecord(records, miss[0], miss[1], &removed), all);
-        EXPECT_EQ(removed, "");
+TEST(CutCatalogRecord, RemovesExactlyTheRecordAndLeavesEveryOtherByte) {
+    struct Case {
+        std::string text;
+        int32_t category;
+        int32_t k;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"0,\\r1.bmp\r\n1,\\h1.bmp\n1,\\h2.bmp", 1, 1, "0,\\r1.bmp\r\n1,\\h1.bmp\n"},
+        {"0,\\r1.bmp\r\n1,\\h1.bmp\n1,\\h2.bmp", 1, 0, "0,\\r1.bmp\r\n1,\\h2.bmp"},
+        // Lines the reader cannot use keep their bytes, and are not split where the scan splits.
+        {"4,\\Symbol\\my file.bmp\r\n0,\\a.bmp\r\n", 0, 0, "4,\\Symbol\\my file.bmp\r\n"},
+        {"  junk here  \r\n2, \\x.bmp\r\n9,\r\n\\y.bmp\r\n", 2, 0, "  junk here  \r\n9,\r\n\\y.bmp\r\n"},
+        {"0,\\a.bmp\r7,\\b.bmp\r0,\\c.bmp\r", 0, 1, "0,\\a.bmp\r7,\\b.bmp\r"},
+        {"0,\\a.bmp\r\n\x1A junk", 0, 0, "\x1A junk"},
+        // A line with two records keeps the other one.
+        {"0,\\a.bmp 1,\\b.bmp\r\n2,\\c.bmp\r\n", 0, 0, "1,\\b.bmp\r\n2,\\c.bmp\r\n"},
+        {"0,\\a.bmp \t1,\\b.bmp\r\n", 1, 0, "0,\\a.bmp\r\n"},
+        // A record over two lines goes with both when nothing else is on them.
+        {"1,\\a.bmp\r\n  2,\r\n \\b.bmp \r\n3,\\c.bmp", 2, 0, "1,\\a.bmp\r\n3,\\c.bmp"},
+        {"3,\\Symbol\\only.bmp\r\n", 3, 0, ""},
+    };
+    for (const Case& c : cases) {
+        const auto records = Parse(c.text);
+        const CatalogRecord* record = FindCategoryRecord(records, c.category, c.k);
+        ASSERT_TRUE(record) << c.text;
+        EXPECT_EQ(CutCatalogRecord(c.text, *record), c.expected) << c.text;
     }
-    EXPECT_EQ(CatalogWithoutRecord(records, 0, 7, nullptr), all);
-}
-
-TEST(CatalogWithoutRecord, CanonicalFormUnusableTextAndEmptyResult) {
-    std::string removed;
-    EXPECT_EQ(CatalogWithoutRecord(Parse("2, \\Symbol\\x.bmp\n+1,\t\\Symbol\\y.bmp"), 4, 0, &removed),
-              "2,\\Symbol\\x.bmp\r\n1,\\Symbol\\y.bmp\r\n");
-
-    // Unusable records are not counted and keep their place and bytes.
-    const auto mixed = Parse("0,\\a.bmp\r\n9,\\x.bmp\r\n  junk here  \r\n0,\\b.bmp\r\n0,\\b.bmp");
-    EXPECT_EQ(CatalogWithoutRecord(mixed, 0, 1, &removed), "0,\\a.bmp\r\n9,\\x.bmp\r\njunk here  \r\n0,\\b.bmp\r\n");
-    EXPECT_EQ(removed, "\\b.bmp");
-
-    EXPECT_EQ(CatalogWithoutRecord(Parse("3,\\Symbol\\only.bmp\r\n"), 3, 0, &removed), "");
-    EXPECT_EQ(CatalogWithoutRecord({}, 0, 0, &removed), "");
-    EXPECT_EQ(removed, "");
 }
 
 TEST(CatalogAppendText, NewRecordNeverMergesWithTheLastOne) {
@@ -222,27 +213,37 @@ TEST(IsCatalogFileName, RefusesWhatTheCatalogueCannotCarry) {
         EXPECT_EQ(IsCatalogFileName(c.name), c.accepted) << c.name;
 }
 
-TEST(IsLibraryImagePath, OnlyFilesDirectlyInTheSymbolFolder) {
+TEST(IsFileDirectlyInFolder, OnlyFilesDirectlyInTheFolder) {
     struct Case {
+        std::string folder;
         std::string path;
         bool accepted;
     };
+    const std::string library = "C:\\lib\\\x83\x5C\\Symbol\\";  // ソ: 0x5C as a trail byte
     const Case cases[] = {
-        {"\\Symbol\\hub.bmp", true},
-        {"\\symbol\\hub.bmp", true},
-        {"\\Symbol\\\x83\x5C.bmp", true},
-        {"\\Symbol\\", false},
-        {"\\Symbol\\..", false},
-        {"\\Symbol\\.", false},
-        {"\\Symbol\\..\\Symbol.txt", false},
-        {"\\Symbol\\sub\\a.bmp", false},
-        {"\\..\\..\\Windows\\a.bmp", false},
-        {"Symbol\\a.bmp", false},
-        {"\\Symbolx\\a.bmp", false},
-        {"\\Symbol\\C:\\a.bmp", false},
+        {SYMBOL_FOLDER, "\\Symbol\\hub.bmp", true},
+        {SYMBOL_FOLDER, "\\symbol\\hub.bmp", true},
+        {SYMBOL_FOLDER, "\\Symbol\\\x83\x5C.bmp", true},
+        {SYMBOL_FOLDER, "\\Symbol\\", false},
+        {SYMBOL_FOLDER, "\\Symbol\\..", false},
+        {SYMBOL_FOLDER, "\\Symbol\\.", false},
+        {SYMBOL_FOLDER, "\\Symbol\\..\\Symbol.txt", false},
+        {SYMBOL_FOLDER, "\\Symbol\\sub\\a.bmp", false},
+        {SYMBOL_FOLDER, "\\..\\..\\Windows\\a.bmp", false},
+        {SYMBOL_FOLDER, "Symbol\\a.bmp", false},
+        {SYMBOL_FOLDER, "\\Symbolx\\a.bmp", false},
+        {SYMBOL_FOLDER, "\\Symbol\\C:\\a.bmp", false},
+        {SYMBOL_FOLDER, "\\Symbol\\a.bmp:stream", false},
+        {library, "c:\\LIB\\\x83\x5C\\symbol\\a.bmp", true},
+        {library, "C:\\lib\\\x83\x7C\\Symbol\\a.bmp", false},  // another character, not another case
+        {library, "\\\\.\\nul", false},
+        {"C:\\lib\\\x83\x5C", "C:\\lib\\\x83\x5C" "a.bmp", false},  // the folder must end in a real separator
+        {"", "a.bmp", false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IsLibraryImagePath(c.path), c.accepted) << c.path;
+        EXPECT_EQ(IsFileDirectlyInFolder(c.folder, c.path), c.accepted) << c.folder << " " << c.path;
+    EXPECT_TRUE(IsLibraryImagePath("\\Symbol\\hub.bmp"));
+    EXPECT_FALSE(IsLibraryImagePath("\\Symbol\\..\\hub.bmp"));
 }
 
 }  // namespace

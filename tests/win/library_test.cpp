@@ -86,6 +86,8 @@ TEST_F(LibraryTest, LineEndsBlankLinesAndSpacingDoNotMatter) {
         "0,\\Symbol\\a.bmp\n2,\\Symbol\\b.bmp\n0,\\Symbol\\c.bmp\n",
         "0,\\Symbol\\a.bmp\r\n\r\n\r\n2,\\Symbol\\b.bmp\r\n\n0,\\Symbol\\c.bmp",
         "  0,\\Symbol\\a.bmp \t\r\n2, \\Symbol\\b.bmp\r\n0,\\Symbol\\c.bmp\r\n\r\n",
+        // CR-only line ends: a skipped record takes nothing after it along; Ctrl-Z ends the file.
+        "0,\\Symbol\\a.bmp\r7,\\Symbol\\c.bmp\r2,\\Symbol\\b.bmp\rjunk\r0,\\Symbol\\c.bmp\r\x1A\r\n1,\\Symbol\\a.bmp",
     };
     WriteLibrary(
         folder.path(),

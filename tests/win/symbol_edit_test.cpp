@@ -6,6 +6,8 @@
 
 #include "app/app_state.h"
 #include "windows/tool_windows.h"
+#include "canvas_helpers.h"
+#include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
@@ -391,19 +393,91 @@ TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {
         FindClose(search);
 }
 
+// Only the very record the palette shows may go; whatever stands in its place now is left alone.
 TEST_F(SymbolEditTest, CatalogueChangedSinceStartMakesADeleteChangeNothing) {
-    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n",
-          {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
-    // Another copy of the program added a hub in front of the ones shown here.
-    const std::string changed = "1,\\Symbol\\h0.bmp\r\n1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n";
-    WriteFileBytes(Catalogue(), changed);
-    Delete(CATEGORY_HUB, 0);
-    ASSERT_EQ(Boxes().size(), 2u);
-    EXPECT_EQ(Boxes()[1].rfind("エラー: ", 0), 0u) << Boxes()[1];
-    EXPECT_EQ(ReadFileBytes(Catalogue()), changed);
-    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp"}));
+    const std::string changes[] = {
+        // Another copy of the program added a hub in front of the ones shown here.
+        "1,\\Symbol\\h0.bmp\r\n1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n",
+        // An editor removed the first hub and appended another: the count is the same.
+        "1,\\Symbol\\h2.bmp\r\n1,\\Symbol\\h3.bmp\r\n",
+        "",
+    };
+    for (const std::string& changed : changes) {
+        SCOPED_TRACE(changed);
+        Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n", {{"Symbol\\h1.bmp", FramedBmp(RED)},
+                                                                {"Symbol\\h2.bmp", FramedBmp(GREEN)},
+                                                                {"Symbol\\h3.bmp", FramedBmp(BLUE)}});
+        WriteFileBytes(Catalogue(), changed);
+        Delete(CATEGORY_HUB, 0);
+        ASSERT_EQ(Boxes().size(), 2u);
+        EXPECT_EQ(Boxes()[1].rfind("エラー: ", 0), 0u) << Boxes()[1];
+        EXPECT_EQ(ReadFileBytes(Catalogue()), changed);
+        EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp", "h3.bmp"}));
+        EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
+        EXPECT_EQ(Counts(), (std::vector<int>{0, 2, 0, 0, 0}));
+        EndProgram();
+    }
+}
+
+// Lines the reader cannot use as one record, odd spacing and line ends all survive a delete.
+TEST_F(SymbolEditTest, DeleteChangesNoOtherByteOfTheCatalogue) {
+    Start(
+        "0,\\Symbol\\r1.bmp\r\n"
+        "4,\\Symbol\\my file.bmp\r\n"
+        "junk that is no record\n"
+        "1, \\Symbol\\h1.bmp\r\n"
+        "7,\\Symbol\\x.bmp 1,\\Symbol\\h2.bmp\r\n"
+        "\r\n",
+        {{"Symbol\\r1.bmp", FramedBmp(BLUE)}, {"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
-    EXPECT_EQ(Counts(), (std::vector<int>{0, 2, 0, 0, 0}));
+    Delete(CATEGORY_HUB, 1);
+    Delete(CATEGORY_ROUTER, 0);
+    EXPECT_EQ(ReadFileBytes(Catalogue()),
+              "4,\\Symbol\\my file.bmp\r\n"
+              "junk that is no record\n"
+              "1, \\Symbol\\h1.bmp\r\n"
+              "7,\\Symbol\\x.bmp\r\n"
+              "\r\n");
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"h1.bmp"});
+    EXPECT_EQ(Counts(), (std::vector<int>{0, 1, 0, 0, 1}));
+}
+
+// A file still named by another record, under whatever spelling, stays until its last record goes.
+TEST_F(SymbolEditTest, DeleteKeepsAFileThatAnotherSpellingStillNames) {
+    WriteLibrary(folder.path(), {{"Symbol\\averylongname.bmp", FramedBmp(GREEN)}});
+    char shortPath[MAX_PATH] = "";
+    ASSERT_TRUE(GetShortPathNameA(folder.File("Symbol\\averylongname.bmp").c_str(), shortPath, sizeof shortPath));
+    const std::string shortName = std::string(shortPath).substr(std::string(shortPath).find_last_of('\\') + 1);
+    ASSERT_NE(shortName, "averylongname.bmp");
+    Start("2,\\Symbol\\averylongname.bmp\r\n2,\\SYMBOL\\AveryLongName.BMP.\r\n2,\\Symbol\\" + shortName + "\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{GREEN, GREEN, GREEN}));
+    for (int left = 3; left > 1; --left) {
+        Delete(CATEGORY_HOST, 0);
+        EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"averylongname.bmp"}) << left;
+    }
+    Delete(CATEGORY_HOST, 0);
+    EXPECT_TRUE(LibraryFiles().empty());
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "");
+}
+
+// The armed tool keeps placing the picture that was picked, or is disarmed when that one goes.
+TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
+    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n1,\\Symbol\\h3.bmp\r\n",
+          {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}, {"Symbol\\h3.bmp", FramedBmp(BLUE)}});
+    const long icons = LiveGdiObjects(GDI_ICON);
+    SelectTab(CATEGORY_HUB);
+    ClickPaletteItem(CATEGORY_HUB, 2);
+    Delete(CATEGORY_HUB, 0);
+    Click(100, 100);
+    EXPECT_EQ(CanvasPixels().at(100, 100), BLUE);
+
+    Delete(CATEGORY_HUB, 1);
+    EXPECT_FALSE(toolState.placing);
+    EXPECT_FALSE(toolState.placementCursor);
+    EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
+    Click(300, 300);
+    EXPECT_EQ(DiagramSymbols().size(), 1u);
+    EXPECT_EQ(Boxes(), std::vector<std::string>(2, "確認: 削除してもよろしいですか？"));
 }
 
 TEST_F(SymbolEditTest, DeleteAfterAMissingPictureRemovesTheRecordShown) {
