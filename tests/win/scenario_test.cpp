@@ -62,6 +62,9 @@ void ClickPaletteItem(int category, int listViewId, int index) {
     POINT centre = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     ClientToScreen(list, &centre);
     SetCursorPos(centre.x, centre.y);
+    LVITEMA selected = {};  // the list view selects the item under the click before it reports it
+    selected.stateMask = selected.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&selected));
     NMHDR notice = {list, UINT_PTR(listViewId), UINT(NM_CLICK)};
     SendMessageA(page, WM_NOTIFY, listViewId, reinterpret_cast<LPARAM>(&notice));
 }
