@@ -34,6 +34,10 @@ bool CreateBackBuffer(HWND window, int32_t width, int32_t height) {
         return false;
     }
     SelectObject(dc, bitmap);
+    // One look from the start: a white canvas before the first paint (the thumbnail and an export
+    // may show it), and the gaps of dotted cables never painted over what lies under them.
+    PatBlt(dc, 0, 0, width, height, WHITENESS);
+    SetBkMode(dc, TRANSPARENT);
     ReleaseBackBuffer();
     backBuffer = {dc, bitmap};
     return true;

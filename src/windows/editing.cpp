@@ -116,22 +116,34 @@ static void PlaceSymbol(HWND window, CanvasPoint point) {
     Invalidate(window);
 }
 
+static const SymbolItem* FindSymbolById(int32_t id) {
+    const SymbolItem* found = nullptr;
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        const SymbolItem* symbol = AsSymbol(node);
+        if (symbol && symbol->id == id)
+            found = symbol;
+    });
+    return found;
+}
+
 static void Connect(HWND window, CanvasPoint point) {
     DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
     const SymbolItem* symbol = AsSymbol(node);
     if (!symbol)
         return;
-    const CanvasPoint centre = SymbolCentre(*symbol);
-    if (!connectState.firstEndChosen) {
+    const SymbolItem* first = connectState.firstEndChosen ? FindSymbolById(connectState.firstEndId) : nullptr;
+    if (!first) {
         selectedNode = node;
-        connectState = {true, centre.x, centre.y, symbol->id};
+        connectState = {true, symbol->id};
         Invalidate(window);
         return;
     }
     if (node == selectedNode)
         return;  // the framed first end again
-    CableItem* cable = new (std::nothrow)
-        CableItem{connectState.firstEndX, connectState.firstEndY, centre.x, centre.y, connectState.firstEndId, symbol->id};
+    // Both ends where their symbols are now.
+    const CanvasPoint start = SymbolCentre(*first);
+    const CanvasPoint end = SymbolCentre(*symbol);
+    CableItem* cable = new (std::nothrow) CableItem{start.x, start.y, end.x, end.y, first->id, symbol->id};
     if (!cable || !AppendItem(diagram, cable, toolState.subCode)) {
         delete cable;
         return;
@@ -185,10 +197,13 @@ void OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
         dragState.lastMousePos = point;
         Invalidate(window);
     }
-    if (toolState.placementCursor) {
-        SetCursor(toolState.placementCursor);
-        ShowCursor(TRUE);
-    }
+}
+
+bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(wParam) != window || LOWORD(lParam) != HTCLIENT || !toolState.placementCursor)
+        return false;
+    SetCursor(toolState.placementCursor);
+    return true;
 }
 
 void OnLeftButtonUp(HWND) {

@@ -15,10 +15,9 @@ struct ToolState {
     HCURSOR placementCursor;
 };
 
+// The first end is kept by id: the symbol may be dragged before the second click.
 struct ConnectState {
     bool firstEndChosen;
-    int32_t firstEndX;
-    int32_t firstEndY;
     int32_t firstEndId;
 };
 
@@ -53,3 +52,5 @@ LRESULT OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam);
 void OnLeftButtonDown(HWND window, LPARAM lParam);
 void OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam);
 void OnLeftButtonUp(HWND window);
+// Over the client area an armed tool shows its cursor; false leaves the choice to the default.
+bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam);

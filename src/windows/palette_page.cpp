@@ -65,15 +65,15 @@ static void OnInitDialog(HWND page, int32_t category) {
     Refresh(page);
 }
 
-// The item under the mouse becomes the symbol tool, with an icon of its picture as the cursor.
+// The clicked item becomes the symbol tool, with an icon of its picture as the cursor. A single-
+// selection list has selected the item under the click (and nothing for a click beside the items)
+// before it reports the click. Positions would name the wrong item: a click on a half-hidden item
+// scrolls the list first, and both the mouse position and the point and item that some list views
+// put in the notification (taken when the button comes up) then fall on another item or on none.
 static void OnClick(HWND page) {
     const int32_t category = PageCategory(page);
-    HWND list = PaletteList(page);
-    LVHITTESTINFO hit = {};
-    GetCursorPos(&hit.pt);
-    ScreenToClient(list, &hit.pt);
-    const int index = int(SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-    if (index < 0 || !(hit.flags & LVHT_ONITEM))
+    const int index = int(SendMessageA(PaletteList(page), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+    if (index < 0)
         return;
     // The editing code owns the icon from here and frees it when the cursor changes again.
     SetPlacementCursor(

@@ -66,6 +66,10 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_LBUTTONUP:
         OnLeftButtonUp(window);
         return 0;
+    case WM_SETCURSOR:
+        if (OnSetCursor(window, wParam, lParam))
+            return TRUE;
+        break;
     case MSG_PICK_SYMBOL:
         return OnPickSymbol(window, wParam, lParam);
     case MSG_SELECT_TOOL:

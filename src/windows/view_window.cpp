@@ -8,6 +8,10 @@
 #include "core/view_math.h"
 #include "resources/resource.h"
 
+// The thumb's range; the buttons step one past either end.
+constexpr int ZOOM_POSITION_MIN = -5;
+constexpr int ZOOM_POSITION_MAX = 5;
+
 static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t position) {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
@@ -80,7 +84,9 @@ static int32_t TrackBarPosition(HWND dialog) {
 }
 
 static void OnInitDialog(HWND dialog) {
-    SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGE, TRUE, MAKELPARAM(-5, 5));
+    // Separately: a packed pair would carry the minimum as an unsigned word.
+    SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMIN, FALSE, ZOOM_POSITION_MIN);
+    SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMAX, TRUE, ZOOM_POSITION_MAX);
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, 1);
     zoomFactor = ZoomFromPosition(TrackBarPosition(dialog));
     ShowZoomLabel(dialog);

@@ -44,6 +44,31 @@ TEST_F(CanvasTest, EmptyDiagramIsAllWhite) {
     ExpectArea(pixels, 0, 0, 500, 400, RGB_WHITE);
 }
 
+TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
+    // As at start and after a new canvas size: white before any paint.
+    for (SIZE size : {SIZE{300, 200}, SIZE{DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT}}) {
+        ASSERT_TRUE(CreateBackBuffer(topologyWindow, size.cx, size.cy));
+        const Pixels fresh = ReadBitmapPixels(backBuffer.backBufferBitmap);
+        ASSERT_EQ(fresh.width, size.cx);
+        ExpectArea(fresh, 0, 0, size.cx, size.cy, RGB_WHITE);
+    }
+    // A dotted cross cable over an optical one leaves its gaps showing the red under it, from the
+    // first paint of the new buffer on.
+    AddTestSymbol(pictures, 0, 400, 300);
+    AddTestCableAt(CABLE_OPTICAL, 20, 50, 200, 50);
+    AddTestCableAt(CABLE_CROSS, 20, 50, 200, 50);
+    const Pixels first = CanvasPixels();
+    const Pixels second = CanvasPixels();
+    EXPECT_TRUE(first.rgb == second.rgb);
+    int blue = 0, red = 0;
+    for (int x = 22; x < 198; ++x) {
+        blue += first.at(x, 50) == CABLE_BLUE;
+        red += first.at(x, 50) == OPTICAL_RED;
+    }
+    EXPECT_GT(blue, 30);
+    EXPECT_EQ(blue + red, 198 - 22) << "gaps of the dots show the cable under them";
+}
+
 TEST_F(CanvasTest, CablesLieUnderEverySymbolWhateverTheOrder) {
     DiagramNode* a = AddTestSymbol(pictures, 0, 100, 100);
     DiagramNode* b = AddTestSymbol(pictures, 1, 300, 100);

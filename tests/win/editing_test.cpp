@@ -1,6 +1,7 @@
 // The mouse tools on the real topology window: placing, connecting, dragging, deleting, and the
 // menu commands that touch the diagram.
 #include "canvas_helpers.h"
+#include "library_files.h"
 
 #include "windows/app_messages.h"
 #include "app/app_state.h"
@@ -44,6 +45,17 @@ void SelectTool(int tool, int cableType = 0) {
 
 void Command(UINT id) {
     SendMessageA(topologyWindow, WM_COMMAND, id, 0);
+}
+
+// The cursor that the topology window chooses when the mouse is over the given part of it.
+HCURSOR CursorChosenOver(WORD hitArea) {
+    SendMessageA(topologyWindow, WM_SETCURSOR, WPARAM(topologyWindow), MAKELPARAM(hitArea, WM_MOUSEMOVE));
+    return GetCursor();
+}
+
+int CursorDisplayCount() {
+    ShowCursor(FALSE);
+    return ShowCursor(TRUE);
 }
 
 // The router category shows two test pictures, red and green, whatever the library holds.
@@ -122,6 +134,41 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(pixels.at(200, 100), 0xFF0000u) << "an optical cable is red";
     EXPECT_EQ(BlackInColumn(pixels, 74, 74, 126), 0) << "no frame after the cable is made";
+}
+
+TEST_F(EditingTest, CableStartsWhereItsFirstSymbolIsAtTheSecondClick) {
+    Place({{100, 100}, {300, 100}});
+    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    Click(100, 100);
+    SelectTool(TOOL_SELECT);  // the first end stays pending while it is dragged away
+    MouseDown(100, 100);
+    MouseMove(130, 200);
+    MouseUp(130, 200);
+    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    Click(300, 100);
+    const auto cables = Cables();
+    ASSERT_EQ(cables.size(), 1u);
+    const CableItem& cable = cables[0].second;
+    EXPECT_EQ((std::vector<int>{cable.x1, cable.y1, cable.x2, cable.y2}), (std::vector<int>{130, 200, 300, 100}));
+}
+
+TEST_F(EditingTest, ArmedToolKeepsItsCursorOverTheCanvasOnly) {
+    const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+    const int displayCount = CursorDisplayCount();
+    PressSymbolWindowButton(IDC_PICK_DELETE);
+    const HCURSOR deleteCursor = toolState.placementCursor;
+    ASSERT_TRUE(deleteCursor);
+    for (int i = 0; i < 3; ++i) {
+        MouseMove(100 + i, 100, 0);
+        EXPECT_EQ(CursorChosenOver(HTCLIENT), deleteCursor);
+    }
+    Click(100, 100);
+    EXPECT_EQ(CursorChosenOver(HTCLIENT), deleteCursor);
+    EXPECT_EQ(CursorDisplayCount(), displayCount) << "showing the cursor is balanced";
+    EXPECT_EQ(CursorChosenOver(HTVSCROLL), arrow) << "the scroll bars keep the arrow";
+
+    PressSymbolWindowButton(IDC_PICK_SELECT);
+    EXPECT_EQ(CursorChosenOver(HTCLIENT), arrow);
 }
 
 TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {

@@ -292,6 +292,39 @@ TEST_F(LibraryTest, EveryItemOfALongPaletteCanBeScrolledIntoSight) {
     }
 }
 
+TEST_F(LibraryTest, ClickOnAHalfHiddenItemPicksThatItem) {
+    std::string catalogue;
+    for (int i = 0; i < 20; ++i)
+        catalogue += "0,\\Symbol\\r.bmp\r\n";
+    Start(catalogue, {{"Symbol\\r.bmp", FramedBmp(RED)}});
+    HWND list = PaletteListOf(CATEGORY_ROUTER);
+    UpdateWindow(symbolWindow);
+    RECT client;
+    GetClientRect(list, &client);
+    // The first item that the bottom edge of the list cuts through.
+    int cut = -1;
+    RECT icon = {};
+    for (int index = 0; index < PaletteItemCount(CATEGORY_ROUTER) && cut < 0; ++index) {
+        icon = {};
+        icon.left = LVIR_ICON;
+        SendMessageA(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon));
+        if (icon.top < client.bottom - 4 && icon.bottom > client.bottom)
+            cut = index;
+    }
+    ASSERT_GE(cut, 0);
+    MouseClickPaletteAt(CATEGORY_ROUTER, {(icon.left + icon.right) / 2, client.bottom - 2});
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), cut);
+    EXPECT_TRUE(toolState.placing);
+    EXPECT_EQ(toolState.toolCode, CATEGORY_ROUTER);
+    EXPECT_EQ(toolState.subCode, cut);
+
+    // A click beside the items then changes nothing.
+    const HCURSOR cursor = toolState.placementCursor;
+    MouseClickPaletteAt(CATEGORY_ROUTER, {client.right - 3, client.bottom - 3});
+    EXPECT_EQ(toolState.subCode, cut);
+    EXPECT_EQ(toolState.placementCursor, cursor);
+}
+
 TEST_F(LibraryTest, TabChangeShowsOnlyThatPage) {
     Start("");
     for (int tab : {3, 1, 4, 0, 2}) {

@@ -3,6 +3,9 @@
 #include "harness.h"
 #include "library_files.h"
 
+#include <cstring>
+#include <string>
+
 #include "app/app_state.h"
 #include "windows/tool_windows.h"
 #include "resources/resource.h"
@@ -56,6 +59,72 @@ std::string ComboText(HWND combo, int index) {
     char text[64] = "";
     SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+bool IsTextStatic(HWND control) {
+    char className[32] = "";
+    GetClassNameA(control, className, sizeof className);
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
+    return lstrcmpiA(className, "Static") == 0 &&
+           (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP);
+}
+
+// The static texts of a dialog that their controls cut off: each line, measured in the control's
+// own font, must fit the client width, and the lines together its height.
+std::vector<std::string> CutOffLabels(HWND dialog) {
+    std::vector<std::string> cut;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!IsTextStatic(control))
+            continue;
+        char text[1024] = "";
+        GetWindowTextA(control, text, sizeof text);
+        RECT client;
+        GetClientRect(control, &client);
+        HDC dc = GetDC(control);
+        HGDIOBJ previous = SelectObject(dc, HGDIOBJ(SendMessageA(control, WM_GETFONT, 0, 0)));
+        TEXTMETRICA metrics = {};
+        GetTextMetricsA(dc, &metrics);
+        std::string report;
+        int lines = 0;
+        for (const char* line = text; *line;) {
+            const char* end = line + strcspn(line, "\n");
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, line, int(end - line), &size);
+            if (size.cx > client.right)
+                report += " a line " + std::to_string(size.cx) + " wide in " + std::to_string(client.right);
+            ++lines;
+            line = *end ? end + 1 : end;
+        }
+        if (lines * metrics.tmHeight > client.bottom)
+            report += " " + std::to_string(lines) + " lines in " + std::to_string(client.bottom);
+        SelectObject(dc, previous);
+        ReleaseDC(control, dc);
+        if (!report.empty())
+            cut.push_back(text + report);
+    }
+    return cut;
+}
+
+TEST_F(ToolWindowTest, EveryLabelShowsItsWholeText) {
+    for (HWND window : {symbolWindow, viewWindow, listWindow}) {
+        char title[64] = "";
+        GetWindowTextA(window, title, sizeof title);
+        EXPECT_EQ(CutOffLabels(window), std::vector<std::string>()) << title;
+    }
+    for (HWND page : palettePage)
+        EXPECT_EQ(CutOffLabels(page), std::vector<std::string>());
+    std::vector<std::string> cut = {"not run"};
+    RunAddDialog([&](HWND dialog) { cut = CutOffLabels(dialog); });
+    EXPECT_EQ(cut, std::vector<std::string>()) << "add dialog";
+    for (UINT command : {IDM_FORMAT_CANVAS_SIZE, IDM_HELP_ABOUT}) {
+        cut = {"not run"};
+        RespondNext([&](HWND dialog) {
+            cut = CutOffLabels(dialog);
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+        });
+        Command(command);
+        EXPECT_EQ(cut, std::vector<std::string>()) << command;
+    }
 }
 
 TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {

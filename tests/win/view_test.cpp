@@ -76,6 +76,8 @@ protected:
 };
 
 TEST_F(ViewTest, ZoomButtonsAndTrackBarSetTheFactorAndLabel) {
+    EXPECT_EQ(SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMIN, 0, 0), -5);
+    EXPECT_EQ(SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMAX, 0, 0), 5);
     EXPECT_EQ(ThumbPosition(), 1);
     EXPECT_EQ(zoomFactor, 1.0f);
     EXPECT_EQ(ZoomLabel(), "1.00");

@@ -123,31 +123,44 @@ void SelectTab(int category) {
     SendMessageA(symbolWindow, WM_NOTIFY, IDC_CATEGORY_TABS, reinterpret_cast<LPARAM>(&header));
 }
 
+// As the list view handles a click: it selects the item under the point (none beside the items),
+// then reports the click.
 void ClickPaletteAt(int category, POINT client) {
     HWND list = PaletteListOf(category);
-    ClientToScreen(list, &client);
-    SetCursorPos(client.x, client.y);
+    LVHITTESTINFO hit = {};
+    hit.pt = client;
+    const int index = int(SendMessageA(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    LVITEMA none = {};
+    none.stateMask = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, WPARAM(-1), reinterpret_cast<LPARAM>(&none));
+    if (index >= 0 && (hit.flags & LVHT_ONITEM))
+        SelectPaletteItem(category, index);
     NMHDR header = {list, UINT_PTR(GetDlgCtrlID(list)), UINT(NM_CLICK)};
     SendMessageA(palettePage[category], WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
-void ClickPaletteItem(int category, int index) {
-    RECT icon = {};
-    icon.left = LVIR_ICON;
-    SendMessageA(PaletteListOf(category), LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon));
-    ClickPaletteAt(category, {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2});
-}
-
-void MouseClickPaletteItem(int category, int index) {
-    HWND list = PaletteListOf(category);
-    SetWindowPos(symbolWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    UpdateWindow(symbolWindow);
+static POINT IconCentre(HWND list, int index) {
     RECT icon = {};
     icon.left = LVIR_ICON;
     SendMessageA(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon));
-    POINT centre = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
-    ClientToScreen(list, &centre);
-    SetCursorPos(centre.x, centre.y);
+    return {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+}
+
+void ClickPaletteItem(int category, int index) {
+    ClickPaletteAt(category, IconCentre(PaletteListOf(category), index));
+}
+
+// On top and painted, so that its items stand where the mouse will find them.
+static void RaiseSymbolWindow() {
+    SetWindowPos(symbolWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UpdateWindow(symbolWindow);
+}
+
+void MouseClickPaletteAt(int category, POINT client) {
+    HWND list = PaletteListOf(category);
+    RaiseSymbolWindow();
+    ClientToScreen(list, &client);
+    SetCursorPos(client.x, client.y);
     PumpMessages(50);
     INPUT clicks[2] = {};
     clicks[0].type = clicks[1].type = INPUT_MOUSE;
@@ -155,6 +168,11 @@ void MouseClickPaletteItem(int category, int index) {
     clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, clicks, sizeof(INPUT));
     PumpMessages(300);
+}
+
+void MouseClickPaletteItem(int category, int index) {
+    RaiseSymbolWindow();
+    MouseClickPaletteAt(category, IconCentre(PaletteListOf(category), index));
 }
 
 void PressSymbolWindowButton(int id) {

@@ -37,9 +37,11 @@ int PaletteItemCount(int category);
 int SelectedPaletteItem(int category);  // -1 when none
 void SelectPaletteItem(int category, int index);
 void SelectTab(int category);                     // a click on the tab
-void ClickPaletteAt(int category, POINT client);  // NM_CLICK with the mouse at a point of the list
+void ClickPaletteAt(int category, POINT client);  // selection and NM_CLICK, as the list view makes them
 void ClickPaletteItem(int category, int index);
-void MouseClickPaletteItem(int category, int index);  // through the input queue, as a user clicks
+// Through the input queue, as a user clicks.
+void MouseClickPaletteAt(int category, POINT client);
+void MouseClickPaletteItem(int category, int index);
 void PressSymbolWindowButton(int id);                 // buttons and pictures alike
 
 // Centre colours of a category's images, in order; PLACEHOLDER for the placeholder picture.
