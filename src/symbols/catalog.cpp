@@ -81,7 +81,7 @@ void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {
         error = created.ok() ? 0 : GetLastError();
     }
     if (error) {
-        ShowFileError(owner, error);
+        ShowFileError(owner, error, FileOperation::OPEN_CATALOG);
         return;
     }
     for (const CatalogRecord& record : ParseCatalog(text.data(), text.size(), strlen(root))) {
@@ -145,15 +145,44 @@ static const FileErrorText FILE_ERROR_TEXTS[] = {
     {ERROR_REQUEST_ABORTED, "ドライブのアクセスに失敗しました。"},
 };
 
-void ShowFileError(HWND owner) {
-    ShowFileError(owner, GetLastError());
+static const char* FailedOperationText(FileOperation operation) {
+    switch (operation) {
+        case FileOperation::OPEN_CATALOG:
+            return "シンボル ファイル (Symbol.txt) を開けませんでした。";
+        case FileOperation::ADD_SYMBOL:
+            return "シンボルを追加できませんでした。";
+        case FileOperation::DELETE_SYMBOL:
+            return "シンボルを削除できませんでした。";
+        case FileOperation::EXPORT:
+            return "ビットマップ ファイルを保存できませんでした。";
+        case FileOperation::FILE_ACCESS:
+            break;
+    }
+    return "ファイルの操作に失敗しました。";
 }
 
-void ShowFileError(HWND owner, DWORD code) {
+std::string FileErrorMessage(DWORD code, FileOperation operation) {
     for (const FileErrorText& entry : FILE_ERROR_TEXTS) {
-        if (entry.code == code) {
-            MessageBoxA(owner, entry.text, "エラー", MB_OK | MB_ICONERROR);
-            return;
-        }
+        if (entry.code == code)
+            return entry.text;
     }
+    std::string text = FailedOperationText(operation);
+    char* reason = nullptr;
+    if (FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<char*>(&reason), 0, nullptr) &&
+        reason) {
+        std::string line = reason;
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
+            line.pop_back();
+        if (!line.empty())
+            text += "\r\n\r\n" + line;
+    }
+    if (reason)
+        LocalFree(reason);
+    return text + "\r\n(エラー コード: " + std::to_string(code) + ")";
+}
+
+void ShowFileError(HWND owner, DWORD code, FileOperation operation) {
+    if (code != 0)
+        MessageBoxA(owner, FileErrorMessage(code, operation).c_str(), "エラー", MB_OK | MB_ICONERROR);
 }

@@ -16,6 +16,7 @@ constexpr const char* CATEGORY_NAMES[CATEGORY_COUNT] = {"ルータ", "ハブ", "
 
 constexpr char CATALOG_NAME[] = "\\Symbol.txt";
 
+
 struct SymbolCatalog {
     HIMAGELIST categoryImageList[CATEGORY_COUNT];
     int32_t categoryCount[CATEGORY_COUNT];
@@ -52,6 +53,11 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
 // the old catalogue whole. A read-only catalogue is refused (ERROR_ACCESS_DENIED).
 DWORD ReplaceCatalogText(const char* root, const std::string& text);
 
-// The message box for a failed file operation, for the codes that have a text; others show nothing.
-void ShowFileError(HWND owner);
-void ShowFileError(HWND owner, DWORD code);
+// Which operation failed, named in the message for codes without a fixed text.
+enum class FileOperation { FILE_ACCESS, OPEN_CATALOG, ADD_SYMBOL, DELETE_SYMBOL, EXPORT };
+
+// The message for a failed file operation: the fixed text of a known code, else what failed, the
+// system's description of the code and the code itself.
+std::string FileErrorMessage(DWORD code, FileOperation operation);
+// That message in a box, for every non-zero code.
+void ShowFileError(HWND owner, DWORD code, FileOperation operation = FileOperation::FILE_ACCESS);

@@ -213,12 +213,47 @@ TEST_F(LibraryTest, FileErrorBoxesHaveTheirFixedTexts) {
         EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
         EXPECT_EQ(SeenDialogs()[0].text, text);
     }
-    // Codes without a text show nothing.
-    ForgetSeenDialogs();
-    for (DWORD code : {0u, 32u, 112u, 183u}) {
-        SetLastError(code);
-        ShowFileError(symbolWindow);
+    // Other codes say what failed, why in the system's words, and the code; 0 is no failure.
+    const std::pair<FileOperation, const char*> operations[] = {
+        {FileOperation::ADD_SYMBOL, "シンボルを追加できませんでした。"},
+        {FileOperation::DELETE_SYMBOL, "シンボルを削除できませんでした。"},
+        {FileOperation::OPEN_CATALOG, "シンボル ファイル (Symbol.txt) を開けませんでした。"},
+    };
+    for (const auto& [operation, failed] : operations) {
+        for (DWORD code : {32u, 112u, 183u}) {
+            ForgetSeenDialogs();
+            ShowFileError(symbolWindow, code, operation);
+            ASSERT_EQ(SeenDialogs().size(), 1u) << code;
+            const std::string& text = SeenDialogs()[0].text;
+            EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
+            EXPECT_EQ(text.rfind(failed, 0), 0u) << text;
+            EXPECT_NE(text.find("(エラー コード: " + std::to_string(code) + ")"), std::string::npos) << text;
+        }
     }
+    ForgetSeenDialogs();
+    ShowFileError(symbolWindow, 0, FileOperation::ADD_SYMBOL);
+    EXPECT_TRUE(SeenDialogs().empty());
+}
+
+TEST_F(LibraryTest, CatalogueInUseIsReportedWithItsCode) {
+    ASSERT_TRUE(WriteFileBytes(folder.File("Symbol.txt"), "0,\\Symbol\\a.bmp\r\n"));
+    HeldOpenFile inUse(folder.File("Symbol.txt"));
+    ASSERT_TRUE(inUse.ok());
+    ForgetSeenDialogs();
+    StartProgram();
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].text.rfind("シンボル ファイル (Symbol.txt) を開けませんでした。", 0), 0u);
+    EXPECT_NE(SeenDialogs()[0].text.find("(エラー コード: 32)"), std::string::npos) << SeenDialogs()[0].text;
+    EXPECT_EQ(Counts(), std::vector<int>(5, 0));
+}
+
+TEST_F(LibraryTest, RunLengthEncodedPicturesLoad) {
+    Start("3,\\Symbol\\rle8.bmp\r\n3,\\Symbol\\rle4.bmp\r\n",
+          {{"Symbol\\rle8.bmp", RunLengthBmp(8, RED)}, {"Symbol\\rle4.bmp", RunLengthBmp(4, BLUE)}});
+    EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{RED, BLUE}));
+    // The frame is magenta, so transparent.
+    EXPECT_EQ(DrawImage(symbolCatalog.categoryImageList[CATEGORY_CLOUD], 0, GREY).at(1, 25), GREY);
+    EXPECT_EQ(DrawImage(symbolCatalog.categoryImageList[CATEGORY_CLOUD], 1, GREY).at(25, 48), GREY);
     EXPECT_TRUE(SeenDialogs().empty());
 }
 
