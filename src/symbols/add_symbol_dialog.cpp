@@ -21,6 +21,11 @@ static void Refuse(HWND dialog, const char* text) {
 }
 
 static void OnInitDialog(HWND dialog) {
+    // Without a library there is nothing to add to: the user is told and the dialog never shows.
+    if (RefuseWithoutLibrary(GetParent(dialog), libraryRoot, FileOperation::ADD_SYMBOL)) {
+        EndDialog(dialog, IDC_ADD_CANCEL);
+        return;
+    }
     HWND combo = GetDlgItem(dialog, IDC_ADD_CATEGORY);
     for (const char* name : CATEGORY_NAMES)
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));

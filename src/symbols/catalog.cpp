@@ -70,6 +70,14 @@ void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {
     // The lists exist even without a readable catalogue, so that symbols added later get pictures.
     for (HIMAGELIST& list : catalog.categoryImageList)
         list = NewImageList(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
+    if (!root[0]) {
+        MessageBoxA(owner,
+                    "プログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリ (Symbol.txt と Symbol "
+                    "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
+                    "起動し直してください。",
+                    "エラー", MB_OK | MB_ICONERROR);
+        return;
+    }
 
     // A missing catalogue is created empty. A read-only one still loads: only adding and deleting
     // need to write it, and they say so when they cannot.
@@ -185,4 +193,13 @@ std::string FileErrorMessage(DWORD code, FileOperation operation) {
 void ShowFileError(HWND owner, DWORD code, FileOperation operation) {
     if (code != 0)
         MessageBoxA(owner, FileErrorMessage(code, operation).c_str(), "エラー", MB_OK | MB_ICONERROR);
+}
+
+bool RefuseWithoutLibrary(HWND owner, const char* root, FileOperation operation) {
+    if (root[0])
+        return false;
+    const std::string text = std::string(FailedOperationText(operation)) +
+                             "\r\n\r\nプログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリを使用できません。";
+    MessageBoxA(owner, text.c_str(), "エラー", MB_OK | MB_ICONERROR);
+    return true;
 }

@@ -30,6 +30,7 @@ HIMAGELIST CategoryImageList(int32_t category);
 // Reads Symbol.txt under root (creating it empty when missing) into the catalogue. Every usable
 // record adds one image, its own picture or the placeholder, so palette position k is always the
 // k-th usable record of its category. A catalogue that cannot be opened is reported to the owner.
+// An empty root (no usable folder at start-up) reads nothing and says once that there is no library.
 void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog);
 
 // Frees the image lists (the palettes hand theirs back when they go) and zeroes the counts.
@@ -61,3 +62,7 @@ enum class FileOperation { FILE_ACCESS, OPEN_CATALOG, ADD_SYMBOL, DELETE_SYMBOL,
 std::string FileErrorMessage(DWORD code, FileOperation operation);
 // That message in a box, for every non-zero code.
 void ShowFileError(HWND owner, DWORD code, FileOperation operation = FileOperation::FILE_ACCESS);
+
+// With an empty root (start-up found no usable folder for the library), says why the operation
+// cannot be done and returns true.
+bool RefuseWithoutLibrary(HWND owner, const char* root, FileOperation operation);

@@ -19,6 +19,8 @@ static bool NamedMoreThanOnce(const std::vector<CatalogRecord>& records, const s
 }
 
 void DeleteSymbol(int32_t category, const char* root, HWND list, HIMAGELIST imageList, int32_t& count) {
+    if (RefuseWithoutLibrary(list, root, FileOperation::DELETE_SYMBOL))
+        return;
     const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
         return;

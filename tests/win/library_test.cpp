@@ -257,6 +257,50 @@ TEST_F(LibraryTest, RunLengthEncodedPicturesLoad) {
     EXPECT_TRUE(SeenDialogs().empty());
 }
 
+// A start-up folder that cannot hold the library's paths: one message, empty palettes, adding and
+// deleting refused, and no Symbol.txt read or written anywhere.
+TEST_F(LibraryTest, FolderTooDeepForTheLibraryRunsWithoutOne) {
+    // 284 bytes in code page 932 but 142 characters: the 260-byte buffer cannot take it.
+    const std::wstring japanese = std::wstring(L"\\") + std::wstring(71, L'構') + std::wstring(71, L'表');
+    wchar_t base[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, base);
+    const std::wstring deepJapanese = base + japanese;
+    ASSERT_TRUE(CreateDirectoryW(deepJapanese.c_str(), nullptr));
+    // 250 bytes: the folder itself fits, Symbol.txt under it would not.
+    std::string deepAscii = folder.path();
+    while (deepAscii.size() < 250) {
+        const size_t left = 250 - deepAscii.size();
+        deepAscii += "\\" + std::string(left >= 43 ? 40 : left - 1, 'd');
+        ASSERT_TRUE(CreateDirectoryA(deepAscii.c_str(), nullptr)) << deepAscii;
+    }
+    const std::string driveCatalogue = folder.path().substr(0, 3) + "Symbol.txt";
+    ASSERT_FALSE(FileExists(driveCatalogue));
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        ASSERT_TRUE(run == 0 ? SetCurrentDirectoryW(deepJapanese.c_str()) : SetCurrentDirectoryA(deepAscii.c_str()));
+        ForgetSeenDialogs();
+        StartProgram();
+        SetCurrentDirectoryA(folder.path().c_str());
+        EXPECT_STREQ(libraryRoot, "");
+        ASSERT_EQ(SeenDialogs().size(), 1u);
+        EXPECT_EQ(SeenDialogs()[0].text.rfind("プログラムを起動したフォルダのパスが長すぎるため", 0), 0u);
+        EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
+
+        ForgetSeenDialogs();
+        PressSymbolWindowButton(IDC_ADD_SYMBOL);
+        PressSymbolWindowButton(IDC_DELETE_SYMBOL);
+        ASSERT_EQ(SeenDialogs().size(), 2u);
+        EXPECT_EQ(SeenDialogs()[0].text.rfind("シンボルを追加できませんでした。", 0), 0u) << SeenDialogs()[0].text;
+        EXPECT_EQ(SeenDialogs()[1].text.rfind("シンボルを削除できませんでした。", 0), 0u) << SeenDialogs()[1].text;
+        EndProgram();
+    }
+    const bool strayCatalogue = FileExists(driveCatalogue);
+    DeleteFileA(driveCatalogue.c_str());
+    EXPECT_FALSE(strayCatalogue) << "the library was looked for at the root of the drive";
+    EXPECT_FALSE(FileExists(deepAscii + "\\Symbol.txt"));
+    RemoveDirectoryW(deepJapanese.c_str());
+}
+
 TEST_F(LibraryTest, WindowShowsFiveTabsWithTheRouterPageOnTop) {
     Start("0,\\Symbol\\a.bmp\r\n1,\\Symbol\\b.bmp\r\n",
           {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}});
