@@ -77,11 +77,12 @@ constexpr DWORD UNREPLACEABLE =
 // A new, empty file beside the target, named so that its path is no longer than the target's
 // folder allows; a name that is taken is skipped.
 static DWORD CreateTemporaryBeside(const std::string& target, std::string* temporary, HANDLE* handle) {
+    // Only a drive root ends in its separator; any other last byte 0x5C belongs to a character.
     std::string folder = FolderOfPath(target);
-    if (folder.back() != '\\' && folder.back() != '/')
-        folder += '\\';
-    if (folder == ".\\")
+    if (folder == ".")
         folder.clear();
+    else if (!(folder.size() == 3 && folder[1] == ':'))
+        folder += '\\';
     const size_t room = folder.size() < MAX_PATH - 1 ? MAX_PATH - 1 - folder.size() : 0;
     DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
     for (int attempt = 0; attempt < 100; ++attempt, ++seed) {

@@ -170,11 +170,23 @@ TEST_F(ExportTest, UnwritableTargetsShowTheCreateFileErrorAndChangeNothing) {
     SetFileAttributesA(folder.File("hidden.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Remembers the file that the export writes to, then writes.
+std::string writtenFile;
+BOOL WINAPI RecordingWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    char path[MAX_PATH * 2] = "";
+    GetFinalPathNameByHandleA(file, path, sizeof path, 0);
+    writtenFile = path;
+    return WriteFile(file, data, size, written, overlapped);
+}
+
 // The temporary file is made beside the target whatever the folder: Japanese names whose second
 // byte is a backslash, and folders too deep for the system's temporary names.
 TEST_F(ExportTest, TargetsInJapaneseAndDeepFoldersAreWritten) {
     ASSERT_TRUE(CreateDirectoryA(folder.File("表").c_str(), nullptr));
+    writeFileCall = RecordingWrite;
     EXPECT_EQ(Export("表\\ネットワーク構成図.bmp").size(), 600054u);
+    writeFileCall = WriteFile;
+    EXPECT_NE(writtenFile.find("\\表\\~"), std::string::npos) << writtenFile;
     EXPECT_EQ(FolderFiles(folder.File("表")), std::vector<std::string>{"ネットワーク構成図.bmp"});
 
     // 251 bytes of folders and a 5-byte name: the path fits, a 14-byte temporary name would not.
