@@ -59,6 +59,8 @@ static bool NamedByAnotherRecord(const char* root, const std::vector<CatalogReco
 }
 
 void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& catalog) {
+    if (RefuseWithoutLibrary(list, root, FileOperation::DELETE_SYMBOL))
+        return;
     const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
         return;

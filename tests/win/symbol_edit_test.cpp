@@ -8,6 +8,7 @@
 #include "app/tool_windows.h"
 #include "canvas_helpers.h"
 #include "diagram/editing.h"
+#include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "symbols/add_symbol_dialog.h"
@@ -288,6 +289,38 @@ TEST_F(SymbolEditTest, CatalogueThatCannotBeWrittenUndoesTheCopy) {
     Add(CATEGORY_HUB);
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
+}
+
+// A failed copy says why and leaves nothing behind, so that the same file can be added later.
+TEST_F(SymbolEditTest, AddOnAFullDiskOrFromAFileInUseSaysWhyAndLeavesNoCopy) {
+    Start("0,\\Symbol\\r1.bmp\r\n", {{"Symbol\\r1.bmp", FramedBmp(BLUE)}});
+    const std::string source = Source("h1.bmp", FramedBmp(RED));
+    Choose(source, "h1.bmp");
+    writeFileCall = FullDiskWrite;
+    Add(CATEGORY_HUB);
+    writeFileCall = WriteFile;
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].rfind("エラー: シンボルを追加できませんでした。", 0), 0u) << Boxes()[0];
+    EXPECT_NE(Boxes()[0].find("(エラー コード: 112)"), std::string::npos) << Boxes()[0];
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
+
+    ForgetSeenDialogs();
+    {
+        HeldOpenFile inUse(source);
+        ASSERT_TRUE(inUse.ok());
+        Add(CATEGORY_HUB);
+    }
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_NE(Boxes()[0].find("(エラー コード: 32)"), std::string::npos) << Boxes()[0];
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
+
+    ForgetSeenDialogs();
+    Add(CATEGORY_HUB);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "r1.bmp"}));
+    EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\h1.bmp")), ReadFileBytes(source));
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
 }
 
