@@ -59,7 +59,7 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
 DWORD ReplaceCatalogText(const char* root, const std::string& text);
 
 // Which operation failed, named in the message for codes without a fixed text.
-enum class FileOperation { FILE_ACCESS, OPEN_CATALOG, ADD_SYMBOL, DELETE_SYMBOL, EXPORT };
+enum class FileOperation { FILE_ACCESS, OPEN_CATALOG, ADD_SYMBOL, DELETE_SYMBOL, REMOVE_IMAGE_FILE, EXPORT };
 
 // The message for a failed file operation: the fixed text of a known code, else what failed, the
 // system's description of the code and the code itself.

@@ -493,6 +493,22 @@ TEST_F(SymbolEditTest, DeleteKeepsAFileThatAnotherSpellingStillNames) {
     EXPECT_EQ(ReadFileBytes(Catalogue()), "");
 }
 
+// The record goes even when its picture cannot be removed, and the user is told the file stayed.
+TEST_F(SymbolEditTest, ImageFileInUseIsReportedAfterItsRecordGoes) {
+    Start("2,\\Symbol\\busy.bmp\r\n", {{"Symbol\\busy.bmp", FramedBmp(GREEN)}});
+    {
+        HeldOpenFile busy(folder.File("Symbol\\busy.bmp"));
+        ASSERT_TRUE(busy.ok());
+        Delete(CATEGORY_HOST, 0);
+    }
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "");
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"busy.bmp"});
+    const std::vector<std::string> boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].rfind("エラー: シンボルはパレットとシンボル ファイルから削除しましたが、", 0), 0u) << boxes[1];
+    EXPECT_NE(boxes[1].find("(エラー コード: 32)"), std::string::npos) << boxes[1];
+}
+
 // The armed tool keeps placing the picture that was picked, or is disarmed when that one goes.
 TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
     Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n1,\\Symbol\\h3.bmp\r\n",
