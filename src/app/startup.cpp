@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/app_state.h"
 #include "windows/topology_window.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
+#include "library/catalog.h"
 
 HINSTANCE appInstance;
 HWND topologyWindow;
@@ -26,12 +29,22 @@ static bool RegisterTopologyClass() {
     return RegisterClassExA(&windowClass) != 0;
 }
 
+// The current directory, or empty (no library) when it cannot hold the library's paths: too deep
+// for the buffer (the call then writes nothing and returns the length it needs), or so deep that
+// Symbol.txt or a picture in the Symbol folder would not fit. An empty root never falls back to
+// another folder.
+static void FindLibraryRoot() {
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, libraryRoot);
+    const size_t longestTail = std::max(sizeof CATALOG_NAME, sizeof SYMBOL_FOLDER + 1) - 1;  // + a 1-byte name
+    if (length == 0 || length >= MAX_PATH || length + longestTail > PATH_LIMIT)
+        libraryRoot[0] = '\0';
+}
+
 bool StartApplication(HINSTANCE instance, int showCommand) {
     diagram = DiagramList{};
     diagram.releasePicture = ReleaseSymbolPicture;
     InitList(diagram);
-    libraryRoot[0] = '\0';
-    GetCurrentDirectoryA(MAX_PATH, libraryRoot);
+    FindLibraryRoot();
     appInstance = instance;
 
     // The tool windows made during WM_CREATE use the tab, list view and track bar classes.

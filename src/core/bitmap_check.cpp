@@ -7,6 +7,8 @@ constexpr uint32_t CORE_HEADER_SIZE = 12;
 constexpr uint32_t INFO_HEADER_SIZE = 40;
 constexpr uint32_t V5_HEADER_SIZE = 124;
 constexpr uint32_t BI_RGB = 0;
+constexpr uint32_t BI_RLE8 = 1;
+constexpr uint32_t BI_RLE4 = 2;
 constexpr uint32_t BI_BITFIELDS = 3;
 constexpr uint32_t PROFILE_LINKED = 0x4C494E4B;    // 'LINK'
 constexpr uint32_t PROFILE_EMBEDDED = 0x4D424544;  // 'MBED'
@@ -27,6 +29,49 @@ bool IsKnownHeaderSize(uint32_t size) {
 
 bool IsKnownDepth(uint32_t bits) {
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+}
+
+bool IsRunLength(uint32_t compression, uint32_t bits) {
+    return (compression == BI_RLE8 && bits == 8) || (compression == BI_RLE4 && bits == 4);
+}
+
+// Walks a run-length stream as the loader decodes it, from the bottom row up: every code and
+// every pixel it names must lie inside the stream and inside width x rows, and the stream must
+// end with its end-of-bitmap code.
+BitmapCheck CheckRunLengthStream(const uint8_t* stream, uint64_t size, bool fourBits, uint64_t width, uint64_t rows) {
+    uint64_t pos = 0, x = 0, y = 0;
+    for (;;) {
+        if (size - pos < 2)
+            return BitmapCheck::DATA_OUTSIDE_FILE;
+        const uint8_t count = stream[pos], code = stream[pos + 1];
+        pos += 2;
+        if (count > 0) {  // an encoded run of count pixels
+            if (y >= rows || count > width - x)
+                return BitmapCheck::BAD_RUN_LENGTH;
+            x += count;
+        } else if (code == 0) {  // end of line
+            x = 0;
+            ++y;
+        } else if (code == 1) {  // end of bitmap
+            return BitmapCheck::OK;
+        } else if (code == 2) {  // delta: move right and up
+            if (size - pos < 2)
+                return BitmapCheck::DATA_OUTSIDE_FILE;
+            x += stream[pos];
+            y += stream[pos + 1];
+            pos += 2;
+            if (x > width || y > rows)
+                return BitmapCheck::BAD_RUN_LENGTH;
+        } else {  // an absolute run of code pixels, padded to a whole word
+            const uint64_t bytes = fourBits ? (code + 1u) / 2 : code;
+            if (size - pos < bytes + (bytes & 1))
+                return BitmapCheck::DATA_OUTSIDE_FILE;
+            if (y >= rows || code > width - x)
+                return BitmapCheck::BAD_RUN_LENGTH;
+            x += code;
+            pos += bytes + (bytes & 1);
+        }
+    }
 }
 
 }  // namespace
@@ -66,8 +111,11 @@ BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
     // The old core header has no 16 or 32-bit form.
     if (!IsKnownDepth(bits) || (core && (bits == 16 || bits == 32)))
         return BitmapCheck::UNSUPPORTED;
-    if (compression != BI_RGB && !(compression == BI_BITFIELDS && (bits == 16 || bits == 32)))
+    const bool runLength = IsRunLength(compression, bits);
+    if (compression != BI_RGB && !runLength && !(compression == BI_BITFIELDS && (bits == 16 || bits == 32)))
         return BitmapCheck::UNSUPPORTED;
+    if (runLength && height < 0)
+        return BitmapCheck::BAD_SIZE;  // compressed pictures are always stored bottom-up
     const int64_t rows = height < 0 ? -height : height;
     if (width < 1 || width > BITMAP_SIDE_LIMIT || rows < 1 || rows > BITMAP_SIDE_LIMIT)
         return BitmapCheck::BAD_SIZE;
@@ -98,6 +146,14 @@ BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
     const uint64_t pixelOffset = ReadU32(data + 10);
     if (pixelOffset < tableEnd)
         return BitmapCheck::BAD_HEADER;
+    if (runLength) {
+        // The loader reads the stream's declared size from the pixel offset: both must be in the file.
+        const uint64_t streamSize = ReadU32(info + 20);
+        if (pixelOffset + streamSize > size)
+            return BitmapCheck::DATA_OUTSIDE_FILE;
+        return CheckRunLengthStream(data + pixelOffset, streamSize, compression == BI_RLE4, uint64_t(width),
+                                    uint64_t(rows));
+    }
     const uint64_t stride = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
     if (pixelOffset + stride * static_cast<uint64_t>(rows) > size)
         return BitmapCheck::DATA_OUTSIDE_FILE;

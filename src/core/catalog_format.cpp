@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/path_text.h"
+
 namespace {
 
 constexpr size_t FILE_NAME_LIMIT = 63;  // the 64-byte file title buffer, less its terminator
@@ -14,14 +16,6 @@ bool IsScanSpace(unsigned char ch) {
 
 bool IsDigit(char ch) {
     return ch >= '0' && ch <= '9';
-}
-
-bool IsLeadByte(unsigned char ch) {
-    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
-}
-
-bool IsTrailByte(unsigned char ch) {
-    return (ch >= 0x40 && ch <= 0x7E) || (ch >= 0x80 && ch <= 0xFC);
 }
 
 constexpr char CTRL_Z = 0x1A;  // end of file to a text-mode read

@@ -4,7 +4,9 @@
 
 #include "core/bmp_layout.h"
 #include "platform/files.h"
+#include "platform/gdi_objects.h"
 #include "render/canvas.h"
+#include "library/catalog.h"
 
 char saveFileName[MAX_PATH];
 
@@ -39,10 +41,16 @@ static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     info.bmiHeader.biSizeImage = layout.imageSize;
+    // GetDIBits wants the bitmap selected into no device context: a 1 x 1 stand-in takes its place.
     HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    const int read = display ? GetDIBits(display, backBuffer.backBufferBitmap, 0, UINT(layout.height), rows, &info,
-                                         DIB_RGB_COLORS)
-                             : 0;
+    HBITMAP standIn = display ? NewCompatibleBitmap(display, 1, 1) : nullptr;
+    int read = 0;
+    if (standIn) {
+        HGDIOBJ canvas = SelectObject(backBuffer.backBufferDC, standIn);
+        read = GetDIBits(display, backBuffer.backBufferBitmap, 0, UINT(layout.height), rows, &info, DIB_RGB_COLORS);
+        SelectObject(backBuffer.backBufferDC, canvas);
+    }
+    FreeGdiObject(standIn);
     if (display)
         DeleteDC(display);
     if (read != layout.height) {
@@ -75,17 +83,10 @@ void WriteCanvasBmp(HWND owner) {
         return error ? error : WriteAll(file, rows, layout.imageSize);
     });
     delete[] rows;
-    switch (result.stage) {
-    case ReplaceStage::DONE:
-        break;
-    case ReplaceStage::CREATE:
+    // A file that cannot be created, is read-only or hidden, or is in use gets the old fixed text;
+    // a full disk or a failed replacement gets what failed and the system's reason.
+    if (result.stage == ReplaceStage::CREATE)
         ShowExportError(owner, "Error CreaeFile");
-        break;
-    case ReplaceStage::WRITE:
-        ShowExportError(owner, "ファイルの書き込みに失敗しました。ディスクの空き容量を確認してください。");
-        break;
-    case ReplaceStage::REPLACE:
-        ShowExportError(owner, "保存先のファイルを置き換えられませんでした。");
-        break;
-    }
+    else if (result.stage != ReplaceStage::DONE)
+        ShowExportError(owner, FileErrorMessage(result.error, FileOperation::EXPORT).c_str());
 }

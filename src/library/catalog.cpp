@@ -73,6 +73,14 @@ void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {
     // The lists exist even without a readable catalogue, so that symbols added later get pictures.
     for (HIMAGELIST& list : catalog.categoryImageList)
         list = NewImageList(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
+    if (!root[0]) {
+        MessageBoxA(owner,
+                    "プログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリ (Symbol.txt と Symbol "
+                    "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
+                    "起動し直してください。",
+                    "エラー", MB_OK | MB_ICONERROR);
+        return;
+    }
 
     // A missing catalogue is created empty. A read-only one still loads: only adding and deleting
     // need to write it, and they say so when they cannot.
@@ -84,7 +92,7 @@ void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog) {
         error = created.ok() ? 0 : GetLastError();
     }
     if (error) {
-        ShowFileError(owner, error);
+        ShowFileError(owner, error, FileOperation::OPEN_CATALOG);
         return;
     }
     for (const CatalogRecord& record : ParseCatalog(text.data(), text.size(), strlen(root))) {
@@ -147,15 +155,55 @@ static const FileErrorText FILE_ERROR_TEXTS[] = {
     {ERROR_REQUEST_ABORTED, "ドライブのアクセスに失敗しました。"},
 };
 
-void ShowFileError(HWND owner) {
-    ShowFileError(owner, GetLastError());
+static const char* FailedOperationText(FileOperation operation) {
+    switch (operation) {
+        case FileOperation::OPEN_CATALOG:
+            return "シンボル ファイル (Symbol.txt) を開けませんでした。";
+        case FileOperation::ADD_SYMBOL:
+            return "シンボルを追加できませんでした。";
+        case FileOperation::DELETE_SYMBOL:
+            return "シンボルを削除できませんでした。";
+        case FileOperation::REMOVE_IMAGE_FILE:
+            return "シンボルはパレットとシンボル ファイルから削除しましたが、Symbol フォルダの画像ファイルを削除できませんでした。";
+        case FileOperation::EXPORT:
+            return "ビットマップ ファイルを保存できませんでした。";
+        case FileOperation::FILE_ACCESS:
+            break;
+    }
+    return "ファイルの操作に失敗しました。";
 }
 
-void ShowFileError(HWND owner, DWORD code) {
+std::string FileErrorMessage(DWORD code, FileOperation operation) {
     for (const FileErrorText& entry : FILE_ERROR_TEXTS) {
-        if (entry.code == code) {
-            MessageBoxA(owner, entry.text, "エラー", MB_OK | MB_ICONERROR);
-            return;
-        }
+        if (entry.code == code)
+            return entry.text;
     }
+    std::string text = FailedOperationText(operation);
+    char* reason = nullptr;
+    if (FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<char*>(&reason), 0, nullptr) &&
+        reason) {
+        std::string line = reason;
+        while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
+            line.pop_back();
+        if (!line.empty())
+            text += "\r\n\r\n" + line;
+    }
+    if (reason)
+        LocalFree(reason);
+    return text + "\r\n(エラー コード: " + std::to_string(code) + ")";
+}
+
+void ShowFileError(HWND owner, DWORD code, FileOperation operation) {
+    if (code != 0)
+        MessageBoxA(owner, FileErrorMessage(code, operation).c_str(), "エラー", MB_OK | MB_ICONERROR);
+}
+
+bool RefuseWithoutLibrary(HWND owner, const char* root, FileOperation operation) {
+    if (root[0])
+        return false;
+    const std::string text = std::string(FailedOperationText(operation)) +
+                             "\r\n\r\nプログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリを使用できません。";
+    MessageBoxA(owner, text.c_str(), "エラー", MB_OK | MB_ICONERROR);
+    return true;
 }

@@ -17,6 +17,7 @@ constexpr const char* CATEGORY_NAMES[CATEGORY_COUNT] = {"ルータ", "ハブ", "
 
 constexpr char CATALOG_NAME[] = "\\Symbol.txt";
 
+
 struct SymbolCatalog {
     HIMAGELIST categoryImageList[CATEGORY_COUNT];
     int32_t categoryCount[CATEGORY_COUNT];
@@ -33,6 +34,7 @@ HIMAGELIST CategoryImageList(int32_t category);
 // Reads Symbol.txt under root (creating it empty when missing) into the catalogue. Every usable
 // record adds one image, its own picture or the placeholder, so palette position k is always the
 // k-th usable record of its category. A catalogue that cannot be opened is reported to the owner.
+// An empty root (no usable folder at start-up) reads nothing and says once that there is no library.
 void LoadCatalog(HWND owner, const char* root, SymbolCatalog& catalog);
 
 // Frees the image lists (the palettes hand theirs back when they go) and forgets their items.
@@ -56,6 +58,15 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
 // the old catalogue whole. A read-only catalogue is refused (ERROR_ACCESS_DENIED).
 DWORD ReplaceCatalogText(const char* root, const std::string& text);
 
-// The message box for a failed file operation, for the codes that have a text; others show nothing.
-void ShowFileError(HWND owner);
-void ShowFileError(HWND owner, DWORD code);
+// Which operation failed, named in the message for codes without a fixed text.
+enum class FileOperation { FILE_ACCESS, OPEN_CATALOG, ADD_SYMBOL, DELETE_SYMBOL, REMOVE_IMAGE_FILE, EXPORT };
+
+// The message for a failed file operation: the fixed text of a known code, else what failed, the
+// system's description of the code and the code itself.
+std::string FileErrorMessage(DWORD code, FileOperation operation);
+// That message in a box, for every non-zero code.
+void ShowFileError(HWND owner, DWORD code, FileOperation operation = FileOperation::FILE_ACCESS);
+
+// With an empty root (start-up found no usable folder for the library), says why the operation
+// cannot be done and returns true.
+bool RefuseWithoutLibrary(HWND owner, const char* root, FileOperation operation);

@@ -59,6 +59,8 @@ static bool NamedByAnotherRecord(const char* root, const std::vector<CatalogReco
 }
 
 void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& catalog) {
+    if (RefuseWithoutLibrary(list, root, FileOperation::DELETE_SYMBOL))
+        return;
     const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
         return;
@@ -70,7 +72,7 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& 
     std::string text;
     DWORD error = ReadCatalogText(root, &text);
     if (error) {
-        ShowFileError(list, error);
+        ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
         return;
     }
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
@@ -85,7 +87,7 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& 
     }
     error = ReplaceCatalogText(root, CutCatalogRecord(text, *removed));
     if (error) {
-        ShowFileError(list, error);
+        ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
         return;
     }
 
@@ -97,6 +99,8 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& 
 
     const std::string file = DeletableFile(root, removed->relativePath);
     FileId id;
-    if (!file.empty() && IdentifyFile(file, &id) && !NamedByAnotherRecord(root, records, removed, id))
-        DeleteFileA(file.c_str());
+    // The record is gone either way; a file left behind would block adding its name again.
+    if (!file.empty() && IdentifyFile(file, &id) && !NamedByAnotherRecord(root, records, removed, id) &&
+        !DeleteFileA(file.c_str()))
+        ShowFileError(list, GetLastError(), FileOperation::REMOVE_IMAGE_FILE);
 }

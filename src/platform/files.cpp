@@ -1,5 +1,9 @@
 #include "platform/files.h"
 
+#include <cstdio>
+
+#include "core/path_text.h"
+
 WriteFileFunction writeFileCall = WriteFile;
 
 DWORD ReadAll(HANDLE file, std::string* bytes) {
@@ -35,33 +39,97 @@ bool IsReadOnly(const char* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
-static std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    if (slash == std::string::npos)
-        return ".";
-    return path.substr(0, slash == 2 && path[1] == ':' ? slash + 1 : slash);  // "C:\" keeps its backslash
+DWORD CopyNewFile(const char* source, const char* target) {
+    FileHandle from(CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!from.ok())
+        return GetLastError();
+    FileHandle to(CreateFileA(target, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!to.ok())
+        return GetLastError();
+    DWORD error = 0;
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(from.get(), chunk, sizeof chunk, &got, nullptr)) {
+            error = GetLastError();
+            break;
+        }
+        if (got == 0) {
+            if (!FlushFileBuffers(to.get()))
+                error = GetLastError();
+            break;
+        }
+        if ((error = WriteAll(to.get(), chunk, got)) != 0)
+            break;
+    }
+    to.Close();
+    // The target did not exist before: a partial copy would only block the next try.
+    if (error)
+        DeleteFileA(target);
+    return error;
+}
+
+// Attributes with which the system refuses to create a file over an existing one.
+constexpr DWORD UNREPLACEABLE =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+
+// A new, empty file beside the target, named so that its path is no longer than the target's
+// folder allows; a name that is taken is skipped.
+static DWORD CreateTemporaryBeside(const std::string& target, std::string* temporary, HANDLE* handle) {
+    // Only a drive root ends in its separator; any other last byte 0x5C belongs to a character.
+    std::string folder = FolderOfPath(target);
+    if (folder == ".")
+        folder.clear();
+    else if (!(folder.size() == 3 && folder[1] == ':'))
+        folder += '\\';
+    const size_t room = folder.size() < MAX_PATH - 1 ? MAX_PATH - 1 - folder.size() : 0;
+    DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (int attempt = 0; attempt < 100; ++attempt, ++seed) {
+        char digits[9];
+        snprintf(digits, sizeof digits, "%08lx", static_cast<unsigned long>(seed));
+        std::string name = std::string("~nxd") + digits + ".tmp";
+        if (name.size() > room)
+            name = ("~" + std::string(digits)).substr(0, room);
+        if (name.size() < 2)
+            return ERROR_FILENAME_EXCED_RANGE;
+        *temporary = folder + name;
+        *handle = CreateFileA(temporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (*handle != INVALID_HANDLE_VALUE)
+            return 0;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return error;
+    }
+    return ERROR_FILE_EXISTS;
 }
 
 ReplaceResult ReplaceFileContents(const std::string& target, const std::function<DWORD(HANDLE)>& write) {
     const DWORD attributes = GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return {ReplaceStage::CREATE, ERROR_ACCESS_DENIED};
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(target).c_str(), "nxd", 0, temporary))
-        return {ReplaceStage::CREATE, GetLastError()};
-    FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & UNREPLACEABLE)
+            return {ReplaceStage::CREATE, ERROR_ACCESS_DENIED};
+        // A file that another program holds open stays as it is; better to say so before writing.
+        FileHandle existing(
+            CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!existing.ok())
+            return {ReplaceStage::CREATE, GetLastError()};
+    }
+    std::string temporary;
+    HANDLE created = INVALID_HANDLE_VALUE;
+    if (DWORD error = CreateTemporaryBeside(target, &temporary, &created))
+        return {ReplaceStage::CREATE, error};
+    FileHandle file(created);
     ReplaceResult result = {ReplaceStage::DONE, 0};
-    if (!file.ok())
-        result = {ReplaceStage::CREATE, GetLastError()};
-    else if (DWORD error = write(file.get()))
+    if (DWORD error = write(file.get()))
         result = {ReplaceStage::WRITE, error};
     else if (!FlushFileBuffers(file.get()))
         result = {ReplaceStage::WRITE, GetLastError()};
     file.Close();
     if (result.stage == ReplaceStage::DONE &&
-        !MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        !MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         result = {attributes == INVALID_FILE_ATTRIBUTES ? ReplaceStage::CREATE : ReplaceStage::REPLACE, GetLastError()};
     if (result.stage != ReplaceStage::DONE)
-        DeleteFileA(temporary);
+        DeleteFileA(temporary.c_str());
     return result;
 }

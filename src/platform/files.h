@@ -38,6 +38,10 @@ inline DWORD WriteAll(HANDLE file, const std::string& bytes) {
 
 bool IsReadOnly(const char* path);
 
+// Copies source to target, which must not exist yet (else ERROR_FILE_EXISTS). Writes go through
+// writeFileCall; on any failure the partial target is removed. The copy has normal attributes.
+DWORD CopyNewFile(const char* source, const char* target);
+
 // Where replacing a file failed.
 enum class ReplaceStage { DONE, CREATE, WRITE, REPLACE };
 struct ReplaceResult {
@@ -47,5 +51,7 @@ struct ReplaceResult {
 
 // Writes a new file beside the target and puts it in the target's place only once every byte is
 // written and flushed; on failure the temporary file is removed and the target is as it was.
-// A read-only target is refused at CREATE (Wine's rename would replace it; Windows refuses).
+// A read-only, hidden or system target, or one that another program holds open, is refused at
+// CREATE (Wine's rename would replace some of them; Windows refuses). The temporary name is made
+// here rather than by GetTempFileNameA, which fails in folders longer than 246 bytes.
 ReplaceResult ReplaceFileContents(const std::string& target, const std::function<DWORD(HANDLE)>& write);

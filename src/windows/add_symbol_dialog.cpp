@@ -7,6 +7,7 @@
 
 #include "windows/app_messages.h"
 #include "app/app_state.h"
+#include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
@@ -20,6 +21,11 @@ static void Refuse(HWND dialog, const char* text) {
 }
 
 static void OnInitDialog(HWND dialog) {
+    // Without a library there is nothing to add to: the user is told and the dialog never shows.
+    if (RefuseWithoutLibrary(GetParent(dialog), libraryRoot, FileOperation::ADD_SYMBOL)) {
+        EndDialog(dialog, IDC_ADD_CANCEL);
+        return;
+    }
     HWND combo = GetDlgItem(dialog, IDC_ADD_CATEGORY);
     for (const char* name : CATEGORY_NAMES)
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
@@ -72,7 +78,7 @@ static bool ChosenFileLoads(HWND dialog) {
     DWORD openError = 0;
     HBITMAP bitmap = LoadSymbolBitmap(chosenPath, &openError);
     if (openError) {
-        ShowFileError(dialog, openError);
+        ShowFileError(dialog, openError, FileOperation::ADD_SYMBOL);
         return false;
     }
     if (!bitmap) {
@@ -107,19 +113,18 @@ static void OnOk(HWND dialog) {
 
     SECURITY_ATTRIBUTES security = {sizeof security, nullptr, FALSE};
     CreateDirectoryA((std::string(libraryRoot) + SYMBOL_FOLDER).c_str(), &security);  // may exist already
-    if (!CopyFileA(chosenPath, target.c_str(), TRUE)) {
-        ShowFileError(dialog);
+    // A copy of our own rather than CopyFileA: a failed one removes what it wrote, and the copy
+    // never takes a read-only source's attribute, so the library can remove it again.
+    DWORD error = CopyNewFile(chosenPath, target.c_str());
+    if (error) {
+        ShowFileError(dialog, error, FileOperation::ADD_SYMBOL);
         return;
     }
-    // The copy takes a read-only source's attribute; the library must be able to remove it again.
-    const DWORD attributes = GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        SetFileAttributesA(target.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY));
-    const DWORD error = AppendCatalogRecord(libraryRoot, category, relativePath);
+    error = AppendCatalogRecord(libraryRoot, category, relativePath);
     if (error) {
         // Without its record the copy would only block adding the same file again.
         DeleteFileA(target.c_str());
-        ShowFileError(dialog, error);
+        ShowFileError(dialog, error, FileOperation::ADD_SYMBOL);
         return;
     }
     AddSymbolImage(libraryRoot, relativePath, symbolCatalog, category);

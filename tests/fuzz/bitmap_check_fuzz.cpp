@@ -1,5 +1,5 @@
 // Fuzz target for the bitmap check: whatever it accepts must have its colour table and pixel rows
-// inside the buffer, worked out here independently. The check is also compiled into the native
+// (or its run-length stream) inside the buffer, worked out here independently. The check is also compiled into the native
 // tests (with FUZZ_ORACLE_ONLY).
 #include "core/bitmap_check.h"
 
@@ -49,8 +49,17 @@ std::string CheckBitmapInput(const uint8_t* data, size_t size) {
     const uint64_t offset = Little(data + 10, 4);
     if (tableEnd > offset)
         return "accepted pixels that overlap the headers or colour table";
-    const uint64_t rowBytes = ((static_cast<uint64_t>(width) * bits + 7) / 8 + 3) / 4 * 4;
-    const uint64_t end = offset + rowBytes * rows;
+    const uint64_t compression = core ? 0 : Little(data + 30, 4);
+    uint64_t end = offset + ((static_cast<uint64_t>(width) * bits + 7) / 8 + 3) / 4 * 4 * rows;
+    if (compression == 1 || compression == 2) {
+        // A run-length stream: its declared size, which must at least hold the end-of-bitmap code.
+        if (bits != (compression == 1 ? 8u : 4u) || height < 0)
+            return "accepted a run-length stream at " + std::to_string(bits) + " bits or top-down";
+        const uint64_t streamSize = Little(data + 34, 4);
+        if (streamSize < 2)
+            return "accepted a run-length stream of " + std::to_string(streamSize) + " bytes";
+        end = offset + streamSize;
+    }
     if (end > size)
         return "accepted pixel rows ending at " + std::to_string(end) + " in a file of " + std::to_string(size);
 

@@ -141,8 +141,9 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
         {"bit depth 2", plain, set16(28, 2), BitmapCheck::UNSUPPORTED},
         {"bit depth 48", plain, set16(28, 48), BitmapCheck::UNSUPPORTED},
         {"core header, 32 bits", Shape(12, 8, 8, 32), nullptr, BitmapCheck::UNSUPPORTED},
-        {"RLE8", palette, set32(30, 1), BitmapCheck::UNSUPPORTED},
-        {"RLE4", Shape(40, 8, 8, 4), set32(30, 2), BitmapCheck::UNSUPPORTED},
+        {"RLE8 at 4 bits", Shape(40, 8, 8, 4), set32(30, 1), BitmapCheck::UNSUPPORTED},
+        {"RLE4 at 8 bits", palette, set32(30, 2), BitmapCheck::UNSUPPORTED},
+        {"RLE8 at 24 bits", plain, set32(30, 1), BitmapCheck::UNSUPPORTED},
         {"JPEG", plain, set32(30, 4), BitmapCheck::UNSUPPORTED},
         {"PNG", plain, set32(30, 5), BitmapCheck::UNSUPPORTED},
         {"unknown compression", plain, set32(30, 0x80000000), BitmapCheck::UNSUPPORTED},
@@ -192,6 +193,80 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
         const std::vector<uint8_t> exact(file);
         EXPECT_EQ(CheckBitmapFile(exact.empty() ? nullptr : exact.data(), exact.size()), c.expected) << c.what;
     }
+}
+
+// A bottom-up run-length file of width x height with a full colour table and the given stream.
+std::vector<uint8_t> MakeRle(uint16_t bits, int32_t width, int32_t height, const std::vector<uint8_t>& stream) {
+    std::vector<uint8_t> file = MakeBmp(Shape(40, width, height, bits));
+    const size_t offset = 14 + 40 + (size_t{4} << bits);
+    file.resize(offset);
+    file.insert(file.end(), stream.begin(), stream.end());
+    Put32(file, 2, static_cast<uint32_t>(file.size()));
+    Put32(file, 30, bits == 8 ? 1 : 2);
+    Put32(file, 34, static_cast<uint32_t>(stream.size()));
+    return file;
+}
+
+TEST(CheckBitmapFile, AcceptsRunLengthStreamsThatStayInsideThePicture) {
+    const std::vector<uint8_t> rle8 = {
+        3, 1, 0, 3, 7, 8, 9, 0,  // a run of 3, then 3 pixels as they are, padded to a word
+        0, 0,                    // end of line
+        0, 2, 5, 1,              // move 5 right and 1 up (to the third row)
+        1, 4,                    // the last pixel of that row
+        0, 0, 6, 2, 0, 1,        // end of line, a whole row, end of bitmap
+    };
+    EXPECT_EQ(Check(MakeRle(8, 6, 4, rle8)), BitmapCheck::OK);
+    const std::vector<uint8_t> rle4 = {
+        4, 0x12, 0, 3, 0x34, 0x50,  // 4 pixels 1 2 1 2, then 3 pixels 3 4 5 in 2 bytes, a whole word
+        0, 0, 0, 5, 0x11, 0x11, 0x10, 0,  // 5 pixels in 3 bytes, padded to 4
+        0, 2, 0, 2,                 // straight up past the top row: nothing more to draw
+        0, 1,
+    };
+    EXPECT_EQ(Check(MakeRle(4, 7, 3, rle4)), BitmapCheck::OK);
+    // The end code may come early; bytes after it are never read.
+    EXPECT_EQ(Check(MakeRle(8, 6, 4, {2, 9, 0, 1, 0xFF})), BitmapCheck::OK);
+}
+
+TEST(CheckBitmapFile, RefusesRunLengthStreamsThatLeaveThePictureOrTheFile) {
+    struct Case {
+        const char* what;
+        uint16_t bits;
+        std::vector<uint8_t> stream;
+        BitmapCheck expected;
+    };
+    const Case cases[] = {
+        {"run past the right edge", 8, {7, 1, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"second run past the right edge", 8, {4, 1, 3, 1, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"RLE4 run past the right edge", 4, {7, 0x11, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"absolute run past the right edge", 8, {0, 7, 1, 2, 3, 4, 5, 6, 7, 0, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"run above the top row", 8, {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"delta past the right edge", 8, {2, 1, 0, 2, 5, 0, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"delta past the top", 8, {0, 2, 0, 5, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"run after a delta to the top", 8, {0, 2, 0, 4, 1, 1, 0, 1}, BitmapCheck::BAD_RUN_LENGTH},
+        {"no end code", 8, {6, 1, 0, 0}, BitmapCheck::DATA_OUTSIDE_FILE},
+        {"empty stream", 8, {}, BitmapCheck::DATA_OUTSIDE_FILE},
+        {"half a code", 8, {0}, BitmapCheck::DATA_OUTSIDE_FILE},
+        {"delta cut", 8, {0, 2, 1}, BitmapCheck::DATA_OUTSIDE_FILE},
+        {"absolute run cut", 8, {0, 5, 1, 2, 3}, BitmapCheck::DATA_OUTSIDE_FILE},
+        {"absolute run without its padding", 8, {0, 3, 1, 2, 3}, BitmapCheck::DATA_OUTSIDE_FILE},
+        {"RLE4 absolute run cut", 4, {0, 6, 0x12, 0x34}, BitmapCheck::DATA_OUTSIDE_FILE},
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint8_t> file = MakeRle(c.bits, 6, 4, c.stream);
+        EXPECT_EQ(Check(file), c.expected) << c.what;
+    }
+
+    // The header's stream size is what the loader reads: it must lie inside the file.
+    std::vector<uint8_t> file = MakeRle(8, 6, 4, {6, 1, 0, 1});
+    Put32(file, 34, 6);
+    EXPECT_EQ(Check(file), BitmapCheck::DATA_OUTSIDE_FILE);
+    Put32(file, 34, 0xFFFFFFFF);
+    EXPECT_EQ(Check(file), BitmapCheck::DATA_OUTSIDE_FILE);
+    Put32(file, 34, 2);  // shorter than the stream: the end code lies beyond what is read
+    EXPECT_EQ(Check(file), BitmapCheck::DATA_OUTSIDE_FILE);
+    Put32(file, 34, 4);
+    Put32(file, 22, static_cast<uint32_t>(-4));  // top-down: no such compressed form
+    EXPECT_EQ(Check(file), BitmapCheck::BAD_SIZE);
 }
 
 TEST(CheckBitmapFile, LinkedOrEmbeddedProfileInsideTheFileIsAccepted) {

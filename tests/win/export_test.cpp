@@ -40,10 +40,10 @@ protected:
         WriteCanvasBmp(topologyWindow);
         return ReadFileBytes(path);
     }
-    std::vector<std::string> FolderFiles() {
+    std::vector<std::string> FolderFiles(const std::string& where = "") {
         std::vector<std::string> names;
         WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(folder.File("*").c_str(), &found);
+        HANDLE search = FindFirstFileA(((where.empty() ? folder.path() : where) + "\\*").c_str(), &found);
         while (search != INVALID_HANDLE_VALUE) {
             // Symbol.txt is the catalogue that start-up creates when it is missing.
             if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && lstrcmpiA(found.cFileName, "Symbol.txt") != 0)
@@ -125,19 +125,6 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     EXPECT_EQ(Export("b.bmp"), bytes);
 }
 
-// Writes the first half of what is asked and then fails, as a full disk does.
-BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
-    static bool failNext;
-    if (failNext || size < 2) {
-        failNext = false;
-        SetLastError(ERROR_DISK_FULL);
-        *written = 0;
-        return FALSE;
-    }
-    failNext = true;
-    return WriteFile(file, data, size / 2, written, overlapped);
-}
-
 TEST_F(ExportTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     ASSERT_TRUE(WriteFileBytes(folder.File("kept.bmp"), "old picture"));
     writeFileCall = FullDiskWrite;
@@ -146,7 +133,8 @@ TEST_F(ExportTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "Error");
-    EXPECT_NE(SeenDialogs()[0].text, "");
+    EXPECT_EQ(SeenDialogs()[0].text.rfind("ビットマップ ファイルを保存できませんでした。", 0), 0u) << SeenDialogs()[0].text;
+    EXPECT_NE(SeenDialogs()[0].text.find("(エラー コード: 112)"), std::string::npos) << SeenDialogs()[0].text;
 
     writeFileCall = WriteFile;  // the disk has room again
     EXPECT_EQ(Export("kept.bmp").size(), 600054u);
@@ -159,14 +147,60 @@ TEST_F(ExportTest, UnwritableTargetsShowTheCreateFileErrorAndChangeNothing) {
     Export("locked.bmp");
     EXPECT_EQ(ReadFileBytes(folder.File("locked.bmp")), "read-only picture");
 
+    ASSERT_TRUE(WriteFileBytes(folder.File("hidden.bmp"), "hidden picture"));
+    SetFileAttributesA(folder.File("hidden.bmp").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Export("hidden.bmp");
+    EXPECT_EQ(ReadFileBytes(folder.File("hidden.bmp")), "hidden picture");
+    ASSERT_TRUE(WriteFileBytes(folder.File("open.bmp"), "picture in use"));
+    {
+        HeldOpenFile inUse(folder.File("open.bmp"));
+        ASSERT_TRUE(inUse.ok());
+        Export("open.bmp");
+    }
+    EXPECT_EQ(ReadFileBytes(folder.File("open.bmp")), "picture in use");
+
     Export("no such folder\\x.bmp");
-    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"locked.bmp"});
-    ASSERT_EQ(SeenDialogs().size(), 2u);
+    EXPECT_EQ(FolderFiles(), (std::vector<std::string>{"hidden.bmp", "locked.bmp", "open.bmp"}));
+    ASSERT_EQ(SeenDialogs().size(), 4u);
     for (const SeenDialog& box : SeenDialogs()) {
         EXPECT_EQ(box.caption, "Error");
         EXPECT_EQ(box.text, "Error CreaeFile");
     }
     SetFileAttributesA(folder.File("locked.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesA(folder.File("hidden.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Remembers the file that the export writes to, then writes.
+std::string writtenFile;
+BOOL WINAPI RecordingWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    char path[MAX_PATH * 2] = "";
+    GetFinalPathNameByHandleA(file, path, sizeof path, 0);
+    writtenFile = path;
+    return WriteFile(file, data, size, written, overlapped);
+}
+
+// The temporary file is made beside the target whatever the folder: Japanese names whose second
+// byte is a backslash, and folders too deep for the system's temporary names.
+TEST_F(ExportTest, TargetsInJapaneseAndDeepFoldersAreWritten) {
+    ASSERT_TRUE(CreateDirectoryA(folder.File("表").c_str(), nullptr));
+    writeFileCall = RecordingWrite;
+    EXPECT_EQ(Export("表\\ネットワーク構成図.bmp").size(), 600054u);
+    writeFileCall = WriteFile;
+    EXPECT_NE(writtenFile.find("\\表\\~"), std::string::npos) << writtenFile;
+    EXPECT_EQ(FolderFiles(folder.File("表")), std::vector<std::string>{"ネットワーク構成図.bmp"});
+
+    // 251 bytes of folders and a 5-byte name: the path fits, a 14-byte temporary name would not.
+    std::string deep = folder.path();
+    while (deep.size() < 251) {
+        const size_t left = 251 - deep.size();
+        deep += "\\" + std::string(left >= 43 ? 40 : left - 1, 'd');
+        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
+    }
+    const std::string target = deep.substr(folder.path().size() + 1) + "\\a.bmp";
+    ASSERT_TRUE(WriteFileBytes(folder.File(target), "old"));
+    EXPECT_EQ(Export(target).size(), 600054u);
+    EXPECT_TRUE(SeenDialogs().empty());
+    EXPECT_EQ(FolderFiles(deep), std::vector<std::string>{"a.bmp"});
 }
 
 TEST_F(ExportTest, CanvasTooLargeForTheFileFormatIsRefused) {

@@ -215,13 +215,92 @@ TEST_F(LibraryTest, FileErrorBoxesHaveTheirFixedTexts) {
         EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
         EXPECT_EQ(SeenDialogs()[0].text, text);
     }
-    // Codes without a text show nothing.
-    ForgetSeenDialogs();
-    for (DWORD code : {0u, 32u, 112u, 183u}) {
-        SetLastError(code);
-        ShowFileError(symbolWindow);
+    // Other codes say what failed, why in the system's words, and the code; 0 is no failure.
+    const std::pair<FileOperation, const char*> operations[] = {
+        {FileOperation::ADD_SYMBOL, "シンボルを追加できませんでした。"},
+        {FileOperation::DELETE_SYMBOL, "シンボルを削除できませんでした。"},
+        {FileOperation::OPEN_CATALOG, "シンボル ファイル (Symbol.txt) を開けませんでした。"},
+    };
+    for (const auto& [operation, failed] : operations) {
+        for (DWORD code : {32u, 112u, 183u}) {
+            ForgetSeenDialogs();
+            ShowFileError(symbolWindow, code, operation);
+            ASSERT_EQ(SeenDialogs().size(), 1u) << code;
+            const std::string& text = SeenDialogs()[0].text;
+            EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
+            EXPECT_EQ(text.rfind(failed, 0), 0u) << text;
+            EXPECT_NE(text.find("(エラー コード: " + std::to_string(code) + ")"), std::string::npos) << text;
+        }
     }
+    ForgetSeenDialogs();
+    ShowFileError(symbolWindow, 0, FileOperation::ADD_SYMBOL);
     EXPECT_TRUE(SeenDialogs().empty());
+}
+
+TEST_F(LibraryTest, CatalogueInUseIsReportedWithItsCode) {
+    ASSERT_TRUE(WriteFileBytes(folder.File("Symbol.txt"), "0,\\Symbol\\a.bmp\r\n"));
+    HeldOpenFile inUse(folder.File("Symbol.txt"));
+    ASSERT_TRUE(inUse.ok());
+    ForgetSeenDialogs();
+    StartProgram();
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].text.rfind("シンボル ファイル (Symbol.txt) を開けませんでした。", 0), 0u);
+    EXPECT_NE(SeenDialogs()[0].text.find("(エラー コード: 32)"), std::string::npos) << SeenDialogs()[0].text;
+    EXPECT_EQ(Counts(), std::vector<int>(5, 0));
+}
+
+TEST_F(LibraryTest, RunLengthEncodedPicturesLoad) {
+    Start("3,\\Symbol\\rle8.bmp\r\n3,\\Symbol\\rle4.bmp\r\n",
+          {{"Symbol\\rle8.bmp", RunLengthBmp(8, RED)}, {"Symbol\\rle4.bmp", RunLengthBmp(4, BLUE)}});
+    EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{RED, BLUE}));
+    // The frame is magenta, so transparent.
+    EXPECT_EQ(DrawImage(symbolCatalog.categoryImageList[CATEGORY_CLOUD], 0, GREY).at(1, 25), GREY);
+    EXPECT_EQ(DrawImage(symbolCatalog.categoryImageList[CATEGORY_CLOUD], 1, GREY).at(25, 48), GREY);
+    EXPECT_TRUE(SeenDialogs().empty());
+}
+
+// A start-up folder that cannot hold the library's paths: one message, empty palettes, adding and
+// deleting refused, and no Symbol.txt read or written anywhere.
+TEST_F(LibraryTest, FolderTooDeepForTheLibraryRunsWithoutOne) {
+    // 284 bytes in code page 932 but 142 characters: the 260-byte buffer cannot take it.
+    const std::wstring japanese = std::wstring(L"\\") + std::wstring(71, L'構') + std::wstring(71, L'表');
+    wchar_t base[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, base);
+    const std::wstring deepJapanese = base + japanese;
+    ASSERT_TRUE(CreateDirectoryW(deepJapanese.c_str(), nullptr));
+    // 250 bytes: the folder itself fits, Symbol.txt under it would not.
+    std::string deepAscii = folder.path();
+    while (deepAscii.size() < 250) {
+        const size_t left = 250 - deepAscii.size();
+        deepAscii += "\\" + std::string(left >= 43 ? 40 : left - 1, 'd');
+        ASSERT_TRUE(CreateDirectoryA(deepAscii.c_str(), nullptr)) << deepAscii;
+    }
+    const std::string driveCatalogue = folder.path().substr(0, 3) + "Symbol.txt";
+    DeleteFileA(driveCatalogue.c_str());  // what a program that looked there may have left
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        ASSERT_TRUE(run == 0 ? SetCurrentDirectoryW(deepJapanese.c_str()) : SetCurrentDirectoryA(deepAscii.c_str()));
+        ForgetSeenDialogs();
+        StartProgram();
+        SetCurrentDirectoryA(folder.path().c_str());
+        EXPECT_STREQ(libraryRoot, "");
+        ASSERT_EQ(SeenDialogs().size(), 1u);
+        EXPECT_EQ(SeenDialogs()[0].text.rfind("プログラムを起動したフォルダのパスが長すぎるため", 0), 0u);
+        EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
+
+        ForgetSeenDialogs();
+        PressSymbolWindowButton(IDC_ADD_SYMBOL);
+        PressSymbolWindowButton(IDC_DELETE_SYMBOL);
+        ASSERT_EQ(SeenDialogs().size(), 2u);
+        EXPECT_EQ(SeenDialogs()[0].text.rfind("シンボルを追加できませんでした。", 0), 0u) << SeenDialogs()[0].text;
+        EXPECT_EQ(SeenDialogs()[1].text.rfind("シンボルを削除できませんでした。", 0), 0u) << SeenDialogs()[1].text;
+        EndProgram();
+    }
+    const bool strayCatalogue = FileExists(driveCatalogue);
+    DeleteFileA(driveCatalogue.c_str());
+    EXPECT_FALSE(strayCatalogue) << "the library was looked for at the root of the drive";
+    EXPECT_FALSE(FileExists(deepAscii + "\\Symbol.txt"));
+    RemoveDirectoryW(deepJapanese.c_str());
 }
 
 TEST_F(LibraryTest, WindowShowsFiveTabsWithTheRouterPageOnTop) {

@@ -8,6 +8,7 @@
 #include "windows/tool_windows.h"
 #include "canvas_helpers.h"
 #include "windows/editing.h"
+#include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
@@ -291,6 +292,38 @@ TEST_F(SymbolEditTest, CatalogueThatCannotBeWrittenUndoesTheCopy) {
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
 }
 
+// A failed copy says why and leaves nothing behind, so that the same file can be added later.
+TEST_F(SymbolEditTest, AddOnAFullDiskOrFromAFileInUseSaysWhyAndLeavesNoCopy) {
+    Start("0,\\Symbol\\r1.bmp\r\n", {{"Symbol\\r1.bmp", FramedBmp(BLUE)}});
+    const std::string source = Source("h1.bmp", FramedBmp(RED));
+    Choose(source, "h1.bmp");
+    writeFileCall = FullDiskWrite;
+    Add(CATEGORY_HUB);
+    writeFileCall = WriteFile;
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].rfind("エラー: シンボルを追加できませんでした。", 0), 0u) << Boxes()[0];
+    EXPECT_NE(Boxes()[0].find("(エラー コード: 112)"), std::string::npos) << Boxes()[0];
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
+
+    ForgetSeenDialogs();
+    {
+        HeldOpenFile inUse(source);
+        ASSERT_TRUE(inUse.ok());
+        Add(CATEGORY_HUB);
+    }
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_NE(Boxes()[0].find("(エラー コード: 32)"), std::string::npos) << Boxes()[0];
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
+
+    ForgetSeenDialogs();
+    Add(CATEGORY_HUB);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "r1.bmp"}));
+    EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\h1.bmp")), ReadFileBytes(source));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
+}
+
 TEST_F(SymbolEditTest, AddRefusesATargetPathTooLongForTheCatalogue) {
     // A library folder deep enough that Symbol.txt fits but \Symbol\<name> does not.
     std::string deep = folder.path();
@@ -458,6 +491,22 @@ TEST_F(SymbolEditTest, DeleteKeepsAFileThatAnotherSpellingStillNames) {
     Delete(CATEGORY_HOST, 0);
     EXPECT_TRUE(LibraryFiles().empty());
     EXPECT_EQ(ReadFileBytes(Catalogue()), "");
+}
+
+// The record goes even when its picture cannot be removed, and the user is told the file stayed.
+TEST_F(SymbolEditTest, ImageFileInUseIsReportedAfterItsRecordGoes) {
+    Start("2,\\Symbol\\busy.bmp\r\n", {{"Symbol\\busy.bmp", FramedBmp(GREEN)}});
+    {
+        HeldOpenFile busy(folder.File("Symbol\\busy.bmp"));
+        ASSERT_TRUE(busy.ok());
+        Delete(CATEGORY_HOST, 0);
+    }
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "");
+    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"busy.bmp"});
+    const std::vector<std::string> boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].rfind("エラー: シンボルはパレットとシンボル ファイルから削除しましたが、", 0), 0u) << boxes[1];
+    EXPECT_NE(boxes[1].find("(エラー コード: 32)"), std::string::npos) << boxes[1];
 }
 
 // The armed tool keeps placing the picture that was picked, or is disarmed when that one goes.

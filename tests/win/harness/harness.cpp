@@ -155,6 +155,27 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     return bool(out);
 }
 
+BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    static bool failNext;
+    if (failNext || size < 2) {
+        failNext = false;
+        SetLastError(ERROR_DISK_FULL);
+        *written = 0;
+        return FALSE;
+    }
+    failNext = true;
+    return WriteFile(file, data, size / 2, written, overlapped);
+}
+
+HeldOpenFile::HeldOpenFile(const std::string& path)
+    : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                          nullptr)) {}
+
+HeldOpenFile::~HeldOpenFile() {
+    if (ok())
+        CloseHandle(handle_);
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;

@@ -45,6 +45,20 @@ private:
 };
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
+// For writeFileCall: writes the first half of what is asked, then fails as a full disk does (112).
+BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
+// Opens a file as another program would hold it: no sharing at all. Closed at the end of the scope.
+class HeldOpenFile {
+public:
+    explicit HeldOpenFile(const std::string& path);
+    ~HeldOpenFile();
+    HeldOpenFile(const HeldOpenFile&) = delete;
+    HeldOpenFile& operator=(const HeldOpenFile&) = delete;
+    bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
 std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 void RemoveTree(const std::string& path);

@@ -27,6 +27,49 @@ std::string FramedBmp(unsigned colour, int width, int height) {
     });
 }
 
+static void PutU32(std::string& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+}
+
+std::string RunLengthBmp(int bits, unsigned colour) {
+    // Colour 0 is magenta, colour 1 the picture's; at 4 bits a byte holds two pixels.
+    const char both = char(bits == 8 ? 1 : 0x11), frame = 0;
+    std::string stream;
+    for (int y = 0; y < 50; ++y) {
+        if (y < 5 || y >= 45) {
+            stream += {char(50), frame};
+        } else {
+            // The left frame as an absolute run of 5 pixels, padded to a whole word.
+            stream += {0, 5};
+            stream += bits == 8 ? std::string(6, frame) : std::string(4, frame);
+            stream += {char(40), both, char(5), frame};
+        }
+        stream += {0, 0};
+    }
+    stream += {0, 1};
+    const int entries = 1 << bits;
+    std::string table(size_t(entries) * 4, '\0');
+    for (int i = 0; i < 2; ++i) {
+        const unsigned rgb = i == 0 ? RGB_MAGENTA : colour;
+        table[i * 4] = char(rgb & 0xFF);
+        table[i * 4 + 1] = char((rgb >> 8) & 0xFF);
+        table[i * 4 + 2] = char((rgb >> 16) & 0xFF);
+    }
+    std::string bytes(54, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutU32(bytes, 2, uint32_t(54 + table.size() + stream.size()));
+    PutU32(bytes, 10, uint32_t(54 + table.size()));
+    PutU32(bytes, 14, 40);
+    PutU32(bytes, 18, 50);
+    PutU32(bytes, 22, 50);
+    PutU32(bytes, 26, 1 | (uint32_t(bits) << 16));  // planes, bits per pixel
+    PutU32(bytes, 30, bits == 8 ? 1 : 2);            // BI_RLE8, BI_RLE4
+    PutU32(bytes, 34, uint32_t(stream.size()));
+    return bytes + table + stream;
+}
+
 std::string TruncatedBmp() {
     const std::string whole = FramedBmp(0x336699, 40, 40);
     return whole.substr(0, whole.size() / 2);
@@ -34,11 +77,6 @@ std::string TruncatedBmp() {
 
 std::string HeaderOnlyBmp() {
     return FramedBmp(0x336699, 40, 40).substr(0, 54);
-}
-
-static void PutU32(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = char((value >> (8 * i)) & 0xFF);
 }
 
 std::string OffsetPastEndBmp() {

@@ -17,6 +17,9 @@ std::string BmpBytes(int width, int height, const std::function<unsigned(int x, 
 // A picture of one colour with a magenta frame of a tenth of its size (transparent when loaded).
 std::string FramedBmp(unsigned colour, int width = 50, int height = 50);
 
+// FramedBmp's picture, 50 x 50, run-length encoded at 8 or 4 bits (runs, absolute runs, line ends).
+std::string RunLengthBmp(int bits, unsigned colour);
+
 // Broken files that crash the system's bitmap loader unless they are refused first.
 std::string TruncatedBmp();      // pixel rows cut short
 std::string HeaderOnlyBmp();     // the 54 header bytes and nothing else
