@@ -26,6 +26,11 @@ enable_language(RC)
 add_executable(nexadraw WIN32 ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${RESOURCE_SCRIPT})
 target_link_libraries(nexadraw PRIVATE nexadraw_app)
 
+# The installed folder holds the program beside the default library, so that starting it there
+# (a double click starts a program in its own folder) opens Symbol.txt and Symbol\.
+install(TARGETS nexadraw RUNTIME DESTINATION .)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/library/ DESTINATION .)
+
 if(NOT EXISTS ${GOOGLETEST_SOURCE}/CMakeLists.txt)
     message(STATUS "No GoogleTest sources at ${GOOGLETEST_SOURCE}: building the program only")
     return()

@@ -6,8 +6,7 @@ source "$(dirname "$0")/setup.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 ensure_locale
-build_windows
-cmake --build "$BUILD/win" --target nexadraw_bench -j"$(nproc)" >/dev/null
+build_windows nexadraw_bench
 wine_environment
 ensure_prefix "$BUILD/wine-test" quiet
 trap stop_wine_and_xvfb EXIT

@@ -9,7 +9,7 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
     exit 2
 fi
 ensure_locale
-build_windows
+build_windows nexadraw
 wine_environment
 ensure_prefix "$BUILD/wine-run"
 

@@ -99,14 +99,24 @@ stop_wine_and_xvfb() {
     return 0
 }
 
-configure_and_build() {
+configure() {
     local dir=$1
     shift
     mkdir -p "$dir"
     cmake -S "$ROOT" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; die "cmake configure failed in $dir"; }
-    cmake --build "$dir" -j"$(nproc)" || die "build failed in $dir"
 }
 
+# Builds the given targets, or everything when none is given.
+build() {
+    local dir=$1
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$dir" -j"$(nproc)" "${targets[@]}" || die "build failed in $dir"
+}
+
+# The Windows build of the given targets (default: everything, tests included).
 build_windows() {
-    configure_and_build "$BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    configure "$BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build "$BUILD/win" "$@"
 }

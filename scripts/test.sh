@@ -9,7 +9,8 @@ ensure_locale
 failed=()
 
 say "native build and unit tests (AddressSanitizer, UBSan)"
-configure_and_build "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug
+configure "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug
+build "$BUILD/native"
 (cd "$BUILD/native" && ctest --output-on-failure -j"$(nproc)") || failed+=("native unit tests")
 
 say "Windows build and window tests under Wine"

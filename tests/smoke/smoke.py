@@ -5,7 +5,6 @@ X server, screenshots to check what is on the screen, and the real save dialog.
 Run through tests/smoke/smoke.sh, which provides the display, the Wine prefix and the locale."""
 
 import os
-import shutil
 import struct
 import subprocess
 import sys
@@ -13,8 +12,8 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("NEXADRAW_BUILD", os.path.join(ROOT, "build"))
-PROGRAM = os.path.join(BUILD, "win", "nexadraw.exe")
 WORK = os.path.join(BUILD, "smoke")
+INSTALLED = os.path.join(WORK, "installed")  # laid out by smoke.sh with cmake --install
 WINE = "/usr/lib/wine/wine64"
 
 WHITE = (255, 255, 255)
@@ -145,15 +144,14 @@ def canvas_origin(shot, topology):
 
 
 def main():
-    if os.path.exists(WORK):
-        shutil.rmtree(WORK)
-    library = os.path.join(WORK, "library")
-    shutil.copytree(os.path.join(ROOT, "library"), library)
+    # Started in its own installed folder, as a double click would, the program finds the library there.
+    library = INSTALLED
+    program_file = os.path.join(INSTALLED, "nexadraw.exe")
     exported = os.path.join(WORK, "picture.bmp")
     router = read_bmp(os.path.join(ROOT, "library", "Symbol", "router1.bmp"))
     serial_button = read_bmp(os.path.join(ROOT, "src", "resources", "cable_serial.bmp"))
 
-    program = subprocess.Popen([WINE, PROGRAM], cwd=library, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    program = subprocess.Popen([WINE, program_file], cwd=library, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         topology_window = find_window("Nexadraw")
         symbol_window = find_window("シンボル ウィンドウ")

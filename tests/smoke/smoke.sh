@@ -6,9 +6,11 @@ source "$(dirname "$0")/../../scripts/setup.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${SMOKE_PACKAGES[@]}"
 ensure_locale
-[ -f "$BUILD/win/nexadraw.exe" ] || build_windows
+build_windows nexadraw
+rm -rf "$BUILD/smoke"
+cmake --install "$BUILD/win" --prefix "$BUILD/smoke/installed" >/dev/null || die "cmake --install failed"
 wine_environment
-ensure_prefix "$BUILD/wine-run"
+ensure_prefix "$BUILD/wine-test" quiet
 trap stop_wine_and_xvfb EXIT
 start_xvfb
 NEXADRAW_BUILD=$BUILD timeout 180 python3 "$ROOT/tests/smoke/smoke.py"
