@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "app/startup.h"
 #include "windows/editing.h"
 #include "export/bmp_export.h"
@@ -81,39 +81,39 @@ static HIMAGELIST Pictures() {
 
 // Symbols spread over the canvas, each joined by one cable to another.
 static std::vector<DiagramNode*> Populate(HIMAGELIST pictures, int count) {
-    ClearList(diagram);
-    InitList(diagram);
+    ClearList(appState.diagram);
+    InitList(appState.diagram);
     std::vector<DiagramNode*> nodes;
-    HDC dc = GetDC(topologyWindow);
+    HDC dc = GetDC(appState.topology);
     for (int i = 0; i < count; ++i) {
-        SymbolItem* symbol = NewSymbolItem(diagram);
+        SymbolItem* symbol = NewSymbolItem(appState.diagram);
         CreateSymbolImage(*symbol, dc, pictures, 0);
-        symbol->x = (i * 37) % (canvasWidth - 50);
-        symbol->y = (i * 53) % (canvasHeight - 50);
-        nodes.push_back(AppendItem(diagram, symbol));
+        symbol->x = (i * 37) % (appState.canvas.width - 50);
+        symbol->y = (i * 53) % (appState.canvas.height - 50);
+        nodes.push_back(AppendItem(appState.diagram, symbol));
     }
-    ReleaseDC(topologyWindow, dc);
+    ReleaseDC(appState.topology, dc);
     for (int i = 0; i < count; ++i) {
         const SymbolItem& a = *AsSymbol(nodes[i]);
         const SymbolItem& b = *AsSymbol(nodes[(i * 7 + 3) % count]);
         const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
-        AppendItem(diagram, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, 1 + i % 7);
+        AppendItem(appState.diagram, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, 1 + i % 7);
     }
     return nodes;
 }
 
 static void SetZoom(float factor) {
-    zoomFactor = factor;
-    scrollX = scrollY = 0;
-    UpdateScrollRanges(topologyWindow);
+    appState.canvas.zoomFactor = factor;
+    appState.canvas.scrollX = appState.canvas.scrollY = 0;
+    UpdateScrollRanges(appState.topology);
 }
 
 static double PaintMilliseconds(int repeats) {
     std::vector<double> times;
     for (int i = 0; i < repeats; ++i) {
         const double start = Now();
-        InvalidateRect(topologyWindow, nullptr, FALSE);
-        UpdateWindow(topologyWindow);
+        InvalidateRect(appState.topology, nullptr, FALSE);
+        UpdateWindow(appState.topology);
         times.push_back((Now() - start) * 1000);
     }
     return Median(times);
@@ -121,26 +121,26 @@ static double PaintMilliseconds(int repeats) {
 
 // One mouse move of a drag and the repaint it asks for.
 static double DragStepMilliseconds(const SymbolItem& symbol, int repeats) {
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     const CanvasPoint centre = SymbolCentre(symbol);
-    const int x0 = int(centre.x * zoomFactor), y0 = int(centre.y * zoomFactor);
-    SendMessageA(topologyWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x0, y0));
-    UpdateWindow(topologyWindow);
+    const int x0 = int(centre.x * appState.canvas.zoomFactor), y0 = int(centre.y * appState.canvas.zoomFactor);
+    SendMessageA(appState.topology, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x0, y0));
+    UpdateWindow(appState.topology);
     std::vector<double> times;
     for (int i = 1; i <= repeats; ++i) {
         const double start = Now();
-        SendMessageA(topologyWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x0 + i % 20, y0 + i % 20));
-        UpdateWindow(topologyWindow);
+        SendMessageA(appState.topology, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x0 + i % 20, y0 + i % 20));
+        UpdateWindow(appState.topology);
         times.push_back((Now() - start) * 1000);
     }
-    SendMessageA(topologyWindow, WM_LBUTTONUP, 0, MAKELPARAM(x0, y0));
+    SendMessageA(appState.topology, WM_LBUTTONUP, 0, MAKELPARAM(x0, y0));
     return Median(times);
 }
 
 static void PaintAndDragTables(HIMAGELIST pictures, bool quick) {
-    canvasWidth = 2000;
-    canvasHeight = 1500;
-    CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight);
+    appState.canvas.width = 2000;
+    appState.canvas.height = 1500;
+    CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height);
     printf("\nPaint and drag on a 2000 x 1500 canvas (topology window client area %s)\n", "as laid out at start");
     printf("| symbols | cables | zoom | full paint (ms) | drag step (ms) |\n|---:|---:|---:|---:|---:|\n");
     for (int count : {100, 1000, 5000}) {
@@ -155,38 +155,38 @@ static void PaintAndDragTables(HIMAGELIST pictures, bool quick) {
         }
     }
     SetZoom(1.0f);
-    ClearList(diagram);
-    InitList(diagram);
+    ClearList(appState.diagram);
+    InitList(appState.diagram);
 }
 
 static void ExportTable(bool quick) {
     printf("\nExport of an empty canvas to a BMP file\n");
     printf("| canvas | file size (bytes) | export (ms) |\n|---|---:|---:|\n");
-    snprintf(saveFileName, MAX_PATH, "%s\\export.bmp", TempFolder("nexadraw-bench-export").c_str());
+    snprintf(appState.saveFileName, MAX_PATH, "%s\\export.bmp", TempFolder("nexadraw-bench-export").c_str());
     for (auto size : {std::make_pair(500, 400), std::make_pair(2000, 2000), std::make_pair(8000, 8000)}) {
-        canvasWidth = size.first;
-        canvasHeight = size.second;
-        if (!CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight)) {
+        appState.canvas.width = size.first;
+        appState.canvas.height = size.second;
+        if (!CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height)) {
             printf("| %d x %d | - | back buffer could not be made |\n", size.first, size.second);
             continue;
         }
-        InvalidateRect(topologyWindow, nullptr, FALSE);
-        UpdateWindow(topologyWindow);
+        InvalidateRect(appState.topology, nullptr, FALSE);
+        UpdateWindow(appState.topology);
         std::vector<double> times;
         for (int i = 0; i < (quick ? 1 : size.first >= 8000 ? 5 : 11); ++i) {
             const double start = Now();
-            WriteCanvasBmp(topologyWindow);
+            WriteCanvasBmp(appState.topology);
             times.push_back((Now() - start) * 1000);
         }
         WIN32_FILE_ATTRIBUTE_DATA data = {};
-        GetFileAttributesExA(saveFileName, GetFileExInfoStandard, &data);
+        GetFileAttributesExA(appState.saveFileName, GetFileExInfoStandard, &data);
         printf("| %d x %d | %lu | %.1f |\n", size.first, size.second, data.nFileSizeLow, Median(times));
         fflush(stdout);
-        DeleteFileA(saveFileName);
+        DeleteFileA(appState.saveFileName);
     }
-    canvasWidth = DEFAULT_CANVAS_WIDTH;
-    canvasHeight = DEFAULT_CANVAS_HEIGHT;
-    CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight);
+    appState.canvas.width = DEFAULT_CANVAS_WIDTH;
+    appState.canvas.height = DEFAULT_CANVAS_HEIGHT;
+    CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height);
 }
 
 // A picture that came out as the system made it: not blank, not all one colour.
@@ -198,11 +198,11 @@ static bool PictureDrawn(const SymbolItem& symbol, HDC scratch) {
 
 static void CostTable(HIMAGELIST pictures, int limit) {
     printf("\nCost of placed symbols (the program's own count of live GDI objects)\n");
-    ClearList(diagram);
-    InitList(diagram);
+    ClearList(appState.diagram);
+    InitList(appState.diagram);
     const size_t memoryBefore = PrivateBytes();
     const long objectsBefore = LiveGdiObjects();
-    HDC windowDC = GetDC(topologyWindow);
+    HDC windowDC = GetDC(appState.topology);
     HDC scratch = CreateCompatibleDC(windowDC);
     HBITMAP scratchBitmap = CreateCompatibleBitmap(windowDC, 50, 50);
     HGDIOBJ old = SelectObject(scratch, scratchBitmap);
@@ -210,25 +210,25 @@ static void CostTable(HIMAGELIST pictures, int limit) {
     const char* failure = "none up to the limit of this run";
     const double start = Now();
     for (; placed < limit; ++placed) {
-        SymbolItem* symbol = NewSymbolItem(diagram);
+        SymbolItem* symbol = NewSymbolItem(appState.diagram);
         if (!symbol) {
             failure = "allocation of a symbol record";
             break;
         }
         if (!CreateSymbolImage(*symbol, windowDC, pictures, 0)) {
-            FreeSymbolItem(diagram, symbol);
+            FreeSymbolItem(appState.diagram, symbol);
             failure = "the picture could not be made (refused with a message)";
             break;
         }
         if (!PictureDrawn(*symbol, scratch)) {
-            FreeSymbolItem(diagram, symbol);
+            FreeSymbolItem(appState.diagram, symbol);
             failure = "the picture came out blank";
             break;
         }
         symbol->x = placed % 450;
         symbol->y = placed % 350;
-        if (!AppendItem(diagram, symbol)) {
-            FreeSymbolItem(diagram, symbol);
+        if (!AppendItem(appState.diagram, symbol)) {
+            FreeSymbolItem(appState.diagram, symbol);
             failure = "allocation of a list node";
             break;
         }
@@ -238,7 +238,7 @@ static void CostTable(HIMAGELIST pictures, int limit) {
             printf("| GDI objects per symbol (program count: its image list) | %.2f |\n", objects / 1000.0);
             printf("| Windows GDI objects per symbol (an image list holds about 4) | %.0f |\n", 4.0 * objects / 1000);
             printf("| private memory per symbol (bytes) | %.0f |\n", double(PrivateBytes() - memoryBefore) / 1000);
-            printf("| GDI objects the program holds with an empty diagram (program count) | %ld |\n", objectsBefore);
+            printf("| GDI objects the program holds with an empty appState.diagram (program count) | %ld |\n", objectsBefore);
             // Counting every object at rest as an image list overstates them: a safe lower bound.
             printf("| symbols before a 10,000-object Windows quota | %ld |\n",
                    (10000 - 4 * objectsBefore) / (4 * objects / 1000));
@@ -251,9 +251,9 @@ static void CostTable(HIMAGELIST pictures, int limit) {
     SelectObject(scratch, old);
     DeleteObject(scratchBitmap);
     DeleteDC(scratch);
-    ReleaseDC(topologyWindow, windowDC);
-    ClearList(diagram);
-    InitList(diagram);
+    ReleaseDC(appState.topology, windowDC);
+    ClearList(appState.diagram);
+    InitList(appState.diagram);
 }
 
 // Start-up of the real program, from process creation to an idle, shown window.
@@ -315,7 +315,7 @@ int main(int argc, char** argv) {
     ExportTable(quick);
     CostTable(pictures, quick ? 2000 : 200000);
     ImageList_Destroy(pictures);
-    SendMessageA(topologyWindow, WM_DESTROY, 0, 0);
+    SendMessageA(appState.topology, WM_DESTROY, 0, 0);
     StartupTable(quick);
     return 0;
 }

@@ -4,24 +4,21 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/topology_window.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
 
-HINSTANCE appInstance;
-HWND topologyWindow;
-char libraryRoot[MAX_PATH];
-DiagramList diagram;
+AppState appState;
 
 static bool RegisterTopologyClass() {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = TopologyWindowProc;
-    windowClass.hInstance = appInstance;
-    windowClass.hIconSm = LoadIconA(appInstance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    windowClass.hInstance = appState.instance;
+    windowClass.hIconSm = LoadIconA(appState.instance, MAKEINTRESOURCEA(IDI_PROGRAM));
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_TOPOLOGY_MENU);
@@ -34,18 +31,18 @@ static bool RegisterTopologyClass() {
 // Symbol.txt or a picture in the Symbol folder would not fit. An empty root never falls back to
 // another folder.
 static void FindLibraryRoot() {
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, libraryRoot);
+    const DWORD length = GetCurrentDirectoryA(MAX_PATH, appState.library.root);
     const size_t longestTail = std::max(sizeof CATALOG_NAME, sizeof SYMBOL_FOLDER + 1) - 1;  // + a 1-byte name
     if (length == 0 || length >= MAX_PATH || length + longestTail > PATH_LIMIT)
-        libraryRoot[0] = '\0';
+        appState.library.root[0] = '\0';
 }
 
 bool StartApplication(HINSTANCE instance, int showCommand) {
-    diagram = DiagramList{};
-    diagram.releasePicture = ReleaseSymbolPicture;
-    InitList(diagram);
+    appState.diagram = DiagramList{};
+    appState.diagram.releasePicture = ReleaseSymbolPicture;
+    InitList(appState.diagram);
     FindLibraryRoot();
-    appInstance = instance;
+    appState.instance = instance;
 
     // The tool windows made during WM_CREATE use the tab, list view and track bar classes.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -53,13 +50,13 @@ bool StartApplication(HINSTANCE instance, int showCommand) {
 
     if (!RegisterTopologyClass())
         return false;
-    topologyWindow = CreateWindowExA(0, TOPOLOGY_CLASS, "Nexadraw [トポロジウィンドウ]",
+    appState.topology = CreateWindowExA(0, TOPOLOGY_CLASS, "Nexadraw [トポロジウィンドウ]",
                                      WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, nullptr, nullptr, appInstance, nullptr);
-    if (!topologyWindow)
+                                     CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
+    if (!appState.topology)
         return false;
-    ShowWindow(topologyWindow, showCommand);
-    UpdateWindow(topologyWindow);
+    ShowWindow(appState.topology, showCommand);
+    UpdateWindow(appState.topology);
     return true;
 }
 

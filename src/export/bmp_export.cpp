@@ -6,9 +6,9 @@
 #include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
+#include "windows/app_state.h"
 #include "library/catalog.h"
 
-char saveFileName[MAX_PATH];
 
 bool ChooseSaveFile(HWND owner) {
     OPENFILENAMEA request = {};
@@ -16,7 +16,7 @@ bool ChooseSaveFile(HWND owner) {
     request.hwndOwner = owner;
     request.lpstrFilter = "BMP files(*.bmp)\0*.bmp;\0All Files(*.*)\0*.*\0";
     request.nFilterIndex = 1;
-    request.lpstrFile = saveFileName;
+    request.lpstrFile = appState.saveFileName;
     request.nMaxFile = MAX_PATH;
     request.lpstrTitle = "ファイルを保存";
     request.lpstrDefExt = "bmp";
@@ -46,9 +46,9 @@ static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
     HBITMAP standIn = display ? NewCompatibleBitmap(display, 1, 1) : nullptr;
     int read = 0;
     if (standIn) {
-        HGDIOBJ canvas = SelectObject(backBuffer.backBufferDC, standIn);
-        read = GetDIBits(display, backBuffer.backBufferBitmap, 0, UINT(layout.height), rows, &info, DIB_RGB_COLORS);
-        SelectObject(backBuffer.backBufferDC, canvas);
+        HGDIOBJ canvas = SelectObject(appState.canvas.backBuffer.backBufferDC, standIn);
+        read = GetDIBits(display, appState.canvas.backBuffer.backBufferBitmap, 0, UINT(layout.height), rows, &info, DIB_RGB_COLORS);
+        SelectObject(appState.canvas.backBuffer.backBufferDC, canvas);
     }
     FreeGdiObject(standIn);
     if (display)
@@ -63,11 +63,11 @@ static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
 
 void WriteCanvasBmp(HWND owner) {
     BmpLayout layout = {};
-    if (!backBuffer.backBufferBitmap) {
+    if (!appState.canvas.backBuffer.backBufferBitmap) {
         ShowExportError(owner, "キャンバスの画像がないため、保存できませんでした。");
         return;
     }
-    if (!ComputeBmpLayout(canvasWidth, canvasHeight, &layout)) {
+    if (!ComputeBmpLayout(appState.canvas.width, appState.canvas.height, &layout)) {
         ShowExportError(owner, "キャンバスが大きすぎるため、保存できませんでした。");
         return;
     }
@@ -78,7 +78,7 @@ void WriteCanvasBmp(HWND owner) {
     }
     uint8_t headers[BMP_HEADERS_SIZE];
     WriteBmpHeaders(layout, headers);
-    const ReplaceResult result = ReplaceFileContents(saveFileName, [&](HANDLE file) {
+    const ReplaceResult result = ReplaceFileContents(appState.saveFileName, [&](HANDLE file) {
         const DWORD error = WriteAll(file, headers, sizeof headers);
         return error ? error : WriteAll(file, rows, layout.imageSize);
     });

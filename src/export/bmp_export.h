@@ -2,7 +2,6 @@
 #pragma once
 #include <windows.h>
 
-extern char saveFileName[MAX_PATH];  // the name last chosen, offered again in the next save dialog
 
 // The save dialog; true when the user confirmed a name (then in saveFileName).
 bool ChooseSaveFile(HWND owner);

@@ -2,17 +2,16 @@
 
 #include <cstring>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 #include "core/bitmap_check.h"
 
-SymbolCatalog symbolCatalog;
 
 HIMAGELIST CategoryImageList(int32_t category) {
-    return category >= 0 && category < CATEGORY_COUNT ? symbolCatalog.categoryImageList[category] : nullptr;
+    return category >= 0 && category < CATEGORY_COUNT ? appState.library.catalog.categoryImageList[category] : nullptr;
 }
 
 static std::string CatalogPath(const char* root) {
@@ -60,7 +59,7 @@ void AddSymbolImage(const char* root, const std::string& relativePath, SymbolCat
     const std::string fullPath = std::string(root) + relativePath;
     HBITMAP bitmap = LoadSymbolBitmap(fullPath.c_str(), nullptr);
     if (!bitmap)
-        bitmap = NewBitmapFromResource(appInstance, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE);
+        bitmap = NewBitmapFromResource(appState.instance, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE);
     if (bitmap && list)
         ImageList_AddMasked(list, bitmap, MASK_COLOUR);
     FreeGdiObject(bitmap);  // the image list keeps its own copy

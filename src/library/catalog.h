@@ -26,7 +26,6 @@ struct SymbolCatalog {
     std::vector<std::string> categoryPaths[CATEGORY_COUNT];
 };
 
-extern SymbolCatalog symbolCatalog;
 
 // The category's image list, or null for a category outside 0..4 or a library that did not load.
 HIMAGELIST CategoryImageList(int32_t category);

@@ -1,4 +1,4 @@
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "core/cable_geometry.h"
@@ -8,19 +8,13 @@
 #include "core/view_math.h"
 #include "windows/tool_windows.h"
 
-BackBuffer backBuffer;
-int32_t canvasWidth = DEFAULT_CANVAS_WIDTH;
-int32_t canvasHeight = DEFAULT_CANVAS_HEIGHT;
-float zoomFactor = 1.0f;
-int32_t scrollX;
-int32_t scrollY;
 
 void ResetCanvasView() {
-    canvasWidth = DEFAULT_CANVAS_WIDTH;
-    canvasHeight = DEFAULT_CANVAS_HEIGHT;
-    zoomFactor = 1.0f;
-    scrollX = 0;
-    scrollY = 0;
+    appState.canvas.width = DEFAULT_CANVAS_WIDTH;
+    appState.canvas.height = DEFAULT_CANVAS_HEIGHT;
+    appState.canvas.zoomFactor = 1.0f;
+    appState.canvas.scrollX = 0;
+    appState.canvas.scrollY = 0;
 }
 
 bool CreateBackBuffer(HWND window, int32_t width, int32_t height) {
@@ -39,15 +33,15 @@ bool CreateBackBuffer(HWND window, int32_t width, int32_t height) {
     PatBlt(dc, 0, 0, width, height, WHITENESS);
     SetBkMode(dc, TRANSPARENT);
     ReleaseBackBuffer();
-    backBuffer = {dc, bitmap};
+    appState.canvas.backBuffer = {dc, bitmap};
     return true;
 }
 
 void ReleaseBackBuffer() {
     // The device context goes first, so the bitmap is no longer selected when it is deleted.
-    FreeMemoryDC(backBuffer.backBufferDC);
-    FreeGdiObject(backBuffer.backBufferBitmap);
-    backBuffer = {};
+    FreeMemoryDC(appState.canvas.backBuffer.backBufferDC);
+    FreeGdiObject(appState.canvas.backBuffer.backBufferBitmap);
+    appState.canvas.backBuffer = {};
 }
 
 static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
@@ -59,33 +53,33 @@ static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
 }
 
 void ComposeDiagram() {
-    HDC dc = backBuffer.backBufferDC;
+    HDC dc = appState.canvas.backBuffer.backBufferDC;
     if (!dc)
         return;
-    BitBlt(dc, 0, 0, canvasWidth, canvasHeight, nullptr, 0, 0, WHITENESS);
+    BitBlt(dc, 0, 0, appState.canvas.width, appState.canvas.height, nullptr, 0, 0, WHITENESS);
     // All cables first, so that every symbol lies over every cable.
-    ForEachNode(diagram, [dc](DiagramNode* node) {
+    ForEachNode(appState.diagram, [dc](DiagramNode* node) {
         CableStyle style;
         if (const CableItem* cable = AsCable(node); cable && CableStyleFor(int16_t(node->kind), &style))
             DrawCable(*cable, dc, style.penStyle, style.colour, int16_t(node->kind));
     });
-    ForEachNode(diagram, [dc](DiagramNode* node) {
+    ForEachNode(appState.diagram, [dc](DiagramNode* node) {
         if (const SymbolItem* symbol = AsSymbol(node))
             DrawSymbol(*symbol, dc);
     });
-    if (const SymbolItem* selected = AsSymbol(selectedNode))
+    if (const SymbolItem* selected = AsSymbol(appState.editor.selectedNode))
         DrawSelectionFrame(dc, *selected);
 }
 
 void PresentCanvas(HDC target) {
-    StretchBlt(target, -scrollX, -scrollY, ZoomedLength(canvasWidth, zoomFactor),
-               ZoomedLength(canvasHeight, zoomFactor), backBuffer.backBufferDC, 0, 0, canvasWidth, canvasHeight,
+    StretchBlt(target, -appState.canvas.scrollX, -appState.canvas.scrollY, ZoomedLength(appState.canvas.width, appState.canvas.zoomFactor),
+               ZoomedLength(appState.canvas.height, appState.canvas.zoomFactor), appState.canvas.backBuffer.backBufferDC, 0, 0, appState.canvas.width, appState.canvas.height,
                SRCCOPY);
 }
 
 void DrawThumbnail(HDC target) {
-    StretchBlt(target, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT, backBuffer.backBufferDC, 0, 0,
-               canvasWidth, canvasHeight, SRCCOPY);
+    StretchBlt(target, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT, appState.canvas.backBuffer.backBufferDC, 0, 0,
+               appState.canvas.width, appState.canvas.height, SRCCOPY);
 }
 
 void PaintTopologyWindow(HWND window) {
@@ -93,14 +87,14 @@ void PaintTopologyWindow(HWND window) {
     HDC target = BeginPaint(window, &paint);
     ComposeDiagram();
     PresentCanvas(target);
-    if (viewWindow) {
-        WindowDC viewDC(viewWindow);
+    if (appState.tools.viewWindow) {
+        WindowDC viewDC(appState.tools.viewWindow);
         DrawThumbnail(viewDC.get());
     }
     EndPaint(window, &paint);
 }
 
 CanvasPoint ClientToCanvas(int clientX, int clientY) {
-    return {CanvasFromClient(clientX, scrollX, canvasWidth, ZoomedLength(canvasWidth, zoomFactor)),
-            CanvasFromClient(clientY, scrollY, canvasHeight, ZoomedLength(canvasHeight, zoomFactor))};
+    return {CanvasFromClient(clientX, appState.canvas.scrollX, appState.canvas.width, ZoomedLength(appState.canvas.width, appState.canvas.zoomFactor)),
+            CanvasFromClient(clientY, appState.canvas.scrollY, appState.canvas.height, ZoomedLength(appState.canvas.height, appState.canvas.zoomFactor))};
 }

@@ -18,12 +18,15 @@ constexpr int THUMBNAIL_Y = 10;
 constexpr int THUMBNAIL_WIDTH = 185;
 constexpr int THUMBNAIL_HEIGHT = 130;
 
-extern BackBuffer backBuffer;
-extern int32_t canvasWidth;
-extern int32_t canvasHeight;
-extern float zoomFactor;  // 6, 5, 4, 3, 2, 1, 1/2 .. 1/6
-extern int32_t scrollX;   // window pixels of the zoomed canvas scrolled off the left edge
-extern int32_t scrollY;
+// The canvas and how the topology window shows it.
+struct CanvasState {
+    BackBuffer backBuffer;
+    int32_t width;
+    int32_t height;
+    float zoomFactor;  // 6, 5, 4, 3, 2, 1, 1/2 .. 1/6
+    int32_t scrollX;   // window pixels of the zoomed canvas scrolled off the left edge
+    int32_t scrollY;
+};
 
 // Back to the start: 500 x 400, zoom 1, not scrolled. The back buffer is not touched.
 void ResetCanvasView();

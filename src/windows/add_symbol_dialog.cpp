@@ -6,15 +6,13 @@
 #include <string>
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
 #include "windows/symbol_window.h"
 
-char chosenPath[MAX_PATH];
-char chosenTitle[64];
 
 static void Refuse(HWND dialog, const char* text) {
     MessageBoxA(dialog, text, "エラー", MB_OK | MB_ICONERROR);
@@ -22,20 +20,20 @@ static void Refuse(HWND dialog, const char* text) {
 
 static void OnInitDialog(HWND dialog) {
     // Without a library there is nothing to add to: the user is told and the dialog never shows.
-    if (RefuseWithoutLibrary(GetParent(dialog), libraryRoot, FileOperation::ADD_SYMBOL)) {
+    if (RefuseWithoutLibrary(GetParent(dialog), appState.library.root, FileOperation::ADD_SYMBOL)) {
         EndDialog(dialog, IDC_ADD_CANCEL);
         return;
     }
     HWND combo = GetDlgItem(dialog, IDC_ADD_CATEGORY);
     for (const char* name : CATEGORY_NAMES)
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
-    SendMessageA(combo, CB_SETCURSEL, WPARAM(currentTab), 0);
+    SendMessageA(combo, CB_SETCURSEL, WPARAM(appState.tools.currentTab), 0);
 }
 
 // The system's buffers are local: a refused or cancelled choice leaves the previous one whole.
 static void OnBrowse(HWND dialog) {
     char path[MAX_PATH];
-    lstrcpynA(path, chosenPath, sizeof path);
+    lstrcpynA(path, appState.library.chosenPath, sizeof path);
     char title[MAX_PATH] = "";
     OPENFILENAMEA request = {};
     request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
@@ -53,13 +51,13 @@ static void OnBrowse(HWND dialog) {
             Refuse(dialog, "選んだファイルのパスが長すぎるため、追加できません。");
         return;
     }
-    if (strlen(title) >= sizeof chosenTitle) {
+    if (strlen(title) >= sizeof appState.library.chosenTitle) {
         Refuse(dialog, "ファイル名が長すぎるため、追加できません。ファイル名は 63 バイトまでにしてください。");
         return;
     }
-    lstrcpynA(chosenPath, path, sizeof chosenPath);
-    lstrcpynA(chosenTitle, title, sizeof chosenTitle);
-    SetDlgItemTextA(dialog, IDC_ADD_PATH, chosenPath);
+    lstrcpynA(appState.library.chosenPath, path, sizeof appState.library.chosenPath);
+    lstrcpynA(appState.library.chosenTitle, title, sizeof appState.library.chosenTitle);
+    SetDlgItemTextA(dialog, IDC_ADD_PATH, appState.library.chosenPath);
 }
 
 // The category whose name the combo's field shows, or -1: the field can be typed into.
@@ -76,7 +74,7 @@ static int32_t ChosenCategory(HWND dialog) {
 // The chosen file opens and is a bitmap the program can show; otherwise the user is told.
 static bool ChosenFileLoads(HWND dialog) {
     DWORD openError = 0;
-    HBITMAP bitmap = LoadSymbolBitmap(chosenPath, &openError);
+    HBITMAP bitmap = LoadSymbolBitmap(appState.library.chosenPath, &openError);
     if (openError) {
         ShowFileError(dialog, openError, FileOperation::ADD_SYMBOL);
         return false;
@@ -100,35 +98,35 @@ static void OnOk(HWND dialog) {
     if (!ChosenFileLoads(dialog))
         return;
     // The catalogue separates fields by whitespace: such a name could never be read back.
-    if (!IsCatalogFileName(chosenTitle)) {
+    if (!IsCatalogFileName(appState.library.chosenTitle)) {
         Refuse(dialog, "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
         return;
     }
-    const std::string relativePath = std::string(SYMBOL_FOLDER) + chosenTitle;
-    const std::string target = libraryRoot + relativePath;
+    const std::string relativePath = std::string(SYMBOL_FOLDER) + appState.library.chosenTitle;
+    const std::string target = appState.library.root + relativePath;
     if (target.size() > PATH_LIMIT) {
         Refuse(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");
         return;
     }
 
     SECURITY_ATTRIBUTES security = {sizeof security, nullptr, FALSE};
-    CreateDirectoryA((std::string(libraryRoot) + SYMBOL_FOLDER).c_str(), &security);  // may exist already
+    CreateDirectoryA((std::string(appState.library.root) + SYMBOL_FOLDER).c_str(), &security);  // may exist already
     // A copy of our own rather than CopyFileA: a failed one removes what it wrote, and the copy
     // never takes a read-only source's attribute, so the library can remove it again.
-    DWORD error = CopyNewFile(chosenPath, target.c_str());
+    DWORD error = CopyNewFile(appState.library.chosenPath, target.c_str());
     if (error) {
         ShowFileError(dialog, error, FileOperation::ADD_SYMBOL);
         return;
     }
-    error = AppendCatalogRecord(libraryRoot, category, relativePath);
+    error = AppendCatalogRecord(appState.library.root, category, relativePath);
     if (error) {
         // Without its record the copy would only block adding the same file again.
         DeleteFileA(target.c_str());
         ShowFileError(dialog, error, FileOperation::ADD_SYMBOL);
         return;
     }
-    AddSymbolImage(libraryRoot, relativePath, symbolCatalog, category);
-    for (HWND page : palettePage)
+    AddSymbolImage(appState.library.root, relativePath, appState.library.catalog, category);
+    for (HWND page : appState.tools.palettePage)
         SendMessageA(page, MSG_PALETTE_REFRESH, 0, 0);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
 }

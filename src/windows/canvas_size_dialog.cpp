@@ -1,6 +1,6 @@
 #include "windows/canvas_size_dialog.h"
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "render/canvas.h"
 #include "core/canvas_size_input.h"
 #include "windows/view_window.h"
@@ -22,19 +22,19 @@ void ApplyCanvasSize(HWND dialog) {
         Refuse(dialog, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。");
         return;
     }
-    if (!CreateBackBuffer(topologyWindow, width, height)) {
+    if (!CreateBackBuffer(appState.topology, width, height)) {
         Refuse(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
         return;
     }
-    canvasWidth = width;
-    canvasHeight = height;
-    UpdateScrollRanges(topologyWindow);
-    InvalidateRect(topologyWindow, nullptr, TRUE);
+    appState.canvas.width = width;
+    appState.canvas.height = height;
+    UpdateScrollRanges(appState.topology);
+    InvalidateRect(appState.topology, nullptr, TRUE);
 }
 
 static void OnInitDialog(HWND dialog) {
-    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(canvasWidth), FALSE);
-    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(canvasHeight), FALSE);
+    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(appState.canvas.width), FALSE);
+    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(appState.canvas.height), FALSE);
 }
 
 INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -46,7 +46,7 @@ INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         if (LOWORD(wParam) == IDC_CANVAS_APPLY) {
             ApplyCanvasSize(dialog);
         } else if (LOWORD(wParam) == IDC_CANVAS_CLOSE) {
-            InvalidateRect(topologyWindow, nullptr, TRUE);
+            InvalidateRect(appState.topology, nullptr, TRUE);
             EndDialog(dialog, IDC_CANVAS_CLOSE);
         }
         return TRUE;  // Esc (IDCANCEL) does nothing

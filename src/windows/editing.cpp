@@ -4,47 +4,42 @@
 
 #include <new>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
 #include "library/catalog.h"
 
-ToolState toolState;
-DiagramNode* selectedNode;
-ConnectState connectState;
-DragState dragState;
-static bool placementCursorOwned;
 
 void ResetEditingState() {
     SetPlacementCursor(nullptr, false);
-    toolState = {};
-    selectedNode = nullptr;
-    connectState = {};
-    dragState = {};
+    appState.editor.tool = {};
+    appState.editor.selectedNode = nullptr;
+    appState.editor.connect = {};
+    appState.editor.drag = {};
 }
 
 void SetPlacementCursor(HCURSOR cursor, bool owned) {
-    if (placementCursorOwned && toolState.placementCursor != cursor)
-        FreeIcon(toolState.placementCursor);
-    toolState.placementCursor = cursor;
-    placementCursorOwned = owned && cursor;
+    if (appState.placementCursor.owned && appState.placementCursor.cursor != cursor)
+        FreeIcon(appState.placementCursor.cursor);
+    appState.placementCursor.cursor = cursor;
+    appState.placementCursor.owned = owned && cursor;
 }
 
 void ForgetNode(const DiagramNode* node) {
-    if (selectedNode == node)
-        selectedNode = nullptr;
-    if (dragState.dragNode == node)
-        dragState = {};
+    if (appState.editor.selectedNode == node)
+        appState.editor.selectedNode = nullptr;
+    if (appState.editor.drag.dragNode == node)
+        appState.editor.drag = {};
     const SymbolItem* symbol = AsSymbol(node);
-    if (symbol && connectState.firstEndChosen && connectState.firstEndId == symbol->id)
-        connectState = {};
+    if (symbol && appState.editor.connect.firstEndChosen && appState.editor.connect.firstEndId == symbol->id)
+        appState.editor.connect = {};
 }
 
 void ForgetAllNodes() {
-    selectedNode = nullptr;
-    dragState = {};
-    connectState = {};
+    appState.editor.selectedNode = nullptr;
+    appState.editor.drag = {};
+    appState.editor.connect = {};
 }
 
 // Editing repaints without erasing: the whole canvas is composed again anyway.
@@ -53,63 +48,63 @@ static void Invalidate(HWND window) {
 }
 
 LRESULT OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
-    toolState.toolCode = int16_t(LOWORD(wParam));
-    toolState.subCode = int16_t(LOWORD(lParam));
-    toolState.placing = true;
-    selectedNode = nullptr;
+    appState.editor.tool.toolCode = int16_t(LOWORD(wParam));
+    appState.editor.tool.subCode = int16_t(LOWORD(lParam));
+    appState.editor.tool.placing = true;
+    appState.editor.selectedNode = nullptr;
     Invalidate(window);
     return 0;
 }
 
 void OnLibraryImageDeleted(int32_t category, int32_t index) {
-    if (!toolState.placing || toolState.toolCode != category || toolState.subCode < index)
+    if (!appState.editor.tool.placing || appState.editor.tool.toolCode != category || appState.editor.tool.subCode < index)
         return;
-    if (toolState.subCode > index) {
-        --toolState.subCode;  // its picture moved down one place
+    if (appState.editor.tool.subCode > index) {
+        --appState.editor.tool.subCode;  // its picture moved down one place
         return;
     }
-    toolState.placing = false;
-    toolState.subCode = 0;
+    appState.editor.tool.placing = false;
+    appState.editor.tool.subCode = 0;
     SetPlacementCursor(nullptr, false);
 }
 
 LRESULT OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
     if (wParam == WPARAM(TOOL_SELECT)) {
-        toolState.toolCode = TOOL_SELECT;
-        toolState.subCode = 0;
-        toolState.placing = false;
+        appState.editor.tool.toolCode = TOOL_SELECT;
+        appState.editor.tool.subCode = 0;
+        appState.editor.tool.placing = false;
         SetPlacementCursor(nullptr, false);
     } else if (wParam == WPARAM(TOOL_DELETE)) {
         // The delete cursor was set by the sender.
-        toolState.toolCode = TOOL_DELETE;
-        toolState.subCode = 0;
-        toolState.placing = false;
+        appState.editor.tool.toolCode = TOOL_DELETE;
+        appState.editor.tool.subCode = 0;
+        appState.editor.tool.placing = false;
     } else {
-        toolState.toolCode = int16_t(LOWORD(wParam));
-        toolState.subCode = int16_t(LOWORD(lParam));
-        toolState.placing = true;
+        appState.editor.tool.toolCode = int16_t(LOWORD(wParam));
+        appState.editor.tool.subCode = int16_t(LOWORD(lParam));
+        appState.editor.tool.placing = true;
         SetPlacementCursor(nullptr, false);
     }
-    selectedNode = nullptr;
+    appState.editor.selectedNode = nullptr;
     Invalidate(window);
     return 0;
 }
 
 static void PlaceSymbol(HWND window, CanvasPoint point) {
-    HIMAGELIST source = CategoryImageList(toolState.toolCode);
-    SymbolItem* symbol = NewSymbolItem(diagram);
+    HIMAGELIST source = CategoryImageList(appState.editor.tool.toolCode);
+    SymbolItem* symbol = NewSymbolItem(appState.diagram);
     bool placed = false;
     if (symbol) {
         WindowDC dc(window);
-        placed = dc && CreateSymbolImage(*symbol, dc.get(), source, toolState.subCode);
+        placed = dc && CreateSymbolImage(*symbol, dc.get(), source, appState.editor.tool.subCode);
     }
     if (placed) {
         symbol->x = point.x - SYMBOL_HALF;
         symbol->y = point.y - SYMBOL_HALF;
-        placed = AppendItem(diagram, symbol) != nullptr;
+        placed = AppendItem(appState.diagram, symbol) != nullptr;
     }
     if (!placed) {
-        FreeSymbolItem(diagram, symbol);
+        FreeSymbolItem(appState.diagram, symbol);
         MessageBoxA(window, "シンボルの画像を作成できないため、配置できませんでした。", "エラー", MB_OK | MB_ICONERROR);
         return;
     }
@@ -118,7 +113,7 @@ static void PlaceSymbol(HWND window, CanvasPoint point) {
 
 static const SymbolItem* FindSymbolById(int32_t id) {
     const SymbolItem* found = nullptr;
-    ForEachNode(diagram, [&](DiagramNode* node) {
+    ForEachNode(appState.diagram, [&](DiagramNode* node) {
         const SymbolItem* symbol = AsSymbol(node);
         if (symbol && symbol->id == id)
             found = symbol;
@@ -127,85 +122,85 @@ static const SymbolItem* FindSymbolById(int32_t id) {
 }
 
 static void Connect(HWND window, CanvasPoint point) {
-    DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
+    DiagramNode* node = FindSymbolAt(appState.diagram, point.x, point.y);
     const SymbolItem* symbol = AsSymbol(node);
     if (!symbol)
         return;
-    const SymbolItem* first = connectState.firstEndChosen ? FindSymbolById(connectState.firstEndId) : nullptr;
+    const SymbolItem* first = appState.editor.connect.firstEndChosen ? FindSymbolById(appState.editor.connect.firstEndId) : nullptr;
     if (!first) {
-        selectedNode = node;
-        connectState = {true, symbol->id};
+        appState.editor.selectedNode = node;
+        appState.editor.connect = {true, symbol->id};
         Invalidate(window);
         return;
     }
-    if (node == selectedNode)
+    if (node == appState.editor.selectedNode)
         return;  // the framed first end again
     // Both ends where their symbols are now.
     const CanvasPoint start = SymbolCentre(*first);
     const CanvasPoint end = SymbolCentre(*symbol);
     CableItem* cable = new (std::nothrow) CableItem{start.x, start.y, end.x, end.y, first->id, symbol->id};
-    if (!cable || !AppendItem(diagram, cable, toolState.subCode)) {
+    if (!cable || !AppendItem(appState.diagram, cable, appState.editor.tool.subCode)) {
         delete cable;
         return;
     }
-    selectedNode = nullptr;
-    connectState = {};
+    appState.editor.selectedNode = nullptr;
+    appState.editor.connect = {};
     Invalidate(window);
 }
 
 static void SelectAndStartDrag(HWND window, CanvasPoint point) {
-    DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
-    selectedNode = node;
+    DiagramNode* node = FindSymbolAt(appState.diagram, point.x, point.y);
+    appState.editor.selectedNode = node;
     if (node)
-        dragState = {true, node, point};
+        appState.editor.drag = {true, node, point};
     Invalidate(window);
 }
 
 static void DeleteSymbolAt(HWND window, CanvasPoint point) {
-    DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
+    DiagramNode* node = FindSymbolAt(appState.diagram, point.x, point.y);
     if (!node)
         return;
     ForgetNode(node);
-    RemoveNode(diagram, node);
-    selectedNode = nullptr;
+    RemoveNode(appState.diagram, node);
+    appState.editor.selectedNode = nullptr;
     Invalidate(window);
 }
 
 void OnLeftButtonDown(HWND window, LPARAM lParam) {
     const CanvasPoint point = ClientToCanvas(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    if (toolState.placing) {
-        if (toolState.toolCode == TOOL_CABLE)
+    if (appState.editor.tool.placing) {
+        if (appState.editor.tool.toolCode == TOOL_CABLE)
             Connect(window, point);
         else
             PlaceSymbol(window, point);
-    } else if (toolState.toolCode == TOOL_SELECT) {
+    } else if (appState.editor.tool.toolCode == TOOL_SELECT) {
         SelectAndStartDrag(window, point);
-    } else if (toolState.toolCode == TOOL_DELETE) {
+    } else if (appState.editor.tool.toolCode == TOOL_DELETE) {
         DeleteSymbolAt(window, point);
     }
 }
 
 void OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (dragState.dragging && !(wParam & MK_LBUTTON))
-        dragState = {};  // the button was released where this window could not see it
-    if (dragState.dragging) {
+    if (appState.editor.drag.dragging && !(wParam & MK_LBUTTON))
+        appState.editor.drag = {};  // the button was released where this window could not see it
+    if (appState.editor.drag.dragging) {
         const CanvasPoint point = ClientToCanvas(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        SymbolItem& symbol = *AsSymbol(dragState.dragNode);
-        symbol.x += point.x - dragState.lastMousePos.x;
-        symbol.y += point.y - dragState.lastMousePos.y;
-        ReattachCables(diagram, symbol);
-        dragState.lastMousePos = point;
+        SymbolItem& symbol = *AsSymbol(appState.editor.drag.dragNode);
+        symbol.x += point.x - appState.editor.drag.lastMousePos.x;
+        symbol.y += point.y - appState.editor.drag.lastMousePos.y;
+        ReattachCables(appState.diagram, symbol);
+        appState.editor.drag.lastMousePos = point;
         Invalidate(window);
     }
 }
 
 bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(wParam) != window || LOWORD(lParam) != HTCLIENT || !toolState.placementCursor)
+    if (reinterpret_cast<HWND>(wParam) != window || LOWORD(lParam) != HTCLIENT || !appState.placementCursor.cursor)
         return false;
-    SetCursor(toolState.placementCursor);
+    SetCursor(appState.placementCursor.cursor);
     return true;
 }
 
 void OnLeftButtonUp(HWND) {
-    dragState = {};
+    appState.editor.drag = {};
 }

@@ -1,6 +1,6 @@
 #include "windows/menu_commands.h"
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "windows/editing.h"
 #include "export/bmp_export.h"
@@ -12,8 +12,8 @@
 static void NewDiagram(HWND topology) {
     MessageBoxA(topology, "作業中の設計を破棄します", "Message", MB_OK);
     ForgetAllNodes();
-    ClearList(diagram);
-    InitList(diagram);
+    ClearList(appState.diagram);
+    InitList(appState.diagram);
     InvalidateRect(topology, nullptr, TRUE);
 }
 
@@ -39,10 +39,10 @@ void RunMenuCommand(HWND topology, UINT commandId) {
         ShowHideToolWindow(topology, commandId);
         break;
     case IDM_FORMAT_CANVAS_SIZE:
-        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_CANVAS_SIZE), topology, CanvasSizeDialogProc, 0);
+        DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_CANVAS_SIZE), topology, CanvasSizeDialogProc, 0);
         break;
     case IDM_HELP_ABOUT:
-        DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ABOUT), topology, AboutDialogProc, 0);
+        DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_ABOUT), topology, AboutDialogProc, 0);
         break;
     }
 }

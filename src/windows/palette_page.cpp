@@ -1,7 +1,7 @@
 #include "windows/palette_page.h"
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
@@ -22,8 +22,8 @@ static const PaletteTemplate PALETTE_TEMPLATES[CATEGORY_COUNT] = {
     {IDD_PALETTE_OTHER, IDC_PALETTE_OTHER},
 };
 
-HWND CreatePalettePage(HWND symbolWindow, int32_t category) {
-    return CreateDialogParamA(appInstance, MAKEINTRESOURCEA(PALETTE_TEMPLATES[category].templateId), symbolWindow,
+HWND CreatePalettePage(HWND owner, int32_t category) {
+    return CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(PALETTE_TEMPLATES[category].templateId), owner,
                               PalettePageProc, category);
 }
 
@@ -54,7 +54,7 @@ static void Refresh(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
-    RebuildPalette(PaletteList(page), symbolCatalog.categoryImageList[category], symbolCatalog.categoryCount[category]);
+    RebuildPalette(PaletteList(page), appState.library.catalog.categoryImageList[category], appState.library.catalog.categoryCount[category]);
 }
 
 static void OnInitDialog(HWND page, int32_t category) {
@@ -77,8 +77,8 @@ static void OnClick(HWND page) {
         return;
     // The editing code owns the icon from here and frees it when the cursor changes again.
     SetPlacementCursor(
-        NewImageListIcon(symbolCatalog.categoryImageList[category], index, ILD_TRANSPARENT | ILD_BLEND50), true);
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
+        NewImageListIcon(appState.library.catalog.categoryImageList[category], index, ILD_TRANSPARENT | ILD_BLEND50), true);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
 }
 
 static void OnNotify(HWND page, const NMHDR& header) {
@@ -91,7 +91,7 @@ static void OnDelete(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
-    DeleteSymbol(category, libraryRoot, PaletteList(page), symbolCatalog);
+    DeleteSymbol(category, appState.library.root, PaletteList(page), appState.library.catalog);
 }
 
 // The list view would destroy its image list with itself; hand it back to the catalogue instead,
@@ -101,7 +101,7 @@ static void OnDestroy(HWND page) {
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
     SendMessageA(PaletteList(page), LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
-    ReleaseCategoryImageList(symbolCatalog, category);
+    ReleaseCategoryImageList(appState.library.catalog, category);
 }
 
 INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // Creates the hidden page of the category as a child of the symbol window.
-HWND CreatePalettePage(HWND symbolWindow, int32_t category);
+HWND CreatePalettePage(HWND owner, int32_t category);
 
 // The page's list view.
 HWND PaletteList(HWND page);

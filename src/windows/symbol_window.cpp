@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "windows/editing.h"
 #include "resources/resource.h"
@@ -11,16 +11,14 @@
 #include "library/catalog.h"
 #include "windows/palette_page.h"
 
-HWND palettePage[CATEGORY_COUNT];
-int32_t currentTab;
 
 static void ShowOnlyPage(int32_t tab) {
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
-        ShowWindow(palettePage[category], category == tab ? SW_SHOW : SW_HIDE);
+        ShowWindow(appState.tools.palettePage[category], category == tab ? SW_SHOW : SW_HIDE);
 }
 
 static void OnInitDialog(HWND dialog) {
-    LoadCatalog(dialog, libraryRoot, symbolCatalog);
+    LoadCatalog(dialog, appState.library.root, appState.library.catalog);
 
     HWND tabs = GetDlgItem(dialog, IDC_CATEGORY_TABS);
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
@@ -30,7 +28,7 @@ static void OnInitDialog(HWND dialog) {
         SendMessageA(tabs, TCM_INSERTITEMA, category, reinterpret_cast<LPARAM>(&item));
     }
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
-        palettePage[category] = CreatePalettePage(dialog, category);
+        appState.tools.palettePage[category] = CreatePalettePage(dialog, category);
 
     // The pages cover the tab control's display area.
     RECT area = {};
@@ -38,7 +36,7 @@ static void OnInitDialog(HWND dialog) {
     SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     MapWindowPoints(tabs, dialog, reinterpret_cast<POINT*>(&area), 2);
     const int width = area.right - area.left, height = area.bottom - area.top;
-    for (HWND page : palettePage) {
+    for (HWND page : appState.tools.palettePage) {
         MoveWindow(page, area.left, area.top, width, height, FALSE);
         // The template's list view is taller than the display area of two rows of tabs: fitted to
         // the page, its last row and its scroll bar stay within reach.
@@ -46,15 +44,15 @@ static void OnInitDialog(HWND dialog) {
         // Above the tab control, which would otherwise paint over them.
         SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
     }
-    currentTab = 0;
-    ShowOnlyPage(currentTab);
+    appState.tools.currentTab = 0;
+    ShowOnlyPage(appState.tools.currentTab);
 }
 
 static void OnTabChange(HWND tabs) {
     const int32_t tab = int32_t(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
     if (tab < 0 || tab >= CATEGORY_COUNT)
         return;
-    currentTab = tab;
+    appState.tools.currentTab = tab;
     ShowOnlyPage(tab);
 }
 
@@ -65,12 +63,12 @@ static void OnNotify(HWND dialog, const NMHDR& header) {
 }
 
 static void SelectTool(WPARAM tool, LPARAM cableType) {
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, tool, cableType);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, tool, cableType);
 }
 
 // The delete tool's cursor is a shared resource: the editing code must not destroy it.
 static void SelectDeleteTool() {
-    SetPlacementCursor(LoadCursorA(appInstance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)), false);
+    SetPlacementCursor(LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)), false);
     SelectTool(TOOL_DELETE, 0);
 }
 
@@ -78,10 +76,10 @@ static void SelectDeleteTool() {
 static void OnCommand(HWND dialog, UINT id) {
     switch (id) {
         case IDC_ADD_SYMBOL:
-            DialogBoxParamA(appInstance, MAKEINTRESOURCEA(IDD_ADD_SYMBOL), dialog, AddSymbolDialogProc, 0);
+            DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_ADD_SYMBOL), dialog, AddSymbolDialogProc, 0);
             break;
         case IDC_DELETE_SYMBOL:
-            SendMessageA(palettePage[currentTab], MSG_PALETTE_DELETE, 0, 0);
+            SendMessageA(appState.tools.palettePage[appState.tools.currentTab], MSG_PALETTE_DELETE, 0, 0);
             break;
         case IDC_PICK_SELECT:
             SelectTool(TOOL_SELECT, 0);

@@ -5,10 +5,6 @@
 
 #include "core/catalog_format.h"
 
-// The palette pages, one per category, in tab order.
-extern HWND palettePage[CATEGORY_COUNT];
-// The category of the visible page; the add dialog preselects it.
-extern int32_t currentTab;
 
 // The symbol window: category tabs with their palettes, the add and delete buttons, and the
 // tool and cable pictures.

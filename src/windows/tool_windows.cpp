@@ -1,15 +1,11 @@
 #include "windows/tool_windows.h"
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/view_window.h"
 #include "resources/resource.h"
 #include "windows/symbol_window.h"
 #include "windows/list_window.h"
 
-ToolWindowFlags toolWindowFlags;
-HWND symbolWindow;
-HWND viewWindow;
-HWND listWindow;
 
 static const UINT PLACE_ONLY = SWP_NOSIZE | SWP_NOZORDER;
 
@@ -20,28 +16,28 @@ static RECT OuterRect(HWND window) {
 }
 
 void LayoutToolWindows(HWND topology) {
-    toolWindowFlags = {true, true, false};
+    appState.tools.flags = {true, true, false};
 
-    symbolWindow = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_SYMBOL_WINDOW), topology, SymbolWindowProc, 0);
-    SetWindowPos(symbolWindow, nullptr, 0, 0, 0, 0, PLACE_ONLY);
-    ShowWindow(symbolWindow, SW_SHOWNORMAL);
+    appState.tools.symbolWindow = CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_SYMBOL_WINDOW), topology, SymbolWindowProc, 0);
+    SetWindowPos(appState.tools.symbolWindow, nullptr, 0, 0, 0, 0, PLACE_ONLY);
+    ShowWindow(appState.tools.symbolWindow, SW_SHOWNORMAL);
 
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
 
-    viewWindow = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_VIEW_WINDOW), topology, ViewWindowProc, 0);
-    const RECT view = OuterRect(viewWindow);
+    appState.tools.viewWindow = CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_VIEW_WINDOW), topology, ViewWindowProc, 0);
+    const RECT view = OuterRect(appState.tools.viewWindow);
     const int viewWidth = view.right - view.left;
     const int viewHeight = view.bottom - view.top;
-    SetWindowPos(viewWindow, nullptr, screenWidth - viewWidth, 0, 0, 0, PLACE_ONLY);
-    ShowWindow(viewWindow, SW_SHOWNORMAL);
+    SetWindowPos(appState.tools.viewWindow, nullptr, screenWidth - viewWidth, 0, 0, 0, PLACE_ONLY);
+    ShowWindow(appState.tools.viewWindow, SW_SHOWNORMAL);
 
     // Directly under the view window, left edges aligned.
-    listWindow = CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_LIST_WINDOW), topology, ListWindowProc, 0);
-    SetWindowPos(listWindow, nullptr, screenWidth - viewWidth, viewHeight, 0, 0, PLACE_ONLY);
-    ShowWindow(listWindow, SW_SHOWNORMAL);
+    appState.tools.listWindow = CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_LIST_WINDOW), topology, ListWindowProc, 0);
+    SetWindowPos(appState.tools.listWindow, nullptr, screenWidth - viewWidth, viewHeight, 0, 0, PLACE_ONLY);
+    ShowWindow(appState.tools.listWindow, SW_SHOWNORMAL);
 
     // The topology window fills the band between the symbol window and the view window.
-    const int right = OuterRect(symbolWindow).right;
+    const int right = OuterRect(appState.tools.symbolWindow).right;
     SetWindowPos(topology, nullptr, right, 0, screenWidth - viewWidth - right, 700, SWP_NOZORDER);
 }
 
@@ -60,21 +56,21 @@ static bool* FlagFor(UINT commandId, ToolWindowFlags& flags) {
 static HWND WindowFor(UINT commandId) {
     switch (commandId) {
     case IDM_VIEW_SYMBOL_WINDOW:
-        return symbolWindow;
+        return appState.tools.symbolWindow;
     case IDM_VIEW_VIEW_WINDOW:
-        return viewWindow;
+        return appState.tools.viewWindow;
     case IDM_VIEW_LIST_WINDOW:
-        return listWindow;
+        return appState.tools.listWindow;
     }
     return nullptr;
 }
 
 void ShowHideToolWindow(HWND topology, UINT commandId) {
-    bool* shown = FlagFor(commandId, toolWindowFlags);
+    bool* shown = FlagFor(commandId, appState.tools.flags);
     if (!shown)
         return;
     ShowWindow(WindowFor(commandId), *shown ? SW_HIDE : SW_SHOW);
-    ToggleShownFlag(topology, commandId, toolWindowFlags);
+    ToggleShownFlag(topology, commandId, appState.tools.flags);
 }
 
 void ToggleShownFlag(HWND topology, UINT commandId, ToolWindowFlags& flags) {
@@ -94,5 +90,5 @@ void HideToolWindow(HWND toolWindow, UINT commandId) {
     if (!IsWindowVisible(toolWindow))
         return;
     ShowWindow(toolWindow, SW_HIDE);
-    ToggleShownFlag(topologyWindow, commandId, toolWindowFlags);
+    ToggleShownFlag(appState.topology, commandId, appState.tools.flags);
 }

@@ -2,16 +2,7 @@
 #pragma once
 #include <windows.h>
 
-struct ToolWindowFlags {
-    bool symbolShown;
-    bool viewShown;
-    bool listShown;
-};
-
-extern ToolWindowFlags toolWindowFlags;
-extern HWND symbolWindow;
-extern HWND viewWindow;
-extern HWND listWindow;
+#include "windows/app_state.h"
 
 // Creates, places and shows the tool windows and places the topology window beside them.
 void LayoutToolWindows(HWND topology);

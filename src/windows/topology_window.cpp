@@ -1,7 +1,7 @@
 #include "windows/topology_window.h"
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/menu_commands.h"
 #include "windows/tool_windows.h"
 #include "windows/editing.h"
@@ -12,8 +12,8 @@ static LRESULT OnCreate(HWND window) {
     ResetEditingState();
     ResetCanvasView();
     LayoutToolWindows(window);
-    CreateBackBuffer(window, canvasWidth, canvasHeight);
-    ShowWindow(listWindow, SW_HIDE);
+    CreateBackBuffer(window, appState.canvas.width, appState.canvas.height);
+    ShowWindow(appState.tools.listWindow, SW_HIDE);
     return 0;
 }
 
@@ -25,7 +25,7 @@ static void OnClose(HWND window) {
 // Runs twice: DestroyWindow delivers WM_DESTROY again while the first run is inside it.
 static void OnDestroy(HWND window) {
     ForgetAllNodes();
-    ClearList(diagram);
+    ClearList(appState.diagram);
     SetPlacementCursor(nullptr, false);
     DestroyWindow(window);
     ReleaseBackBuffer();

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "render/canvas.h"
 #include "core/view_math.h"
@@ -26,14 +26,14 @@ static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t
 void UpdateScrollRanges(HWND topology) {
     RECT client = {};
     GetClientRect(topology, &client);
-    const ScrollAxis horizontal = ScrollAxisFor(ZoomedLength(canvasWidth, zoomFactor), client.right);
-    if (scrollX > horizontal.maxPos)
-        scrollX = horizontal.maxPos;
-    SetScrollBar(topology, SB_HORZ, horizontal, scrollX);
-    const ScrollAxis vertical = ScrollAxisFor(ZoomedLength(canvasHeight, zoomFactor), client.bottom);
-    if (scrollY > vertical.maxPos)
-        scrollY = vertical.maxPos;
-    SetScrollBar(topology, SB_VERT, vertical, scrollY);
+    const ScrollAxis horizontal = ScrollAxisFor(ZoomedLength(appState.canvas.width, appState.canvas.zoomFactor), client.right);
+    if (appState.canvas.scrollX > horizontal.maxPos)
+        appState.canvas.scrollX = horizontal.maxPos;
+    SetScrollBar(topology, SB_HORZ, horizontal, appState.canvas.scrollX);
+    const ScrollAxis vertical = ScrollAxisFor(ZoomedLength(appState.canvas.height, appState.canvas.zoomFactor), client.bottom);
+    if (appState.canvas.scrollY > vertical.maxPos)
+        appState.canvas.scrollY = vertical.maxPos;
+    SetScrollBar(topology, SB_VERT, vertical, appState.canvas.scrollY);
 }
 
 static void Scroll(HWND topology, int bar, UINT requestCode, int32_t& scroll) {
@@ -58,24 +58,24 @@ static void Scroll(HWND topology, int bar, UINT requestCode, int32_t& scroll) {
 }
 
 void ScrollHorizontal(HWND topology, UINT requestCode) {
-    Scroll(topology, SB_HORZ, requestCode, scrollX);
+    Scroll(topology, SB_HORZ, requestCode, appState.canvas.scrollX);
 }
 
 void ScrollVertical(HWND topology, UINT requestCode) {
-    Scroll(topology, SB_VERT, requestCode, scrollY);
+    Scroll(topology, SB_VERT, requestCode, appState.canvas.scrollY);
 }
 
 static void ShowZoomLabel(HWND dialog) {
     char text[32];
-    FormatZoomLabel(zoomFactor, text, sizeof text);
+    FormatZoomLabel(appState.canvas.zoomFactor, text, sizeof text);
     SetDlgItemTextA(dialog, IDC_ZOOM_LABEL, text);
 }
 
 // Every zoom change: new scroll ranges, a full repaint with erasing, and the label.
 static void ApplyZoom(HWND dialog, int32_t position) {
-    zoomFactor = ZoomFromPosition(position);
-    UpdateScrollRanges(topologyWindow);
-    InvalidateRect(topologyWindow, nullptr, TRUE);
+    appState.canvas.zoomFactor = ZoomFromPosition(position);
+    UpdateScrollRanges(appState.topology);
+    InvalidateRect(appState.topology, nullptr, TRUE);
     ShowZoomLabel(dialog);
 }
 
@@ -88,7 +88,7 @@ static void OnInitDialog(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMIN, FALSE, ZOOM_POSITION_MIN);
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMAX, TRUE, ZOOM_POSITION_MAX);
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, 1);
-    zoomFactor = ZoomFromPosition(TrackBarPosition(dialog));
+    appState.canvas.zoomFactor = ZoomFromPosition(TrackBarPosition(dialog));
     ShowZoomLabel(dialog);
 }
 
@@ -103,7 +103,7 @@ static void OnStep(HWND dialog, int32_t step) {
 static void OnPaint(HWND dialog) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
-    if (backBuffer.backBufferDC)
+    if (appState.canvas.backBuffer.backBufferDC)
         DrawThumbnail(dc);
     EndPaint(dialog, &paint);
 }

@@ -4,7 +4,7 @@
 
 #include "canvas_helpers.h"
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
@@ -47,8 +47,8 @@ TEST_F(CanvasTest, EmptyDiagramIsAllWhite) {
 TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
     // As at start and after a new canvas size: white before any paint.
     for (SIZE size : {SIZE{300, 200}, SIZE{DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT}}) {
-        ASSERT_TRUE(CreateBackBuffer(topologyWindow, size.cx, size.cy));
-        const Pixels fresh = ReadBitmapPixels(backBuffer.backBufferBitmap);
+        ASSERT_TRUE(CreateBackBuffer(appState.topology, size.cx, size.cy));
+        const Pixels fresh = ReadBitmapPixels(appState.canvas.backBuffer.backBufferBitmap);
         ASSERT_EQ(fresh.width, size.cx);
         ExpectArea(fresh, 0, 0, size.cx, size.cy, RGB_WHITE);
     }
@@ -105,7 +105,7 @@ TEST_F(CanvasTest, SymbolOffTheTopLeftIsClipped) {
 }
 
 TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
-    selectedNode = AddTestSymbol(pictures, 0, 100, 100);
+    appState.editor.selectedNode = AddTestSymbol(pictures, 0, 100, 100);
     const Pixels pixels = CanvasPixels();
     int frameBlack = 0, elsewhereBlack = 0;
     for (int y = 90; y < 160; ++y) {
@@ -126,7 +126,7 @@ TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
             black += (pixels.at(i, j) == RGB_BLACK) + (pixels.at(j, i) == RGB_BLACK);
         EXPECT_GT(black, 30) << "line " << i;
     }
-    selectedNode = nullptr;
+    appState.editor.selectedNode = nullptr;
     const Pixels cleared = CanvasPixels();
     ExpectArea(cleared, 99, 99, 151, 100, RGB_WHITE);
     ExpectArea(cleared, 150, 99, 151, 151, RGB_WHITE);
@@ -155,8 +155,8 @@ struct CableCase {
 // Every painted pixel has the cable's colour and lies on an expected stroke, and every stroke
 // has paint along its middle.
 void ExpectCableDrawn(const CableCase& c) {
-    ClearList(diagram);
-    InitList(diagram);
+    ClearList(appState.diagram);
+    InitList(appState.diagram);
     AddTestCableAt(c.kind, c.x1, c.y1, c.x2, c.y2);
     const Pixels pixels = CanvasPixels();
     std::vector<int> hits(c.expected.size());
@@ -256,23 +256,23 @@ std::pair<int, int> WhiteExtent(const Pixels& pixels, int x, int y) {
 TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
     CanvasPixels();
     Target target(1200, 1000);
-    zoomFactor = 1.0f / 3;
+    appState.canvas.zoomFactor = 1.0f / 3;
     PresentCanvas(target.dc());
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(166, 133));
-    zoomFactor = 0.5f;
+    appState.canvas.zoomFactor = 0.5f;
     PatBlt(target.dc(), 0, 0, 1200, 1000, BLACKNESS);
     PresentCanvas(target.dc());
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(250, 200));
-    zoomFactor = 2.0f;
+    appState.canvas.zoomFactor = 2.0f;
     PresentCanvas(target.dc());
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(1000, 800));
 
     // At zoom 1, scrolled by (30, 40), canvas pixel (30, 40) is at the client origin.
     AddTestSymbol(pictures, 0, 30, 40);
     CanvasPixels();
-    zoomFactor = 1.0f;
-    scrollX = 30;
-    scrollY = 40;
+    appState.canvas.zoomFactor = 1.0f;
+    appState.canvas.scrollX = 30;
+    appState.canvas.scrollY = 40;
     PatBlt(target.dc(), 0, 0, 1200, 1000, BLACKNESS);
     PresentCanvas(target.dc());
     const Pixels shown = target.Read();
@@ -284,9 +284,9 @@ TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
 }
 
 TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
-    canvasWidth = 1000;
-    canvasHeight = 100;
-    ASSERT_TRUE(CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight));
+    appState.canvas.width = 1000;
+    appState.canvas.height = 100;
+    ASSERT_TRUE(CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height));
     AddTestSymbol(pictures, 0, 0, 0);
     CanvasPixels();
     Target target(300, 200);
@@ -305,7 +305,7 @@ TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
         symbols.push_back(AddTestSymbol(pictures, i % 3, (i * 37) % 450, (i * 53) % 350));
     for (int i = 0; i < 200; ++i)
         AddTestCable(1 + i % 7, symbols[i], symbols[(i * 7 + 3) % 200]);
-    selectedNode = symbols[5];
+    appState.editor.selectedNode = symbols[5];
     Repaint();
     const long before = LiveGdiObjects();
     for (int i = 0; i < 1000; ++i)

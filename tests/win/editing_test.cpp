@@ -4,7 +4,7 @@
 #include "library_files.h"
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
@@ -17,7 +17,7 @@ constexpr unsigned RED = 0xFF0000, GREEN = 0x00FF00;
 
 std::vector<std::pair<ItemKind, CableItem>> Cables() {
     std::vector<std::pair<ItemKind, CableItem>> cables;
-    ForEachNode(diagram, [&](DiagramNode* node) {
+    ForEachNode(appState.diagram, [&](DiagramNode* node) {
         if (CableItem* cable = AsCable(node))
             cables.push_back({node->kind, *cable});
     });
@@ -32,24 +32,24 @@ int BlackInColumn(const Pixels& pixels, int x, int top, int bottom) {
 }
 
 bool RepaintPending() {
-    return GetUpdateRect(topologyWindow, nullptr, FALSE);
+    return GetUpdateRect(appState.topology, nullptr, FALSE);
 }
 
 void PickSymbol(int category, int image) {
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, category, image);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, category, image);
 }
 
 void SelectTool(int tool, int cableType = 0) {
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, tool, cableType);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, tool, cableType);
 }
 
 void Command(UINT id) {
-    SendMessageA(topologyWindow, WM_COMMAND, id, 0);
+    SendMessageA(appState.topology, WM_COMMAND, id, 0);
 }
 
 // The cursor that the topology window chooses when the mouse is over the given part of it.
 HCURSOR CursorChosenOver(WORD hitArea) {
-    SendMessageA(topologyWindow, WM_SETCURSOR, WPARAM(topologyWindow), MAKELPARAM(hitArea, WM_MOUSEMOVE));
+    SendMessageA(appState.topology, WM_SETCURSOR, WPARAM(appState.topology), MAKELPARAM(hitArea, WM_MOUSEMOVE));
     return GetCursor();
 }
 
@@ -72,10 +72,10 @@ protected:
 };
 
 TEST_F(EditingTest, ClicksRightAfterStartCreateNothing) {
-    UpdateWindow(topologyWindow);
+    UpdateWindow(appState.topology);
     Click(100, 100);
     MouseMove(120, 120);
-    EXPECT_EQ(diagram.listHead, diagram.listTail);
+    EXPECT_EQ(appState.diagram.listHead, appState.diagram.listTail);
     EXPECT_FALSE(RepaintPending());
 }
 
@@ -93,7 +93,7 @@ TEST_F(EditingTest, SymbolToolPlacesCentredSymbolsWithCountingIds) {
     EXPECT_EQ(pixels.at(175, 125), RED);
     EXPECT_EQ(pixels.at(0, 0), RED);
     EXPECT_EQ(pixels.at(25, 25), RGB_WHITE) << "the transparent strip of the clipped symbol";
-    EXPECT_TRUE(toolState.placing) << "the tool stays armed";
+    EXPECT_TRUE(appState.editor.tool.placing) << "the tool stays armed";
 
     // The second picture of the category.
     PickSymbol(CATEGORY_ROUTER, 1);
@@ -104,24 +104,24 @@ TEST_F(EditingTest, SymbolToolPlacesCentredSymbolsWithCountingIds) {
 TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     Place({{100, 100}, {300, 100}});
     SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
-    UpdateWindow(topologyWindow);
+    UpdateWindow(appState.topology);
 
     Click(200, 300);  // empty canvas: nothing, not even a repaint
-    EXPECT_FALSE(connectState.firstEndChosen);
+    EXPECT_FALSE(appState.editor.connect.firstEndChosen);
     EXPECT_FALSE(RepaintPending());
 
     Click(90, 110);  // the first end is framed
-    ASSERT_TRUE(connectState.firstEndChosen);
-    EXPECT_EQ(AsSymbol(selectedNode)->id, 0);
+    ASSERT_TRUE(appState.editor.connect.firstEndChosen);
+    EXPECT_EQ(AsSymbol(appState.editor.selectedNode)->id, 0);
     EXPECT_GT(BlackInColumn(CanvasPixels(), 74, 74, 126), 10);
 
     Click(100, 100);  // the same symbol again
     Click(200, 300);  // empty canvas: still pending
-    EXPECT_TRUE(connectState.firstEndChosen);
+    EXPECT_TRUE(appState.editor.connect.firstEndChosen);
     EXPECT_TRUE(Cables().empty());
 
     SelectTool(TOOL_CABLE, CABLE_OPTICAL);  // another type; the first end stays pending
-    EXPECT_EQ(selectedNode, nullptr);
+    EXPECT_EQ(appState.editor.selectedNode, nullptr);
     Click(310, 90);
     const auto cables = Cables();
     ASSERT_EQ(cables.size(), 1u);
@@ -129,8 +129,8 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     const CableItem& cable = cables[0].second;
     EXPECT_EQ((std::vector<int>{cable.x1, cable.y1, cable.x2, cable.y2, cable.firstSymbolId, cable.secondSymbolId}),
               (std::vector<int>{100, 100, 300, 100, 0, 1}));
-    EXPECT_FALSE(connectState.firstEndChosen);
-    EXPECT_EQ(selectedNode, nullptr);
+    EXPECT_FALSE(appState.editor.connect.firstEndChosen);
+    EXPECT_EQ(appState.editor.selectedNode, nullptr);
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(pixels.at(200, 100), 0xFF0000u) << "an optical cable is red";
     EXPECT_EQ(BlackInColumn(pixels, 74, 74, 126), 0) << "no frame after the cable is made";
@@ -156,7 +156,7 @@ TEST_F(EditingTest, ArmedToolKeepsItsCursorOverTheCanvasOnly) {
     const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
     const int displayCount = CursorDisplayCount();
     PressSymbolWindowButton(IDC_PICK_DELETE);
-    const HCURSOR deleteCursor = toolState.placementCursor;
+    const HCURSOR deleteCursor = appState.placementCursor.cursor;
     ASSERT_TRUE(deleteCursor);
     for (int i = 0; i < 3; ++i) {
         MouseMove(100 + i, 100, 0);
@@ -181,11 +181,11 @@ TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
     SelectTool(TOOL_SELECT);
 
     MouseDown(95, 105);
-    EXPECT_TRUE(dragState.dragging);
+    EXPECT_TRUE(appState.editor.drag.dragging);
     MouseMove(105, 125);
     MouseMove(135, 145);
     MouseUp(135, 145);
-    EXPECT_FALSE(dragState.dragging);
+    EXPECT_FALSE(appState.editor.drag.dragging);
     MouseMove(300, 300, 0);  // after the button is up nothing moves
 
     const std::vector<SymbolItem*> symbols = DiagramSymbols();
@@ -197,7 +197,7 @@ TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
               (std::vector<int>{140, 140, 300, 100}));
     EXPECT_EQ((std::vector<int>{cables[1].second.x1, cables[1].second.y1, cables[1].second.x2, cables[1].second.y2}),
               (std::vector<int>{200, 300, 140, 140}));
-    EXPECT_EQ(AsSymbol(selectedNode), symbols[0]) << "the dragged symbol stays selected";
+    EXPECT_EQ(AsSymbol(appState.editor.selectedNode), symbols[0]) << "the dragged symbol stays selected";
 }
 
 TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
@@ -208,7 +208,7 @@ TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
     Click(300, 100);
     Click(200, 300);
     SelectTool(TOOL_DELETE);
-    UpdateWindow(topologyWindow);
+    UpdateWindow(appState.topology);
 
     Click(400, 350);  // empty canvas
     EXPECT_EQ(DiagramSymbols().size(), 3u);
@@ -244,12 +244,12 @@ TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "Message");
     EXPECT_EQ(SeenDialogs()[0].text, "作業中の設計を破棄します");
-    EXPECT_EQ(diagram.listHead, diagram.listTail);
-    EXPECT_EQ(selectedNode, nullptr);
+    EXPECT_EQ(appState.diagram.listHead, appState.diagram.listTail);
+    EXPECT_EQ(appState.editor.selectedNode, nullptr);
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(std::count(pixels.rgb.begin(), pixels.rgb.end(), RGB_WHITE), 500 * 400);
 
-    EXPECT_EQ(toolState.toolCode, TOOL_SELECT) << "New keeps the tool";
+    EXPECT_EQ(appState.editor.tool.toolCode, TOOL_SELECT) << "New keeps the tool";
     const std::vector<SymbolItem*> symbols = Place({{50, 50}});
     ASSERT_EQ(symbols.size(), 1u);
     EXPECT_EQ(symbols[0]->id, 2);
@@ -261,9 +261,9 @@ TEST_F(EditingTest, ExitAnsweredNoChangesNothing) {
     Command(IDM_FILE_EXIT);
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
-    EXPECT_TRUE(IsWindow(topologyWindow));
+    EXPECT_TRUE(IsWindow(appState.topology));
     EXPECT_EQ(DiagramSymbols().size(), 1u);
-    EXPECT_TRUE(toolState.placing);
+    EXPECT_TRUE(appState.editor.tool.placing);
     Command(IDM_HELP_GUIDE);  // the short guide does nothing
     Command(12345);
     EXPECT_TRUE(SeenDialogs().size() == 1u);

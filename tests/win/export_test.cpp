@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/editing.h"
 #include "export/bmp_export.h"
 #include "core/bmp_layout.h"
@@ -25,7 +25,7 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         pictures = MakeTestImageList({0xFF0000, 0x00FF00});
-        saveFileName[0] = '\0';
+        appState.saveFileName[0] = '\0';
     }
     void TearDown() override {
         writeFileCall = WriteFile;
@@ -35,9 +35,9 @@ protected:
     // Exports straight to a name, as Save As does once the dialog confirmed it.
     std::string Export(const std::string& name) {
         const std::string path = folder.File(name);
-        strcpy(saveFileName, path.c_str());
+        strcpy(appState.saveFileName, path.c_str());
         Repaint();
-        WriteCanvasBmp(topologyWindow);
+        WriteCanvasBmp(appState.topology);
         return ReadFileBytes(path);
     }
     std::vector<std::string> FolderFiles(const std::string& where = "") {
@@ -60,10 +60,10 @@ protected:
 TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
     const std::string typed = folder.File("diagram");  // no extension: "bmp" is added
     RespondWithFileName(typed);
-    SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "ファイルを保存");
-    EXPECT_EQ(std::string(saveFileName), typed + ".bmp");
+    EXPECT_EQ(std::string(appState.saveFileName), typed + ".bmp");
 
     const std::string bytes = ReadFileBytes(typed + ".bmp");
     ASSERT_EQ(bytes.size(), 600054u);
@@ -79,7 +79,7 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
     EXPECT_EQ(U32(bytes, 34), 600000u);
     for (size_t offset = 38; offset < 54; offset += 4)
         EXPECT_EQ(U32(bytes, offset), 0u) << offset;
-    EXPECT_EQ(bytes.find_first_not_of('\xFF', 54), std::string::npos) << "an empty diagram is all white";
+    EXPECT_EQ(bytes.find_first_not_of('\xFF', 54), std::string::npos) << "an empty appState.diagram is all white";
 
     // The next Save As offers the same name; Cancel writes nothing and says nothing.
     RespondNext([&](HWND dialog) {
@@ -89,18 +89,18 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
         PressButton(dialog, IDCANCEL);
     });
     AddTestSymbol(pictures, 0, 10, 10);
-    SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
     EXPECT_EQ(SeenDialogs().size(), 2u);
     EXPECT_EQ(ReadFileBytes(typed + ".bmp"), bytes);
 }
 
 TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
-    canvasWidth = 501;
-    canvasHeight = 300;
-    ASSERT_TRUE(CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight));
+    appState.canvas.width = 501;
+    appState.canvas.height = 300;
+    ASSERT_TRUE(CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height));
     AddTestSymbol(pictures, 0, 0, 0);     // red in the top-left corner
     AddTestSymbol(pictures, 1, 0, 250);   // green in the bottom-left corner
-    selectedNode = AddTestSymbol(pictures, 0, 300, 100);
+    appState.editor.selectedNode = AddTestSymbol(pictures, 0, 300, 100);
     const std::string bytes = Export("a.bmp");
     ASSERT_EQ(bytes.size(), 54u + 1504u * 300u);
     EXPECT_EQ(U32(bytes, 34), 1504u * 300u);
@@ -114,14 +114,14 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     int32_t width = 0, height = 0;
     std::vector<uint32_t> decoded;
     ASSERT_TRUE(DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height, &decoded));
-    const Pixels canvas = ReadBitmapPixels(backBuffer.backBufferBitmap);
+    const Pixels canvas = ReadBitmapPixels(appState.canvas.backBuffer.backBufferBitmap);
     ASSERT_EQ(decoded.size(), canvas.rgb.size());
     EXPECT_TRUE(decoded == std::vector<uint32_t>(canvas.rgb.begin(), canvas.rgb.end()));
     EXPECT_EQ(canvas.at(299, 120), RGB_BLACK);
 
-    zoomFactor = 2.0f;
-    scrollX = 37;
-    scrollY = 11;
+    appState.canvas.zoomFactor = 2.0f;
+    appState.canvas.scrollX = 37;
+    appState.canvas.scrollY = 11;
     EXPECT_EQ(Export("b.bmp"), bytes);
 }
 
@@ -205,13 +205,13 @@ TEST_F(ExportTest, TargetsInJapaneseAndDeepFoldersAreWritten) {
 
 TEST_F(ExportTest, CanvasTooLargeForTheFileFormatIsRefused) {
     ASSERT_TRUE(WriteFileBytes(folder.File("big.bmp"), "old"));
-    const int32_t width = canvasWidth, height = canvasHeight;
-    canvasWidth = 40000;  // 40000 x 40000 x 3 bytes do not fit in 32 bits
-    canvasHeight = 40000;
-    strcpy(saveFileName, folder.File("big.bmp").c_str());
-    WriteCanvasBmp(topologyWindow);
-    canvasWidth = width;
-    canvasHeight = height;
+    const int32_t width = appState.canvas.width, height = appState.canvas.height;
+    appState.canvas.width = 40000;  // 40000 x 40000 x 3 bytes do not fit in 32 bits
+    appState.canvas.height = 40000;
+    strcpy(appState.saveFileName, folder.File("big.bmp").c_str());
+    WriteCanvasBmp(appState.topology);
+    appState.canvas.width = width;
+    appState.canvas.height = height;
     EXPECT_EQ(ReadFileBytes(folder.File("big.bmp")), "old");
     EXPECT_EQ(FolderFiles(), std::vector<std::string>{"big.bmp"});
     ASSERT_EQ(SeenDialogs().size(), 1u);

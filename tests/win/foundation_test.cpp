@@ -1,7 +1,7 @@
 // Start-up, the topology window, its menu, closing and the program as a separate process.
 #include "harness.h"
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 
@@ -14,7 +14,7 @@ std::string MenuText(HMENU menu, UINT item, UINT flags) {
 }
 
 bool Checked(UINT command) {
-    return GetMenuState(GetMenu(topologyWindow), command, MF_BYCOMMAND) & MF_CHECKED;
+    return GetMenuState(GetMenu(appState.topology), command, MF_BYCOMMAND) & MF_CHECKED;
 }
 
 bool QuitPosted(WPARAM* code) {
@@ -29,13 +29,13 @@ using StartupTest = ProgramTest;
 
 TEST_F(StartupTest, TopologyWindowHasItsTitleMenuAndScrollBars) {
     char title[128] = "";
-    GetWindowTextA(topologyWindow, title, sizeof title);
+    GetWindowTextA(appState.topology, title, sizeof title);
     EXPECT_STREQ(title, "Nexadraw [トポロジウィンドウ]");
-    const LONG style = GetWindowLongA(topologyWindow, GWL_STYLE);
+    const LONG style = GetWindowLongA(appState.topology, GWL_STYLE);
     EXPECT_TRUE(style & WS_HSCROLL);
     EXPECT_TRUE(style & WS_VSCROLL);
 
-    HMENU menu = GetMenu(topologyWindow);
+    HMENU menu = GetMenu(appState.topology);
     ASSERT_TRUE(menu);
     ASSERT_EQ(GetMenuItemCount(menu), 4);
     EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), "ファイル");
@@ -65,18 +65,18 @@ TEST_F(StartupTest, TopologyWindowHasItsTitleMenuAndScrollBars) {
 TEST_F(StartupTest, LibraryRootIsTheCurrentDirectoryAtStart) {
     char current[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, current);
-    EXPECT_STREQ(libraryRoot, current);
+    EXPECT_STREQ(appState.library.root, current);
 }
 
 TEST_F(StartupTest, CloseAnsweredNoKeepsEverything) {
     AnswerNextBox(IDNO);
-    DiagramNode* before = diagram.listHead;
-    SendMessageA(topologyWindow, WM_CLOSE, 0, 0);
+    DiagramNode* before = appState.diagram.listHead;
+    SendMessageA(appState.topology, WM_CLOSE, 0, 0);
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "確認");
     EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
-    EXPECT_TRUE(IsWindow(topologyWindow));
-    EXPECT_EQ(diagram.listHead, before);
+    EXPECT_TRUE(IsWindow(appState.topology));
+    EXPECT_EQ(appState.diagram.listHead, before);
     WPARAM code;
     EXPECT_FALSE(QuitPosted(&code));
 }
@@ -85,16 +85,16 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
     // Two symbols with real pictures: the double WM_DESTROY must release each exactly once.
     const long before = LiveGdiObjects(GDI_IMAGE_LIST);
     for (int i = 0; i < 2; ++i) {
-        SymbolItem* symbol = NewSymbolItem(diagram);
+        SymbolItem* symbol = NewSymbolItem(appState.diagram);
         symbol->imageList = NewImageList(50, 50, ILC_COLOR32 | ILC_MASK, 4, 0);
-        AppendItem(diagram, symbol);
+        AppendItem(appState.diagram, symbol);
     }
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before + 2);
 
     AnswerNextBox(IDYES);
-    SendMessageA(topologyWindow, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(topologyWindow));
-    EXPECT_EQ(diagram.listHead, nullptr);
+    SendMessageA(appState.topology, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(appState.topology));
+    EXPECT_EQ(appState.diagram.listHead, nullptr);
     // The five category lists go with the palettes that own them.
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before - 5);
     WPARAM code = 99;

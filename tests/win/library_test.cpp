@@ -3,7 +3,7 @@
 #include "library_files.h"
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "windows/editing.h"
 #include "platform/gdi_objects.h"
@@ -29,7 +29,7 @@ class LibraryTest : public ::testing::Test {
         EXPECT_EQ(PendingResponders(), 0u) << "a queued answer was never used";
     }
     std::vector<int> Counts() const {
-        return std::vector<int>(symbolCatalog.categoryCount, symbolCatalog.categoryCount + CATEGORY_COUNT);
+        return std::vector<int>(appState.library.catalog.categoryCount, appState.library.catalog.categoryCount + CATEGORY_COUNT);
     }
     std::vector<int> ItemCounts() const {
         std::vector<int> counts;
@@ -47,10 +47,10 @@ TEST_F(LibraryTest, MissingCatalogueIsCreatedEmptyWithoutAMessage) {
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol.txt")), "");
     EXPECT_TRUE(SeenDialogs().empty());
     for (int category = 0; category < CATEGORY_COUNT; ++category) {
-        ASSERT_TRUE(symbolCatalog.categoryImageList[category]);
-        EXPECT_EQ(ImageList_GetImageCount(symbolCatalog.categoryImageList[category]), 0);
+        ASSERT_TRUE(appState.library.catalog.categoryImageList[category]);
+        EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[category]), 0);
         int width = 0, height = 0;
-        ImageList_GetIconSize(symbolCatalog.categoryImageList[category], &width, &height);
+        ImageList_GetIconSize(appState.library.catalog.categoryImageList[category], &width, &height);
         EXPECT_EQ(std::make_pair(width, height), std::make_pair(50, 50));
     }
     EXPECT_EQ(Counts(), std::vector<int>(5, 0));
@@ -69,7 +69,7 @@ TEST_F(LibraryTest, RecordsGoToTheirCategoriesInFileOrder) {
     // Item i shows image i, from the category's own list.
     HWND list = PaletteListOf(CATEGORY_ROUTER);
     EXPECT_EQ(HIMAGELIST(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
-              symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
+              appState.library.catalog.categoryImageList[CATEGORY_ROUTER]);
     for (int i = 0; i < 2; ++i) {
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
@@ -111,7 +111,7 @@ TEST_F(LibraryTest, LargeBitmapIsHeldAt50By50WithMagentaTransparent) {
         return x < 50 ? RED : BLUE;
     });
     Start("4,\\Symbol\\wide.bmp\r\n", {{"Symbol\\wide.bmp", picture}});
-    HIMAGELIST list = symbolCatalog.categoryImageList[CATEGORY_OTHER];
+    HIMAGELIST list = appState.library.catalog.categoryImageList[CATEGORY_OTHER];
     ASSERT_EQ(ImageList_GetImageCount(list), 1);
     int width = 0, height = 0;
     ImageList_GetIconSize(list, &width, &height);
@@ -157,11 +157,11 @@ TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
     // A placeholder can be placed like any picture.
     SelectTab(CATEGORY_HUB);
     ClickPaletteItem(CATEGORY_HUB, 1);
-    EXPECT_EQ(toolState.toolCode, CATEGORY_HUB);
-    EXPECT_EQ(toolState.subCode, 1);
+    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HUB);
+    EXPECT_EQ(appState.editor.tool.subCode, 1);
     Click(100, 100);
     EXPECT_TRUE(SeenDialogs().empty());
-    EXPECT_NE(diagram.listHead, diagram.listTail);
+    EXPECT_NE(appState.diagram.listHead, appState.diagram.listTail);
 }
 
 TEST_F(LibraryTest, RecordsTheFormatCannotCarryAreSkipped) {
@@ -193,7 +193,7 @@ TEST_F(LibraryTest, CatalogueThatCannotBeOpenedIsReportedAndTheWindowStillComesU
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
     EXPECT_EQ(SeenDialogs()[0].text, "ファイル名が指定されていません。");
-    EXPECT_TRUE(IsWindowVisible(symbolWindow));
+    EXPECT_TRUE(IsWindowVisible(appState.tools.symbolWindow));
     EXPECT_EQ(Counts(), std::vector<int>(5, 0));
     EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
 }
@@ -210,7 +210,7 @@ TEST_F(LibraryTest, FileErrorBoxesHaveTheirFixedTexts) {
     };
     for (const auto& [code, text] : known) {
         ForgetSeenDialogs();
-        ShowFileError(symbolWindow, code);
+        ShowFileError(appState.tools.symbolWindow, code);
         ASSERT_EQ(SeenDialogs().size(), 1u) << code;
         EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
         EXPECT_EQ(SeenDialogs()[0].text, text);
@@ -224,7 +224,7 @@ TEST_F(LibraryTest, FileErrorBoxesHaveTheirFixedTexts) {
     for (const auto& [operation, failed] : operations) {
         for (DWORD code : {32u, 112u, 183u}) {
             ForgetSeenDialogs();
-            ShowFileError(symbolWindow, code, operation);
+            ShowFileError(appState.tools.symbolWindow, code, operation);
             ASSERT_EQ(SeenDialogs().size(), 1u) << code;
             const std::string& text = SeenDialogs()[0].text;
             EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
@@ -233,7 +233,7 @@ TEST_F(LibraryTest, FileErrorBoxesHaveTheirFixedTexts) {
         }
     }
     ForgetSeenDialogs();
-    ShowFileError(symbolWindow, 0, FileOperation::ADD_SYMBOL);
+    ShowFileError(appState.tools.symbolWindow, 0, FileOperation::ADD_SYMBOL);
     EXPECT_TRUE(SeenDialogs().empty());
 }
 
@@ -254,8 +254,8 @@ TEST_F(LibraryTest, RunLengthEncodedPicturesLoad) {
           {{"Symbol\\rle8.bmp", RunLengthBmp(8, RED)}, {"Symbol\\rle4.bmp", RunLengthBmp(4, BLUE)}});
     EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{RED, BLUE}));
     // The frame is magenta, so transparent.
-    EXPECT_EQ(DrawImage(symbolCatalog.categoryImageList[CATEGORY_CLOUD], 0, GREY).at(1, 25), GREY);
-    EXPECT_EQ(DrawImage(symbolCatalog.categoryImageList[CATEGORY_CLOUD], 1, GREY).at(25, 48), GREY);
+    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD], 0, GREY).at(1, 25), GREY);
+    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD], 1, GREY).at(25, 48), GREY);
     EXPECT_TRUE(SeenDialogs().empty());
 }
 
@@ -283,7 +283,7 @@ TEST_F(LibraryTest, FolderTooDeepForTheLibraryRunsWithoutOne) {
         ForgetSeenDialogs();
         StartProgram();
         SetCurrentDirectoryA(folder.path().c_str());
-        EXPECT_STREQ(libraryRoot, "");
+        EXPECT_STREQ(appState.library.root, "");
         ASSERT_EQ(SeenDialogs().size(), 1u);
         EXPECT_EQ(SeenDialogs()[0].text.rfind("プログラムを起動したフォルダのパスが長すぎるため", 0), 0u);
         EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
@@ -306,7 +306,7 @@ TEST_F(LibraryTest, FolderTooDeepForTheLibraryRunsWithoutOne) {
 TEST_F(LibraryTest, WindowShowsFiveTabsWithTheRouterPageOnTop) {
     Start("0,\\Symbol\\a.bmp\r\n1,\\Symbol\\b.bmp\r\n",
           {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}});
-    HWND tabs = GetDlgItem(symbolWindow, IDC_CATEGORY_TABS);
+    HWND tabs = GetDlgItem(appState.tools.symbolWindow, IDC_CATEGORY_TABS);
     ASSERT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 5);
     const char* const labels[] = {"ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
     for (int tab = 0; tab < 5; ++tab) {
@@ -319,29 +319,29 @@ TEST_F(LibraryTest, WindowShowsFiveTabsWithTheRouterPageOnTop) {
         EXPECT_STREQ(text, labels[tab]);
     }
     EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(currentTab, 0);
+    EXPECT_EQ(appState.tools.currentTab, 0);
 
     // Every page covers the tab control's display area; only the router page shows.
     RECT area;
     GetClientRect(tabs, &area);
     SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    MapWindowPoints(tabs, symbolWindow, reinterpret_cast<POINT*>(&area), 2);
+    MapWindowPoints(tabs, appState.tools.symbolWindow, reinterpret_cast<POINT*>(&area), 2);
     for (int category = 0; category < CATEGORY_COUNT; ++category) {
         RECT page;
-        GetWindowRect(palettePage[category], &page);
-        MapWindowPoints(nullptr, symbolWindow, reinterpret_cast<POINT*>(&page), 2);
+        GetWindowRect(appState.tools.palettePage[category], &page);
+        MapWindowPoints(nullptr, appState.tools.symbolWindow, reinterpret_cast<POINT*>(&page), 2);
         EXPECT_TRUE(EqualRect(&page, &area)) << "page " << category;
         // Its list view fills it, so that no item lies beyond the visible part.
         RECT list;
         GetWindowRect(PaletteListOf(category), &list);
-        MapWindowPoints(nullptr, symbolWindow, reinterpret_cast<POINT*>(&list), 2);
+        MapWindowPoints(nullptr, appState.tools.symbolWindow, reinterpret_cast<POINT*>(&list), 2);
         EXPECT_TRUE(EqualRect(&list, &area)) << "list " << category;
-        EXPECT_EQ(GetParent(palettePage[category]), symbolWindow);
-        EXPECT_EQ(bool(IsWindowVisible(palettePage[category])), category == 0) << "page " << category;
+        EXPECT_EQ(GetParent(appState.tools.palettePage[category]), appState.tools.symbolWindow);
+        EXPECT_EQ(bool(IsWindowVisible(appState.tools.palettePage[category])), category == 0) << "page " << category;
     }
 
     // The router picture is what the screen shows at the first item.
-    UpdateWindow(symbolWindow);
+    UpdateWindow(appState.tools.symbolWindow);
     RECT icon = {};
     icon.left = LVIR_ICON;
     HWND list = PaletteListOf(CATEGORY_ROUTER);
@@ -357,13 +357,13 @@ TEST_F(LibraryTest, EveryItemOfALongPaletteCanBeScrolledIntoSight) {
     Start(catalogue, {{"Symbol\\r.bmp", FramedBmp(RED)}});
     HWND list = PaletteListOf(CATEGORY_ROUTER);
     RECT page;
-    GetClientRect(palettePage[CATEGORY_ROUTER], &page);
+    GetClientRect(appState.tools.palettePage[CATEGORY_ROUTER], &page);
     for (int index : {8, 0, 5}) {
         SendMessageA(list, LVM_ENSUREVISIBLE, index, FALSE);
         RECT icon = {};
         icon.left = LVIR_ICON;
         SendMessageA(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&icon));
-        MapWindowPoints(list, palettePage[CATEGORY_ROUTER], reinterpret_cast<POINT*>(&icon), 2);
+        MapWindowPoints(list, appState.tools.palettePage[CATEGORY_ROUTER], reinterpret_cast<POINT*>(&icon), 2);
         RECT inside;
         IntersectRect(&inside, &icon, &page);
         EXPECT_TRUE(EqualRect(&inside, &icon))
@@ -377,7 +377,7 @@ TEST_F(LibraryTest, ClickOnAHalfHiddenItemPicksThatItem) {
         catalogue += "0,\\Symbol\\r.bmp\r\n";
     Start(catalogue, {{"Symbol\\r.bmp", FramedBmp(RED)}});
     HWND list = PaletteListOf(CATEGORY_ROUTER);
-    UpdateWindow(symbolWindow);
+    UpdateWindow(appState.tools.symbolWindow);
     RECT client;
     GetClientRect(list, &client);
     // The first item that the bottom edge of the list cuts through.
@@ -393,32 +393,32 @@ TEST_F(LibraryTest, ClickOnAHalfHiddenItemPicksThatItem) {
     ASSERT_GE(cut, 0);
     MouseClickPaletteAt(CATEGORY_ROUTER, {(icon.left + icon.right) / 2, client.bottom - 2});
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), cut);
-    EXPECT_TRUE(toolState.placing);
-    EXPECT_EQ(toolState.toolCode, CATEGORY_ROUTER);
-    EXPECT_EQ(toolState.subCode, cut);
+    EXPECT_TRUE(appState.editor.tool.placing);
+    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_ROUTER);
+    EXPECT_EQ(appState.editor.tool.subCode, cut);
 
     // A click beside the items then changes nothing.
-    const HCURSOR cursor = toolState.placementCursor;
+    const HCURSOR cursor = appState.placementCursor.cursor;
     MouseClickPaletteAt(CATEGORY_ROUTER, {client.right - 3, client.bottom - 3});
-    EXPECT_EQ(toolState.subCode, cut);
-    EXPECT_EQ(toolState.placementCursor, cursor);
+    EXPECT_EQ(appState.editor.tool.subCode, cut);
+    EXPECT_EQ(appState.placementCursor.cursor, cursor);
 }
 
 TEST_F(LibraryTest, TabChangeShowsOnlyThatPage) {
     Start("");
     for (int tab : {3, 1, 4, 0, 2}) {
         SelectTab(tab);
-        EXPECT_EQ(currentTab, tab);
+        EXPECT_EQ(appState.tools.currentTab, tab);
         for (int category = 0; category < CATEGORY_COUNT; ++category)
-            EXPECT_EQ(bool(IsWindowVisible(palettePage[category])), category == tab);
+            EXPECT_EQ(bool(IsWindowVisible(appState.tools.palettePage[category])), category == tab);
     }
     // No selection: nothing changes.
-    HWND tabs = GetDlgItem(symbolWindow, IDC_CATEGORY_TABS);
+    HWND tabs = GetDlgItem(appState.tools.symbolWindow, IDC_CATEGORY_TABS);
     SendMessageA(tabs, TCM_SETCURSEL, WPARAM(-1), 0);
     NMHDR header = {tabs, IDC_CATEGORY_TABS, UINT(TCN_SELCHANGE)};
-    SendMessageA(symbolWindow, WM_NOTIFY, IDC_CATEGORY_TABS, reinterpret_cast<LPARAM>(&header));
-    EXPECT_EQ(currentTab, 2);
-    EXPECT_TRUE(IsWindowVisible(palettePage[2]));
+    SendMessageA(appState.tools.symbolWindow, WM_NOTIFY, IDC_CATEGORY_TABS, reinterpret_cast<LPARAM>(&header));
+    EXPECT_EQ(appState.tools.currentTab, 2);
+    EXPECT_TRUE(IsWindowVisible(appState.tools.palettePage[2]));
 }
 
 TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
@@ -431,15 +431,15 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
     SelectTab(CATEGORY_HOST);
     MouseClickPaletteItem(CATEGORY_HOST, 2);
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_HOST), 2);
-    EXPECT_EQ(toolState.toolCode, CATEGORY_HOST);
-    EXPECT_EQ(toolState.subCode, 2);
-    EXPECT_TRUE(toolState.placing);
-    ASSERT_TRUE(toolState.placementCursor);
+    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HOST);
+    EXPECT_EQ(appState.editor.tool.subCode, 2);
+    EXPECT_TRUE(appState.editor.tool.placing);
+    ASSERT_TRUE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
     // The cursor is a picture of the image: its centre is blue.
     ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(toolState.placementCursor, &info));
+    ASSERT_TRUE(GetIconInfo(appState.placementCursor.cursor, &info));
     const Pixels cursor = ReadBitmapPixels(info.hbmColor);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
@@ -448,23 +448,23 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
 
     // Picking again replaces the cursor, and the old icon is freed.
     ClickPaletteItem(CATEGORY_HOST, 0);
-    EXPECT_EQ(toolState.subCode, 0);
+    EXPECT_EQ(appState.editor.tool.subCode, 0);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
     // A click beside the items changes nothing.
     RECT client;
     GetClientRect(PaletteListOf(CATEGORY_HOST), &client);
-    const HCURSOR before = toolState.placementCursor;
+    const HCURSOR before = appState.placementCursor.cursor;
     ClickPaletteAt(CATEGORY_HOST, {client.right - 3, client.bottom - 3});
-    EXPECT_EQ(toolState.toolCode, CATEGORY_HOST);
-    EXPECT_EQ(toolState.subCode, 0);
-    EXPECT_EQ(toolState.placementCursor, before);
+    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HOST);
+    EXPECT_EQ(appState.editor.tool.subCode, 0);
+    EXPECT_EQ(appState.placementCursor.cursor, before);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
     // Changing tabs changes neither the tool nor the cursor.
     SelectTab(CATEGORY_ROUTER);
-    EXPECT_EQ(toolState.toolCode, CATEGORY_HOST);
-    EXPECT_EQ(toolState.placementCursor, before);
+    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HOST);
+    EXPECT_EQ(appState.placementCursor.cursor, before);
 }
 
 TEST_F(LibraryTest, ToolAndCablePicturesSelectTheirTools) {
@@ -479,26 +479,26 @@ TEST_F(LibraryTest, ToolAndCablePicturesSelectTheirTools) {
     for (const Picture& picture : cables) {
         ClickPaletteItem(CATEGORY_ROUTER, 0);  // a symbol cursor that the cable tool must drop
         PressSymbolWindowButton(picture.id);
-        EXPECT_EQ(toolState.toolCode, TOOL_CABLE) << picture.id;
-        EXPECT_EQ(toolState.subCode, picture.cableType) << picture.id;
-        EXPECT_TRUE(toolState.placing);
-        EXPECT_FALSE(toolState.placementCursor);
+        EXPECT_EQ(appState.editor.tool.toolCode, TOOL_CABLE) << picture.id;
+        EXPECT_EQ(appState.editor.tool.subCode, picture.cableType) << picture.id;
+        EXPECT_TRUE(appState.editor.tool.placing);
+        EXPECT_FALSE(appState.placementCursor.cursor);
         EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
     }
 
     ClickPaletteItem(CATEGORY_ROUTER, 0);
     PressSymbolWindowButton(IDC_PICK_DELETE);
-    EXPECT_EQ(toolState.toolCode, TOOL_DELETE);
-    EXPECT_FALSE(toolState.placing);
-    EXPECT_EQ(toolState.placementCursor, LoadCursorA(appInstance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)));
-    EXPECT_TRUE(toolState.placementCursor);
+    EXPECT_EQ(appState.editor.tool.toolCode, TOOL_DELETE);
+    EXPECT_FALSE(appState.editor.tool.placing);
+    EXPECT_EQ(appState.placementCursor.cursor, LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)));
+    EXPECT_TRUE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
 
-    const HCURSOR deleteCursor = toolState.placementCursor;
+    const HCURSOR deleteCursor = appState.placementCursor.cursor;
     PressSymbolWindowButton(IDC_PICK_SELECT);
-    EXPECT_EQ(toolState.toolCode, TOOL_SELECT);
-    EXPECT_FALSE(toolState.placing);
-    EXPECT_FALSE(toolState.placementCursor);
+    EXPECT_EQ(appState.editor.tool.toolCode, TOOL_SELECT);
+    EXPECT_FALSE(appState.editor.tool.placing);
+    EXPECT_FALSE(appState.placementCursor.cursor);
     // The shared delete cursor survives being replaced.
     ICONINFO info = {};
     ASSERT_TRUE(GetIconInfo(deleteCursor, &info));
@@ -517,7 +517,7 @@ TEST_F(LibraryTest, EverythingTheLibraryMadeIsReleasedAtTheEnd) {
     EndProgram();
     EXPECT_EQ(LiveGdiObjects(), before);
     for (int category = 0; category < CATEGORY_COUNT; ++category)
-        EXPECT_FALSE(symbolCatalog.categoryImageList[category]);
+        EXPECT_FALSE(appState.library.catalog.categoryImageList[category]);
 }
 
 }  // namespace

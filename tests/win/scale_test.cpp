@@ -5,7 +5,7 @@
 #include <psapi.h>
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/editing.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
@@ -27,7 +27,7 @@ protected:
     ScaleTest() : RouterPicturesTest({0xFF0000}) {}
     void SetUp() override {
         RouterPicturesTest::SetUp();
-        SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+        SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     }
     void TearDown() override {
         gdiCreationBudget = -1;
@@ -59,32 +59,32 @@ TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
 
 TEST_F(ScaleTest, LongSessionsLeaveNoObjectsOrMemoryBehind) {
     auto cycle = [](int* operations) {
-        SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+        SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
         for (int i = 0; i < 20; ++i, ++*operations) {
             Click(30 + i * 20, 40 + (i % 5) * 60);
-            UpdateWindow(topologyWindow);
+            UpdateWindow(appState.topology);
         }
-        SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, 1 + *operations % 7);
+        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, 1 + *operations % 7);
         for (int i = 0; i < 10; ++i, ++*operations) {
             Click(30 + i * 20, 40 + (i % 5) * 60);
             Click(30 + (i + 5) * 20, 40 + ((i + 5) % 5) * 60);
-            UpdateWindow(topologyWindow);
+            UpdateWindow(appState.topology);
         }
-        SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
         MouseDown(30, 40);
         for (int i = 0; i < 20; ++i, ++*operations) {
             MouseMove(30 + i, 40 + i);
-            UpdateWindow(topologyWindow);
+            UpdateWindow(appState.topology);
         }
         MouseUp(50, 60);
-        SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
         for (int i = 0; i < 10; ++i, ++*operations) {
             Click(30 + i * 40, 40 + ((i * 2) % 5) * 60);
-            UpdateWindow(topologyWindow);
+            UpdateWindow(appState.topology);
         }
         AnswerNextBox(IDOK);
-        SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_NEW, 0);
-        UpdateWindow(topologyWindow);
+        SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_NEW, 0);
+        UpdateWindow(appState.topology);
         ++*operations;
     };
     int operations = 0;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "canvas_helpers.h"
 #include "windows/editing.h"
@@ -24,8 +24,8 @@ class SymbolEditTest : public ::testing::Test {
     void Start(const std::string& catalogue, const std::vector<std::pair<std::string, std::string>>& files = {}) {
         WriteFileBytes(Catalogue(), catalogue);
         WriteLibrary(folder.path(), files);
-        chosenPath[0] = '\0';
-        chosenTitle[0] = '\0';
+        appState.library.chosenPath[0] = '\0';
+        appState.library.chosenTitle[0] = '\0';
         ForgetSeenDialogs();
         StartProgram();
     }
@@ -35,7 +35,7 @@ class SymbolEditTest : public ::testing::Test {
     }
     std::string Catalogue() const { return folder.File("Symbol.txt"); }
     std::vector<int> Counts() const {
-        return std::vector<int>(symbolCatalog.categoryCount, symbolCatalog.categoryCount + CATEGORY_COUNT);
+        return std::vector<int>(appState.library.catalog.categoryCount, appState.library.catalog.categoryCount + CATEGORY_COUNT);
     }
     // A bitmap outside the library, as the user would pick it.
     std::string Source(const std::string& name, const std::string& bytes) {
@@ -45,8 +45,8 @@ class SymbolEditTest : public ::testing::Test {
         return path;
     }
     static void Choose(const std::string& path, const std::string& title) {
-        lstrcpynA(chosenPath, path.c_str(), sizeof chosenPath);
-        lstrcpynA(chosenTitle, title.c_str(), sizeof chosenTitle);
+        lstrcpynA(appState.library.chosenPath, path.c_str(), sizeof appState.library.chosenPath);
+        lstrcpynA(appState.library.chosenTitle, title.c_str(), sizeof appState.library.chosenTitle);
     }
     // The add dialog with the chosen file and category, OK pressed.
     void Add(int category) {
@@ -120,7 +120,7 @@ TEST_F(SymbolEditTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
     EXPECT_EQ(SeenDialogs()[0].caption, "シンボルの追加");
     EXPECT_EQ(SeenDialogs()[1].caption, "ファイルオープン");
     EXPECT_TRUE(Boxes().empty()) << Boxes()[0];
-    EXPECT_STREQ(chosenTitle, "router2.bmp");
+    EXPECT_STREQ(appState.library.chosenTitle, "router2.bmp");
 
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\router2.bmp")), ReadFileBytes(source));
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\router2.bmp\r\n");
@@ -130,8 +130,8 @@ TEST_F(SymbolEditTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
     // Every palette was rebuilt (a rebuild drops the selection); the tab stayed.
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), -1);
     EXPECT_EQ(PaletteItemCount(CATEGORY_ROUTER), 1);
-    EXPECT_EQ(currentTab, CATEGORY_CLOUD);
-    EXPECT_EQ(SendDlgItemMessageA(symbolWindow, IDC_CATEGORY_TABS, TCM_GETCURSEL, 0, 0), CATEGORY_CLOUD);
+    EXPECT_EQ(appState.tools.currentTab, CATEGORY_CLOUD);
+    EXPECT_EQ(SendDlgItemMessageA(appState.tools.symbolWindow, IDC_CATEGORY_TABS, TCM_GETCURSEL, 0, 0), CATEGORY_CLOUD);
     EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps);
 }
 
@@ -219,7 +219,7 @@ TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
 TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     Start("");
     Choose(Source("first.bmp", FramedBmp(RED)), "first.bmp");
-    const std::string before = chosenPath;
+    const std::string before = appState.library.chosenPath;
     std::string shown = "?";
     RunAddDialog([&](HWND dialog) {
         RespondNext([](HWND open) { PressButton(open, IDCANCEL); });
@@ -229,8 +229,8 @@ TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
         shown = text;
     });
     EXPECT_EQ(shown, "");
-    EXPECT_EQ(std::string(chosenPath), before);
-    EXPECT_STREQ(chosenTitle, "first.bmp");
+    EXPECT_EQ(std::string(appState.library.chosenPath), before);
+    EXPECT_STREQ(appState.library.chosenTitle, "first.bmp");
     EXPECT_TRUE(Boxes().empty());
 
     // A name longer than the 63 bytes the catalogue's title buffer holds is refused at once.
@@ -246,8 +246,8 @@ TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
     EXPECT_EQ(shown, "");
-    EXPECT_EQ(std::string(chosenPath), before);
-    EXPECT_STREQ(chosenTitle, "first.bmp");
+    EXPECT_EQ(std::string(appState.library.chosenPath), before);
+    EXPECT_STREQ(appState.library.chosenTitle, "first.bmp");
     EXPECT_EQ(ReadFileBytes(Catalogue()), "");
 }
 
@@ -333,7 +333,7 @@ TEST_F(SymbolEditTest, AddRefusesATargetPathTooLongForTheCatalogue) {
     }
     SetCurrentDirectoryA(deep.c_str());
     WriteFileBytes(deep + "\\Symbol.txt", "");
-    chosenPath[0] = chosenTitle[0] = '\0';
+    appState.library.chosenPath[0] = appState.library.chosenTitle[0] = '\0';
     ForgetSeenDialogs();
     StartProgram();
     const std::string title = "a-rather-long-name-for-a-symbol-file.bmp";
@@ -402,7 +402,7 @@ TEST_F(SymbolEditTest, DeletingTheLastSymbolLeavesAnEmptyCatalogue) {
     EXPECT_TRUE(LibraryFiles().empty());
     EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 0, 0}));
     EXPECT_EQ(PaletteItemCount(CATEGORY_HOST), 0);
-    EXPECT_EQ(ImageList_GetImageCount(symbolCatalog.categoryImageList[CATEGORY_HOST]), 0);
+    EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_HOST]), 0);
 }
 
 TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {
@@ -521,8 +521,8 @@ TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
     EXPECT_EQ(CanvasPixels().at(100, 100), BLUE);
 
     Delete(CATEGORY_HUB, 1);
-    EXPECT_FALSE(toolState.placing);
-    EXPECT_FALSE(toolState.placementCursor);
+    EXPECT_FALSE(appState.editor.tool.placing);
+    EXPECT_FALSE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
     Click(300, 300);
     EXPECT_EQ(DiagramSymbols().size(), 1u);

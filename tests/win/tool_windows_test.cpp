@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "resources/resource.h"
 #include "windows/symbol_window.h"
@@ -22,11 +22,11 @@ RECT OuterRect(HWND window) {
 }
 
 bool Checked(UINT command) {
-    return GetMenuState(GetMenu(topologyWindow), command, MF_BYCOMMAND) & MF_CHECKED;
+    return GetMenuState(GetMenu(appState.topology), command, MF_BYCOMMAND) & MF_CHECKED;
 }
 
 void Command(UINT id) {
-    SendMessageA(topologyWindow, WM_COMMAND, id, 0);
+    SendMessageA(appState.topology, WM_COMMAND, id, 0);
 }
 
 struct ToolWindow {
@@ -36,9 +36,9 @@ struct ToolWindow {
 };
 
 std::vector<ToolWindow> ToolWindows() {
-    return {{IDM_VIEW_SYMBOL_WINDOW, symbolWindow, &ToolWindowFlags::symbolShown},
-            {IDM_VIEW_VIEW_WINDOW, viewWindow, &ToolWindowFlags::viewShown},
-            {IDM_VIEW_LIST_WINDOW, listWindow, &ToolWindowFlags::listShown}};
+    return {{IDM_VIEW_SYMBOL_WINDOW, appState.tools.symbolWindow, &ToolWindowFlags::symbolShown},
+            {IDM_VIEW_VIEW_WINDOW, appState.tools.viewWindow, &ToolWindowFlags::viewShown},
+            {IDM_VIEW_LIST_WINDOW, appState.tools.listWindow, &ToolWindowFlags::listShown}};
 }
 
 // Flag, visibility and check mark agree for every tool window, and match the expectation.
@@ -48,7 +48,7 @@ void ExpectShown(bool symbol, bool view, bool list) {
     for (const ToolWindow& tool : ToolWindows()) {
         SCOPED_TRACE(tool.command);
         EXPECT_TRUE(IsWindow(tool.window));
-        EXPECT_EQ(toolWindowFlags.*tool.shown, expected[i]);
+        EXPECT_EQ(appState.tools.flags.*tool.shown, expected[i]);
         EXPECT_EQ(bool(IsWindowVisible(tool.window)), expected[i]);
         EXPECT_EQ(Checked(tool.command), expected[i]);
         ++i;
@@ -106,12 +106,12 @@ std::vector<std::string> CutOffLabels(HWND dialog) {
 }
 
 TEST_F(ToolWindowTest, EveryLabelShowsItsWholeText) {
-    for (HWND window : {symbolWindow, viewWindow, listWindow}) {
+    for (HWND window : {appState.tools.symbolWindow, appState.tools.viewWindow, appState.tools.listWindow}) {
         char title[64] = "";
         GetWindowTextA(window, title, sizeof title);
         EXPECT_EQ(CutOffLabels(window), std::vector<std::string>()) << title;
     }
-    for (HWND page : palettePage)
+    for (HWND page : appState.tools.palettePage)
         EXPECT_EQ(CutOffLabels(page), std::vector<std::string>());
     std::vector<std::string> cut = {"not run"};
     RunAddDialog([&](HWND dialog) { cut = CutOffLabels(dialog); });
@@ -129,8 +129,8 @@ TEST_F(ToolWindowTest, EveryLabelShowsItsWholeText) {
 
 TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const RECT symbol = OuterRect(symbolWindow), view = OuterRect(viewWindow), list = OuterRect(listWindow);
-    const RECT topology = OuterRect(topologyWindow);
+    const RECT symbol = OuterRect(appState.tools.symbolWindow), view = OuterRect(appState.tools.viewWindow), list = OuterRect(appState.tools.listWindow);
+    const RECT topology = OuterRect(appState.topology);
     const int viewWidth = view.right - view.left, viewHeight = view.bottom - view.top;
 
     EXPECT_EQ(std::make_pair(symbol.left, symbol.top), std::make_pair(0L, 0L));
@@ -146,7 +146,7 @@ TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
 
     // Owned by the topology window, so they go with it.
     for (const ToolWindow& tool : ToolWindows())
-        EXPECT_EQ(GetWindow(tool.window, GW_OWNER), topologyWindow);
+        EXPECT_EQ(GetWindow(tool.window, GW_OWNER), appState.topology);
 }
 
 TEST_F(ToolWindowTest, EachViewCommandFlipsOneWindowAndItsCheckMark) {
@@ -165,15 +165,15 @@ TEST_F(ToolWindowTest, EachViewCommandFlipsOneWindowAndItsCheckMark) {
 TEST_F(ToolWindowTest, CloseBoxesHideWithoutDestroyingAndUncheck) {
     Command(IDM_VIEW_LIST_WINDOW);
     ExpectShown(true, true, true);
-    SendMessageA(viewWindow, WM_CLOSE, 0, 0);
+    SendMessageA(appState.tools.viewWindow, WM_CLOSE, 0, 0);
     ExpectShown(true, false, true);
-    SendMessageA(listWindow, WM_CLOSE, 0, 0);
+    SendMessageA(appState.tools.listWindow, WM_CLOSE, 0, 0);
     ExpectShown(true, false, false);
-    SendMessageA(symbolWindow, WM_CLOSE, 0, 0);
+    SendMessageA(appState.tools.symbolWindow, WM_CLOSE, 0, 0);
     ExpectShown(false, false, false);
 
     // A close reaching a window that is already hidden must not put the check mark out of step.
-    SendMessageA(listWindow, WM_CLOSE, 0, 0);
+    SendMessageA(appState.tools.listWindow, WM_CLOSE, 0, 0);
     ExpectShown(false, false, false);
 
     Command(IDM_VIEW_VIEW_WINDOW);
@@ -185,39 +185,39 @@ TEST_F(ToolWindowTest, CloseBoxesHideWithoutDestroyingAndUncheck) {
 
 TEST_F(ToolWindowTest, WindowShownAgainComesBackWhereTheUserLeftIt) {
     Command(IDM_VIEW_LIST_WINDOW);
-    const RECT view = OuterRect(viewWindow);
-    const RECT list = OuterRect(listWindow);
+    const RECT view = OuterRect(appState.tools.viewWindow);
+    const RECT list = OuterRect(appState.tools.listWindow);
     EXPECT_EQ(list.left, view.left);
     EXPECT_EQ(list.top, view.bottom);
 
-    SetWindowPos(viewWindow, nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(viewWindow, WM_CLOSE, 0, 0);
+    SetWindowPos(appState.tools.viewWindow, nullptr, 300, 400, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(appState.tools.viewWindow, WM_CLOSE, 0, 0);
     Command(IDM_VIEW_VIEW_WINDOW);
-    const RECT moved = OuterRect(viewWindow);
+    const RECT moved = OuterRect(appState.tools.viewWindow);
     EXPECT_EQ(std::make_pair(moved.left, moved.top), std::make_pair(300L, 400L));
 
-    SetWindowPos(listWindow, nullptr, 20, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(appState.tools.listWindow, nullptr, 20, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Command(IDM_VIEW_LIST_WINDOW);
     Command(IDM_VIEW_LIST_WINDOW);
-    EXPECT_EQ(OuterRect(listWindow).left, 20);
-    EXPECT_EQ(OuterRect(listWindow).top, 500);
+    EXPECT_EQ(OuterRect(appState.tools.listWindow).left, 20);
+    EXPECT_EQ(OuterRect(appState.tools.listWindow).top, 500);
 }
 
 TEST_F(ToolWindowTest, SymbolWindowComesBackOnItsTab) {
     SelectTab(3);
-    SendMessageA(symbolWindow, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(symbolWindow));
+    SendMessageA(appState.tools.symbolWindow, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(appState.tools.symbolWindow));
     Command(IDM_VIEW_SYMBOL_WINDOW);
-    EXPECT_TRUE(IsWindowVisible(symbolWindow));
-    EXPECT_EQ(currentTab, 3);
-    EXPECT_EQ(SendDlgItemMessageA(symbolWindow, IDC_CATEGORY_TABS, TCM_GETCURSEL, 0, 0), 3);
-    EXPECT_TRUE(IsWindowVisible(palettePage[3]));
-    EXPECT_FALSE(IsWindowVisible(palettePage[0]));
+    EXPECT_TRUE(IsWindowVisible(appState.tools.symbolWindow));
+    EXPECT_EQ(appState.tools.currentTab, 3);
+    EXPECT_EQ(SendDlgItemMessageA(appState.tools.symbolWindow, IDC_CATEGORY_TABS, TCM_GETCURSEL, 0, 0), 3);
+    EXPECT_TRUE(IsWindowVisible(appState.tools.palettePage[3]));
+    EXPECT_FALSE(IsWindowVisible(appState.tools.palettePage[0]));
 }
 
 TEST_F(ToolWindowTest, ListWindowOffersItsChoicesAndKeepsThem) {
-    HWND sort = GetDlgItem(listWindow, IDC_SORT_ORDER);
-    HWND filter = GetDlgItem(listWindow, IDC_DISPLAY_FILTER);
+    HWND sort = GetDlgItem(appState.tools.listWindow, IDC_SORT_ORDER);
+    HWND filter = GetDlgItem(appState.tools.listWindow, IDC_DISPLAY_FILTER);
     ASSERT_EQ(SendMessageA(sort, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(ComboText(sort, 0), "作成順");
     EXPECT_EQ(ComboText(sort, 1), "名前順");
@@ -235,11 +235,11 @@ TEST_F(ToolWindowTest, ListWindowOffersItsChoicesAndKeepsThem) {
     Command(IDM_VIEW_LIST_WINDOW);
     SendMessageA(sort, CB_SETCURSEL, 1, 0);
     SendMessageA(filter, CB_SETCURSEL, 4, 0);
-    SendMessageA(listWindow, WM_COMMAND, MAKEWPARAM(IDC_SEARCH, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(listWindow, IDC_SEARCH)));
+    SendMessageA(appState.tools.listWindow, WM_COMMAND, MAKEWPARAM(IDC_SEARCH, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(appState.tools.listWindow, IDC_SEARCH)));
     EXPECT_TRUE(SeenDialogs().empty());
     ExpectShown(true, true, true);
-    SendMessageA(listWindow, WM_CLOSE, 0, 0);
+    SendMessageA(appState.tools.listWindow, WM_CLOSE, 0, 0);
     Command(IDM_VIEW_LIST_WINDOW);
     EXPECT_EQ(SendMessageA(sort, CB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(SendMessageA(filter, CB_GETCURSEL, 0, 0), 4);

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "windows/app_messages.h"
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "windows/editing.h"
 #include "export/bmp_export.h"
@@ -19,7 +19,7 @@ constexpr unsigned RED = 0xFF0000;
 
 int CableCount() {
     int count = 0;
-    ForEachNode(diagram, [&](DiagramNode* node) { count += AsCable(node) != nullptr; });
+    ForEachNode(appState.diagram, [&](DiagramNode* node) { count += AsCable(node) != nullptr; });
     return count;
 }
 
@@ -27,7 +27,7 @@ SCROLLINFO ScrollBar(int bar) {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
-    GetScrollInfo(topologyWindow, bar, &info);
+    GetScrollInfo(appState.topology, bar, &info);
     return info;
 }
 
@@ -35,11 +35,11 @@ SCROLLINFO ScrollBar(int bar) {
 void SetClientSize(int width, int height) {
     for (int attempt = 0; attempt < 4; ++attempt) {
         RECT client, outer;
-        GetClientRect(topologyWindow, &client);
+        GetClientRect(appState.topology, &client);
         if (client.right == width && client.bottom == height)
             return;
-        GetWindowRect(topologyWindow, &outer);
-        SetWindowPos(topologyWindow, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+        GetWindowRect(appState.topology, &outer);
+        SetWindowPos(appState.topology, nullptr, 0, 0, outer.right - outer.left + width - client.right,
                      outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER);
         PumpMessages(10);
     }
@@ -47,27 +47,27 @@ void SetClientSize(int width, int height) {
 
 std::string ZoomLabel() {
     char text[32] = "";
-    GetDlgItemTextA(viewWindow, IDC_ZOOM_LABEL, text, sizeof text);
+    GetDlgItemTextA(appState.tools.viewWindow, IDC_ZOOM_LABEL, text, sizeof text);
     return text;
 }
 
 int ThumbPosition() {
-    return int(SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETPOS, 0, 0));
+    return int(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETPOS, 0, 0));
 }
 
 void PressZoom(int id) {
-    SendMessageA(viewWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    SendMessageA(appState.tools.viewWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
 // Moves the track bar as the user would, which reports through WM_HSCROLL.
 void MoveThumb(int position) {
-    SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, position);
-    SendMessageA(viewWindow, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
-                 reinterpret_cast<LPARAM>(GetDlgItem(viewWindow, IDC_ZOOM_TRACKBAR)));
+    SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, position);
+    SendMessageA(appState.tools.viewWindow, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                 reinterpret_cast<LPARAM>(GetDlgItem(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR)));
 }
 
 void Scroll(UINT message, UINT code) {
-    SendMessageA(topologyWindow, message, code, 0);
+    SendMessageA(appState.topology, message, code, 0);
 }
 
 class ViewTest : public RouterPicturesTest {
@@ -76,34 +76,34 @@ protected:
 };
 
 TEST_F(ViewTest, ZoomButtonsAndTrackBarSetTheFactorAndLabel) {
-    EXPECT_EQ(SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMIN, 0, 0), -5);
-    EXPECT_EQ(SendDlgItemMessageA(viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMAX, 0, 0), 5);
+    EXPECT_EQ(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMIN, 0, 0), -5);
+    EXPECT_EQ(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMAX, 0, 0), 5);
     EXPECT_EQ(ThumbPosition(), 1);
-    EXPECT_EQ(zoomFactor, 1.0f);
+    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f);
     EXPECT_EQ(ZoomLabel(), "1.00");
     for (int step = 2; step <= 5; ++step) {
         PressZoom(IDC_ZOOM_IN);
-        EXPECT_EQ(zoomFactor, float(step));
+        EXPECT_EQ(appState.canvas.zoomFactor, float(step));
         EXPECT_EQ(ThumbPosition(), step);
     }
     PressZoom(IDC_ZOOM_IN);  // past the end of the track bar
-    EXPECT_EQ(zoomFactor, 6.0f);
+    EXPECT_EQ(appState.canvas.zoomFactor, 6.0f);
     EXPECT_EQ(ThumbPosition(), 5);
     EXPECT_EQ(ZoomLabel(), "6.00");
     PressZoom(IDC_ZOOM_OUT);
-    EXPECT_EQ(zoomFactor, 4.0f);
+    EXPECT_EQ(appState.canvas.zoomFactor, 4.0f);
 
     MoveThumb(-3);
-    EXPECT_EQ(zoomFactor, 1.0f / 3);
+    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f / 3);
     EXPECT_EQ(ZoomLabel(), "0.33");
-    UpdateWindow(topologyWindow);
+    UpdateWindow(appState.topology);
     MoveThumb(0);
-    EXPECT_EQ(zoomFactor, 1.0f);
+    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f);
     EXPECT_EQ(ZoomLabel(), "1.00");
-    EXPECT_TRUE(GetUpdateRect(topologyWindow, nullptr, FALSE)) << "still repainted";
+    EXPECT_TRUE(GetUpdateRect(appState.topology, nullptr, FALSE)) << "still repainted";
     MoveThumb(-5);
     PressZoom(IDC_ZOOM_OUT);
-    EXPECT_EQ(zoomFactor, 1.0f / 6);
+    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f / 6);
     EXPECT_EQ(ZoomLabel(), "0.17");
 }
 
@@ -123,31 +123,31 @@ TEST_F(ViewTest, ScrollBarsFollowCanvasZoomAndClientSize) {
 
     for (int i = 0; i < 19; ++i)
         Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    EXPECT_EQ(scrollY, 190);
+    EXPECT_EQ(appState.canvas.scrollY, 190);
     Scroll(WM_VSCROLL, SB_LINEDOWN);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    EXPECT_EQ(scrollY, 201) << "the last page step is clamped";
+    EXPECT_EQ(appState.canvas.scrollY, 201) << "the last page step is clamped";
     EXPECT_EQ(ScrollBar(SB_VERT).nPos, 201);
     Scroll(WM_VSCROLL, SB_TOP);
-    EXPECT_EQ(scrollY, 0);
+    EXPECT_EQ(appState.canvas.scrollY, 0);
     Scroll(WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(scrollY, 0);
+    EXPECT_EQ(appState.canvas.scrollY, 0);
     Scroll(WM_HSCROLL, SB_RIGHT);
-    EXPECT_EQ(scrollX, 201);
+    EXPECT_EQ(appState.canvas.scrollX, 201);
     Scroll(WM_HSCROLL, SB_THUMBPOSITION);
     Scroll(WM_HSCROLL, SB_ENDSCROLL);
-    EXPECT_EQ(scrollX, 201);
+    EXPECT_EQ(appState.canvas.scrollX, 201);
 
     // Back to factor 1 with a client 400 wide: the position is pulled back to the new end.
     SetClientSize(400, 600);
-    EXPECT_EQ(scrollX, 201);
+    EXPECT_EQ(appState.canvas.scrollX, 201);
     Scroll(WM_HSCROLL, SB_LINELEFT);
     Scroll(WM_HSCROLL, SB_LINELEFT);
     PressZoom(IDC_ZOOM_OUT);
-    EXPECT_EQ(scrollX, 101);
+    EXPECT_EQ(appState.canvas.scrollX, 101);
     EXPECT_EQ(ScrollBar(SB_HORZ).nPos, 101);
     SetClientSize(800, 600);  // larger than the canvas: nothing to scroll
-    EXPECT_EQ(scrollX, 0);
+    EXPECT_EQ(appState.canvas.scrollX, 0);
 }
 
 TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
@@ -155,16 +155,16 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     PressZoom(IDC_ZOOM_IN);  // factor 2
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    ASSERT_EQ(scrollX, 10);
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    ASSERT_EQ(appState.canvas.scrollX, 10);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(210, 110);  // canvas ((210 + 10) / 2, (110 + 10) / 2) = (110, 60)
     ASSERT_EQ(DiagramSymbols().size(), 1u);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(85, 35));
 
     // The picture drawn under the mouse is that symbol: a select click there finds it.
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     Click(170 * 2 - 10 - 100, 60 * 2 - 10);  // canvas (115, 55), inside the symbol
-    EXPECT_EQ(AsSymbol(selectedNode), DiagramSymbols()[0]);
+    EXPECT_EQ(AsSymbol(appState.editor.selectedNode), DiagramSymbols()[0]);
 
     // A drag moves the symbol by the canvas distance under the mouse: it stays under it.
     MouseDown(210, 110);
@@ -173,63 +173,63 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(105, 55));
 
     // Factor 1/3 on a canvas big enough to scroll.
-    canvasWidth = 3000;
-    canvasHeight = 2400;
-    ASSERT_TRUE(CreateBackBuffer(topologyWindow, canvasWidth, canvasHeight));
+    appState.canvas.width = 3000;
+    appState.canvas.height = 2400;
+    ASSERT_TRUE(CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height));
     MoveThumb(-3);
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    ASSERT_EQ(scrollX, 10 + 10);
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    ASSERT_EQ(appState.canvas.scrollX, 10 + 10);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(100, 80);  // canvas (120 * 3000 / 1000, 100 * 2400 / 800) = (360, 300)
     ASSERT_EQ(DiagramSymbols().size(), 2u);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(335, 275));
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     Click(100, 80);
-    EXPECT_EQ(AsSymbol(selectedNode), DiagramSymbols()[1]);
+    EXPECT_EQ(AsSymbol(appState.editor.selectedNode), DiagramSymbols()[1]);
     Click(150, 80);  // canvas x 510: beside it
-    EXPECT_EQ(selectedNode, nullptr);
+    EXPECT_EQ(appState.editor.selectedNode, nullptr);
 }
 
 TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
 
     // Released outside the window: the next move comes without the button and ends the drag.
     MouseDown(100, 100);
     MouseMove(110, 110);
     MouseMove(200, 200, 0);
     MouseMove(220, 220, MK_LBUTTON);
-    EXPECT_FALSE(dragState.dragging);
+    EXPECT_FALSE(appState.editor.drag.dragging);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(85, 85));
 
     // The dragged symbol deleted mid-drag: later moves touch nothing.
     MouseDown(300, 100);
-    ASSERT_TRUE(dragState.dragging);
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+    ASSERT_TRUE(appState.editor.drag.dragging);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
     Click(300, 100);
-    EXPECT_FALSE(dragState.dragging);
-    EXPECT_EQ(dragState.dragNode, nullptr);
+    EXPECT_FALSE(appState.editor.drag.dragging);
+    EXPECT_EQ(appState.editor.drag.dragNode, nullptr);
     MouseMove(320, 120);
     ASSERT_EQ(DiagramSymbols().size(), 1u);
     EXPECT_EQ(DiagramSymbols()[0]->x, 85);
 }
 
 TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
     Click(100, 100);  // first end pending
     AnswerNextBox(IDOK);
-    SendMessageA(topologyWindow, WM_COMMAND, IDM_FILE_NEW, 0);
-    EXPECT_FALSE(connectState.firstEndChosen);
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_NEW, 0);
+    EXPECT_FALSE(appState.editor.connect.firstEndChosen);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
     Click(300, 100);
     EXPECT_EQ(CableCount(), 0) << "the first click starts a new cable, not one from a symbol that is gone";
     Click(100, 100);
@@ -237,12 +237,12 @@ TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
 
     // The same when the first-end symbol is deleted.
     Click(100, 100);
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
     Click(100, 100);
-    SendMessageA(topologyWindow, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
     Click(300, 100);
     EXPECT_EQ(CableCount(), 1);
-    EXPECT_TRUE(connectState.firstEndChosen);
+    EXPECT_TRUE(appState.editor.connect.firstEndChosen);
 }
 
 // Runs the canvas size dialog with the given texts and presses "変更反映", then "閉じる";
@@ -256,11 +256,11 @@ void ApplyCanvasSizeTexts(const char* width, const char* height, bool refused = 
     });
     if (refused)
         AnswerNextBox(IDOK);
-    SendMessageA(topologyWindow, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
 }
 
 TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(325, 225);  // a symbol at (300, 200)
     SetClientSize(600, 500);
 
@@ -270,26 +270,26 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // Esc does nothing
         PostMessageA(dialog, WM_CLOSE, 0, 0);
     });
-    SendMessageA(topologyWindow, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
 
     ApplyCanvasSizeTexts("800", "600");
-    EXPECT_EQ(canvasWidth, 800);
-    EXPECT_EQ(canvasHeight, 600);
+    EXPECT_EQ(appState.canvas.width, 800);
+    EXPECT_EQ(appState.canvas.height, 600);
     EXPECT_EQ(ScrollBar(SB_HORZ).nMax, 800);
     EXPECT_EQ(ScrollBar(SB_VERT).nMax, 600);
     Pixels pixels = CanvasPixels();
     ASSERT_EQ(pixels.width, 800);
     EXPECT_EQ(pixels.at(310, 210), RED);
     EXPECT_EQ(pixels.at(799, 599), RGB_WHITE);
-    strcpy(saveFileName, folder.File("big.bmp").c_str());
-    WriteCanvasBmp(topologyWindow);
+    strcpy(appState.saveFileName, folder.File("big.bmp").c_str());
+    WriteCanvasBmp(appState.topology);
     EXPECT_EQ(ReadFileBytes(folder.File("big.bmp")).size(), 54u + 2400u * 600u);
 
     for (const char* bad : {"0", "-5", "99999", "abc", ""}) {
         ForgetSeenDialogs();
         ApplyCanvasSizeTexts(bad, "300", true);
-        EXPECT_EQ(canvasWidth, 800) << bad;
-        EXPECT_EQ(canvasHeight, 600) << bad;
+        EXPECT_EQ(appState.canvas.width, 800) << bad;
+        EXPECT_EQ(appState.canvas.height, 600) << bad;
         ASSERT_EQ(SeenDialogs().size(), 2u) << bad;
         EXPECT_EQ(SeenDialogs()[1].caption, "エラー");
     }
@@ -303,12 +303,12 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
 }
 
 TEST_F(ViewTest, ThumbnailComesBackWhenTheViewWindowIsUncovered) {
-    SendMessageA(topologyWindow, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(25, 25);
     CanvasPixels();
-    InvalidateRect(viewWindow, nullptr, TRUE);  // as when a window that covered it goes away
-    UpdateWindow(viewWindow);
-    const Pixels view = ReadWindowPixels(viewWindow);
+    InvalidateRect(appState.tools.viewWindow, nullptr, TRUE);  // as when a window that covered it goes away
+    UpdateWindow(appState.tools.viewWindow);
+    const Pixels view = ReadWindowPixels(appState.tools.viewWindow);
     EXPECT_EQ(view.at(12, 12), RED);
     EXPECT_EQ(view.at(150, 100), RGB_WHITE);
 }

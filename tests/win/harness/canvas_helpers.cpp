@@ -1,6 +1,6 @@
 #include "canvas_helpers.h"
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
@@ -25,30 +25,30 @@ HIMAGELIST MakeTestImageList(const std::vector<unsigned>& colours) {
 }
 
 DiagramNode* AddTestSymbol(HIMAGELIST list, int index, int x, int y) {
-    SymbolItem* symbol = NewSymbolItem(diagram);
-    HDC dc = GetDC(topologyWindow);
+    SymbolItem* symbol = NewSymbolItem(appState.diagram);
+    HDC dc = GetDC(appState.topology);
     const bool made = CreateSymbolImage(*symbol, dc, list, index);
-    ReleaseDC(topologyWindow, dc);
+    ReleaseDC(appState.topology, dc);
     EXPECT_TRUE(made);
     symbol->x = x;
     symbol->y = y;
-    return AppendItem(diagram, symbol);
+    return AppendItem(appState.diagram, symbol);
 }
 
 DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const DiagramNode* second) {
     const SymbolItem& a = *AsSymbol(first);
     const SymbolItem& b = *AsSymbol(second);
     const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
-    return AppendItem(diagram, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, kind);
+    return AppendItem(appState.diagram, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, kind);
 }
 
 DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2) {
-    return AppendItem(diagram, new CableItem{x1, y1, x2, y2, -1, -1}, kind);
+    return AppendItem(appState.diagram, new CableItem{x1, y1, x2, y2, -1, -1}, kind);
 }
 
 std::vector<SymbolItem*> DiagramSymbols() {
     std::vector<SymbolItem*> symbols;
-    ForEachNode(diagram, [&](DiagramNode* node) {
+    ForEachNode(appState.diagram, [&](DiagramNode* node) {
         if (SymbolItem* symbol = AsSymbol(node))
             symbols.push_back(symbol);
     });
@@ -57,22 +57,22 @@ std::vector<SymbolItem*> DiagramSymbols() {
 
 void RouterPicturesTest::SetUp() {
     ProgramTest::SetUp();
-    libraryPictures = symbolCatalog.categoryImageList[CATEGORY_ROUTER];
-    symbolCatalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList(colours);
+    libraryPictures = appState.library.catalog.categoryImageList[CATEGORY_ROUTER];
+    appState.library.catalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList(colours);
 }
 
 void RouterPicturesTest::TearDown() {
-    ImageList_Destroy(symbolCatalog.categoryImageList[CATEGORY_ROUTER]);
-    symbolCatalog.categoryImageList[CATEGORY_ROUTER] = libraryPictures;
+    ImageList_Destroy(appState.library.catalog.categoryImageList[CATEGORY_ROUTER]);
+    appState.library.catalog.categoryImageList[CATEGORY_ROUTER] = libraryPictures;
     ProgramTest::TearDown();
 }
 
 void Repaint() {
-    InvalidateRect(topologyWindow, nullptr, FALSE);
-    UpdateWindow(topologyWindow);
+    InvalidateRect(appState.topology, nullptr, FALSE);
+    UpdateWindow(appState.topology);
 }
 
 Pixels CanvasPixels() {
     Repaint();
-    return ReadBitmapPixels(backBuffer.backBufferBitmap);
+    return ReadBitmapPixels(appState.canvas.backBuffer.backBufferBitmap);
 }

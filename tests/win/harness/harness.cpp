@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/app_state.h"
+#include "windows/app_state.h"
 #include "app/startup.h"
 
 namespace {
@@ -215,11 +215,11 @@ void StartProgram() {
 }
 
 void EndProgram() {
-    if (topologyWindow && IsWindow(topologyWindow))
-        SendMessageA(topologyWindow, WM_DESTROY, 0, 0);
+    if (appState.topology && IsWindow(appState.topology))
+        SendMessageA(appState.topology, WM_DESTROY, 0, 0);
     PumpMessages(10);
     UnregisterClassA(TOPOLOGY_CLASS, GetModuleHandleA(nullptr));
-    topologyWindow = nullptr;
+    appState.topology = nullptr;
 }
 
 void ProgramTest::SetUp() {
@@ -238,15 +238,15 @@ LPARAM PointParam(int x, int y) {
 }
 
 void MouseDown(int x, int y) {
-    SendMessageA(topologyWindow, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(x, y));
+    SendMessageA(appState.topology, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(x, y));
 }
 
 void MouseMove(int x, int y, WPARAM keys) {
-    SendMessageA(topologyWindow, WM_MOUSEMOVE, keys, PointParam(x, y));
+    SendMessageA(appState.topology, WM_MOUSEMOVE, keys, PointParam(x, y));
 }
 
 void MouseUp(int x, int y) {
-    SendMessageA(topologyWindow, WM_LBUTTONUP, 0, PointParam(x, y));
+    SendMessageA(appState.topology, WM_LBUTTONUP, 0, PointParam(x, y));
 }
 
 void Click(int x, int y) {

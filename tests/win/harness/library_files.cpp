@@ -136,7 +136,7 @@ bool IsPlaceholderImage(HIMAGELIST list, int index) {
 #include "windows/symbol_window.h"
 
 HWND PaletteListOf(int category) {
-    return PaletteList(palettePage[category]);
+    return PaletteList(appState.tools.palettePage[category]);
 }
 
 int PaletteItemCount(int category) {
@@ -155,10 +155,10 @@ void SelectPaletteItem(int category, int index) {
 }
 
 void SelectTab(int category) {
-    HWND tabs = GetDlgItem(symbolWindow, IDC_CATEGORY_TABS);
+    HWND tabs = GetDlgItem(appState.tools.symbolWindow, IDC_CATEGORY_TABS);
     SendMessageA(tabs, TCM_SETCURSEL, category, 0);
     NMHDR header = {tabs, IDC_CATEGORY_TABS, UINT(TCN_SELCHANGE)};
-    SendMessageA(symbolWindow, WM_NOTIFY, IDC_CATEGORY_TABS, reinterpret_cast<LPARAM>(&header));
+    SendMessageA(appState.tools.symbolWindow, WM_NOTIFY, IDC_CATEGORY_TABS, reinterpret_cast<LPARAM>(&header));
 }
 
 // As the list view handles a click: it selects the item under the point (none beside the items),
@@ -174,7 +174,7 @@ void ClickPaletteAt(int category, POINT client) {
     if (index >= 0 && (hit.flags & LVHT_ONITEM))
         SelectPaletteItem(category, index);
     NMHDR header = {list, UINT_PTR(GetDlgCtrlID(list)), UINT(NM_CLICK)};
-    SendMessageA(palettePage[category], WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    SendMessageA(appState.tools.palettePage[category], WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
 static POINT IconCentre(HWND list, int index) {
@@ -190,8 +190,8 @@ void ClickPaletteItem(int category, int index) {
 
 // On top and painted, so that its items stand where the mouse will find them.
 static void RaiseSymbolWindow() {
-    SetWindowPos(symbolWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    UpdateWindow(symbolWindow);
+    SetWindowPos(appState.tools.symbolWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UpdateWindow(appState.tools.symbolWindow);
 }
 
 void MouseClickPaletteAt(int category, POINT client) {
@@ -214,13 +214,13 @@ void MouseClickPaletteItem(int category, int index) {
 }
 
 void PressSymbolWindowButton(int id) {
-    SendMessageA(symbolWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(symbolWindow, id)));
+    SendMessageA(appState.tools.symbolWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(appState.tools.symbolWindow, id)));
 }
 
 std::vector<unsigned> CategoryPictures(int category) {
     std::vector<unsigned> pictures;
-    HIMAGELIST list = symbolCatalog.categoryImageList[category];
+    HIMAGELIST list = appState.library.catalog.categoryImageList[category];
     for (int i = 0; i < ImageList_GetImageCount(list); ++i)
         pictures.push_back(IsPlaceholderImage(list, i) ? PLACEHOLDER : DrawImage(list, i, 0x00FF00).at(25, 25));
     return pictures;

@@ -1,0 +1,58 @@
+// The program's one state, shared by its windows. Start-up (app/) owns the instance; window and
+// dialog procedures reach it as `appState`, and the layers below get what they need as parameters.
+#pragma once
+#include <windows.h>
+
+#include "core/diagram_list.h"
+#include "core/editor.h"
+#include "library/catalog.h"
+#include "render/canvas.h"
+
+constexpr char TOPOLOGY_CLASS[] = "topology_window";
+
+// Shown over the canvas while a tool is armed. Icons made from palette images are owned and
+// destroyed when replaced; shared cursors (resources) are not.
+struct PlacementCursor {
+    HCURSOR cursor;
+    bool owned;
+};
+
+struct LibraryState {
+    // Current directory at start-up, where the symbol library lives; empty when that folder
+    // cannot hold it (then there is no library).
+    char root[MAX_PATH];
+    SymbolCatalog catalog;
+    // The last file chosen with "参照"; kept for the whole run, so OK without browsing adds it again.
+    char chosenPath[MAX_PATH];
+    char chosenTitle[64];  // its name with extension, without the folder
+};
+
+// The "表示" menu's check marks.
+struct ToolWindowFlags {
+    bool symbolShown;
+    bool viewShown;
+    bool listShown;
+};
+
+struct ToolWindows {
+    HWND symbolWindow;
+    HWND viewWindow;
+    HWND listWindow;
+    ToolWindowFlags flags;
+    HWND palettePage[CATEGORY_COUNT];  // one per category, in tab order
+    int32_t currentTab;                // the visible page's category; the add dialog preselects it
+};
+
+struct AppState {
+    HINSTANCE instance;
+    HWND topology;  // null while the topology window handles WM_CREATE
+    DiagramList diagram;
+    Editor editor;
+    PlacementCursor placementCursor;
+    CanvasState canvas;
+    LibraryState library;
+    ToolWindows tools;
+    char saveFileName[MAX_PATH];  // the name last chosen, offered again in the next save dialog
+};
+
+extern AppState appState;
