@@ -8,7 +8,7 @@ ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}"
 ensure_locale
 build_windows nexadraw_bench
 wine_environment
-ensure_prefix "$BUILD/wine-test" quiet
+ensure_prefix "$BUILD/wine-test" quiet unmanaged
 trap stop_wine_and_xvfb EXIT
 start_xvfb
 "$WINE" "$BUILD/win/nexadraw_bench.exe" "$@"

@@ -56,23 +56,30 @@ wine_environment() {
 }
 
 # Creates a Wine prefix once, under the final locale (the message font is chosen then).
-# With "quiet" (for tests), a crashing program exits at once instead of waiting on a crash dialog,
-# and windows are unmanaged: without a window manager Wine otherwise waits two seconds on every hide.
+# "quiet" (every test): a crashing program exits at once instead of waiting on a crash dialog.
+# "unmanaged" (the in-process tests): windows are unmanaged; without a window manager Wine otherwise
+# waits two seconds on every hide. The smoke test keeps managed windows: it uses the keyboard, and
+# unmanaged windows get no keyboard focus from the X server.
 ensure_prefix() {
-    local prefix=$1 kind=${2:-}
+    local prefix=$1
+    shift
+    local kinds=" $* "
     export WINEPREFIX=$prefix
-    [ -f "$prefix/.nexadraw-ready-2" ] && return 0
+    local ready="$prefix/.nexadraw-ready-3${kinds// /-}"
+    [ -f "$ready" ] && return 0
     say "creating the Wine prefix $prefix (takes a few seconds)"
     rm -rf "$prefix"
     mkdir -p "$prefix"
     "$WINE" wineboot -i >/dev/null 2>&1
     "$WINESERVER" -w
-    if [ "$kind" = quiet ]; then
+    if [[ $kinds == *" quiet "* ]]; then
         "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-        "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-        "$WINESERVER" -w
     fi
-    touch "$prefix/.nexadraw-ready-2"
+    if [[ $kinds == *" unmanaged "* ]]; then
+        "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    fi
+    "$WINESERVER" -w
+    touch "$ready"
 }
 
 # Starts a private Xvfb at 24-bit depth (lower depths lose colour bits) and exports DISPLAY.

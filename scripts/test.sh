@@ -16,7 +16,7 @@ build "$BUILD/native"
 say "Windows build and window tests under Wine"
 build_windows
 wine_environment
-ensure_prefix "$BUILD/wine-test" quiet
+ensure_prefix "$BUILD/wine-test" quiet unmanaged
 trap stop_wine_and_xvfb EXIT
 start_xvfb
 (cd "$BUILD/win" && ctest --output-on-failure) || failed+=("Windows tests")

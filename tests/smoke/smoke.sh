@@ -10,7 +10,7 @@ build_windows nexadraw
 rm -rf "$BUILD/smoke"
 cmake --install "$BUILD/win" --prefix "$BUILD/smoke/installed" >/dev/null || die "cmake --install failed"
 wine_environment
-ensure_prefix "$BUILD/wine-test" quiet
+ensure_prefix "$BUILD/wine-smoke" quiet
 trap stop_wine_and_xvfb EXIT
 start_xvfb
 NEXADRAW_BUILD=$BUILD timeout 180 python3 "$ROOT/tests/smoke/smoke.py"
