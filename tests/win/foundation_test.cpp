@@ -82,7 +82,7 @@ TEST_F(StartupTest, CloseAnsweredNoKeepsEverything) {
 }
 
 TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
-    // Two symbols with real pictures: the double WM_DESTROY must release each exactly once.
+    // Two symbols with real pictures: closing must release each exactly once.
     const long before = LiveGdiObjects(GDI_IMAGE_LIST);
     for (int i = 0; i < 2; ++i) {
         SymbolItem* symbol = NewSymbolItem(appState.diagram);
