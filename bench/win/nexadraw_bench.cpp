@@ -13,13 +13,13 @@
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "app/startup.h"
-#include "windows/editing.h"
+#include "core/editor.h"
 #include "export/bmp_export.h"
 #include "core/bmp_layout.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
-#include "windows/view_window.h"
+#include "windows/topology_window.h"
 #include "library/catalog.h"
 
 static double Now() {
@@ -140,7 +140,7 @@ static double DragStepMilliseconds(const SymbolItem& symbol, int repeats) {
 static void PaintAndDragTables(HIMAGELIST pictures, bool quick) {
     appState.canvas.width = 2000;
     appState.canvas.height = 1500;
-    CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height);
+    CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height);
     printf("\nPaint and drag on a 2000 x 1500 canvas (topology window client area %s)\n", "as laid out at start");
     printf("| symbols | cables | zoom | full paint (ms) | drag step (ms) |\n|---:|---:|---:|---:|---:|\n");
     for (int count : {100, 1000, 5000}) {
@@ -166,7 +166,7 @@ static void ExportTable(bool quick) {
     for (auto size : {std::make_pair(500, 400), std::make_pair(2000, 2000), std::make_pair(8000, 8000)}) {
         appState.canvas.width = size.first;
         appState.canvas.height = size.second;
-        if (!CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height)) {
+        if (!CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height)) {
             printf("| %d x %d | - | back buffer could not be made |\n", size.first, size.second);
             continue;
         }
@@ -186,7 +186,7 @@ static void ExportTable(bool quick) {
     }
     appState.canvas.width = DEFAULT_CANVAS_WIDTH;
     appState.canvas.height = DEFAULT_CANVAS_HEIGHT;
-    CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height);
+    CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height);
 }
 
 // A picture that came out as the system made it: not blank, not all one colour.
@@ -315,7 +315,7 @@ int main(int argc, char** argv) {
     ExportTable(quick);
     CostTable(pictures, quick ? 2000 : 200000);
     ImageList_Destroy(pictures);
-    SendMessageA(appState.topology, WM_DESTROY, 0, 0);
+    DestroyWindow(appState.topology);
     StartupTable(quick);
     return 0;
 }

@@ -1,5 +1,5 @@
-// The mouse tools' state: which tool is armed, the selection, a pending cable end and a drag.
-// Needs no window.
+// The mouse tools' state and rules: which tool is armed, the selection, a pending cable end and a
+// drag. Needs no window: the window turns its messages into these calls and repaints when told.
 #pragma once
 #include <cstdint>
 
@@ -33,3 +33,37 @@ struct Editor {
     ConnectState connect;
     DragState drag;
 };
+
+// Back to the start: no tool, no selection, nothing pending.
+void ResetEditor(Editor& editor);
+
+// A palette picture arms its category's symbol tool. A pending cable end stays.
+void PickSymbolTool(Editor& editor, int16_t category, int16_t image);
+// The tool buttons: select, delete, or a cable type (other codes arm that tool with subCode).
+void SelectTool(Editor& editor, int16_t tool, int16_t subCode);
+
+// What a press on the canvas asks of the window.
+enum class PressResult {
+    NOTHING,       // nothing changed
+    REDRAW,        // the diagram or the selection changed
+    PLACE_SYMBOL,  // the symbol tool is armed: make its picture and place it (PlaceSymbol)
+};
+PressResult Press(Editor& editor, DiagramList& diagram, CanvasPoint point);
+
+// Appends a symbol whose picture is made, centred on the point. False when it cannot be appended
+// (the caller keeps the symbol).
+bool PlaceSymbol(DiagramList& diagram, SymbolItem* symbol, CanvasPoint point);
+
+// One mouse move: a dragged symbol follows by the canvas difference and its cables with it. A move
+// without the button ends the drag (it was released where the window could not see it). True
+// when something moved.
+bool DragTo(Editor& editor, const DiagramList& diagram, CanvasPoint point, bool buttonDown);
+void Release(Editor& editor);
+
+// Forgets every reference into the diagram before nodes go (New) or one node goes (delete).
+void ForgetNode(Editor& editor, const DiagramNode* node);
+void ForgetAllNodes(Editor& editor);
+
+// Image index of the category left the library: an armed symbol tool keeps placing the picture it
+// was armed with, and is disarmed when that picture was the one that went. True when disarmed.
+bool OnLibraryImageDeleted(Editor& editor, int32_t category, int32_t index);

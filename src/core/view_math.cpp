@@ -56,8 +56,15 @@ ScrollAxis ScrollAxisFor(int32_t zoomedLength, int32_t clientLength) {
     ScrollAxis axis;
     axis.maximum = static_cast<int32_t>(maximum);
     axis.page = static_cast<int32_t>(page);
-    axis.maxPos = static_cast<int32_t>(maximum - page + 1);
+    axis.maxPos = LargestScrollPosition(axis.maximum, page);
     return axis;
+}
+
+int32_t LargestScrollPosition(int32_t maximum, int64_t page) {
+    if (page < 1)
+        page = 1;
+    const int64_t largest = int64_t(maximum) - page + 1;
+    return largest < 0 ? 0 : Saturate(largest);
 }
 
 int32_t ScrolledPosition(uint32_t requestCode, int32_t pos, int32_t trackPos, int32_t maxPos) {

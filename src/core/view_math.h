@@ -21,6 +21,10 @@ struct ScrollAxis {
 };
 ScrollAxis ScrollAxisFor(int32_t zoomedLength, int32_t clientLength);
 
+// The largest position of a scroll bar with range 0..maximum and the given page, as the platform
+// clamps it: a page below 1 counts as 1, one larger than the range as the whole range.
+int32_t LargestScrollPosition(int32_t maximum, int64_t page);
+
 // Where a scroll request takes the position; returns pos itself when nothing moves.
 // requestCode is SB_LINEUP (0) .. SB_BOTTOM (7); trackPos is read from the bar for SB_THUMBTRACK.
 int32_t ScrolledPosition(uint32_t requestCode, int32_t pos, int32_t trackPos, int32_t maxPos);

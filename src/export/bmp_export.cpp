@@ -46,9 +46,9 @@ static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
     HBITMAP standIn = display ? NewCompatibleBitmap(display, 1, 1) : nullptr;
     int read = 0;
     if (standIn) {
-        HGDIOBJ canvas = SelectObject(appState.canvas.backBuffer.backBufferDC, standIn);
-        read = GetDIBits(display, appState.canvas.backBuffer.backBufferBitmap, 0, UINT(layout.height), rows, &info, DIB_RGB_COLORS);
-        SelectObject(appState.canvas.backBuffer.backBufferDC, canvas);
+        HGDIOBJ canvas = SelectObject(appState.canvas.backBuffer.dc(), standIn);
+        read = GetDIBits(display, appState.canvas.backBuffer.bitmap(), 0, UINT(layout.height), rows, &info, DIB_RGB_COLORS);
+        SelectObject(appState.canvas.backBuffer.dc(), canvas);
     }
     FreeGdiObject(standIn);
     if (display)
@@ -63,7 +63,7 @@ static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
 
 void WriteCanvasBmp(HWND owner) {
     BmpLayout layout = {};
-    if (!appState.canvas.backBuffer.backBufferBitmap) {
+    if (!appState.canvas.backBuffer.bitmap()) {
         ShowExportError(owner, "キャンバスの画像がないため、保存できませんでした。");
         return;
     }

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "windows/editing.h"
 #include "platform/files.h"
 #include "library/catalog.h"
 #include "windows/palette_page.h"
@@ -58,14 +57,14 @@ static bool NamedByAnotherRecord(const char* root, const std::vector<CatalogReco
     return false;
 }
 
-void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& catalog) {
+int32_t DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& catalog) {
     if (RefuseWithoutLibrary(list, root, FileOperation::DELETE_SYMBOL))
-        return;
+        return -1;
     const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
-        return;
+        return -1;
     if (MessageBoxA(list, "削除してもよろしいですか？", "確認", MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
-        return;
+        return -1;
 
     // The file goes first: when it cannot be rewritten, the palette must go on showing what the
     // catalogue holds.
@@ -73,7 +72,7 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& 
     DWORD error = ReadCatalogText(root, &text);
     if (error) {
         ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
-        return;
+        return -1;
     }
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
     // Symbol.txt may have been changed since it was read (another copy of the program, an editor):
@@ -83,19 +82,18 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& 
     if (!removed || size_t(index) >= paths.size() || removed->relativePath != paths[index]) {
         MessageBoxA(list, "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。",
                     "エラー", MB_OK | MB_ICONERROR);
-        return;
+        return -1;
     }
     error = ReplaceCatalogText(root, CutCatalogRecord(text, *removed));
     if (error) {
         ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
-        return;
+        return -1;
     }
 
     ImageList_Remove(catalog.categoryImageList[category], index);
     paths.erase(paths.begin() + index);
     --catalog.categoryCount[category];
     RebuildPalette(list, catalog.categoryImageList[category], catalog.categoryCount[category]);
-    OnLibraryImageDeleted(category, index);
 
     const std::string file = DeletableFile(root, removed->relativePath);
     FileId id;
@@ -103,4 +101,5 @@ void DeleteSymbol(int32_t category, const char* root, HWND list, SymbolCatalog& 
     if (!file.empty() && IdentifyFile(file, &id) && !NamedByAnotherRecord(root, records, removed, id) &&
         !DeleteFileA(file.c_str()))
         ShowFileError(list, GetLastError(), FileOperation::REMOVE_IMAGE_FILE);
+    return index;
 }

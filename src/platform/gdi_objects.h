@@ -88,3 +88,18 @@ private:
     HWND window_;
     HDC dc_;
 };
+
+// BeginPaint and EndPaint around the scope: the device context of one WM_PAINT.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_;
+    HDC dc_;
+};

@@ -6,9 +6,27 @@
 
 #include "core/diagram_list.h"
 
-struct BackBuffer {
-    HDC backBufferDC;
-    HBITMAP backBufferBitmap;  // canvasWidth x canvasHeight, selected into backBufferDC for its life
+// The off-screen picture of the whole canvas: a memory device context with its bitmap selected for
+// its whole life. Owns both and releases them when destroyed or replaced.
+class BackBuffer {
+  public:
+    BackBuffer() = default;
+    // A white width x height picture compatible with the window; empty when it cannot be made.
+    static BackBuffer Make(HWND window, int32_t width, int32_t height);
+    ~BackBuffer() { Release(); }
+    BackBuffer(BackBuffer&& other) noexcept;
+    BackBuffer& operator=(BackBuffer&& other) noexcept;
+    BackBuffer(const BackBuffer&) = delete;
+    BackBuffer& operator=(const BackBuffer&) = delete;
+
+    HDC dc() const { return dc_; }
+    HBITMAP bitmap() const { return bitmap_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+  private:
+    void Release();
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
 };
 
 constexpr int32_t DEFAULT_CANVAS_WIDTH = 500;
@@ -20,7 +38,7 @@ constexpr int THUMBNAIL_HEIGHT = 130;
 
 // The canvas and how the topology window shows it.
 struct CanvasState {
-    BackBuffer backBuffer;
+    BackBuffer backBuffer;  // width x height
     int32_t width;
     int32_t height;
     float zoomFactor;  // 6, 5, 4, 3, 2, 1, 1/2 .. 1/6
@@ -29,20 +47,18 @@ struct CanvasState {
 };
 
 // Back to the start: 500 x 400, zoom 1, not scrolled. The back buffer is not touched.
-void ResetCanvasView();
+void ResetCanvasView(CanvasState& canvas);
 
-// Makes a back buffer of the given size for the window; false (and nothing changed) if it
-// cannot be made. On success the previous back buffer is released.
-bool CreateBackBuffer(HWND window, int32_t width, int32_t height);
-void ReleaseBackBuffer();
+// Gives the canvas a back buffer of the given size for the window; false (and nothing changed) if
+// it cannot be made. The size fields are the caller's to set.
+bool CreateBackBuffer(CanvasState& canvas, HWND window, int32_t width, int32_t height);
 
-// The whole diagram at 1:1 into the back buffer: white, cables, symbols, selection frame.
-void ComposeDiagram();
+// The whole diagram at 1:1 into the back buffer: white, cables, symbols, the selected symbol's frame.
+void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected);
 // The back buffer stretched by the zoom and shifted by the scroll positions onto a device context.
-void PresentCanvas(HDC target);
-// The 185 x 130 thumbnail of the whole canvas into the view window.
-void DrawThumbnail(HDC target);
-void PaintTopologyWindow(HWND window);
+void PresentCanvas(HDC target, const CanvasState& canvas);
+// The 185 x 130 thumbnail of the whole canvas; nothing without a back buffer.
+void DrawThumbnail(HDC target, const CanvasState& canvas);
 
-// Canvas point under a client point of the topology window.
-CanvasPoint ClientToCanvas(int clientX, int clientY);
+// Canvas point under a client point of the window that presents the canvas.
+CanvasPoint ClientToCanvas(const CanvasState& canvas, int clientX, int clientY);

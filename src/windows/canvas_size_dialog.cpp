@@ -3,7 +3,7 @@
 #include "windows/app_state.h"
 #include "render/canvas.h"
 #include "core/canvas_size_input.h"
-#include "windows/view_window.h"
+#include "windows/topology_window.h"
 #include "resources/resource.h"
 
 static void Refuse(HWND dialog, const char* text) {
@@ -22,7 +22,7 @@ void ApplyCanvasSize(HWND dialog) {
         Refuse(dialog, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。");
         return;
     }
-    if (!CreateBackBuffer(appState.topology, width, height)) {
+    if (!CreateBackBuffer(appState.canvas, appState.topology, width, height)) {
         Refuse(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
         return;
     }

@@ -2,7 +2,6 @@
 
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
-#include "windows/editing.h"
 #include "export/bmp_export.h"
 #include "windows/canvas_size_dialog.h"
 #include "resources/resource.h"
@@ -11,7 +10,7 @@
 // The diagram in progress is discarded; the user is told, not asked.
 static void NewDiagram(HWND topology) {
     MessageBoxA(topology, "作業中の設計を破棄します", "Message", MB_OK);
-    ForgetAllNodes();
+    ForgetAllNodes(appState.editor);
     ClearList(appState.diagram);
     InitList(appState.diagram);
     InvalidateRect(topology, nullptr, TRUE);

@@ -2,7 +2,7 @@
 
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
-#include "windows/editing.h"
+#include "windows/topology_window.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
@@ -75,7 +75,7 @@ static void OnClick(HWND page) {
     const int index = int(SendMessageA(PaletteList(page), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
         return;
-    // The editing code owns the icon from here and frees it when the cursor changes again.
+    // The topology window owns the icon from here and frees it when the cursor changes again.
     SetPlacementCursor(
         NewImageListIcon(appState.library.catalog.categoryImageList[category], index, ILD_TRANSPARENT | ILD_BLEND50), true);
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
@@ -91,7 +91,9 @@ static void OnDelete(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
-    DeleteSymbol(category, appState.library.root, PaletteList(page), appState.library.catalog);
+    const int32_t index = DeleteSymbol(category, appState.library.root, PaletteList(page), appState.library.catalog);
+    if (index >= 0)
+        SendMessageA(appState.topology, MSG_LIBRARY_IMAGE_DELETED, WPARAM(category), LPARAM(index));
 }
 
 // The list view would destroy its image list with itself; hand it back to the catalogue instead,

@@ -5,7 +5,7 @@
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
-#include "windows/editing.h"
+#include "windows/topology_window.h"
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
 #include "library/catalog.h"
@@ -66,7 +66,7 @@ static void SelectTool(WPARAM tool, LPARAM cableType) {
     SendMessageA(appState.topology, MSG_SELECT_TOOL, tool, cableType);
 }
 
-// The delete tool's cursor is a shared resource: the editing code must not destroy it.
+// The delete tool's cursor is a shared resource: the topology window must not destroy it.
 static void SelectDeleteTool() {
     SetPlacementCursor(LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)), false);
     SelectTool(TOOL_DELETE, 0);

@@ -81,6 +81,9 @@ TEST(ScrollTest, AxisFollowsZoomedLengthAndClient) {
         EXPECT_EQ(axis.page, row.expected.page) << row.zoomed << " in " << row.client;
         EXPECT_EQ(axis.maxPos, row.expected.maxPos) << row.zoomed << " in " << row.client;
     }
+    // A bar read back from the platform: a page never set, or one wider than the range.
+    EXPECT_EQ(LargestScrollPosition(INT32_MAX, 0), INT32_MAX);
+    EXPECT_EQ(LargestScrollPosition(500, 800), 0);
 }
 
 TEST(ScrollTest, ZoomingOutPullsScrollBackAndGrowingClientResetsIt) {

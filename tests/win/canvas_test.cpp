@@ -5,7 +5,7 @@
 #include "canvas_helpers.h"
 
 #include "windows/app_state.h"
-#include "windows/editing.h"
+#include "core/editor.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 
@@ -47,8 +47,8 @@ TEST_F(CanvasTest, EmptyDiagramIsAllWhite) {
 TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
     // As at start and after a new canvas size: white before any paint.
     for (SIZE size : {SIZE{300, 200}, SIZE{DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT}}) {
-        ASSERT_TRUE(CreateBackBuffer(appState.topology, size.cx, size.cy));
-        const Pixels fresh = ReadBitmapPixels(appState.canvas.backBuffer.backBufferBitmap);
+        ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, size.cx, size.cy));
+        const Pixels fresh = ReadBitmapPixels(appState.canvas.backBuffer.bitmap());
         ASSERT_EQ(fresh.width, size.cx);
         ExpectArea(fresh, 0, 0, size.cx, size.cy, RGB_WHITE);
     }
@@ -257,14 +257,14 @@ TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
     CanvasPixels();
     Target target(1200, 1000);
     appState.canvas.zoomFactor = 1.0f / 3;
-    PresentCanvas(target.dc());
+    PresentCanvas(target.dc(), appState.canvas);
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(166, 133));
     appState.canvas.zoomFactor = 0.5f;
     PatBlt(target.dc(), 0, 0, 1200, 1000, BLACKNESS);
-    PresentCanvas(target.dc());
+    PresentCanvas(target.dc(), appState.canvas);
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(250, 200));
     appState.canvas.zoomFactor = 2.0f;
-    PresentCanvas(target.dc());
+    PresentCanvas(target.dc(), appState.canvas);
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(1000, 800));
 
     // At zoom 1, scrolled by (30, 40), canvas pixel (30, 40) is at the client origin.
@@ -274,7 +274,7 @@ TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
     appState.canvas.scrollX = 30;
     appState.canvas.scrollY = 40;
     PatBlt(target.dc(), 0, 0, 1200, 1000, BLACKNESS);
-    PresentCanvas(target.dc());
+    PresentCanvas(target.dc(), appState.canvas);
     const Pixels shown = target.Read();
     EXPECT_EQ(shown.at(0, 0), RED);
     EXPECT_EQ(shown.at(39, 49), RED);
@@ -286,11 +286,11 @@ TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
 TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
     appState.canvas.width = 1000;
     appState.canvas.height = 100;
-    ASSERT_TRUE(CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height));
+    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
     AddTestSymbol(pictures, 0, 0, 0);
     CanvasPixels();
     Target target(300, 200);
-    DrawThumbnail(target.dc());
+    DrawThumbnail(target.dc(), appState.canvas);
     const Pixels thumbnail = target.Read();
     EXPECT_EQ(thumbnail.at(9, 9), RGB_BLACK);
     EXPECT_EQ(thumbnail.at(10, 10), RED);  // the symbol, squeezed into the corner

@@ -5,7 +5,7 @@
 
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
-#include "windows/editing.h"
+#include "core/editor.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "resources/resource.h"

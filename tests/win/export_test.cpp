@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "windows/app_state.h"
-#include "windows/editing.h"
+#include "core/editor.h"
 #include "export/bmp_export.h"
 #include "core/bmp_layout.h"
 #include "platform/files.h"
@@ -97,7 +97,7 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
 TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     appState.canvas.width = 501;
     appState.canvas.height = 300;
-    ASSERT_TRUE(CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height));
+    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
     AddTestSymbol(pictures, 0, 0, 0);     // red in the top-left corner
     AddTestSymbol(pictures, 1, 0, 250);   // green in the bottom-left corner
     appState.editor.selectedNode = AddTestSymbol(pictures, 0, 300, 100);
@@ -114,7 +114,7 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     int32_t width = 0, height = 0;
     std::vector<uint32_t> decoded;
     ASSERT_TRUE(DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height, &decoded));
-    const Pixels canvas = ReadBitmapPixels(appState.canvas.backBuffer.backBufferBitmap);
+    const Pixels canvas = ReadBitmapPixels(appState.canvas.backBuffer.bitmap());
     ASSERT_EQ(decoded.size(), canvas.rgb.size());
     EXPECT_TRUE(decoded == std::vector<uint32_t>(canvas.rgb.begin(), canvas.rgb.end()));
     EXPECT_EQ(canvas.at(299, 120), RGB_BLACK);

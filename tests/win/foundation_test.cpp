@@ -82,7 +82,7 @@ TEST_F(StartupTest, CloseAnsweredNoKeepsEverything) {
 }
 
 TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
-    // Two symbols with real pictures: the double WM_DESTROY must release each exactly once.
+    // Two symbols with real pictures: closing must release each exactly once.
     const long before = LiveGdiObjects(GDI_IMAGE_LIST);
     for (int i = 0; i < 2; ++i) {
         SymbolItem* symbol = NewSymbolItem(appState.diagram);
@@ -90,6 +90,7 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
         AppendItem(appState.diagram, symbol);
     }
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before + 2);
+    const long memoryDCs = LiveGdiObjects(GDI_MEMORY_DC);
 
     AnswerNextBox(IDYES);
     SendMessageA(appState.topology, WM_CLOSE, 0, 0);
@@ -97,6 +98,7 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
     EXPECT_EQ(appState.diagram.listHead, nullptr);
     // The five category lists go with the palettes that own them.
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before - 5);
+    EXPECT_EQ(LiveGdiObjects(GDI_MEMORY_DC), memoryDCs - 1) << "the back buffer";
     WPARAM code = 99;
     ASSERT_TRUE(QuitPosted(&code));
     EXPECT_EQ(code, 0u);

@@ -6,7 +6,7 @@
 
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
-#include "windows/editing.h"
+#include "core/editor.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "library/catalog.h"

@@ -7,7 +7,7 @@
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "canvas_helpers.h"
-#include "windows/editing.h"
+#include "core/editor.h"
 #include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"

@@ -6,7 +6,7 @@
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
-#include "windows/editing.h"
+#include "core/editor.h"
 #include "export/bmp_export.h"
 #include "render/canvas.h"
 #include "windows/view_window.h"
@@ -175,7 +175,7 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     // Factor 1/3 on a canvas big enough to scroll.
     appState.canvas.width = 3000;
     appState.canvas.height = 2400;
-    ASSERT_TRUE(CreateBackBuffer(appState.topology, appState.canvas.width, appState.canvas.height));
+    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
     MoveThumb(-3);
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);

@@ -74,5 +74,5 @@ void Repaint() {
 
 Pixels CanvasPixels() {
     Repaint();
-    return ReadBitmapPixels(appState.canvas.backBuffer.backBufferBitmap);
+    return ReadBitmapPixels(appState.canvas.backBuffer.bitmap());
 }

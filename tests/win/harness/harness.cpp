@@ -216,7 +216,7 @@ void StartProgram() {
 
 void EndProgram() {
     if (appState.topology && IsWindow(appState.topology))
-        SendMessageA(appState.topology, WM_DESTROY, 0, 0);
+        DestroyWindow(appState.topology);
     PumpMessages(10);
     UnregisterClassA(TOPOLOGY_CLASS, GetModuleHandleA(nullptr));
     appState.topology = nullptr;
