@@ -9,6 +9,7 @@
 #include "render/canvas.h"
 #include "render/symbol_image.h"
 #include "library/catalog.h"
+#include "platform/message_box.h"
 
 
 void ResetEditingState() {
@@ -91,7 +92,7 @@ LRESULT OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 static void PlaceSymbol(HWND window, CanvasPoint point) {
-    HIMAGELIST source = CategoryImageList(appState.editor.tool.toolCode);
+    HIMAGELIST source = CategoryImageList(appState.library.catalog, appState.editor.tool.toolCode);
     SymbolItem* symbol = NewSymbolItem(appState.diagram);
     bool placed = false;
     if (symbol) {
@@ -105,7 +106,7 @@ static void PlaceSymbol(HWND window, CanvasPoint point) {
     }
     if (!placed) {
         FreeSymbolItem(appState.diagram, symbol);
-        MessageBoxA(window, "シンボルの画像を作成できないため、配置できませんでした。", "エラー", MB_OK | MB_ICONERROR);
+        ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
         return;
     }
     Invalidate(window);

@@ -7,6 +7,7 @@
 #include "windows/editing.h"
 #include "render/canvas.h"
 #include "windows/view_window.h"
+#include "platform/message_box.h"
 
 static LRESULT OnCreate(HWND window) {
     ResetEditingState();
@@ -18,7 +19,7 @@ static LRESULT OnCreate(HWND window) {
 }
 
 static void OnClose(HWND window) {
-    if (MessageBoxA(window, "終了してもよろしいですか", "確認", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (ConfirmYesNo(window, "終了してもよろしいですか"))
         SendMessageA(window, WM_DESTROY, 0, 0);
 }
 
