@@ -515,6 +515,9 @@ TEST_F(LibraryTest, EverythingTheLibraryMadeIsReleasedAtTheEnd) {
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), lists + 5);
     ClickPaletteItem(CATEGORY_ROUTER, 1);
     ClickPaletteItem(CATEGORY_ROUTER, 0);
+    // The palettes only show the lists: one that goes leaves its list to the catalogue.
+    DestroyWindow(PaletteListOf(CATEGORY_ROUTER));
+    EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get()), 2);
     EndProgram();
     EXPECT_EQ(LiveGdiObjects(), before);
     for (int category = 0; category < CATEGORY_COUNT; ++category)
