@@ -2,7 +2,10 @@
 
 #include "core/catalog_format.h"
 
-DeletePlan PlanSymbolDelete(const std::string& catalogText, size_t libraryRootLength, int32_t category, int32_t index,
+DeletePlan PlanSymbolDelete(const std::string& catalogText,
+                            size_t libraryRootLength,
+                            int32_t category,
+                            int32_t index,
                             const std::vector<std::string>& palettePaths) {
     DeletePlan plan = {};
     const std::vector<CatalogRecord> records = ParseCatalog(catalogText.data(), catalogText.size(), libraryRootLength);

@@ -22,5 +22,8 @@ struct DeletePlan {
 
 // The plan for deleting item index of the category's palette from catalogText, given the paths
 // the palette's items came from (in palette order).
-DeletePlan PlanSymbolDelete(const std::string& catalogText, size_t libraryRootLength, int32_t category, int32_t index,
+DeletePlan PlanSymbolDelete(const std::string& catalogText,
+                            size_t libraryRootLength,
+                            int32_t category,
+                            int32_t index,
                             const std::vector<std::string>& palettePaths);

@@ -33,7 +33,8 @@ const char* FailedOperationText(FileOperation operation) {
         case FileOperation::DELETE_SYMBOL:
             return "シンボルを削除できませんでした。";
         case FileOperation::REMOVE_IMAGE_FILE:
-            return "シンボルはパレットとシンボル ファイルから削除しましたが、Symbol フォルダの画像ファイルを削除できませんでした。";
+            return "シンボルはパレットとシンボル ファイルから削除しましたが、Symbol "
+                   "フォルダの画像ファイルを削除できませんでした。";
         case FileOperation::EXPORT:
             return "ビットマップ ファイルを保存できませんでした。";
         case FileOperation::FILE_ACCESS:

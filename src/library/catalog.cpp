@@ -8,7 +8,6 @@
 #include "resources/resource.h"
 #include "core/bitmap_check.h"
 
-
 HIMAGELIST CategoryImageList(const SymbolCatalog& catalog, int32_t category) {
     return category >= 0 && category < CATEGORY_COUNT ? catalog.categoryImageList[category].get() : nullptr;
 }
@@ -49,7 +48,10 @@ HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
     return sound ? NewBitmapFromFile(fullPath, SYMBOL_SIZE, SYMBOL_SIZE) : nullptr;
 }
 
-void AddSymbolImage(HINSTANCE resources, const char* root, const std::string& relativePath, SymbolCatalog& catalog,
+void AddSymbolImage(HINSTANCE resources,
+                    const char* root,
+                    const std::string& relativePath,
+                    SymbolCatalog& catalog,
                     int32_t category) {
     HIMAGELIST list = catalog.categoryImageList[category].get();
     const std::string fullPath = std::string(root) + relativePath;

@@ -13,7 +13,6 @@
 
 constexpr char CATALOG_NAME[] = "\\Symbol.txt";
 
-
 struct SymbolCatalog {
     // The catalogue is the lists' one owner: the palettes show them but never free them.
     OwnedImageList categoryImageList[CATEGORY_COUNT];
@@ -22,7 +21,6 @@ struct SymbolCatalog {
     // only while it is still where the palette found it.
     std::vector<std::string> categoryPaths[CATEGORY_COUNT];
 };
-
 
 // The category's image list, or null for a category outside 0..4 or a library that did not load.
 HIMAGELIST CategoryImageList(const SymbolCatalog& catalog, int32_t category);
@@ -39,7 +37,10 @@ void ReleaseCatalog(SymbolCatalog& catalog);
 
 // Appends the picture of root + relativePath to the category's list, or the placeholder when the
 // file is missing or not a bitmap that can be loaded safely, and counts it with its path.
-void AddSymbolImage(HINSTANCE resources, const char* root, const std::string& relativePath, SymbolCatalog& catalog,
+void AddSymbolImage(HINSTANCE resources,
+                    const char* root,
+                    const std::string& relativePath,
+                    SymbolCatalog& catalog,
                     int32_t category);
 
 // Forgets item index of the category: its image, its path and its place in the count.

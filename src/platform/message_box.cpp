@@ -45,7 +45,8 @@ void ShowFileError(HWND owner, DWORD code, FileOperation operation) {
 }
 
 void ShowNoLibraryError(HWND owner, FileOperation operation) {
-    const std::string text = std::string(FailedOperationText(operation)) +
-                             "\r\n\r\nプログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリを使用できません。";
+    const std::string text =
+        std::string(FailedOperationText(operation)) +
+        "\r\n\r\nプログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリを使用できません。";
     ShowError(owner, text.c_str());
 }

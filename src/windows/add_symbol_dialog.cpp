@@ -14,7 +14,6 @@
 #include "library/catalog.h"
 #include "library/symbol_files.h"
 
-
 static void OnInitDialog(HWND dialog) {
     // Without a library there is nothing to add to: the user is told and the dialog never shows.
     if (!appState.library.root[0]) {
@@ -93,7 +92,8 @@ static void OnOk(HWND dialog) {
         return;
     switch (CheckNewSymbolName(appState.library.chosenTitle, strlen(appState.library.root))) {
         case AddRefusal::FILE_NAME:
-            ShowError(dialog, "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
+            ShowError(dialog,
+                      "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
             return;
         case AddRefusal::PATH_TOO_LONG:
             ShowError(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");

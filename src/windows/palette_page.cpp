@@ -82,9 +82,9 @@ static void OnClick(HWND page) {
     if (index < 0)
         return;
     // The editing code owns the icon from here and frees it when the cursor changes again.
-    SetPlacementCursor(
-        NewImageListIcon(appState.library.catalog.categoryImageList[category].get(), index, ILD_TRANSPARENT | ILD_BLEND50),
-        true);
+    SetPlacementCursor(NewImageListIcon(appState.library.catalog.categoryImageList[category].get(), index,
+                                        ILD_TRANSPARENT | ILD_BLEND50),
+                       true);
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
 }
 
@@ -121,7 +121,9 @@ static void OnDelete(HWND page) {
     SymbolCatalog& catalog = appState.library.catalog;
     const DeletePlan plan = PlanSymbolDelete(text, strlen(root), category, index, catalog.categoryPaths[category]);
     if (!plan.matches) {
-        ShowError(list, "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。");
+        ShowError(
+            list,
+            "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。");
         return;
     }
     error = ReplaceCatalogText(root, plan.remainingText);

@@ -12,7 +12,6 @@
 #include "platform/message_box.h"
 #include "windows/palette_page.h"
 
-
 static void ShowOnlyPage(int32_t tab) {
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
         ShowWindow(appState.tools.palettePage[category], category == tab ? SW_SHOW : SW_HIDE);

@@ -18,7 +18,8 @@ TEST(CategoryOfName, OnlyAnExactPaletteName) {
 TEST(CheckNewSymbolName, TheCatalogueMustCarryTheNameAndThePathMustFit) {
     EXPECT_EQ(CheckNewSymbolName("router.bmp", 3), AddRefusal::NONE);
     EXPECT_EQ(NewSymbolPath("router.bmp"), "\\Symbol\\router.bmp");
-    for (const std::string& name : std::vector<std::string>{"my router.bmp", "a\tb.bmp", "", "..\\x.bmp", std::string(64, 'n')})
+    for (const std::string& name :
+         std::vector<std::string>{"my router.bmp", "a\tb.bmp", "", "..\\x.bmp", std::string(64, 'n')})
         EXPECT_EQ(CheckNewSymbolName(name, 3), AddRefusal::FILE_NAME) << name;
     // root + "\Symbol\" (8 bytes) + "a.bmp" (5 bytes): 259 bytes fit, 260 do not.
     EXPECT_EQ(CheckNewSymbolName("a.bmp", 246), AddRefusal::NONE);

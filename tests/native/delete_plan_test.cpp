@@ -19,7 +19,8 @@ TEST(PlanSymbolDelete, OnlyTheRecordThePaletteShowsMayGo) {
     // The file changed since the palette was built: another record now stands at that place, the
     // record is gone, or the palette has no such item.
     EXPECT_FALSE(PlanSymbolDelete(text, 10, 1, 0, {"\\Symbol\\h0.bmp", "\\Symbol\\h1.bmp"}).matches);
-    EXPECT_FALSE(PlanSymbolDelete(text, 10, 1, 2, {"\\Symbol\\h1.bmp", "\\Symbol\\h2.bmp", "\\Symbol\\h3.bmp"}).matches);
+    EXPECT_FALSE(
+        PlanSymbolDelete(text, 10, 1, 2, {"\\Symbol\\h1.bmp", "\\Symbol\\h2.bmp", "\\Symbol\\h3.bmp"}).matches);
     EXPECT_FALSE(PlanSymbolDelete(text, 10, 1, 1, {"\\Symbol\\h1.bmp"}).matches);
     EXPECT_FALSE(PlanSymbolDelete(text, 10, 1, -1, {"\\Symbol\\h1.bmp"}).matches);
     // A record too long for this root is not one the palette could have shown.
@@ -27,14 +28,16 @@ TEST(PlanSymbolDelete, OnlyTheRecordThePaletteShowsMayGo) {
 }
 
 TEST(PlanSymbolDelete, PicturesOutsideTheSymbolFolderStay) {
-    for (const std::string path : {"\\Symbol\\..\\Symbol.txt", "\\Other\\a.bmp", "\\Symbol\\sub\\a.bmp", "\\Symbol\\.."}) {
+    for (const std::string path :
+         {"\\Symbol\\..\\Symbol.txt", "\\Other\\a.bmp", "\\Symbol\\sub\\a.bmp", "\\Symbol\\.."}) {
         const DeletePlan plan = PlanSymbolDelete("2," + path + "\r\n", 10, 2, 0, {path});
         ASSERT_TRUE(plan.matches) << path;
         EXPECT_EQ(plan.remainingText, "") << path;
         EXPECT_FALSE(plan.fileMayGo) << path;
     }
     // A duplicate record of the same picture is reported, so that its file stays.
-    const DeletePlan twice = PlanSymbolDelete("0,\\Symbol\\a.bmp\r\n3,\\Symbol\\A.BMP\r\n", 10, 0, 0, {"\\Symbol\\a.bmp"});
+    const DeletePlan twice =
+        PlanSymbolDelete("0,\\Symbol\\a.bmp\r\n3,\\Symbol\\A.BMP\r\n", 10, 0, 0, {"\\Symbol\\a.bmp"});
     EXPECT_EQ(twice.otherPaths, Paths{"\\Symbol\\A.BMP"});
 }
 
