@@ -14,7 +14,7 @@
 #include "windows/app_state.h"
 #include "app/startup.h"
 #include "core/editor.h"
-#include "export/bmp_export.h"
+#include "windows/menu_commands.h"
 #include "core/bmp_layout.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
@@ -175,7 +175,7 @@ static void ExportTable(bool quick) {
         std::vector<double> times;
         for (int i = 0; i < (quick ? 1 : size.first >= 8000 ? 5 : 11); ++i) {
             const double start = Now();
-            WriteCanvasBmp(appState.topology);
+            ExportCanvas(appState.topology);
             times.push_back((Now() - start) * 1000);
         }
         WIN32_FILE_ATTRIBUTE_DATA data = {};
@@ -295,7 +295,7 @@ static void StartupTable(bool quick) {
         for (int run = 0; run < (quick ? 1 : 7); ++run) {
             SymbolCatalog catalog = {};
             const double start = Now();
-            LoadCatalog(nullptr, folder.c_str(), catalog);
+            LoadCatalog(GetModuleHandleA(nullptr), folder.c_str(), catalog);
             loads.push_back((Now() - start) * 1000);
             ReleaseCatalog(catalog);
         }

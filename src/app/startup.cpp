@@ -9,6 +9,7 @@
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
+#include "platform/message_box.h"
 
 AppState appState;
 
@@ -67,7 +68,7 @@ int RunMessageLoop() {
         if (result == 0)
             return static_cast<int>(message.wParam);
         if (result == -1) {
-            MessageBoxA(nullptr, "GetMessageエラー", "Error", MB_OK);
+            ShowPlainError(nullptr, "GetMessageエラー");
             return 1;
         }
         TranslateMessage(&message);

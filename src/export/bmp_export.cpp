@@ -1,38 +1,20 @@
 #include "export/bmp_export.h"
 
 #include <new>
+#include <vector>
 
 #include "core/bmp_layout.h"
 #include "platform/files.h"
 #include "platform/gdi_objects.h"
-#include "render/canvas.h"
-#include "windows/app_state.h"
-#include "library/catalog.h"
 
-
-bool ChooseSaveFile(HWND owner) {
-    OPENFILENAMEA request = {};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = owner;
-    request.lpstrFilter = "BMP files(*.bmp)\0*.bmp;\0All Files(*.*)\0*.*\0";
-    request.nFilterIndex = 1;
-    request.lpstrFile = appState.saveFileName;
-    request.nMaxFile = MAX_PATH;
-    request.lpstrTitle = "ファイルを保存";
-    request.lpstrDefExt = "bmp";
-    request.Flags = OFN_HIDEREADONLY;
-    return GetSaveFileNameA(&request) != FALSE;
-}
-
-static void ShowExportError(HWND owner, const char* text) {
-    MessageBoxA(owner, text, "Error", MB_OK);
-}
-
-// The picture's rows as the file holds them: bottom row first, zero fill bytes.
-static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
-    uint8_t* rows = new (std::nothrow) uint8_t[layout.imageSize]();
-    if (!rows)
-        return nullptr;
+// The picture's rows as the file holds them: bottom row first, zero fill bytes. False when the
+// memory or the device contexts cannot be had, or the bitmap cannot be read.
+static bool ReadCanvasRows(HDC dc, HBITMAP bitmap, const BmpLayout& layout, std::vector<uint8_t>* rows) {
+    try {
+        rows->assign(layout.imageSize, 0);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = layout.width;
@@ -42,51 +24,47 @@ static uint8_t* ReadCanvasRows(const BmpLayout& layout) {
     info.bmiHeader.biCompression = BI_RGB;
     info.bmiHeader.biSizeImage = layout.imageSize;
     // GetDIBits wants the bitmap selected into no device context: a 1 x 1 stand-in takes its place.
-    HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    HBITMAP standIn = display ? NewCompatibleBitmap(display, 1, 1) : nullptr;
+    WindowDC display(nullptr);
+    if (!display)
+        return false;
+    OwnedGdiObject standIn(NewCompatibleBitmap(display.get(), 1, 1));
+    if (!standIn)
+        return false;
     int read = 0;
-    if (standIn) {
-        HGDIOBJ canvas = SelectObject(appState.canvas.backBuffer.dc(), standIn);
-        read = GetDIBits(display, appState.canvas.backBuffer.bitmap(), 0, UINT(layout.height), rows, &info, DIB_RGB_COLORS);
-        SelectObject(appState.canvas.backBuffer.dc(), canvas);
+    {
+        SelectedObject swapped(dc, standIn.get());
+        read = GetDIBits(display.get(), bitmap, 0, UINT(layout.height), rows->data(), &info, DIB_RGB_COLORS);
     }
-    FreeGdiObject(standIn);
-    if (display)
-        DeleteDC(display);
-    if (read != layout.height) {
-        delete[] rows;
-        return nullptr;
-    }
-    ClearRowPadding(layout, rows);
-    return rows;
+    if (read != layout.height)
+        return false;
+    ClearRowPadding(layout, rows->data());
+    return true;
 }
 
-void WriteCanvasBmp(HWND owner) {
+ExportStatus WriteCanvasBmp(HDC dc, HBITMAP bitmap, int32_t width, int32_t height, const char* fileName) {
+    if (!bitmap)
+        return {ExportStage::NO_PICTURE, 0};
     BmpLayout layout = {};
-    if (!appState.canvas.backBuffer.bitmap()) {
-        ShowExportError(owner, "キャンバスの画像がないため、保存できませんでした。");
-        return;
-    }
-    if (!ComputeBmpLayout(appState.canvas.width, appState.canvas.height, &layout)) {
-        ShowExportError(owner, "キャンバスが大きすぎるため、保存できませんでした。");
-        return;
-    }
-    uint8_t* rows = ReadCanvasRows(layout);
-    if (!rows) {
-        ShowExportError(owner, "キャンバスの画像を読み取れなかったため、保存できませんでした。");
-        return;
-    }
+    if (!ComputeBmpLayout(width, height, &layout))
+        return {ExportStage::TOO_LARGE, 0};
+    std::vector<uint8_t> rows;
+    if (!ReadCanvasRows(dc, bitmap, layout, &rows))
+        return {ExportStage::READ, 0};
     uint8_t headers[BMP_HEADERS_SIZE];
     WriteBmpHeaders(layout, headers);
-    const ReplaceResult result = ReplaceFileContents(appState.saveFileName, [&](HANDLE file) {
+    const ReplaceResult result = ReplaceFileContents(fileName, [&](HANDLE file) {
         const DWORD error = WriteAll(file, headers, sizeof headers);
-        return error ? error : WriteAll(file, rows, layout.imageSize);
+        return error ? error : WriteAll(file, rows.data(), rows.size());
     });
-    delete[] rows;
-    // A file that cannot be created, is read-only or hidden, or is in use gets the old fixed text;
-    // a full disk or a failed replacement gets what failed and the system's reason.
-    if (result.stage == ReplaceStage::CREATE)
-        ShowExportError(owner, "Error CreaeFile");
-    else if (result.stage != ReplaceStage::DONE)
-        ShowExportError(owner, FileErrorMessage(result.error, FileOperation::EXPORT).c_str());
+    switch (result.stage) {
+        case ReplaceStage::DONE:
+            return {ExportStage::DONE, 0};
+        case ReplaceStage::CREATE:
+            return {ExportStage::CREATE, result.error};
+        case ReplaceStage::WRITE:
+            return {ExportStage::WRITE, result.error};
+        case ReplaceStage::REPLACE:
+            break;
+    }
+    return {ExportStage::REPLACE, result.error};
 }

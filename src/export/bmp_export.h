@@ -1,12 +1,26 @@
-// Saving the canvas as a 24-bit BMP picture.
+// Saving the canvas as a 24-bit BMP picture. Shows nothing: the caller tells the user what failed.
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 
-// The save dialog; true when the user confirmed a name (then in saveFileName).
-bool ChooseSaveFile(HWND owner);
+// Where an export stopped.
+enum class ExportStage {
+    DONE,
+    NO_PICTURE,  // there is no bitmap to save
+    TOO_LARGE,   // the canvas does not fit the file format
+    READ,        // the picture could not be read (memory, device context)
+    CREATE,      // the file cannot be made or replaced: read-only, hidden, in use, no such folder
+    WRITE,       // writing failed part way, as on a full disk
+    REPLACE,     // the complete new file could not take the old one's place
+};
 
-// Writes the back buffer's last picture to saveFileName. The file is first written beside the
-// target and replaces it only when complete: on any failure an existing file keeps its bytes
-// and the user is told what failed.
-void WriteCanvasBmp(HWND owner);
+struct ExportStatus {
+    ExportStage stage;
+    DWORD error;  // the system's error code for CREATE, WRITE and REPLACE, else 0
+};
+
+// Writes the picture of bitmap (width x height, selected into dc for its life) to fileName. The
+// file is first written beside the target and replaces it only when complete: on any failure an
+// existing file keeps its bytes.
+ExportStatus WriteCanvasBmp(HDC dc, HBITMAP bitmap, int32_t width, int32_t height, const char* fileName);

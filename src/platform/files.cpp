@@ -4,8 +4,6 @@
 
 #include "core/path_text.h"
 
-WriteFileFunction writeFileCall = WriteFile;
-
 DWORD ReadAll(HANDLE file, std::string* bytes) {
     bytes->clear();
     char chunk[4096];

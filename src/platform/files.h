@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/test_hooks.h"
+
 // A file handle closed at the end of the scope.
 class FileHandle {
 public:
@@ -23,10 +25,6 @@ public:
 private:
     HANDLE handle_;
 };
-
-// The write call, replaceable so that tests can make a disk fail.
-using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
-extern WriteFileFunction writeFileCall;
 
 // Each returns 0 or the system error code.
 DWORD ReadAll(HANDLE file, std::string* bytes);

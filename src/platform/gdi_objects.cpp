@@ -1,7 +1,6 @@
 #include "platform/gdi_objects.h"
 
 static long liveObjects[GDI_KIND_COUNT];
-long gdiCreationBudget = -1;
 
 long LiveGdiObjects() {
     long total = 0;

@@ -4,14 +4,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/test_hooks.h"
+
 enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_KIND_COUNT };
 
 long LiveGdiObjects();
 long LiveGdiObjects(GdiKind kind);
-
-// How many more objects may be made before every creation fails, as when the system's quota is
-// reached; negative means no limit. Lets tests reach the limit without making 10,000 objects.
-extern long gdiCreationBudget;
 
 HPEN NewPen(int style, int width, COLORREF colour);
 HDC NewMemoryDC(HDC compatibleWith);
@@ -55,6 +53,31 @@ public:
 
 private:
     HGDIOBJ object_;
+};
+
+// An image list with one owner, freed (and counted) when the owner lets it go.
+class OwnedImageList {
+public:
+    OwnedImageList() = default;
+    ~OwnedImageList() { FreeImageList(list_); }
+    OwnedImageList(const OwnedImageList&) = delete;
+    OwnedImageList& operator=(const OwnedImageList&) = delete;
+    HIMAGELIST get() const { return list_; }
+    // Frees the list held so far and takes this one (may be null).
+    void Reset(HIMAGELIST list = nullptr) {
+        if (list != list_)
+            FreeImageList(list_);
+        list_ = list;
+    }
+    // Gives the list up without freeing it.
+    HIMAGELIST Release() {
+        HIMAGELIST list = list_;
+        list_ = nullptr;
+        return list;
+    }
+
+private:
+    HIMAGELIST list_ = nullptr;
 };
 
 // A memory device context owned by the scope.

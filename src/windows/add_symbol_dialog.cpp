@@ -5,22 +5,19 @@
 #include <cstring>
 #include <string>
 
+#include "core/add_checks.h"
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
-#include "platform/files.h"
 #include "platform/gdi_objects.h"
+#include "platform/message_box.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
-#include "windows/symbol_window.h"
-
-
-static void Refuse(HWND dialog, const char* text) {
-    MessageBoxA(dialog, text, "エラー", MB_OK | MB_ICONERROR);
-}
+#include "library/symbol_files.h"
 
 static void OnInitDialog(HWND dialog) {
     // Without a library there is nothing to add to: the user is told and the dialog never shows.
-    if (RefuseWithoutLibrary(GetParent(dialog), appState.library.root, FileOperation::ADD_SYMBOL)) {
+    if (!appState.library.root[0]) {
+        ShowNoLibraryError(GetParent(dialog), FileOperation::ADD_SYMBOL);
         EndDialog(dialog, IDC_ADD_CANCEL);
         return;
     }
@@ -48,11 +45,11 @@ static void OnBrowse(HWND dialog) {
     request.lpstrDefExt = "bmp";
     if (!GetOpenFileNameA(&request)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
-            Refuse(dialog, "選んだファイルのパスが長すぎるため、追加できません。");
+            ShowError(dialog, "選んだファイルのパスが長すぎるため、追加できません。");
         return;
     }
     if (strlen(title) >= sizeof appState.library.chosenTitle) {
-        Refuse(dialog, "ファイル名が長すぎるため、追加できません。ファイル名は 63 バイトまでにしてください。");
+        ShowError(dialog, "ファイル名が長すぎるため、追加できません。ファイル名は 63 バイトまでにしてください。");
         return;
     }
     lstrcpynA(appState.library.chosenPath, path, sizeof appState.library.chosenPath);
@@ -60,15 +57,11 @@ static void OnBrowse(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_ADD_PATH, appState.library.chosenPath);
 }
 
-// The category whose name the combo's field shows, or -1: the field can be typed into.
+// The category whose name the combo's field shows, or -1.
 static int32_t ChosenCategory(HWND dialog) {
     char text[64] = "";
     GetDlgItemTextA(dialog, IDC_ADD_CATEGORY, text, sizeof text);
-    for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
-        if (strcmp(text, CATEGORY_NAMES[category]) == 0)
-            return category;
-    }
-    return -1;
+    return CategoryOfName(text);
 }
 
 // The chosen file opens and is a bitmap the program can show; otherwise the user is told.
@@ -80,7 +73,7 @@ static bool ChosenFileLoads(HWND dialog) {
         return false;
     }
     if (!bitmap) {
-        Refuse(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
+        ShowError(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
         return false;
     }
     FreeGdiObject(bitmap);
@@ -92,40 +85,29 @@ static bool ChosenFileLoads(HWND dialog) {
 static void OnOk(HWND dialog) {
     const int32_t category = ChosenCategory(dialog);
     if (category < 0) {
-        Refuse(dialog, "追加シンボル種類は一覧の中から選んでください。");
+        ShowError(dialog, "追加シンボル種類は一覧の中から選んでください。");
         return;
     }
     if (!ChosenFileLoads(dialog))
         return;
-    // The catalogue separates fields by whitespace: such a name could never be read back.
-    if (!IsCatalogFileName(appState.library.chosenTitle)) {
-        Refuse(dialog, "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
-        return;
+    switch (CheckNewSymbolName(appState.library.chosenTitle, strlen(appState.library.root))) {
+        case AddRefusal::FILE_NAME:
+            ShowError(dialog,
+                      "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
+            return;
+        case AddRefusal::PATH_TOO_LONG:
+            ShowError(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");
+            return;
+        case AddRefusal::NONE:
+            break;
     }
-    const std::string relativePath = std::string(SYMBOL_FOLDER) + appState.library.chosenTitle;
-    const std::string target = appState.library.root + relativePath;
-    if (target.size() > PATH_LIMIT) {
-        Refuse(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");
-        return;
-    }
-
-    SECURITY_ATTRIBUTES security = {sizeof security, nullptr, FALSE};
-    CreateDirectoryA((std::string(appState.library.root) + SYMBOL_FOLDER).c_str(), &security);  // may exist already
-    // A copy of our own rather than CopyFileA: a failed one removes what it wrote, and the copy
-    // never takes a read-only source's attribute, so the library can remove it again.
-    DWORD error = CopyNewFile(appState.library.chosenPath, target.c_str());
+    const std::string relativePath = NewSymbolPath(appState.library.chosenTitle);
+    const DWORD error = AddSymbolFile(appState.library.root, appState.library.chosenPath, category, relativePath);
     if (error) {
         ShowFileError(dialog, error, FileOperation::ADD_SYMBOL);
         return;
     }
-    error = AppendCatalogRecord(appState.library.root, category, relativePath);
-    if (error) {
-        // Without its record the copy would only block adding the same file again.
-        DeleteFileA(target.c_str());
-        ShowFileError(dialog, error, FileOperation::ADD_SYMBOL);
-        return;
-    }
-    AddSymbolImage(appState.library.root, relativePath, appState.library.catalog, category);
+    AddSymbolImage(appState.instance, appState.library.root, relativePath, appState.library.catalog, category);
     for (HWND page : appState.tools.palettePage)
         SendMessageA(page, MSG_PALETTE_REFRESH, 0, 0);
     SendMessageA(dialog, WM_CLOSE, 0, 0);

@@ -4,11 +4,8 @@
 #include "render/canvas.h"
 #include "core/canvas_size_input.h"
 #include "windows/topology_window.h"
+#include "platform/message_box.h"
 #include "resources/resource.h"
-
-static void Refuse(HWND dialog, const char* text) {
-    MessageBoxA(dialog, text, "エラー", MB_OK | MB_ICONERROR);
-}
 
 static bool ReadSide(HWND dialog, int field, int32_t* side) {
     char text[31] = "";
@@ -19,11 +16,11 @@ static bool ReadSide(HWND dialog, int field, int32_t* side) {
 void ApplyCanvasSize(HWND dialog) {
     int32_t width = 0, height = 0;
     if (!ReadSide(dialog, IDC_CANVAS_WIDTH, &width) || !ReadSide(dialog, IDC_CANVAS_HEIGHT, &height)) {
-        Refuse(dialog, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。");
+        ShowError(dialog, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。");
         return;
     }
     if (!CreateBackBuffer(appState.canvas, appState.topology, width, height)) {
-        Refuse(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
+        ShowError(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
         return;
     }
     appState.canvas.width = width;

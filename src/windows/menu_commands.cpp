@@ -1,24 +1,70 @@
 #include "windows/menu_commands.h"
 
+#include <commdlg.h>
+
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "export/bmp_export.h"
+#include "platform/message_box.h"
 #include "windows/canvas_size_dialog.h"
 #include "resources/resource.h"
 #include "windows/about_dialog.h"
 
 // The diagram in progress is discarded; the user is told, not asked.
 static void NewDiagram(HWND topology) {
-    MessageBoxA(topology, "作業中の設計を破棄します", "Message", MB_OK);
+    ShowNotice(topology, "作業中の設計を破棄します", "Message");
     ForgetAllNodes(appState.editor);
     ClearList(appState.diagram);
     InitList(appState.diagram);
     InvalidateRect(topology, nullptr, TRUE);
 }
 
+// The save dialog, offering the name last chosen; true when the user confirmed a name.
+static bool ChooseSaveFile(HWND owner) {
+    OPENFILENAMEA request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.lpstrFilter = "BMP files(*.bmp)\0*.bmp;\0All Files(*.*)\0*.*\0";
+    request.nFilterIndex = 1;
+    request.lpstrFile = appState.saveFileName;
+    request.nMaxFile = MAX_PATH;
+    request.lpstrTitle = "ファイルを保存";
+    request.lpstrDefExt = "bmp";
+    request.Flags = OFN_HIDEREADONLY;
+    return GetSaveFileNameA(&request) != FALSE;
+}
+
+void ExportCanvas(HWND owner) {
+    const BackBuffer& buffer = appState.canvas.backBuffer;
+    const ExportStatus status = WriteCanvasBmp(buffer.dc(), buffer.bitmap(), appState.canvas.width,
+                                               appState.canvas.height, appState.saveFileName);
+    switch (status.stage) {
+        case ExportStage::DONE:
+            break;
+        case ExportStage::NO_PICTURE:
+            ShowPlainError(owner, "キャンバスの画像がないため、保存できませんでした。");
+            break;
+        case ExportStage::TOO_LARGE:
+            ShowPlainError(owner, "キャンバスが大きすぎるため、保存できませんでした。");
+            break;
+        case ExportStage::READ:
+            ShowPlainError(owner, "キャンバスの画像を読み取れなかったため、保存できませんでした。");
+            break;
+        // A file that cannot be created, is read-only or hidden, or is in use gets the old fixed
+        // text; a full disk or a failed replacement gets what failed and the system's reason.
+        case ExportStage::CREATE:
+            ShowPlainError(owner, "Error CreaeFile");
+            break;
+        case ExportStage::WRITE:
+        case ExportStage::REPLACE:
+            ShowPlainError(owner, FileErrorMessage(status.error, FileOperation::EXPORT).c_str());
+            break;
+    }
+}
+
 static void SaveAs(HWND topology) {
     if (ChooseSaveFile(topology))
-        WriteCanvasBmp(topology);
+        ExportCanvas(topology);
 }
 
 void RunMenuCommand(HWND topology, UINT commandId) {

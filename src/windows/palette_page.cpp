@@ -1,12 +1,17 @@
 #include "windows/palette_page.h"
 
+#include <cstring>
+#include <string>
+
+#include "core/delete_plan.h"
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "windows/topology_window.h"
 #include "platform/gdi_objects.h"
+#include "platform/message_box.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
-#include "library/delete_symbol.h"
+#include "library/symbol_files.h"
 
 constexpr int PALETTE_SPACING = SYMBOL_SIZE + 12;
 
@@ -54,7 +59,8 @@ static void Refresh(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
-    RebuildPalette(PaletteList(page), appState.library.catalog.categoryImageList[category], appState.library.catalog.categoryCount[category]);
+    RebuildPalette(PaletteList(page), appState.library.catalog.categoryImageList[category].get(),
+                   appState.library.catalog.categoryCount[category]);
 }
 
 static void OnInitDialog(HWND page, int32_t category) {
@@ -75,9 +81,10 @@ static void OnClick(HWND page) {
     const int index = int(SendMessageA(PaletteList(page), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
         return;
-    // The topology window owns the icon from here and frees it when the cursor changes again.
-    SetPlacementCursor(
-        NewImageListIcon(appState.library.catalog.categoryImageList[category], index, ILD_TRANSPARENT | ILD_BLEND50), true);
+    // The editing code owns the icon from here and frees it when the cursor changes again.
+    SetPlacementCursor(NewImageListIcon(appState.library.catalog.categoryImageList[category].get(), index,
+                                        ILD_TRANSPARENT | ILD_BLEND50),
+                       true);
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
 }
 
@@ -87,23 +94,49 @@ static void OnNotify(HWND page, const NMHDR& header) {
         OnClick(page);
 }
 
+// The selected symbol leaves the library for good, after the user agreed: its record from
+// Symbol.txt, its picture from the list and the palette, then its image file. The catalogue is
+// rewritten first: when that fails, or the record is no longer where the palette found it,
+// nothing at all changes and the user is told. No selection: nothing happens.
 static void OnDelete(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
-    const int32_t index = DeleteSymbol(category, appState.library.root, PaletteList(page), appState.library.catalog);
-    if (index >= 0)
-        SendMessageA(appState.topology, MSG_LIBRARY_IMAGE_DELETED, WPARAM(category), LPARAM(index));
-}
-
-// The list view would destroy its image list with itself; hand it back to the catalogue instead,
-// which frees it and keeps the count of live objects right.
-static void OnDestroy(HWND page) {
-    const int32_t category = PageCategory(page);
-    if (category < 0 || category >= CATEGORY_COUNT)
+    HWND list = PaletteList(page);
+    const char* root = appState.library.root;
+    if (!root[0]) {
+        ShowNoLibraryError(list, FileOperation::DELETE_SYMBOL);
         return;
-    SendMessageA(PaletteList(page), LVM_SETIMAGELIST, LVSIL_NORMAL, 0);
-    ReleaseCategoryImageList(appState.library.catalog, category);
+    }
+    const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+    if (index < 0 || !ConfirmOkCancel(list, "削除してもよろしいですか？"))
+        return;
+
+    std::string text;
+    DWORD error = ReadCatalogText(root, &text);
+    if (error) {
+        ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
+        return;
+    }
+    SymbolCatalog& catalog = appState.library.catalog;
+    const DeletePlan plan = PlanSymbolDelete(text, strlen(root), category, index, catalog.categoryPaths[category]);
+    if (!plan.matches) {
+        ShowError(
+            list,
+            "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。");
+        return;
+    }
+    error = ReplaceCatalogText(root, plan.remainingText);
+    if (error) {
+        ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
+        return;
+    }
+
+    RemoveSymbolImage(catalog, category, index);
+    Refresh(page);
+    SendMessageA(appState.topology, MSG_LIBRARY_IMAGE_DELETED, WPARAM(category), LPARAM(index));
+    // The record is gone either way; a file left behind would block adding its name again.
+    ShowFileError(list, RemoveSymbolImageFile(root, plan), FileOperation::REMOVE_IMAGE_FILE);
 }
 
 INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
@@ -119,9 +152,6 @@ INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
             return TRUE;
         case MSG_PALETTE_DELETE:
             OnDelete(page);
-            return FALSE;
-        case WM_DESTROY:
-            OnDestroy(page);
             return FALSE;
     }
     return FALSE;

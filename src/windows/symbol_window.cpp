@@ -9,16 +9,28 @@
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
 #include "library/catalog.h"
+#include "platform/message_box.h"
 #include "windows/palette_page.h"
-
 
 static void ShowOnlyPage(int32_t tab) {
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
         ShowWindow(appState.tools.palettePage[category], category == tab ? SW_SHOW : SW_HIDE);
 }
 
+// Loading goes on without the library or its catalogue: the palettes stay empty.
+static void LoadSymbolLibrary(HWND dialog) {
+    const DWORD error = LoadCatalog(appState.instance, appState.library.root, appState.library.catalog);
+    if (!appState.library.root[0])
+        ShowError(dialog,
+                  "プログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリ (Symbol.txt と Symbol "
+                  "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
+                  "起動し直してください。");
+    else
+        ShowFileError(dialog, error, FileOperation::OPEN_CATALOG);
+}
+
 static void OnInitDialog(HWND dialog) {
-    LoadCatalog(dialog, appState.library.root, appState.library.catalog);
+    LoadSymbolLibrary(dialog);
 
     HWND tabs = GetDlgItem(dialog, IDC_CATEGORY_TABS);
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
@@ -125,6 +137,10 @@ INT_PTR CALLBACK SymbolWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_SYMBOL_WINDOW);
             return TRUE;
+        case WM_DESTROY:
+            // The palettes share the lists and never free them: they go here, once.
+            ReleaseCatalog(appState.library.catalog);
+            return FALSE;
     }
     return FALSE;
 }

@@ -6,6 +6,7 @@
 #include "core/view_math.h"
 #include "library/catalog.h"
 #include "platform/gdi_objects.h"
+#include "platform/message_box.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
 #include "windows/app_messages.h"
@@ -36,7 +37,7 @@ static LRESULT OnCreate(HWND window) {
 }
 
 static void OnClose(HWND window) {
-    if (MessageBoxA(window, "終了してもよろしいですか", "確認", MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (ConfirmYesNo(window, "終了してもよろしいですか"))
         DestroyWindow(window);
 }
 
@@ -111,7 +112,7 @@ static CanvasPoint CanvasPointAt(LPARAM lParam) {
 
 // A placed symbol gets its own copy of the armed palette picture.
 static void PlaceSymbolAt(HWND window, CanvasPoint point) {
-    HIMAGELIST source = CategoryImageList(appState.editor.tool.toolCode);
+    HIMAGELIST source = CategoryImageList(appState.library.catalog, appState.editor.tool.toolCode);
     SymbolItem* symbol = NewSymbolItem(appState.diagram);
     bool placed = false;
     if (symbol) {
@@ -121,7 +122,7 @@ static void PlaceSymbolAt(HWND window, CanvasPoint point) {
     placed = placed && PlaceSymbol(appState.diagram, symbol, point);
     if (!placed) {
         FreeSymbolItem(appState.diagram, symbol);
-        MessageBoxA(window, "シンボルの画像を作成できないため、配置できませんでした。", "エラー", MB_OK | MB_ICONERROR);
+        ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
         return;
     }
     Invalidate(window);

@@ -6,7 +6,7 @@
 
 #include "windows/app_state.h"
 #include "core/editor.h"
-#include "export/bmp_export.h"
+#include "windows/menu_commands.h"
 #include "core/bmp_layout.h"
 #include "platform/files.h"
 #include "render/canvas.h"
@@ -37,7 +37,7 @@ protected:
         const std::string path = folder.File(name);
         strcpy(appState.saveFileName, path.c_str());
         Repaint();
-        WriteCanvasBmp(appState.topology);
+        ExportCanvas(appState.topology);
         return ReadFileBytes(path);
     }
     std::vector<std::string> FolderFiles(const std::string& where = "") {
@@ -209,7 +209,7 @@ TEST_F(ExportTest, CanvasTooLargeForTheFileFormatIsRefused) {
     appState.canvas.width = 40000;  // 40000 x 40000 x 3 bytes do not fit in 32 bits
     appState.canvas.height = 40000;
     strcpy(appState.saveFileName, folder.File("big.bmp").c_str());
-    WriteCanvasBmp(appState.topology);
+    ExportCanvas(appState.topology);
     appState.canvas.width = width;
     appState.canvas.height = height;
     EXPECT_EQ(ReadFileBytes(folder.File("big.bmp")), "old");

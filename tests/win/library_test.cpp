@@ -9,6 +9,7 @@
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
+#include "platform/message_box.h"
 #include "windows/symbol_window.h"
 
 namespace {
@@ -47,10 +48,10 @@ TEST_F(LibraryTest, MissingCatalogueIsCreatedEmptyWithoutAMessage) {
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol.txt")), "");
     EXPECT_TRUE(SeenDialogs().empty());
     for (int category = 0; category < CATEGORY_COUNT; ++category) {
-        ASSERT_TRUE(appState.library.catalog.categoryImageList[category]);
-        EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[category]), 0);
+        ASSERT_TRUE(appState.library.catalog.categoryImageList[category].get());
+        EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[category].get()), 0);
         int width = 0, height = 0;
-        ImageList_GetIconSize(appState.library.catalog.categoryImageList[category], &width, &height);
+        ImageList_GetIconSize(appState.library.catalog.categoryImageList[category].get(), &width, &height);
         EXPECT_EQ(std::make_pair(width, height), std::make_pair(50, 50));
     }
     EXPECT_EQ(Counts(), std::vector<int>(5, 0));
@@ -69,7 +70,7 @@ TEST_F(LibraryTest, RecordsGoToTheirCategoriesInFileOrder) {
     // Item i shows image i, from the category's own list.
     HWND list = PaletteListOf(CATEGORY_ROUTER);
     EXPECT_EQ(HIMAGELIST(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
-              appState.library.catalog.categoryImageList[CATEGORY_ROUTER]);
+              appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get());
     for (int i = 0; i < 2; ++i) {
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
@@ -111,7 +112,7 @@ TEST_F(LibraryTest, LargeBitmapIsHeldAt50By50WithMagentaTransparent) {
         return x < 50 ? RED : BLUE;
     });
     Start("4,\\Symbol\\wide.bmp\r\n", {{"Symbol\\wide.bmp", picture}});
-    HIMAGELIST list = appState.library.catalog.categoryImageList[CATEGORY_OTHER];
+    HIMAGELIST list = appState.library.catalog.categoryImageList[CATEGORY_OTHER].get();
     ASSERT_EQ(ImageList_GetImageCount(list), 1);
     int width = 0, height = 0;
     ImageList_GetIconSize(list, &width, &height);
@@ -254,8 +255,8 @@ TEST_F(LibraryTest, RunLengthEncodedPicturesLoad) {
           {{"Symbol\\rle8.bmp", RunLengthBmp(8, RED)}, {"Symbol\\rle4.bmp", RunLengthBmp(4, BLUE)}});
     EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{RED, BLUE}));
     // The frame is magenta, so transparent.
-    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD], 0, GREY).at(1, 25), GREY);
-    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD], 1, GREY).at(25, 48), GREY);
+    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD].get(), 0, GREY).at(1, 25), GREY);
+    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD].get(), 1, GREY).at(25, 48), GREY);
     EXPECT_TRUE(SeenDialogs().empty());
 }
 
@@ -514,10 +515,13 @@ TEST_F(LibraryTest, EverythingTheLibraryMadeIsReleasedAtTheEnd) {
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), lists + 5);
     ClickPaletteItem(CATEGORY_ROUTER, 1);
     ClickPaletteItem(CATEGORY_ROUTER, 0);
+    // The palettes only show the lists: one that goes leaves its list to the catalogue.
+    DestroyWindow(PaletteListOf(CATEGORY_ROUTER));
+    EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get()), 2);
     EndProgram();
     EXPECT_EQ(LiveGdiObjects(), before);
     for (int category = 0; category < CATEGORY_COUNT; ++category)
-        EXPECT_FALSE(appState.library.catalog.categoryImageList[category]);
+        EXPECT_FALSE(appState.library.catalog.categoryImageList[category].get());
 }
 
 }  // namespace

@@ -402,7 +402,7 @@ TEST_F(SymbolEditTest, DeletingTheLastSymbolLeavesAnEmptyCatalogue) {
     EXPECT_TRUE(LibraryFiles().empty());
     EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 0, 0}));
     EXPECT_EQ(PaletteItemCount(CATEGORY_HOST), 0);
-    EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_HOST]), 0);
+    EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_HOST].get()), 0);
 }
 
 TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {

@@ -7,7 +7,7 @@
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "core/editor.h"
-#include "export/bmp_export.h"
+#include "windows/menu_commands.h"
 #include "render/canvas.h"
 #include "windows/view_window.h"
 #include "resources/resource.h"
@@ -282,7 +282,7 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     EXPECT_EQ(pixels.at(310, 210), RED);
     EXPECT_EQ(pixels.at(799, 599), RGB_WHITE);
     strcpy(appState.saveFileName, folder.File("big.bmp").c_str());
-    WriteCanvasBmp(appState.topology);
+    ExportCanvas(appState.topology);
     EXPECT_EQ(ReadFileBytes(folder.File("big.bmp")).size(), 54u + 2400u * 600u);
 
     for (const char* bad : {"0", "-5", "99999", "abc", ""}) {

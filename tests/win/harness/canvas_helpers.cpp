@@ -57,13 +57,13 @@ std::vector<SymbolItem*> DiagramSymbols() {
 
 void RouterPicturesTest::SetUp() {
     ProgramTest::SetUp();
-    libraryPictures = appState.library.catalog.categoryImageList[CATEGORY_ROUTER];
-    appState.library.catalog.categoryImageList[CATEGORY_ROUTER] = MakeTestImageList(colours);
+    libraryPictures = appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Release();
+    appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Reset(MakeTestImageList(colours));
 }
 
 void RouterPicturesTest::TearDown() {
-    ImageList_Destroy(appState.library.catalog.categoryImageList[CATEGORY_ROUTER]);
-    appState.library.catalog.categoryImageList[CATEGORY_ROUTER] = libraryPictures;
+    ImageList_Destroy(appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Release());
+    appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Reset(libraryPictures);
     ProgramTest::TearDown();
 }
 

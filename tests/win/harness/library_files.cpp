@@ -220,7 +220,7 @@ void PressSymbolWindowButton(int id) {
 
 std::vector<unsigned> CategoryPictures(int category) {
     std::vector<unsigned> pictures;
-    HIMAGELIST list = appState.library.catalog.categoryImageList[category];
+    HIMAGELIST list = appState.library.catalog.categoryImageList[category].get();
     for (int i = 0; i < ImageList_GetImageCount(list); ++i)
         pictures.push_back(IsPlaceholderImage(list, i) ? PLACEHOLDER : DrawImage(list, i, 0x00FF00).at(25, 25));
     return pictures;

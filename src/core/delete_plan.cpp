@@ -1,0 +1,25 @@
+#include "core/delete_plan.h"
+
+#include "core/catalog_format.h"
+
+DeletePlan PlanSymbolDelete(const std::string& catalogText,
+                            size_t libraryRootLength,
+                            int32_t category,
+                            int32_t index,
+                            const std::vector<std::string>& palettePaths) {
+    DeletePlan plan = {};
+    const std::vector<CatalogRecord> records = ParseCatalog(catalogText.data(), catalogText.size(), libraryRootLength);
+    const CatalogRecord* removed = FindCategoryRecord(records, category, index);
+    // Only the very record the palette shows may go, never whatever now stands in its place.
+    if (!removed || index < 0 || size_t(index) >= palettePaths.size() || removed->relativePath != palettePaths[index])
+        return plan;
+    plan.matches = true;
+    plan.remainingText = CutCatalogRecord(catalogText, *removed);
+    plan.relativePath = removed->relativePath;
+    plan.fileMayGo = IsLibraryImagePath(removed->relativePath);
+    for (const CatalogRecord& record : records) {
+        if (&record != removed && record.usable)
+            plan.otherPaths.push_back(record.relativePath);
+    }
+    return plan;
+}

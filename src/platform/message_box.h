@@ -1,0 +1,28 @@
+// Every message box the program shows. Texts and captions are the ones users know: the error
+// table and the generic text for other codes live here.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "core/file_errors.h"
+
+// "エラー" with the error icon.
+void ShowError(HWND owner, const char* text);
+// Caption "Error", no icon: the boxes of Save As and of the message loop.
+void ShowPlainError(HWND owner, const char* text);
+// A plain notice with its own caption, OK only.
+void ShowNotice(HWND owner, const char* text, const char* caption);
+
+// "確認" boxes; true when the user chose OK or Yes.
+bool ConfirmOkCancel(HWND owner, const char* text);
+bool ConfirmYesNo(HWND owner, const char* text);
+
+// The message for a failed file operation: the fixed text of a known code, else what failed, the
+// system's description of the code and the code itself.
+std::string FileErrorMessage(DWORD code, FileOperation operation);
+// That message in an error box, for every non-zero code.
+void ShowFileError(HWND owner, DWORD code, FileOperation operation = FileOperation::FILE_ACCESS);
+
+// Why an operation on the library cannot be done when start-up found no usable folder for it.
+void ShowNoLibraryError(HWND owner, FileOperation operation);

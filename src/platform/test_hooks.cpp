@@ -1,0 +1,4 @@
+#include "platform/test_hooks.h"
+
+WriteFileFunction writeFileCall = WriteFile;
+long gdiCreationBudget = -1;
