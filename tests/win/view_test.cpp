@@ -182,21 +182,6 @@ TEST_F(ViewTest, HorizontalScrollingMovesThePictureAndStopsAtTheEnds) {
         EXPECT_EQ(appState.canvas.scrollY, 0);
     }
 
-    // The thumb dragged with the mouse, then past the right end.
-    SCROLLBARINFO bar = {};
-    bar.cbSize = sizeof bar;
-    ASSERT_TRUE(GetScrollBarInfo(appState.topology, OBJID_HSCROLL, &bar));
-    const int thumbX = bar.rcScrollBar.left + (bar.xyThumbTop + bar.xyThumbBottom) / 2;
-    const int y = (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2;
-    MouseDragOnScreen({thumbX, y}, {thumbX + 20, y});
-    const int dragged = appState.canvas.scrollX;
-    EXPECT_GT(dragged, 0);
-    EXPECT_LT(dragged, 101);
-    EXPECT_EQ(ScrollBar(SB_HORZ).nPos, dragged);
-    EXPECT_EQ(ShownRedEdge(125), 200 - dragged);
-    MouseDragOnScreen({thumbX + 20, y}, {bar.rcScrollBar.right + 50, y});
-    EXPECT_EQ(appState.canvas.scrollX, 101);
-    EXPECT_EQ(ShownRedEdge(125), 99);
 }
 
 TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {

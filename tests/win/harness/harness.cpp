@@ -346,23 +346,6 @@ void Click(int x, int y) {
     MouseUp(x, y);
 }
 
-void MouseDragOnScreen(POINT from, POINT to) {
-    // Absolute positions are given in 1/65535 of the screen.
-    const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
-    auto at = [&](POINT point, DWORD flags) {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = LONG(point.x * 65535LL / width);
-        input.mi.dy = LONG(point.y * 65535LL / height);
-        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-        return input;
-    };
-    INPUT steps[] = {at(from, 0), at(from, MOUSEEVENTF_LEFTDOWN),
-                     at({(from.x + to.x) / 2, (from.y + to.y) / 2}, 0), at(to, 0), at(to, MOUSEEVENTF_LEFTUP)};
-    SendInput(UINT(std::size(steps)), steps, sizeof(INPUT));
-    PumpMessages(300);
-}
-
 void Command(UINT id) {
     SendMessageA(appState.topology, WM_COMMAND, id, 0);
 }

@@ -117,8 +117,6 @@ void MouseDown(int x, int y);
 void MouseMove(int x, int y, WPARAM keys = MK_LBUTTON);
 void MouseUp(int x, int y);
 void Click(int x, int y);
-// A real left-button drag through the input queue, in screen coordinates.
-void MouseDragOnScreen(POINT from, POINT to);
 // Commands to the topology window, as its menu and the tool windows send them.
 void Command(UINT id);
 bool MenuChecked(UINT command);
