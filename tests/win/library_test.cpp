@@ -17,33 +17,19 @@ namespace {
 constexpr unsigned RED = 0xFF0000, GREEN = 0x00C000, BLUE = 0x0000FF, GREY = 0x808080, ORANGE = 0xFF8000;
 
 // Each test writes its library into a fresh folder, then starts the program there.
-class LibraryTest : public ::testing::Test {
+class LibraryTest : public ProgramTest {
   protected:
-    void Start(const std::string& catalogue, const std::vector<std::pair<std::string, std::string>>& files = {}) {
-        WriteFileBytes(folder.File("Symbol.txt"), catalogue);
-        WriteLibrary(folder.path(), files);
-        ForgetSeenDialogs();
-        StartProgram();
-    }
-    void TearDown() override {
-        EndProgram();
-        EXPECT_EQ(PendingResponders(), 0u) << "a queued answer was never used";
-    }
-    std::vector<int> Counts() const {
-        return std::vector<int>(appState.library.catalog.categoryCount, appState.library.catalog.categoryCount + CATEGORY_COUNT);
-    }
+    LibraryTest() : ProgramTest(std::nullopt) {}
     std::vector<int> ItemCounts() const {
         std::vector<int> counts;
         for (int category = 0; category < CATEGORY_COUNT; ++category)
             counts.push_back(PaletteItemCount(category));
         return counts;
     }
-    TempFolder folder;
 };
 
 TEST_F(LibraryTest, MissingCatalogueIsCreatedEmptyWithoutAMessage) {
-    ForgetSeenDialogs();
-    StartProgram();
+    Start(TestLibrary());
     EXPECT_TRUE(FileExists(folder.File("Symbol.txt")));
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol.txt")), "");
     EXPECT_TRUE(SeenDialogs().empty());
@@ -54,14 +40,14 @@ TEST_F(LibraryTest, MissingCatalogueIsCreatedEmptyWithoutAMessage) {
         ImageList_GetIconSize(appState.library.catalog.categoryImageList[category].get(), &width, &height);
         EXPECT_EQ(std::make_pair(width, height), std::make_pair(50, 50));
     }
-    EXPECT_EQ(Counts(), std::vector<int>(5, 0));
+    EXPECT_EQ(CategoryCounts(), std::vector<int>(5, 0));
     EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
 }
 
 TEST_F(LibraryTest, RecordsGoToTheirCategoriesInFileOrder) {
     Start("0,\\Symbol\\a.bmp\r\n2,\\Symbol\\b.bmp\r\n0,\\Symbol\\c.bmp\r\n",
           {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}, {"Symbol\\c.bmp", FramedBmp(BLUE)}});
-    EXPECT_EQ(Counts(), (std::vector<int>{2, 0, 1, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{2, 0, 1, 0, 0}));
     EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED, BLUE}));
     EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{GREEN}));
     EXPECT_TRUE(CategoryPictures(CATEGORY_HUB).empty());
@@ -96,7 +82,7 @@ TEST_F(LibraryTest, LineEndsBlankLinesAndSpacingDoNotMatter) {
     for (const std::string& catalogue : catalogues) {
         SCOPED_TRACE(catalogue);
         Start(catalogue);
-        EXPECT_EQ(Counts(), (std::vector<int>{2, 0, 1, 0, 0}));
+        EXPECT_EQ(CategoryCounts(), (std::vector<int>{2, 0, 1, 0, 0}));
         EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED, BLUE}));
         EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{GREEN}));
         EXPECT_TRUE(SeenDialogs().empty());
@@ -148,7 +134,7 @@ TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
          {"Symbol\\text.bmp", "not a picture\r\n"},
          {"Symbol\\r1.bmp", FramedBmp(ORANGE)}});
     EXPECT_TRUE(SeenDialogs().empty());
-    EXPECT_EQ(Counts(), (std::vector<int>{7, 3, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{7, 3, 0, 0, 0}));
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, PLACEHOLDER, BLUE}));
     EXPECT_EQ(
         CategoryPictures(CATEGORY_ROUTER),
@@ -182,20 +168,19 @@ TEST_F(LibraryTest, RecordsTheFormatCannotCarryAreSkipped) {
             "3,\r\n",
         {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}, {"Symbol\\c.bmp", FramedBmp(BLUE)}});
     EXPECT_TRUE(SeenDialogs().empty());
-    EXPECT_EQ(Counts(), (std::vector<int>{1, 0, 1, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 0, 1, 0, 0}));
     EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED}));
     EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{BLUE}));
 }
 
 TEST_F(LibraryTest, CatalogueThatCannotBeOpenedIsReportedAndTheWindowStillComesUp) {
     ASSERT_TRUE(CreateDirectoryA(folder.File("Symbol.txt").c_str(), nullptr));
-    ForgetSeenDialogs();
-    StartProgram();
+    Start(TestLibrary());
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "エラー");
     EXPECT_EQ(SeenDialogs()[0].text, "ファイル名が指定されていません。");
     EXPECT_TRUE(IsWindowVisible(appState.tools.symbolWindow));
-    EXPECT_EQ(Counts(), std::vector<int>(5, 0));
+    EXPECT_EQ(CategoryCounts(), std::vector<int>(5, 0));
     EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
 }
 
@@ -242,12 +227,11 @@ TEST_F(LibraryTest, CatalogueInUseIsReportedWithItsCode) {
     ASSERT_TRUE(WriteFileBytes(folder.File("Symbol.txt"), "0,\\Symbol\\a.bmp\r\n"));
     HeldOpenFile inUse(folder.File("Symbol.txt"));
     ASSERT_TRUE(inUse.ok());
-    ForgetSeenDialogs();
-    StartProgram();
+    Start(TestLibrary());
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].text.rfind("シンボル ファイル (Symbol.txt) を開けませんでした。", 0), 0u);
     EXPECT_NE(SeenDialogs()[0].text.find("(エラー コード: 32)"), std::string::npos) << SeenDialogs()[0].text;
-    EXPECT_EQ(Counts(), std::vector<int>(5, 0));
+    EXPECT_EQ(CategoryCounts(), std::vector<int>(5, 0));
 }
 
 TEST_F(LibraryTest, RunLengthEncodedPicturesLoad) {
@@ -270,19 +254,13 @@ TEST_F(LibraryTest, FolderTooDeepForTheLibraryRunsWithoutOne) {
     const std::wstring deepJapanese = base + japanese;
     ASSERT_TRUE(CreateDirectoryW(deepJapanese.c_str(), nullptr));
     // 250 bytes: the folder itself fits, Symbol.txt under it would not.
-    std::string deepAscii = folder.path();
-    while (deepAscii.size() < 250) {
-        const size_t left = 250 - deepAscii.size();
-        deepAscii += "\\" + std::string(left >= 43 ? 40 : left - 1, 'd');
-        ASSERT_TRUE(CreateDirectoryA(deepAscii.c_str(), nullptr)) << deepAscii;
-    }
+    const std::string deepAscii = MakeDeepFolder(folder.path(), 250);
     const std::string driveCatalogue = folder.path().substr(0, 3) + "Symbol.txt";
     DeleteFileA(driveCatalogue.c_str());  // what a program that looked there may have left
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         ASSERT_TRUE(run == 0 ? SetCurrentDirectoryW(deepJapanese.c_str()) : SetCurrentDirectoryA(deepAscii.c_str()));
-        ForgetSeenDialogs();
-        StartProgram();
+        Start(TestLibrary());
         SetCurrentDirectoryA(folder.path().c_str());
         EXPECT_STREQ(appState.library.root, "");
         ASSERT_EQ(SeenDialogs().size(), 1u);

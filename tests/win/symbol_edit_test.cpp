@@ -2,7 +2,6 @@
 #include "harness.h"
 #include "library_files.h"
 
-#include <algorithm>
 
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
@@ -19,24 +18,9 @@ namespace {
 
 constexpr unsigned RED = 0xFF0000, GREEN = 0x00C000, BLUE = 0x0000FF, ORANGE = 0xFF8000, TEAL = 0x008080;
 
-class SymbolEditTest : public ::testing::Test {
+class SymbolEditTest : public ProgramTest {
   protected:
-    void Start(const std::string& catalogue, const std::vector<std::pair<std::string, std::string>>& files = {}) {
-        WriteFileBytes(Catalogue(), catalogue);
-        WriteLibrary(folder.path(), files);
-        appState.library.chosenPath[0] = '\0';
-        appState.library.chosenTitle[0] = '\0';
-        ForgetSeenDialogs();
-        StartProgram();
-    }
-    void TearDown() override {
-        EndProgram();
-        EXPECT_EQ(PendingResponders(), 0u) << "a queued answer was never used";
-    }
-    std::string Catalogue() const { return folder.File("Symbol.txt"); }
-    std::vector<int> Counts() const {
-        return std::vector<int>(appState.library.catalog.categoryCount, appState.library.catalog.categoryCount + CATEGORY_COUNT);
-    }
+    SymbolEditTest() : ProgramTest(std::nullopt) {}
     // A bitmap outside the library, as the user would pick it.
     std::string Source(const std::string& name, const std::string& bytes) {
         CreateDirectoryA(folder.File("pictures").c_str(), nullptr);
@@ -61,29 +45,7 @@ class SymbolEditTest : public ::testing::Test {
         AnswerNextBox(answer);
         PressSymbolWindowButton(IDC_DELETE_SYMBOL);
     }
-    std::vector<std::string> Boxes() const {
-        std::vector<std::string> texts;
-        for (const SeenDialog& seen : SeenDialogs()) {
-            if (!seen.text.empty())
-                texts.push_back(seen.caption + ": " + seen.text);
-        }
-        return texts;
-    }
-    std::vector<std::string> LibraryFiles() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder.path() + "\\Symbol\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
-                    names.push_back(found.cFileName);
-            } while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    TempFolder folder;
+    std::vector<std::string> LibraryFiles() const { return FileNames(folder.File("Symbol")); }
 };
 
 // --- adding ---
@@ -119,12 +81,12 @@ TEST_F(SymbolEditTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
     ASSERT_GE(SeenDialogs().size(), 2u);
     EXPECT_EQ(SeenDialogs()[0].caption, "シンボルの追加");
     EXPECT_EQ(SeenDialogs()[1].caption, "ファイルオープン");
-    EXPECT_TRUE(Boxes().empty()) << Boxes()[0];
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts()[0];
     EXPECT_STREQ(appState.library.chosenTitle, "router2.bmp");
 
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\router2.bmp")), ReadFileBytes(source));
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\router2.bmp\r\n");
-    EXPECT_EQ(Counts(), (std::vector<int>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 1, 0, 0, 0}));
     EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 1);
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{TEAL}));
     // Every palette was rebuilt (a rebuild drops the selection); the tab stayed.
@@ -155,8 +117,8 @@ TEST_F(SymbolEditTest, NewSymbolIsLastOfItsCategoryAndOkReusesThePreviousChoice)
         PressAddOk(dialog);
     });
     EXPECT_EQ(shown, "");
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"エラー: 同じ名前のファイルが既に存在しています。"});
-    EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 0, 0, 0}));
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"エラー: 同じ名前のファイルが既に存在しています。"});
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 2, 0, 0, 0}));
     EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\h2.bmp")), FramedBmp(GREEN));
 
@@ -167,10 +129,10 @@ TEST_F(SymbolEditTest, NewSymbolIsLastOfItsCategoryAndOkReusesThePreviousChoice)
         SetDlgItemTextA(dialog, IDC_ADD_CATEGORY, "ルーター");
         PressAddOk(dialog);
     });
-    ASSERT_EQ(Boxes().size(), 1u);
+    ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
     EXPECT_FALSE(FileExists(folder.File("Symbol\\h3.bmp")));
-    EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 2, 0, 0, 0}));
 
     // Typing a category's exact name chooses it.
     ForgetSeenDialogs();
@@ -178,8 +140,8 @@ TEST_F(SymbolEditTest, NewSymbolIsLastOfItsCategoryAndOkReusesThePreviousChoice)
         SetDlgItemTextA(dialog, IDC_ADD_CATEGORY, "アザー");
         PressAddOk(dialog);
     });
-    EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 0, 0, 1}));
+    EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 2, 0, 0, 1}));
     EXPECT_EQ(CategoryPictures(CATEGORY_OTHER), (std::vector<unsigned>{ORANGE}));
 }
 
@@ -199,11 +161,11 @@ TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
         ForgetSeenDialogs();
         Choose(Source(refused.name, refused.bytes), refused.name);
         Add(CATEGORY_HOST);
-        ASSERT_EQ(Boxes().size(), 1u);
+        ASSERT_EQ(BoxTexts().size(), 1u);
         EXPECT_EQ(SeenDialogs().back().caption, "エラー");
         EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
         EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
-        EXPECT_EQ(Counts(), (std::vector<int>{1, 0, 0, 0, 0}));
+        EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 0, 0, 0, 0}));
         EXPECT_EQ(PaletteItemCount(CATEGORY_HOST), 0);
     }
 
@@ -211,7 +173,7 @@ TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
     ForgetSeenDialogs();
     Choose("", "");
     Add(CATEGORY_HOST);
-    ASSERT_EQ(Boxes().size(), 1u);
+    ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
 }
@@ -231,7 +193,7 @@ TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     EXPECT_EQ(shown, "");
     EXPECT_EQ(std::string(appState.library.chosenPath), before);
     EXPECT_STREQ(appState.library.chosenTitle, "first.bmp");
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxTexts().empty());
 
     // A name longer than the 63 bytes the catalogue's title buffer holds is refused at once.
     const std::string longName = std::string(70, 'n') + ".bmp";
@@ -243,7 +205,7 @@ TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
         GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
         shown = text;
     });
-    ASSERT_EQ(Boxes().size(), 1u);
+    ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
     EXPECT_EQ(shown, "");
     EXPECT_EQ(std::string(appState.library.chosenPath), before);
@@ -257,13 +219,11 @@ TEST_F(SymbolEditTest, JapaneseNamesSurviveAddingRestartingAndDeleting) {
     const std::string name = "表示ソフト.bmp";
     Choose(Source(name, FramedBmp(GREEN)), name);
     Add(CATEGORY_OTHER);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxTexts().empty());
     EXPECT_EQ(ReadFileBytes(Catalogue()), "4,\\Symbol\\" + name + "\r\n");
     EXPECT_EQ(LibraryFiles(), std::vector<std::string>{name});
 
-    EndProgram();
-    ForgetSeenDialogs();
-    StartProgram();
+    Start(TestLibrary());
     EXPECT_EQ(CategoryPictures(CATEGORY_OTHER), (std::vector<unsigned>{GREEN}));
     Delete(CATEGORY_OTHER, 0);
     EXPECT_EQ(ReadFileBytes(Catalogue()), "");
@@ -278,33 +238,40 @@ TEST_F(SymbolEditTest, CatalogueThatCannotBeWrittenUndoesTheCopy) {
     ASSERT_TRUE(SetFileAttributesA(source.c_str(), FILE_ATTRIBUTE_READONLY));
     Choose(source, "h1.bmp");
     Add(CATEGORY_HUB);
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"エラー: ファイル名が指定されていません。"});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"エラー: ファイル名が指定されていません。"});
     EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp");
-    EXPECT_EQ(Counts(), (std::vector<int>{1, 0, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 0, 0, 0, 0}));
 
     // Once the catalogue can be written again, the same file goes in.
     SetFileAttributesA(Catalogue().c_str(), FILE_ATTRIBUTE_NORMAL);
     ForgetSeenDialogs();
     Add(CATEGORY_HUB);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxTexts().empty());
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n");
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
 }
 
-// A failed copy says why and leaves nothing behind, so that the same file can be added later.
-TEST_F(SymbolEditTest, AddOnAFullDiskOrFromAFileInUseSaysWhyAndLeavesNoCopy) {
+// A failed copy or record says why and leaves nothing behind, so that the same file can be added
+// later.
+TEST_F(SymbolEditTest, AddOnAFullDiskOrFromAFileInUseSaysWhyAndLeavesNothingBehind) {
     Start("0,\\Symbol\\r1.bmp\r\n", {{"Symbol\\r1.bmp", FramedBmp(BLUE)}});
     const std::string source = Source("h1.bmp", FramedBmp(RED));
     Choose(source, "h1.bmp");
-    writeFileCall = FullDiskWrite;
-    Add(CATEGORY_HUB);
-    writeFileCall = WriteFile;
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].rfind("エラー: シンボルを追加できませんでした。", 0), 0u) << Boxes()[0];
-    EXPECT_NE(Boxes()[0].find("(エラー コード: 112)"), std::string::npos) << Boxes()[0];
-    EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
-    EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
+    // The disk fills during the copy, or after it while the record is appended.
+    for (WriteFileFunction fullDisk : {FullDiskWrite, FullDiskCatalogueWrite}) {
+        ForgetSeenDialogs();
+        writeFileCall = fullDisk;
+        Add(CATEGORY_HUB);
+        writeFileCall = WriteFile;
+        ASSERT_EQ(BoxTexts().size(), 1u);
+        EXPECT_EQ(BoxTexts()[0].rfind("エラー: シンボルを追加できませんでした。", 0), 0u) << BoxTexts()[0];
+        EXPECT_NE(BoxTexts()[0].find("(エラー コード: 112)"), std::string::npos) << BoxTexts()[0];
+        EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
+        EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
+        EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 0, 0, 0, 0}));
+        EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 0);
+    }
 
     ForgetSeenDialogs();
     {
@@ -312,13 +279,13 @@ TEST_F(SymbolEditTest, AddOnAFullDiskOrFromAFileInUseSaysWhyAndLeavesNoCopy) {
         ASSERT_TRUE(inUse.ok());
         Add(CATEGORY_HUB);
     }
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_NE(Boxes()[0].find("(エラー コード: 32)"), std::string::npos) << Boxes()[0];
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_NE(BoxTexts()[0].find("(エラー コード: 32)"), std::string::npos) << BoxTexts()[0];
     EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
 
     ForgetSeenDialogs();
     Add(CATEGORY_HUB);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(BoxTexts().empty());
     EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "r1.bmp"}));
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\h1.bmp")), ReadFileBytes(source));
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
@@ -326,24 +293,18 @@ TEST_F(SymbolEditTest, AddOnAFullDiskOrFromAFileInUseSaysWhyAndLeavesNoCopy) {
 
 TEST_F(SymbolEditTest, AddRefusesATargetPathTooLongForTheCatalogue) {
     // A library folder deep enough that Symbol.txt fits but \Symbol\<name> does not.
-    std::string deep = folder.path();
-    while (deep.size() < 215) {
-        deep += "\\" + std::string(std::min<size_t>(40, 220 - deep.size()), 'd');
-        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
-    }
+    const std::string deep = MakeDeepFolder(folder.path(), 220);
     SetCurrentDirectoryA(deep.c_str());
     WriteFileBytes(deep + "\\Symbol.txt", "");
-    appState.library.chosenPath[0] = appState.library.chosenTitle[0] = '\0';
-    ForgetSeenDialogs();
-    StartProgram();
+    Start(TestLibrary());
     const std::string title = "a-rather-long-name-for-a-symbol-file.bmp";
     ASSERT_GT(deep.size() + 8 + title.size(), 259u);
     Choose(Source("long.bmp", FramedBmp(RED)), title);
     Add(CATEGORY_ROUTER);
-    ASSERT_EQ(Boxes().size(), 1u);
+    ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
     EXPECT_EQ(ReadFileBytes(deep + "\\Symbol.txt"), "");
-    EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 0, 0, 0, 0}));
     SetCurrentDirectoryA(folder.path().c_str());
 }
 
@@ -357,10 +318,10 @@ TEST_F(SymbolEditTest, DeleteRemovesTheRightLineAndFile) {
     SelectPaletteItem(CATEGORY_ROUTER, 0);
     const long bitmaps = LiveGdiObjects(GDI_BITMAP);
     Delete(CATEGORY_HUB, 1);
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"確認: 削除してもよろしいですか？"});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"確認: 削除してもよろしいですか？"});
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\h1.bmp\r\n");
     EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "r1.bmp"}));
-    EXPECT_EQ(Counts(), (std::vector<int>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 1, 0, 0, 0}));
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED}));
     EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 1);
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_HUB), -1);
@@ -368,6 +329,31 @@ TEST_F(SymbolEditTest, DeleteRemovesTheRightLineAndFile) {
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), 0);
     EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{BLUE}));
     EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps);
+}
+
+// The disk fills while the shortened catalogue is written: the old one stays whole and in use.
+TEST_F(SymbolEditTest, RewriteCutShortByAFullDiskMakesADeleteChangeNothing) {
+    const std::string catalogue = "1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n0,\\Symbol\\r1.bmp\r\n";
+    Start(catalogue, {{"Symbol\\h1.bmp", FramedBmp(RED)},
+                      {"Symbol\\h2.bmp", FramedBmp(GREEN)},
+                      {"Symbol\\r1.bmp", FramedBmp(BLUE)}});
+    writeFileCall = FullDiskCatalogueWrite;
+    Delete(CATEGORY_HUB, 0);
+    writeFileCall = WriteFile;
+    ASSERT_EQ(BoxTexts().size(), 2u);
+    EXPECT_EQ(BoxTexts()[1].rfind("エラー: シンボルを削除できませんでした。", 0), 0u) << BoxTexts()[1];
+    EXPECT_NE(BoxTexts()[1].find("(エラー コード: 112)"), std::string::npos) << BoxTexts()[1];
+    EXPECT_EQ(ReadFileBytes(Catalogue()), catalogue);
+    EXPECT_EQ(FileNames(folder.path()), std::vector<std::string>{"Symbol.txt"}) << "no temporary file left";
+    EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp", "r1.bmp"}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
+    EXPECT_EQ(SelectedPaletteItem(CATEGORY_HUB), 0);
+
+    // With room on the disk again the same delete goes through.
+    ForgetSeenDialogs();
+    Delete(CATEGORY_HUB, 0);
+    EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h2.bmp\r\n0,\\Symbol\\r1.bmp\r\n");
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{GREEN}));
 }
 
 TEST_F(SymbolEditTest, DeleteAsksFirstAndNeedsASelection) {
@@ -380,7 +366,7 @@ TEST_F(SymbolEditTest, DeleteAsksFirstAndNeedsASelection) {
     EXPECT_TRUE(SeenDialogs().empty());
 
     Delete(CATEGORY_CLOUD, 0, IDCANCEL);
-    EXPECT_EQ(Boxes(), std::vector<std::string>{"確認: 削除してもよろしいですか？"});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"確認: 削除してもよろしいですか？"});
     EXPECT_EQ(ReadFileBytes(Catalogue()), catalogue);
     EXPECT_EQ(PaletteItemCount(CATEGORY_CLOUD), 2);
     EXPECT_EQ(LibraryFiles().size(), 3u);
@@ -390,7 +376,7 @@ TEST_F(SymbolEditTest, DeleteAsksFirstAndNeedsASelection) {
     Delete(CATEGORY_CLOUD, 1);
     EXPECT_EQ(ReadFileBytes(Catalogue()), "3,\\Symbol\\c1.bmp\r\n4,\\Symbol\\o1.bmp\r\n");
     EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{BLUE}));
-    EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 1, 1}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 0, 0, 1, 1}));
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_OTHER), 0);
 }
 
@@ -400,7 +386,7 @@ TEST_F(SymbolEditTest, DeletingTheLastSymbolLeavesAnEmptyCatalogue) {
     EXPECT_TRUE(FileExists(Catalogue()));
     EXPECT_EQ(ReadFileBytes(Catalogue()), "");
     EXPECT_TRUE(LibraryFiles().empty());
-    EXPECT_EQ(Counts(), (std::vector<int>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 0, 0, 0, 0}));
     EXPECT_EQ(PaletteItemCount(CATEGORY_HOST), 0);
     EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_HOST].get()), 0);
 }
@@ -410,11 +396,11 @@ TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {
           {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
     ASSERT_TRUE(SetFileAttributesA(Catalogue().c_str(), FILE_ATTRIBUTE_READONLY));
     Delete(CATEGORY_HUB, 1);
-    EXPECT_EQ(Boxes(), (std::vector<std::string>{"確認: 削除してもよろしいですか？",
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"確認: 削除してもよろしいですか？",
                                                  "エラー: ファイル名が指定されていません。"}));
     EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
     EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp"}));
-    EXPECT_EQ(Counts(), (std::vector<int>{0, 2, 0, 0, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 2, 0, 0, 0}));
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
     EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), 2);
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_HUB), 1);
@@ -442,12 +428,12 @@ TEST_F(SymbolEditTest, CatalogueChangedSinceStartMakesADeleteChangeNothing) {
                                                                 {"Symbol\\h3.bmp", FramedBmp(BLUE)}});
         WriteFileBytes(Catalogue(), changed);
         Delete(CATEGORY_HUB, 0);
-        ASSERT_EQ(Boxes().size(), 2u);
-        EXPECT_EQ(Boxes()[1].rfind("エラー: ", 0), 0u) << Boxes()[1];
+        ASSERT_EQ(BoxTexts().size(), 2u);
+        EXPECT_EQ(BoxTexts()[1].rfind("エラー: ", 0), 0u) << BoxTexts()[1];
         EXPECT_EQ(ReadFileBytes(Catalogue()), changed);
         EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp", "h3.bmp"}));
         EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
-        EXPECT_EQ(Counts(), (std::vector<int>{0, 2, 0, 0, 0}));
+        EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 2, 0, 0, 0}));
         EndProgram();
     }
 }
@@ -472,7 +458,7 @@ TEST_F(SymbolEditTest, DeleteChangesNoOtherByteOfTheCatalogue) {
               "7,\\Symbol\\x.bmp\r\n"
               "\r\n");
     EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"h1.bmp"});
-    EXPECT_EQ(Counts(), (std::vector<int>{0, 1, 0, 0, 1}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 1, 0, 0, 1}));
 }
 
 // A file still named by another record, under whatever spelling, stays until its last record goes.
@@ -503,7 +489,7 @@ TEST_F(SymbolEditTest, ImageFileInUseIsReportedAfterItsRecordGoes) {
     }
     EXPECT_EQ(ReadFileBytes(Catalogue()), "");
     EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"busy.bmp"});
-    const std::vector<std::string> boxes = Boxes();
+    const std::vector<std::string> boxes = BoxTexts();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[1].rfind("エラー: シンボルはパレットとシンボル ファイルから削除しましたが、", 0), 0u) << boxes[1];
     EXPECT_NE(boxes[1].find("(エラー コード: 32)"), std::string::npos) << boxes[1];
@@ -526,7 +512,7 @@ TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
     Click(300, 300);
     EXPECT_EQ(DiagramSymbols().size(), 1u);
-    EXPECT_EQ(Boxes(), std::vector<std::string>(2, "確認: 削除してもよろしいですか？"));
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "確認: 削除してもよろしいですか？"));
 }
 
 TEST_F(SymbolEditTest, DeleteAfterAMissingPictureRemovesTheRecordShown) {

@@ -21,14 +21,6 @@ RECT OuterRect(HWND window) {
     return rect;
 }
 
-bool Checked(UINT command) {
-    return GetMenuState(GetMenu(appState.topology), command, MF_BYCOMMAND) & MF_CHECKED;
-}
-
-void Command(UINT id) {
-    SendMessageA(appState.topology, WM_COMMAND, id, 0);
-}
-
 struct ToolWindow {
     UINT command;
     HWND window;
@@ -50,7 +42,7 @@ void ExpectShown(bool symbol, bool view, bool list) {
         EXPECT_TRUE(IsWindow(tool.window));
         EXPECT_EQ(appState.tools.flags.*tool.shown, expected[i]);
         EXPECT_EQ(bool(IsWindowVisible(tool.window)), expected[i]);
-        EXPECT_EQ(Checked(tool.command), expected[i]);
+        EXPECT_EQ(MenuChecked(tool.command), expected[i]);
         ++i;
     }
 }

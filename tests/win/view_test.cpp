@@ -70,9 +70,9 @@ void Scroll(UINT message, UINT code) {
     SendMessageA(appState.topology, message, code, 0);
 }
 
-class ViewTest : public RouterPicturesTest {
+class ViewTest : public ProgramTest {
 protected:
-    ViewTest() : RouterPicturesTest({RED}) {}
+    ViewTest() : ProgramTest(RouterPictures({RED})) {}
 };
 
 TEST_F(ViewTest, ZoomButtonsAndTrackBarSetTheFactorAndLabel) {
@@ -148,6 +148,40 @@ TEST_F(ViewTest, ScrollBarsFollowCanvasZoomAndClientSize) {
     EXPECT_EQ(ScrollBar(SB_HORZ).nPos, 101);
     SetClientSize(800, 600);  // larger than the canvas: nothing to scroll
     EXPECT_EQ(appState.canvas.scrollX, 0);
+}
+
+// The left edge of the red symbol on the screen, along a row through it; -1 when not shown.
+int ShownRedEdge(int row) {
+    UpdateWindow(appState.topology);
+    const Pixels shown = ReadWindowPixels(appState.topology);
+    for (int x = 0; x < shown.width; ++x) {
+        if (shown.at(x, row) == RED)
+            return x;
+    }
+    return -1;
+}
+
+TEST_F(ViewTest, HorizontalScrollingMovesThePictureAndStopsAtTheEnds) {
+    SetClientSize(400, 300);  // 500 wide canvas: positions 0 to 101
+    PickSymbol(CATEGORY_ROUTER, 0);
+    Click(225, 125);  // red from canvas x 200 to 239
+    SelectTool(TOOL_SELECT);
+    struct Step {
+        UINT code;
+        int position;
+    };
+    const Step steps[] = {{SB_LINERIGHT, 1},  {SB_PAGERIGHT, 11}, {SB_RIGHT, 101},  {SB_LINERIGHT, 101},
+                          {SB_PAGERIGHT, 101}, {SB_PAGELEFT, 91},  {SB_LINELEFT, 90}, {SB_THUMBPOSITION, 90},
+                          {SB_ENDSCROLL, 90},  {SB_LEFT, 0},       {SB_PAGELEFT, 0},  {SB_LINELEFT, 0}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.code);
+        Scroll(WM_HSCROLL, step.code);
+        EXPECT_EQ(appState.canvas.scrollX, step.position);
+        EXPECT_EQ(ScrollBar(SB_HORZ).nPos, step.position);
+        EXPECT_EQ(ShownRedEdge(125), 200 - step.position);
+        EXPECT_EQ(appState.canvas.scrollY, 0);
+    }
+
 }
 
 TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {

@@ -6,24 +6,6 @@
 #include "render/symbol_image.h"
 #include "library/catalog.h"
 
-HIMAGELIST MakeTestImageList(const std::vector<unsigned>& colours) {
-    HIMAGELIST list = ImageList_Create(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
-    BITMAPINFO info = TopDownInfo(SYMBOL_SIZE, SYMBOL_SIZE);
-    for (unsigned colour : colours) {
-        void* bits = nullptr;
-        HDC screen = GetDC(nullptr);
-        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        ReleaseDC(nullptr, screen);
-        unsigned* pixel = static_cast<unsigned*>(bits);
-        for (int y = 0; y < SYMBOL_SIZE; ++y)
-            for (int x = 0; x < SYMBOL_SIZE; ++x)
-                pixel[y * SYMBOL_SIZE + x] = x < TEST_OPAQUE_WIDTH ? colour : 0xFF00FF;
-        ImageList_AddMasked(list, bitmap, MASK_COLOUR);
-        DeleteObject(bitmap);
-    }
-    return list;
-}
-
 DiagramNode* AddTestSymbol(HIMAGELIST list, int index, int x, int y) {
     SymbolItem* symbol = NewSymbolItem(appState.diagram);
     HDC dc = GetDC(appState.topology);
@@ -55,16 +37,15 @@ std::vector<SymbolItem*> DiagramSymbols() {
     return symbols;
 }
 
-void RouterPicturesTest::SetUp() {
-    ProgramTest::SetUp();
-    libraryPictures = appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Release();
-    appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Reset(MakeTestImageList(colours));
+TestLibrary RouterPictures(const std::vector<unsigned>& colours) {
+    TestLibrary library;
+    for (size_t i = 0; i < colours.size(); ++i)
+        library.Symbol(CATEGORY_ROUTER, "r" + std::to_string(i) + ".bmp", StripedBmp(colours[i]));
+    return library;
 }
 
-void RouterPicturesTest::TearDown() {
-    ImageList_Destroy(appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Release());
-    appState.library.catalog.categoryImageList[CATEGORY_ROUTER].Reset(libraryPictures);
-    ProgramTest::TearDown();
+HIMAGELIST RouterImageList() {
+    return appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get();
 }
 
 void Repaint() {

@@ -8,11 +8,7 @@
 
 #include "core/diagram_list.h"
 #include "harness.h"
-
-// An image list of 50 x 50 pictures, one per colour (0x00RRGGBB): the picture is the colour,
-// except its right 10 columns, which are magenta (transparent).
-HIMAGELIST MakeTestImageList(const std::vector<unsigned>& colours);
-constexpr int TEST_OPAQUE_WIDTH = 40;
+#include "library_files.h"
 
 // A symbol made from image `index` of the list, as placing one does, appended to the diagram.
 DiagramNode* AddTestSymbol(HIMAGELIST list, int index, int x, int y);
@@ -22,17 +18,9 @@ DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2);
 // The diagram's symbols in list order.
 std::vector<SymbolItem*> DiagramSymbols();
 
-// A program test whose router category shows solid test pictures instead of the library's.
-class RouterPicturesTest : public ProgramTest {
-protected:
-    explicit RouterPicturesTest(std::vector<unsigned> colours) : colours(std::move(colours)) {}
-    void SetUp() override;
-    void TearDown() override;
-
-private:
-    std::vector<unsigned> colours;
-    HIMAGELIST libraryPictures = nullptr;
-};
+// A library whose router category holds StripedBmp pictures of the colours, in order.
+TestLibrary RouterPictures(const std::vector<unsigned>& colours);
+HIMAGELIST RouterImageList();
 
 // Paints the topology window now and returns the back buffer's pixels.
 void Repaint();

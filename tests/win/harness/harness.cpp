@@ -1,9 +1,11 @@
 #include "harness.h"
 
+#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <sstream>
 
+#include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "app/startup.h"
 
@@ -102,6 +104,15 @@ void ForgetSeenDialogs() {
     seen.clear();
 }
 
+std::vector<std::string> BoxTexts() {
+    std::vector<std::string> texts;
+    for (const SeenDialog& box : seen) {
+        if (!box.text.empty())
+            texts.push_back(box.caption + ": " + box.text);
+    }
+    return texts;
+}
+
 size_t PendingResponders() {
     return responders.size();
 }
@@ -115,6 +126,12 @@ void RespondWithFileName(const std::string& name) {
         SetDlgItemTextA(dialog, FILE_NAME_FIELD, name.c_str());
         PressButton(dialog, IDOK);
     });
+}
+
+bool EndsDialog(HWND dialog, UINT message, WPARAM wParam) {
+    ShowWindow(dialog, SW_SHOWNORMAL);
+    SendMessageA(dialog, message, wParam, 0);
+    return !IsWindowVisible(dialog);
 }
 
 void PumpMessages(DWORD milliseconds) {
@@ -155,6 +172,40 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     return bool(out);
 }
 
+void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files) {
+    for (const auto& [name, bytes] : files) {
+        const size_t slash = name.find_last_of('\\');
+        if (slash != std::string::npos)
+            CreateDirectoryA((folder + "\\" + name.substr(0, slash)).c_str(), nullptr);
+        WriteFileBytes(folder + "\\" + name, bytes);
+    }
+}
+
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                names.push_back(found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string MakeDeepFolder(const std::string& base, size_t length) {
+    std::string deep = base;
+    while (deep.size() < length) {
+        const size_t left = length - deep.size();
+        deep += "\\" + std::string(left >= 43 ? 40 : left - 1, 'd');
+        EXPECT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
+    }
+    return deep;
+}
+
 BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
     static bool failNext;
     if (failNext || size < 2) {
@@ -165,6 +216,14 @@ BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written
     }
     failNext = true;
     return WriteFile(file, data, size / 2, written, overlapped);
+}
+
+BOOL WINAPI FullDiskCatalogueWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+    char path[MAX_PATH * 2] = "";
+    GetFinalPathNameByHandleA(file, path, sizeof path, 0);
+    const std::string name = path;
+    const bool picture = name.size() > 4 && lstrcmpiA(name.substr(name.size() - 4).c_str(), ".bmp") == 0;
+    return (picture ? WriteFile : FullDiskWrite)(file, data, size, written, overlapped);
 }
 
 HeldOpenFile::HeldOpenFile(const std::string& path)
@@ -222,10 +281,43 @@ void EndProgram() {
     appState.topology = nullptr;
 }
 
+TestLibrary& TestLibrary::Catalogue(std::string text) {
+    catalogue = std::move(text);
+    return *this;
+}
+
+TestLibrary& TestLibrary::File(std::string name, std::string bytes) {
+    files.emplace_back(std::move(name), std::move(bytes));
+    return *this;
+}
+
+TestLibrary& TestLibrary::Symbol(int category, const std::string& name, std::string bytes) {
+    catalogue = catalogue.value_or("") + std::to_string(category) + ",\\Symbol\\" + name + "\r\n";
+    return File("Symbol\\" + name, std::move(bytes));
+}
+
+void TestLibrary::WriteInto(const std::string& folder) const {
+    if (catalogue)
+        WriteFileBytes(folder + "\\Symbol.txt", *catalogue);
+    WriteLibrary(folder, files);
+}
+
 void ProgramTest::SetUp() {
+    if (library_)
+        Start(*library_);
+}
+
+void ProgramTest::Start(const TestLibrary& library) {
+    EndProgram();
+    library.WriteInto(folder.path());
+    appState.library.chosenPath[0] = '\0';
+    appState.library.chosenTitle[0] = '\0';
     ForgetSeenDialogs();
-    PrepareLibrary(folder);
     StartProgram();
+}
+
+void ProgramTest::Start(const std::string& catalogue, const std::vector<std::pair<std::string, std::string>>& files) {
+    Start(TestLibrary{catalogue, files});
 }
 
 void ProgramTest::TearDown() {
@@ -252,6 +344,22 @@ void MouseUp(int x, int y) {
 void Click(int x, int y) {
     MouseDown(x, y);
     MouseUp(x, y);
+}
+
+void Command(UINT id) {
+    SendMessageA(appState.topology, WM_COMMAND, id, 0);
+}
+
+bool MenuChecked(UINT command) {
+    return GetMenuState(GetMenu(appState.topology), command, MF_BYCOMMAND) & MF_CHECKED;
+}
+
+void PickSymbol(int category, int image) {
+    SendMessageA(appState.topology, MSG_PICK_SYMBOL, category, image);
+}
+
+void SelectTool(int tool, int cableType) {
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, tool, cableType);
 }
 
 BITMAPINFO TopDownInfo(int width, int height) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,11 +23,15 @@ void RespondNext(Responder responder);
 void AnswerNextBox(int button);  // IDYES, IDNO, IDOK, IDCANCEL
 const std::vector<SeenDialog>& SeenDialogs();
 void ForgetSeenDialogs();
+std::vector<std::string> BoxTexts();  // "caption: text" of each message box seen
 size_t PendingResponders();
 void PressButton(HWND dialog, int id);  // a click on a push button, posted
 // Answers the next modal window, a common file dialog, by typing the name and confirming it.
 void RespondWithFileName(const std::string& name);
 constexpr int FILE_NAME_FIELD = 0x47c;  // the file name box of the common file dialogs
+// For use inside a responder: sends the message to the dialog and tells whether that ended it (the
+// dialog is shown first, as the dialog manager would once idle; an ended dialog is hidden).
+bool EndsDialog(HWND dialog, UINT message, WPARAM wParam = 0);
 
 // Processes pending messages for a short while.
 void PumpMessages(DWORD milliseconds = 30);
@@ -45,8 +50,16 @@ private:
 };
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
+// Writes name -> bytes under the folder, creating the folder of a name that has one.
+void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files);
+// The names of the files (not folders) in a folder, sorted.
+std::vector<std::string> FileNames(const std::string& folder);
+// Makes folders of 40-byte names under base until the path is exactly `length` bytes long.
+std::string MakeDeepFolder(const std::string& base, size_t length);
 // For writeFileCall: writes the first half of what is asked, then fails as a full disk does (112).
 BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
+// The same for every file but pictures (.bmp): the catalogue fails, copies of pictures succeed.
+BOOL WINAPI FullDiskCatalogueWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
 // Opens a file as another program would hold it: no sharing at all. Closed at the end of the scope.
 class HeldOpenFile {
 public:
@@ -67,14 +80,35 @@ void RemoveTree(const std::string& path);
 void StartProgram();
 void EndProgram();
 
-// Test fixture: a temporary library folder with the program running in it.
+// What the program finds in its folder at start: Symbol.txt (none unless given: start-up makes an
+// empty one) and files by name relative to the folder. Built by chained calls, e.g.
+// TestLibrary().Symbol(CATEGORY_HUB, "h1.bmp", FramedBmp(RED)).
+struct TestLibrary {
+    std::optional<std::string> catalogue;
+    std::vector<std::pair<std::string, std::string>> files;
+
+    TestLibrary& Catalogue(std::string text);
+    TestLibrary& File(std::string name, std::string bytes);
+    // A record of the category for a picture in the Symbol folder.
+    TestLibrary& Symbol(int category, const std::string& name, std::string bytes);
+    void WriteInto(const std::string& folder) const;
+};
+
+// The one fixture of the window tests: the program running in a temporary folder that holds the
+// library given, started by SetUp; with no library given, each test starts it by Start.
 class ProgramTest : public ::testing::Test {
 protected:
-    // Files to put into the library before start (name relative to the folder, contents).
-    virtual void PrepareLibrary(TempFolder&) {}
+    explicit ProgramTest(std::optional<TestLibrary> library = TestLibrary()) : library_(std::move(library)) {}
     void SetUp() override;
     void TearDown() override;
+    // Ends a running program, writes the library into the folder and starts the program there.
+    void Start(const TestLibrary& library);
+    void Start(const std::string& catalogue, const std::vector<std::pair<std::string, std::string>>& files = {});
+    std::string Catalogue() const { return folder.File("Symbol.txt"); }
     TempFolder folder;
+
+private:
+    std::optional<TestLibrary> library_;
 };
 
 // Mouse messages to the topology window's client area.
@@ -83,6 +117,11 @@ void MouseDown(int x, int y);
 void MouseMove(int x, int y, WPARAM keys = MK_LBUTTON);
 void MouseUp(int x, int y);
 void Click(int x, int y);
+// Commands to the topology window, as its menu and the tool windows send them.
+void Command(UINT id);
+bool MenuChecked(UINT command);
+void PickSymbol(int category, int image);
+void SelectTool(int tool, int cableType = 0);
 
 // Pixels of a bitmap as 0x00RRGGBB, top row first.
 struct Pixels {

@@ -27,6 +27,10 @@ std::string FramedBmp(unsigned colour, int width, int height) {
     });
 }
 
+std::string StripedBmp(unsigned colour) {
+    return BmpBytes(50, 50, [=](int x, int) { return x < STRIPED_OPAQUE_WIDTH ? colour : RGB_MAGENTA; });
+}
+
 static void PutU32(std::string& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[at + i] = char((value >> (8 * i)) & 0xFF);
@@ -90,15 +94,6 @@ std::string HugeBmp() {
     PutU32(bytes, 18, 32000);
     PutU32(bytes, 22, 32000);
     return bytes;
-}
-
-void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files) {
-    for (const auto& [name, bytes] : files) {
-        const size_t slash = name.find_last_of('\\');
-        if (slash != std::string::npos)
-            CreateDirectoryA((folder + "\\" + name.substr(0, slash)).c_str(), nullptr);
-        WriteFileBytes(folder + "\\" + name, bytes);
-    }
 }
 
 Pixels DrawImage(HIMAGELIST list, int index, unsigned background) {
@@ -216,6 +211,11 @@ void MouseClickPaletteItem(int category, int index) {
 void PressSymbolWindowButton(int id) {
     SendMessageA(appState.tools.symbolWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(appState.tools.symbolWindow, id)));
+}
+
+std::vector<int> CategoryCounts() {
+    const int* counts = appState.library.catalog.categoryCount;
+    return std::vector<int>(counts, counts + CATEGORY_COUNT);
 }
 
 std::vector<unsigned> CategoryPictures(int category) {

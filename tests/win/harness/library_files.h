@@ -17,6 +17,10 @@ std::string BmpBytes(int width, int height, const std::function<unsigned(int x, 
 // A picture of one colour with a magenta frame of a tenth of its size (transparent when loaded).
 std::string FramedBmp(unsigned colour, int width = 50, int height = 50);
 
+// A 50 x 50 picture of one colour but for its right 10 columns, which are magenta (transparent).
+std::string StripedBmp(unsigned colour);
+constexpr int STRIPED_OPAQUE_WIDTH = 40;
+
 // FramedBmp's picture, 50 x 50, run-length encoded at 8 or 4 bits (runs, absolute runs, line ends).
 std::string RunLengthBmp(int bits, unsigned colour);
 
@@ -25,9 +29,6 @@ std::string TruncatedBmp();      // pixel rows cut short
 std::string HeaderOnlyBmp();     // the 54 header bytes and nothing else
 std::string OffsetPastEndBmp();  // pixel offset beyond the end of the file
 std::string HugeBmp();           // 32000 x 32000 claimed by a small file
-
-// Writes name -> bytes under the folder, creating the Symbol folder when a name starts with it.
-void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::string, std::string>>& files);
 
 // The image drawn with its mask onto a 50 x 50 square of the background colour.
 Pixels DrawImage(HIMAGELIST list, int index, unsigned background);
@@ -46,6 +47,8 @@ void ClickPaletteItem(int category, int index);
 void MouseClickPaletteAt(int category, POINT client);
 void MouseClickPaletteItem(int category, int index);
 void PressSymbolWindowButton(int id);                 // buttons and pictures alike
+
+std::vector<int> CategoryCounts();  // records per category, as loaded
 
 // Centre colours of a category's images, in order; PLACEHOLDER for the placeholder picture.
 constexpr unsigned PLACEHOLDER = 0xFFFFFFFF;
