@@ -1,16 +1,14 @@
 #include "platform/gdi_objects.h"
 
-static long liveObjects[GDI_KIND_COUNT];
-
 long LiveGdiObjects() {
     long total = 0;
-    for (long count : liveObjects)
+    for (long count : liveGdiObjects)
         total += count;
     return total;
 }
 
 long LiveGdiObjects(GdiKind kind) {
-    return liveObjects[kind];
+    return liveGdiObjects[kind];
 }
 
 // Makes one object through `create` and counts it, unless the creation budget is spent.
@@ -22,7 +20,7 @@ static auto Made(GdiKind kind, Create create) -> decltype(create()) {
         --gdiCreationBudget;
     auto handle = create();
     if (handle)
-        ++liveObjects[kind];
+        ++liveGdiObjects[kind];
     return handle;
 }
 
@@ -69,23 +67,23 @@ void FreeGdiObject(HGDIOBJ object) {
     const DWORD type = GetObjectType(object);
     if (DeleteObject(object)) {
         if (type == OBJ_PEN)
-            --liveObjects[GDI_PEN];
+            --liveGdiObjects[GDI_PEN];
         else if (type == OBJ_BITMAP)
-            --liveObjects[GDI_BITMAP];
+            --liveGdiObjects[GDI_BITMAP];
     }
 }
 
 void FreeMemoryDC(HDC dc) {
     if (dc && DeleteDC(dc))
-        --liveObjects[GDI_MEMORY_DC];
+        --liveGdiObjects[GDI_MEMORY_DC];
 }
 
 void FreeImageList(HIMAGELIST list) {
     if (list && ImageList_Destroy(list))
-        --liveObjects[GDI_IMAGE_LIST];
+        --liveGdiObjects[GDI_IMAGE_LIST];
 }
 
 void FreeIcon(HICON icon) {
     if (icon && DestroyIcon(icon))
-        --liveObjects[GDI_ICON];
+        --liveGdiObjects[GDI_ICON];
 }

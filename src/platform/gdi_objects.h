@@ -6,8 +6,6 @@
 
 #include "platform/test_hooks.h"
 
-enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_KIND_COUNT };
-
 long LiveGdiObjects();
 long LiveGdiObjects(GdiKind kind);
 
@@ -27,7 +25,7 @@ void FreeIcon(HICON icon);
 
 // Selects an object into a device context for the life of the scope, then puts the old one back.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
     ~SelectedObject() {
         if (old_)
@@ -36,14 +34,14 @@ public:
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
 
 // A pen or bitmap owned by the scope.
 class OwnedGdiObject {
-public:
+  public:
     explicit OwnedGdiObject(HGDIOBJ object = nullptr) : object_(object) {}
     ~OwnedGdiObject() { FreeGdiObject(object_); }
     OwnedGdiObject(const OwnedGdiObject&) = delete;
@@ -51,13 +49,13 @@ public:
     HGDIOBJ get() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
 
-private:
+  private:
     HGDIOBJ object_;
 };
 
 // An image list with one owner, freed (and counted) when the owner lets it go.
 class OwnedImageList {
-public:
+  public:
     OwnedImageList() = default;
     ~OwnedImageList() { FreeImageList(list_); }
     OwnedImageList(const OwnedImageList&) = delete;
@@ -76,13 +74,13 @@ public:
         return list;
     }
 
-private:
+  private:
     HIMAGELIST list_ = nullptr;
 };
 
 // A memory device context owned by the scope.
 class OwnedMemoryDC {
-public:
+  public:
     explicit OwnedMemoryDC(HDC compatibleWith) : dc_(NewMemoryDC(compatibleWith)) {}
     ~OwnedMemoryDC() { FreeMemoryDC(dc_); }
     OwnedMemoryDC(const OwnedMemoryDC&) = delete;
@@ -90,13 +88,13 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HDC dc_;
 };
 
 // A window's device context for the life of the scope.
 class WindowDC {
-public:
+  public:
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDC() {
         if (dc_)
@@ -107,21 +105,21 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // BeginPaint and EndPaint around the scope: the device context of one WM_PAINT.
 class PaintDC {
-public:
+  public:
     explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
     ~PaintDC() { EndPaint(window_, &paint_); }
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_;
     HDC dc_;

@@ -2,3 +2,4 @@
 
 WriteFileFunction writeFileCall = WriteFile;
 long gdiCreationBudget = -1;
+long liveGdiObjects[GDI_KIND_COUNT];

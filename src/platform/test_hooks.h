@@ -1,5 +1,5 @@
 // The program's only mutable globals outside its application state: seams through which tests make
-// the system fail. The program reads them and never changes them.
+// the system fail, and the count through which tests and the benchmark see what the program holds.
 #pragma once
 #include <windows.h>
 
@@ -12,3 +12,9 @@ extern WriteFileFunction writeFileCall;
 // reached; negative (the default) means no limit. Lets tests reach the limit without making 10,000
 // objects. Creations decrement it.
 extern long gdiCreationBudget;
+
+// GDI objects the program has made and not yet released, by kind. Wine neither reports a process's
+// GDI objects nor enforces the Windows quota, so the program keeps this count itself; read it
+// through LiveGdiObjects (platform/gdi_objects.h).
+enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_KIND_COUNT };
+extern long liveGdiObjects[GDI_KIND_COUNT];
