@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the portable core natively under sanitizers, then the
-# Windows program's tests under Wine on a private Xvfb display, and the smoke test of the real program.
+# Builds everything and runs every test: the layer and format checks, the portable core natively under
+# sanitizers, the Windows program's tests under Wine on a private Xvfb display, and the smoke test.
 set -uo pipefail
 source "$(dirname "$0")/setup.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${SMOKE_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINE_PACKAGES[@]}" "${SMOKE_PACKAGES[@]}" "${CHECK_PACKAGES[@]}"
 ensure_locale
 failed=()
+
+say "layers and formatting"
+python3 "$ROOT/scripts/check_layers.py" || failed+=("layer check")
+"$ROOT/scripts/check_format.sh" || failed+=("format check")
 
 say "native build and unit tests (AddressSanitizer, UBSan)"
 configure "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug

@@ -238,7 +238,8 @@ static void CostTable(HIMAGELIST pictures, int limit) {
             printf("| GDI objects per symbol (program count: its image list) | %.2f |\n", objects / 1000.0);
             printf("| Windows GDI objects per symbol (an image list holds about 4) | %.0f |\n", 4.0 * objects / 1000);
             printf("| private memory per symbol (bytes) | %.0f |\n", double(PrivateBytes() - memoryBefore) / 1000);
-            printf("| GDI objects the program holds with an empty appState.diagram (program count) | %ld |\n", objectsBefore);
+            printf("| GDI objects the program holds with an empty appState.diagram (program count) | %ld |\n",
+                   objectsBefore);
             // Counting every object at rest as an image list overstates them: a safe lower bound.
             printf("| symbols before a 10,000-object Windows quota | %ld |\n",
                    (10000 - 4 * objectsBefore) / (4 * objects / 1000));

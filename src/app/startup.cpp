@@ -52,8 +52,8 @@ bool StartApplication(HINSTANCE instance, int showCommand) {
     if (!RegisterTopologyClass())
         return false;
     appState.topology = CreateWindowExA(0, TOPOLOGY_CLASS, "Nexadraw [トポロジウィンドウ]",
-                                     WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0, CW_USEDEFAULT,
-                                     CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
+                                        WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
     if (!appState.topology)
         return false;
     ShowWindow(appState.topology, showCommand);

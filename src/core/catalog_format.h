@@ -10,10 +10,10 @@ enum SymbolCategory : int32_t { CATEGORY_ROUTER, CATEGORY_HUB, CATEGORY_HOST, CA
 
 // Tab labels and combo entries, in category order.
 constexpr const char* CATEGORY_NAMES[CATEGORY_COUNT] = {"ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
-constexpr size_t PATH_LIMIT = 259;     // longest path, in bytes, that fits the 260-byte buffers
+constexpr size_t PATH_LIMIT = 259;  // longest path, in bytes, that fits the 260-byte buffers
 
 struct CatalogRecord {
-    bool usable;               // false: a record the format cannot carry; it is skipped and kept as it is
+    bool usable;  // false: a record the format cannot carry; it is skipped and kept as it is
     int32_t category;
     std::string relativePath;  // "\Symbol\name.bmp"; empty for an unusable record
     size_t start;              // the record's bytes in the text, [start, end)

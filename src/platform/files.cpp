@@ -38,8 +38,8 @@ bool IsReadOnly(const char* path) {
 }
 
 DWORD CopyNewFile(const char* source, const char* target) {
-    FileHandle from(CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    FileHandle from(
+        CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!from.ok())
         return GetLastError();
     FileHandle to(CreateFileA(target, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -92,7 +92,8 @@ static DWORD CreateTemporaryBeside(const std::string& target, std::string* tempo
         if (name.size() < 2)
             return ERROR_FILENAME_EXCED_RANGE;
         *temporary = folder + name;
-        *handle = CreateFileA(temporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        *handle =
+            CreateFileA(temporary->c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (*handle != INVALID_HANDLE_VALUE)
             return 0;
         const DWORD error = GetLastError();

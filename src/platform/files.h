@@ -9,7 +9,7 @@
 
 // A file handle closed at the end of the scope.
 class FileHandle {
-public:
+  public:
     explicit FileHandle(HANDLE handle) : handle_(handle) {}
     ~FileHandle() { Close(); }
     FileHandle(const FileHandle&) = delete;
@@ -22,7 +22,7 @@ public:
         handle_ = INVALID_HANDLE_VALUE;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 

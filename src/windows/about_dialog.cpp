@@ -31,18 +31,18 @@ static void OpenWebAddress(HWND dialog) {
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return FALSE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK)
-            EndDialog(dialog, IDOK);
-        else if (LOWORD(wParam) == IDC_ABOUT_WEB)
-            OpenWebAddress(dialog);
-        return TRUE;
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
+        case WM_INITDIALOG:
+            OnInitDialog(dialog);
+            return FALSE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK)
+                EndDialog(dialog, IDOK);
+            else if (LOWORD(wParam) == IDC_ABOUT_WEB)
+                OpenWebAddress(dialog);
+            return TRUE;
+        case WM_CLOSE:
+            EndDialog(dialog, 0);
+            return TRUE;
     }
     return FALSE;
 }

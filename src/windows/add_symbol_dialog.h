@@ -2,5 +2,4 @@
 #pragma once
 #include <windows.h>
 
-
 INT_PTR CALLBACK AddSymbolDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

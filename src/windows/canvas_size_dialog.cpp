@@ -36,20 +36,20 @@ static void OnInitDialog(HWND dialog) {
 
 INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        OnInitDialog(dialog);
-        return FALSE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDC_CANVAS_APPLY) {
-            ApplyCanvasSize(dialog);
-        } else if (LOWORD(wParam) == IDC_CANVAS_CLOSE) {
-            InvalidateRect(appState.topology, nullptr, TRUE);
-            EndDialog(dialog, IDC_CANVAS_CLOSE);
-        }
-        return TRUE;  // Esc (IDCANCEL) does nothing
-    case WM_CLOSE:
-        EndDialog(dialog, 0);
-        return TRUE;
+        case WM_INITDIALOG:
+            OnInitDialog(dialog);
+            return FALSE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_CANVAS_APPLY) {
+                ApplyCanvasSize(dialog);
+            } else if (LOWORD(wParam) == IDC_CANVAS_CLOSE) {
+                InvalidateRect(appState.topology, nullptr, TRUE);
+                EndDialog(dialog, IDC_CANVAS_CLOSE);
+            }
+            return TRUE;  // Esc (IDCANCEL) does nothing
+        case WM_CLOSE:
+            EndDialog(dialog, 0);
+            return TRUE;
     }
     return FALSE;
 }

@@ -20,13 +20,13 @@ static void FillDisplayFilter(HWND combo) {
 
 INT_PTR CALLBACK ListWindowProc(HWND dialog, UINT message, WPARAM, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG:
-        FillCombo(GetDlgItem(dialog, IDC_SORT_ORDER), sortOrderNames, 2);
-        FillDisplayFilter(GetDlgItem(dialog, IDC_DISPLAY_FILTER));
-        return FALSE;
-    case WM_CLOSE:
-        HideToolWindow(dialog, IDM_VIEW_LIST_WINDOW);
-        return TRUE;
+        case WM_INITDIALOG:
+            FillCombo(GetDlgItem(dialog, IDC_SORT_ORDER), sortOrderNames, 2);
+            FillDisplayFilter(GetDlgItem(dialog, IDC_DISPLAY_FILTER));
+            return FALSE;
+        case WM_CLOSE:
+            HideToolWindow(dialog, IDM_VIEW_LIST_WINDOW);
+            return TRUE;
     }
     return FALSE;
 }

@@ -69,25 +69,25 @@ static void SaveAs(HWND topology) {
 
 void RunMenuCommand(HWND topology, UINT commandId) {
     switch (commandId) {
-    case IDM_FILE_NEW:
-        NewDiagram(topology);
-        break;
-    case IDM_FILE_SAVE_AS:
-        SaveAs(topology);
-        break;
-    case IDM_FILE_EXIT:
-        SendMessageA(topology, WM_CLOSE, 0, 0);
-        break;
-    case IDM_VIEW_SYMBOL_WINDOW:
-    case IDM_VIEW_VIEW_WINDOW:
-    case IDM_VIEW_LIST_WINDOW:
-        ShowHideToolWindow(topology, commandId);
-        break;
-    case IDM_FORMAT_CANVAS_SIZE:
-        DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_CANVAS_SIZE), topology, CanvasSizeDialogProc, 0);
-        break;
-    case IDM_HELP_ABOUT:
-        DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_ABOUT), topology, AboutDialogProc, 0);
-        break;
+        case IDM_FILE_NEW:
+            NewDiagram(topology);
+            break;
+        case IDM_FILE_SAVE_AS:
+            SaveAs(topology);
+            break;
+        case IDM_FILE_EXIT:
+            SendMessageA(topology, WM_CLOSE, 0, 0);
+            break;
+        case IDM_VIEW_SYMBOL_WINDOW:
+        case IDM_VIEW_VIEW_WINDOW:
+        case IDM_VIEW_LIST_WINDOW:
+            ShowHideToolWindow(topology, commandId);
+            break;
+        case IDM_FORMAT_CANVAS_SIZE:
+            DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_CANVAS_SIZE), topology, CanvasSizeDialogProc, 0);
+            break;
+        case IDM_HELP_ABOUT:
+            DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_ABOUT), topology, AboutDialogProc, 0);
+            break;
     }
 }

@@ -6,7 +6,6 @@
 #include "windows/symbol_window.h"
 #include "windows/list_window.h"
 
-
 static const UINT PLACE_ONLY = SWP_NOSIZE | SWP_NOZORDER;
 
 static RECT OuterRect(HWND window) {
@@ -18,13 +17,15 @@ static RECT OuterRect(HWND window) {
 void LayoutToolWindows(HWND topology) {
     appState.tools.flags = {true, true, false};
 
-    appState.tools.symbolWindow = CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_SYMBOL_WINDOW), topology, SymbolWindowProc, 0);
+    appState.tools.symbolWindow =
+        CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_SYMBOL_WINDOW), topology, SymbolWindowProc, 0);
     SetWindowPos(appState.tools.symbolWindow, nullptr, 0, 0, 0, 0, PLACE_ONLY);
     ShowWindow(appState.tools.symbolWindow, SW_SHOWNORMAL);
 
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
 
-    appState.tools.viewWindow = CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_VIEW_WINDOW), topology, ViewWindowProc, 0);
+    appState.tools.viewWindow =
+        CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_VIEW_WINDOW), topology, ViewWindowProc, 0);
     const RECT view = OuterRect(appState.tools.viewWindow);
     const int viewWidth = view.right - view.left;
     const int viewHeight = view.bottom - view.top;
@@ -32,7 +33,8 @@ void LayoutToolWindows(HWND topology) {
     ShowWindow(appState.tools.viewWindow, SW_SHOWNORMAL);
 
     // Directly under the view window, left edges aligned.
-    appState.tools.listWindow = CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_LIST_WINDOW), topology, ListWindowProc, 0);
+    appState.tools.listWindow =
+        CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_LIST_WINDOW), topology, ListWindowProc, 0);
     SetWindowPos(appState.tools.listWindow, nullptr, screenWidth - viewWidth, viewHeight, 0, 0, PLACE_ONLY);
     ShowWindow(appState.tools.listWindow, SW_SHOWNORMAL);
 
@@ -43,24 +45,24 @@ void LayoutToolWindows(HWND topology) {
 
 static bool* FlagFor(UINT commandId, ToolWindowFlags& flags) {
     switch (commandId) {
-    case IDM_VIEW_SYMBOL_WINDOW:
-        return &flags.symbolShown;
-    case IDM_VIEW_VIEW_WINDOW:
-        return &flags.viewShown;
-    case IDM_VIEW_LIST_WINDOW:
-        return &flags.listShown;
+        case IDM_VIEW_SYMBOL_WINDOW:
+            return &flags.symbolShown;
+        case IDM_VIEW_VIEW_WINDOW:
+            return &flags.viewShown;
+        case IDM_VIEW_LIST_WINDOW:
+            return &flags.listShown;
     }
     return nullptr;
 }
 
 static HWND WindowFor(UINT commandId) {
     switch (commandId) {
-    case IDM_VIEW_SYMBOL_WINDOW:
-        return appState.tools.symbolWindow;
-    case IDM_VIEW_VIEW_WINDOW:
-        return appState.tools.viewWindow;
-    case IDM_VIEW_LIST_WINDOW:
-        return appState.tools.listWindow;
+        case IDM_VIEW_SYMBOL_WINDOW:
+            return appState.tools.symbolWindow;
+        case IDM_VIEW_VIEW_WINDOW:
+            return appState.tools.viewWindow;
+        case IDM_VIEW_LIST_WINDOW:
+            return appState.tools.listWindow;
     }
     return nullptr;
 }

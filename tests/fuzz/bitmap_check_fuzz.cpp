@@ -1,6 +1,6 @@
 // Fuzz target for the bitmap check: whatever it accepts must have its colour table and pixel rows
-// (or its run-length stream) inside the buffer, worked out here independently. The check is also compiled into the native
-// tests (with FUZZ_ORACLE_ONLY).
+// (or its run-length stream) inside the buffer, worked out here independently. The check is also compiled into the
+// native tests (with FUZZ_ORACLE_ONLY).
 #include "core/bitmap_check.h"
 
 #include <cstdio>

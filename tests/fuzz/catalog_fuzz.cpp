@@ -40,8 +40,9 @@ std::vector<ScannedRecord> ModelScan(const std::string& input, size_t rootLength
             ++wordEnd;
         const std::string word = text.substr(at, wordEnd - at);
         const size_t sign = (word[0] == '+' || word[0] == '-') ? 1 : 0;
-        const size_t digits = std::find_if(word.begin() + sign, word.end(), [](char ch) { return ch < '0' || ch > '9'; }) -
-                              word.begin() - sign;
+        const size_t digits =
+            std::find_if(word.begin() + sign, word.end(), [](char ch) { return ch < '0' || ch > '9'; }) - word.begin() -
+            sign;
         if (digits == 0 || sign + digits == word.size() || word[sign + digits] != ',') {
             record.end = wordEnd;
         } else {
@@ -104,8 +105,7 @@ bool ModelFileDirectlyInFolder(const std::string& folder, const std::string& pat
             const unsigned char trail = static_cast<unsigned char>(c[1]);
             if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
                 return false;
-        } else if (IsBlank(c[0]) || std::string("\\/:", 4).find(c[0]) != std::string::npos ||
-                   IsLeadByte(c[0])) {
+        } else if (IsBlank(c[0]) || std::string("\\/:", 4).find(c[0]) != std::string::npos || IsLeadByte(c[0])) {
             return false;  // blanks, separators, NUL, a lead byte cut off
         }
         onlyDots = onlyDots && c == ".";
@@ -142,8 +142,8 @@ std::string CheckCatalogInput(const uint8_t* data, size_t size) {
             return "record " + std::to_string(i) + " differs from the scan's";
         if (record.usable && (record.category != model.category || record.relativePath != model.path))
             return "record " + std::to_string(i) + " has another category or path than the scan's";
-        if (record.usable && IsLibraryImagePath(record.relativePath) !=
-                                 ModelFileDirectlyInFolder(SYMBOL_FOLDER, record.relativePath))
+        if (record.usable &&
+            IsLibraryImagePath(record.relativePath) != ModelFileDirectlyInFolder(SYMBOL_FOLDER, record.relativePath))
             return "the library path guard disagrees on " + record.relativePath;
         if (record.usable && record.category == category && seen++ == k)
             expectedCut = &record;

@@ -217,9 +217,9 @@ TEST(CheckBitmapFile, AcceptsRunLengthStreamsThatStayInsideThePicture) {
     };
     EXPECT_EQ(Check(MakeRle(8, 6, 4, rle8)), BitmapCheck::OK);
     const std::vector<uint8_t> rle4 = {
-        4, 0x12, 0, 3, 0x34, 0x50,  // 4 pixels 1 2 1 2, then 3 pixels 3 4 5 in 2 bytes, a whole word
-        0, 0, 0, 5, 0x11, 0x11, 0x10, 0,  // 5 pixels in 3 bytes, padded to 4
-        0, 2, 0, 2,                 // straight up past the top row: nothing more to draw
+        4, 0x12, 0, 3, 0x34, 0x50,           // 4 pixels 1 2 1 2, then 3 pixels 3 4 5 in 2 bytes, a whole word
+        0, 0,    0, 5, 0x11, 0x11, 0x10, 0,  // 5 pixels in 3 bytes, padded to 4
+        0, 2,    0, 2,                       // straight up past the top row: nothing more to draw
         0, 1,
     };
     EXPECT_EQ(Check(MakeRle(4, 7, 3, rle4)), BitmapCheck::OK);

@@ -237,7 +237,10 @@ TEST(IsFileDirectlyInFolder, OnlyFilesDirectlyInTheFolder) {
         {library, "c:\\LIB\\\x83\x5C\\symbol\\a.bmp", true},
         {library, "C:\\lib\\\x83\x7C\\Symbol\\a.bmp", false},  // another character, not another case
         {library, "\\\\.\\nul", false},
-        {"C:\\lib\\\x83\x5C", "C:\\lib\\\x83\x5C" "a.bmp", false},  // the folder must end in a real separator
+        {"C:\\lib\\\x83\x5C",
+         "C:\\lib\\\x83\x5C"
+         "a.bmp",
+         false},  // the folder must end in a real separator
         {"", "a.bmp", false},
     };
     for (const Case& c : cases)

@@ -14,7 +14,7 @@ void RecordRelease(PictureHandle picture) {
 }
 
 class DiagramListTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         releases.clear();
         list.releasePicture = RecordRelease;

@@ -15,7 +15,9 @@ TEST(FolderOfPath, SplitsAtTheLastRealSeparator) {
         {"a.bmp", "."},
         {"\\\\server\\share\\a.bmp", "\\\\server\\share"},
         // ネットワーク構成図.bmp: 構 ends in 0x5C.
-        {"C:\\work\\\x83l\x83""b\x83g\x83\x8F\x81[\x83N\x8D\x5C\x90\xAC\x90}.bmp", "C:\\work"},
+        {"C:\\work\\\x83l\x83"
+         "b\x83g\x83\x8F\x81[\x83N\x8D\x5C\x90\xAC\x90}.bmp",
+         "C:\\work"},
         // A folder 表\ソ, each ending in 0x5C, holding 能.bmp (0x94 0x5C).
         {"D:\\\x95\x5C\\\x83\x5C\\\x94\x5C.bmp", "D:\\\x95\x5C\\\x83\x5C"},
         {"\x95\x5C.bmp", "."},

@@ -15,7 +15,7 @@ constexpr unsigned RED = 0xFF0000, GREEN = 0x00FF00, BLUE = 0x0000FF;
 constexpr unsigned CABLE_BLUE = 0x0000FF, SERIAL_TEAL = 0x006464, OPTICAL_RED = 0xFF0000;
 
 class CanvasTest : public ProgramTest {
-protected:
+  protected:
     CanvasTest() : ProgramTest(RouterPictures({RED, GREEN, BLUE})) {}
     void SetUp() override {
         ProgramTest::SetUp();
@@ -30,8 +30,8 @@ void ExpectArea(const Pixels& pixels, int left, int top, int right, int bottom, 
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
             wrong += pixels.at(x, y) != colour;
-    EXPECT_EQ(wrong, 0) << "in (" << left << "," << top << ")-(" << right << "," << bottom << ") expected "
-                        << std::hex << colour;
+    EXPECT_EQ(wrong, 0) << "in (" << left << "," << top << ")-(" << right << "," << bottom << ") expected " << std::hex
+                        << colour;
 }
 
 TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
@@ -62,7 +62,7 @@ TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
 TEST_F(CanvasTest, CablesLieUnderEverySymbolWhateverTheOrder) {
     DiagramNode* a = AddTestSymbol(pictures, 0, 100, 100);
     DiagramNode* b = AddTestSymbol(pictures, 1, 300, 100);
-    AddTestCable(CABLE_OPTICAL, a, b);             // created after both symbols
+    AddTestCable(CABLE_OPTICAL, a, b);                      // created after both symbols
     DiagramNode* c = AddTestSymbol(pictures, 2, 200, 100);  // over the middle of the cable
     const Pixels pixels = CanvasPixels();
     ExpectArea(pixels, 100, 100, 140, 150, RED);
@@ -100,15 +100,15 @@ TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
     int frameBlack = 0, elsewhereBlack = 0;
     for (int y = 90; y < 160; ++y) {
         for (int x = 90; x < 160; ++x) {
-            const bool onFrame = ((x == 99 || x == 150) && y >= 99 && y <= 150) ||
-                                 ((y == 99 || y == 150) && x >= 99 && x <= 150);
+            const bool onFrame =
+                ((x == 99 || x == 150) && y >= 99 && y <= 150) || ((y == 99 || y == 150) && x >= 99 && x <= 150);
             if (pixels.at(x, y) == RGB_BLACK)
                 (onFrame ? frameBlack : elsewhereBlack)++;
         }
     }
     EXPECT_GT(frameBlack, 4 * 51 / 3) << "a dotted frame on all four sides";
     EXPECT_EQ(elsewhereBlack, 0);
-    ExpectArea(pixels, 100, 100, 140, 150, RED);       // nothing painted inside
+    ExpectArea(pixels, 100, 100, 140, 150, RED);        // nothing painted inside
     ExpectArea(pixels, 140, 100, 150, 150, RGB_WHITE);  // not even the transparent strip
     for (int i : {99, 150}) {
         int black = 0;
@@ -138,8 +138,8 @@ struct CableCase {
     ItemKind kind;
     int x1, y1, x2, y2;
     unsigned colour;
-    double tolerance;               // half the pen width and a little
-    std::vector<Stroke> expected;   // where the pixels must lie, from the worked examples
+    double tolerance;              // half the pen width and a little
+    std::vector<Stroke> expected;  // where the pixels must lie, from the worked examples
 };
 
 // Every painted pixel has the cable's colour and lies on an expected stroke, and every stroke
@@ -166,8 +166,8 @@ void ExpectCableDrawn(const CableCase& c) {
             stray += !onStroke;
         }
     }
-    SCOPED_TRACE(::testing::Message() << "cable kind " << c.kind << " (" << c.x1 << "," << c.y1 << ")-(" << c.x2
-                                      << "," << c.y2 << ")");
+    SCOPED_TRACE(::testing::Message() << "cable kind " << c.kind << " (" << c.x1 << "," << c.y1 << ")-(" << c.x2 << ","
+                                      << c.y2 << ")");
     EXPECT_EQ(miscoloured, 0);
     EXPECT_EQ(stray, 0);
     for (size_t i = 0; i < hits.size(); ++i)
@@ -187,20 +187,38 @@ TEST_F(CanvasTest, CrossCablesDrawTheirParallelStrokes) {
 }
 
 TEST_F(CanvasTest, SerialCablesDrawTheirZigZag) {
-    ExpectCableDrawn({CABLE_SERIAL, 100, 100, 200, 100, SERIAL_TEAL, 1.6,
+    ExpectCableDrawn({CABLE_SERIAL,
+                      100,
+                      100,
+                      200,
+                      100,
+                      SERIAL_TEAL,
+                      1.6,
                       {{100, 100, 153, 96}, {153, 96, 146, 103}, {146, 103, 200, 100}}});
-    ExpectCableDrawn({CABLE_SERIAL, 100, 100, 100, 200, SERIAL_TEAL, 1.6,
+    ExpectCableDrawn({CABLE_SERIAL,
+                      100,
+                      100,
+                      100,
+                      200,
+                      SERIAL_TEAL,
+                      1.6,
                       {{100, 100, 103, 153}, {103, 153, 96, 146}, {96, 146, 100, 200}}});
     // The middle stroke is horizontal here only because of the single-precision step.
-    ExpectCableDrawn({CABLE_SERIAL, 100, 100, 200, 200, SERIAL_TEAL, 1.6,
+    ExpectCableDrawn({CABLE_SERIAL,
+                      100,
+                      100,
+                      200,
+                      200,
+                      SERIAL_TEAL,
+                      1.6,
                       {{100, 100, 155, 150}, {155, 150, 145, 150}, {145, 150, 200, 200}}});
-    ExpectCableDrawn({CABLE_SERIAL, 50, 50, 50, 50, SERIAL_TEAL, 1.6,
-                      {{50, 50, 53, 46}, {53, 46, 46, 53}, {46, 53, 50, 50}}});
+    ExpectCableDrawn(
+        {CABLE_SERIAL, 50, 50, 50, 50, SERIAL_TEAL, 1.6, {{50, 50, 53, 46}, {53, 46, 46, 53}, {46, 53, 50, 50}}});
 }
 
 // A grey device-independent target of the given size, for what the canvas is copied onto.
 class Target {
-public:
+  public:
     Target(int width, int height) {
         BITMAPINFO info = TopDownInfo(width, height);
         dc_ = CreateCompatibleDC(nullptr);
@@ -216,7 +234,7 @@ public:
     HDC dc() const { return dc_; }
     Pixels Read() { return ReadBitmapPixels(bitmap_); }
 
-private:
+  private:
     HDC dc_;
     HBITMAP bitmap_;
     HGDIOBJ old_;

@@ -48,7 +48,7 @@ int CursorDisplayCount() {
 
 // The router category shows two test pictures, red and green, whatever the library holds.
 class EditingTest : public ProgramTest {
-protected:
+  protected:
     EditingTest() : ProgramTest(RouterPictures({RED, GREEN})) {}
     // Places symbols with the red picture, centred on the points.
     std::vector<SymbolItem*> Place(std::initializer_list<POINT> points) {

@@ -22,7 +22,7 @@ uint32_t U32(const std::string& bytes, size_t offset) {
 }
 
 class ExportTest : public ProgramTest {
-protected:
+  protected:
     ExportTest() : ProgramTest(RouterPictures({0xFF0000, 0x00FF00})) {}
     void SetUp() override {
         ProgramTest::SetUp();
@@ -91,8 +91,8 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     appState.canvas.width = 501;
     appState.canvas.height = 300;
     ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
-    AddTestSymbol(pictures, 0, 0, 0);     // red in the top-left corner
-    AddTestSymbol(pictures, 1, 0, 250);   // green in the bottom-left corner
+    AddTestSymbol(pictures, 0, 0, 0);    // red in the top-left corner
+    AddTestSymbol(pictures, 1, 0, 250);  // green in the bottom-left corner
     appState.editor.selectedNode = AddTestSymbol(pictures, 0, 300, 100);
     const std::string bytes = Export("a.bmp");
     ASSERT_EQ(bytes.size(), 54u + 1504u * 300u);
@@ -126,7 +126,8 @@ TEST_F(ExportTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "Error");
-    EXPECT_EQ(SeenDialogs()[0].text.rfind("ビットマップ ファイルを保存できませんでした。", 0), 0u) << SeenDialogs()[0].text;
+    EXPECT_EQ(SeenDialogs()[0].text.rfind("ビットマップ ファイルを保存できませんでした。", 0), 0u)
+        << SeenDialogs()[0].text;
     EXPECT_NE(SeenDialogs()[0].text.find("(エラー コード: 112)"), std::string::npos) << SeenDialogs()[0].text;
 
     writeFileCall = WriteFile;  // the disk has room again

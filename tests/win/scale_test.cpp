@@ -23,7 +23,7 @@ size_t PrivateBytes() {
 }
 
 class ScaleTest : public ProgramTest {
-protected:
+  protected:
     ScaleTest() : ProgramTest(RouterPictures({0xFF0000})) {}
     void SetUp() override {
         ProgramTest::SetUp();

@@ -2,7 +2,6 @@
 #include "harness.h"
 #include "library_files.h"
 
-
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "canvas_helpers.h"
@@ -397,7 +396,7 @@ TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {
     ASSERT_TRUE(SetFileAttributesA(Catalogue().c_str(), FILE_ATTRIBUTE_READONLY));
     Delete(CATEGORY_HUB, 1);
     EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"確認: 削除してもよろしいですか？",
-                                                 "エラー: ファイル名が指定されていません。"}));
+                                                    "エラー: ファイル名が指定されていません。"}));
     EXPECT_EQ(ReadFileBytes(Catalogue()), "1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n");
     EXPECT_EQ(LibraryFiles(), (std::vector<std::string>{"h1.bmp", "h2.bmp"}));
     EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 2, 0, 0, 0}));
@@ -424,8 +423,8 @@ TEST_F(SymbolEditTest, CatalogueChangedSinceStartMakesADeleteChangeNothing) {
     for (const std::string& changed : changes) {
         SCOPED_TRACE(changed);
         Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n", {{"Symbol\\h1.bmp", FramedBmp(RED)},
-                                                                {"Symbol\\h2.bmp", FramedBmp(GREEN)},
-                                                                {"Symbol\\h3.bmp", FramedBmp(BLUE)}});
+                                                               {"Symbol\\h2.bmp", FramedBmp(GREEN)},
+                                                               {"Symbol\\h3.bmp", FramedBmp(BLUE)}});
         WriteFileBytes(Catalogue(), changed);
         Delete(CATEGORY_HUB, 0);
         ASSERT_EQ(BoxTexts().size(), 2u);
@@ -447,7 +446,9 @@ TEST_F(SymbolEditTest, DeleteChangesNoOtherByteOfTheCatalogue) {
         "1, \\Symbol\\h1.bmp\r\n"
         "7,\\Symbol\\x.bmp 1,\\Symbol\\h2.bmp\r\n"
         "\r\n",
-        {{"Symbol\\r1.bmp", FramedBmp(BLUE)}, {"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
+        {{"Symbol\\r1.bmp", FramedBmp(BLUE)},
+         {"Symbol\\h1.bmp", FramedBmp(RED)},
+         {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, GREEN}));
     Delete(CATEGORY_HUB, 1);
     Delete(CATEGORY_ROUTER, 0);
@@ -497,8 +498,9 @@ TEST_F(SymbolEditTest, ImageFileInUseIsReportedAfterItsRecordGoes) {
 
 // The armed tool keeps placing the picture that was picked, or is disarmed when that one goes.
 TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
-    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n1,\\Symbol\\h3.bmp\r\n",
-          {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}, {"Symbol\\h3.bmp", FramedBmp(BLUE)}});
+    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n1,\\Symbol\\h3.bmp\r\n", {{"Symbol\\h1.bmp", FramedBmp(RED)},
+                                                                                 {"Symbol\\h2.bmp", FramedBmp(GREEN)},
+                                                                                 {"Symbol\\h3.bmp", FramedBmp(BLUE)}});
     const long icons = LiveGdiObjects(GDI_ICON);
     SelectTab(CATEGORY_HUB);
     ClickPaletteItem(CATEGORY_HUB, 2);

@@ -57,8 +57,7 @@ bool IsTextStatic(HWND control) {
     char className[32] = "";
     GetClassNameA(control, className, sizeof className);
     const LONG type = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
-    return lstrcmpiA(className, "Static") == 0 &&
-           (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP);
+    return lstrcmpiA(className, "Static") == 0 && (type <= SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP);
 }
 
 // The static texts of a dialog that their controls cut off: each line, measured in the control's
@@ -121,7 +120,8 @@ TEST_F(ToolWindowTest, EveryLabelShowsItsWholeText) {
 
 TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const RECT symbol = OuterRect(appState.tools.symbolWindow), view = OuterRect(appState.tools.viewWindow), list = OuterRect(appState.tools.listWindow);
+    const RECT symbol = OuterRect(appState.tools.symbolWindow), view = OuterRect(appState.tools.viewWindow),
+               list = OuterRect(appState.tools.listWindow);
     const RECT topology = OuterRect(appState.topology);
     const int viewWidth = view.right - view.left, viewHeight = view.bottom - view.top;
 

@@ -71,7 +71,7 @@ void Scroll(UINT message, UINT code) {
 }
 
 class ViewTest : public ProgramTest {
-protected:
+  protected:
     ViewTest() : ProgramTest(RouterPictures({RED})) {}
 };
 
@@ -170,7 +170,7 @@ TEST_F(ViewTest, HorizontalScrollingMovesThePictureAndStopsAtTheEnds) {
         UINT code;
         int position;
     };
-    const Step steps[] = {{SB_LINERIGHT, 1},  {SB_PAGERIGHT, 11}, {SB_RIGHT, 101},  {SB_LINERIGHT, 101},
+    const Step steps[] = {{SB_LINERIGHT, 1},   {SB_PAGERIGHT, 11}, {SB_RIGHT, 101},   {SB_LINERIGHT, 101},
                           {SB_PAGERIGHT, 101}, {SB_PAGELEFT, 91},  {SB_LINELEFT, 90}, {SB_THUMBPOSITION, 90},
                           {SB_ENDSCROLL, 90},  {SB_LEFT, 0},       {SB_PAGELEFT, 0},  {SB_LINELEFT, 0}};
     for (const Step& step : steps) {
@@ -181,7 +181,6 @@ TEST_F(ViewTest, HorizontalScrollingMovesThePictureAndStopsAtTheEnds) {
         EXPECT_EQ(ShownRedEdge(125), 200 - step.position);
         EXPECT_EQ(appState.canvas.scrollY, 0);
     }
-
 }
 
 TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {

@@ -227,7 +227,12 @@ BOOL WINAPI FullDiskCatalogueWrite(HANDLE file, LPCVOID data, DWORD size, LPDWOR
 }
 
 HeldOpenFile::HeldOpenFile(const std::string& path)
-    : handle_(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+    : handle_(CreateFileA(path.c_str(),
+                          GENERIC_READ | GENERIC_WRITE,
+                          0,
+                          nullptr,
+                          OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL,
                           nullptr)) {}
 
 HeldOpenFile::~HeldOpenFile() {

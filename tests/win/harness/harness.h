@@ -38,13 +38,13 @@ void PumpMessages(DWORD milliseconds = 30);
 
 // A fresh folder made the current directory, removed again at the end of the scope.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     const std::string& path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "\\" + name; }
 
-private:
+  private:
     std::string path_;
     std::string previous_;
 };
@@ -62,14 +62,14 @@ BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written
 BOOL WINAPI FullDiskCatalogueWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
 // Opens a file as another program would hold it: no sharing at all. Closed at the end of the scope.
 class HeldOpenFile {
-public:
+  public:
     explicit HeldOpenFile(const std::string& path);
     ~HeldOpenFile();
     HeldOpenFile(const HeldOpenFile&) = delete;
     HeldOpenFile& operator=(const HeldOpenFile&) = delete;
     bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
 
-private:
+  private:
     HANDLE handle_;
 };
 std::string ReadFileBytes(const std::string& path);
@@ -97,7 +97,7 @@ struct TestLibrary {
 // The one fixture of the window tests: the program running in a temporary folder that holds the
 // library given, started by SetUp; with no library given, each test starts it by Start.
 class ProgramTest : public ::testing::Test {
-protected:
+  protected:
     explicit ProgramTest(std::optional<TestLibrary> library = TestLibrary()) : library_(std::move(library)) {}
     void SetUp() override;
     void TearDown() override;
@@ -107,7 +107,7 @@ protected:
     std::string Catalogue() const { return folder.File("Symbol.txt"); }
     TempFolder folder;
 
-private:
+  private:
     std::optional<TestLibrary> library_;
 };
 

@@ -69,7 +69,7 @@ std::string RunLengthBmp(int bits, unsigned colour) {
     PutU32(bytes, 18, 50);
     PutU32(bytes, 22, 50);
     PutU32(bytes, 26, 1 | (uint32_t(bits) << 16));  // planes, bits per pixel
-    PutU32(bytes, 30, bits == 8 ? 1 : 2);            // BI_RLE8, BI_RLE4
+    PutU32(bytes, 30, bits == 8 ? 1 : 2);           // BI_RLE8, BI_RLE4
     PutU32(bytes, 34, uint32_t(stream.size()));
     return bytes + table + stream;
 }

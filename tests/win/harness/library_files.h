@@ -46,7 +46,7 @@ void ClickPaletteItem(int category, int index);
 // Through the input queue, as a user clicks.
 void MouseClickPaletteAt(int category, POINT client);
 void MouseClickPaletteItem(int category, int index);
-void PressSymbolWindowButton(int id);                 // buttons and pictures alike
+void PressSymbolWindowButton(int id);  // buttons and pictures alike
 
 std::vector<int> CategoryCounts();  // records per category, as loaded
 
