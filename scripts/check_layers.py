@@ -5,7 +5,8 @@
 - A folder includes only from its own folder or the ones below it, in this order:
   core < platform < render < library < export < windows < app (resources holds only ids and
   pictures and may be included by any Windows layer).
-- No two source files include each other, directly or through others."""
+- No two units (a .cpp with its .h) use each other, directly or through others: the unit graph of
+  quoted includes has no cycle."""
 
 import os
 import re
@@ -32,13 +33,15 @@ def main():
         folder = relative.split("/")[0]
         with open(path, encoding="utf-8") as source:
             includes = INCLUDE.findall(source.read())
-        graph[relative] = []
+        unit = relative.rsplit(".", 1)[0]
+        graph.setdefault(unit, [])
         for kind, target in includes:
             if folder == "core" and PLATFORM_HEADERS.match(os.path.basename(target)):
                 problems.append("%s: the core includes <%s>" % (relative, target))
             if kind != '"':
                 continue
-            graph[relative].append(target)
+            if target.rsplit(".", 1)[0] != unit:
+                graph[unit].append(target.rsplit(".", 1)[0])
             target_folder = target.split("/")[0]
             if folder not in LAYERS and folder != "resources":
                 problems.append("%s: folder %s is not one of the layers" % (relative, folder))
@@ -50,7 +53,7 @@ def main():
             elif folder in LAYERS and LAYERS.index(target_folder) > LAYERS.index(folder):
                 problems.append("%s: includes %s from a layer above it" % (relative, target))
 
-    # File-level cycles, by depth-first search over the quoted includes.
+    # Unit-level cycles, by depth-first search over the quoted includes.
     state = {}
 
     def visit(node, trail):
@@ -73,7 +76,7 @@ def main():
         print(problem, file=sys.stderr)
     if problems:
         sys.exit(1)
-    print("layers: %d files, includes follow %s" % (len(graph), " < ".join(LAYERS)))
+    print("layers: %d units, includes follow %s, no cycles" % (len(graph), " < ".join(LAYERS)))
 
 
 if __name__ == "__main__":

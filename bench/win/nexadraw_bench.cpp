@@ -105,7 +105,7 @@ static std::vector<DiagramNode*> Populate(HIMAGELIST pictures, int count) {
 static void SetZoom(float factor) {
     appState.canvas.zoomFactor = factor;
     appState.canvas.scrollX = appState.canvas.scrollY = 0;
-    UpdateScrollRanges(appState.topology);
+    SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
 }
 
 static double PaintMilliseconds(int repeats) {

@@ -8,3 +8,5 @@ constexpr UINT MSG_PICK_SYMBOL = WM_APP + 11;     // to the topology window: wPa
 constexpr UINT MSG_SELECT_TOOL = WM_APP + 12;     // to the topology window: wParam tool, lParam cable type
 // To the topology window: image lParam of category wParam left the library.
 constexpr UINT MSG_LIBRARY_IMAGE_DELETED = WM_APP + 13;
+// To the topology window: the zoom or the canvas size changed (new scroll ranges, a full repaint).
+constexpr UINT MSG_VIEW_CHANGED = WM_APP + 14;

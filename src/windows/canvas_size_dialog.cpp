@@ -3,7 +3,7 @@
 #include "windows/app_state.h"
 #include "render/canvas.h"
 #include "core/canvas_size_input.h"
-#include "windows/topology_window.h"
+#include "windows/app_messages.h"
 #include "platform/message_box.h"
 #include "resources/resource.h"
 
@@ -25,8 +25,7 @@ void ApplyCanvasSize(HWND dialog) {
     }
     appState.canvas.width = width;
     appState.canvas.height = height;
-    UpdateScrollRanges(appState.topology);
-    InvalidateRect(appState.topology, nullptr, TRUE);
+    SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
 }
 
 static void OnInitDialog(HWND dialog) {

@@ -1,7 +1,7 @@
 #include "windows/list_window.h"
 
 #include "core/catalog_format.h"
-#include "windows/tool_windows.h"
+#include "windows/tool_window_menu.h"
 #include "resources/resource.h"
 
 static const char* const sortOrderNames[] = {"作成順", "名前順"};

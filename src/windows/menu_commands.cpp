@@ -3,7 +3,7 @@
 #include <commdlg.h>
 
 #include "windows/app_state.h"
-#include "windows/tool_windows.h"
+#include "windows/tool_window_menu.h"
 #include "export/bmp_export.h"
 #include "platform/message_box.h"
 #include "windows/canvas_size_dialog.h"

@@ -6,7 +6,7 @@
 #include "core/delete_plan.h"
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
-#include "windows/topology_window.h"
+#include "windows/placement_cursor.h"
 #include "platform/gdi_objects.h"
 #include "platform/message_box.h"
 #include "resources/resource.h"

@@ -4,8 +4,8 @@
 
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
-#include "windows/tool_windows.h"
-#include "windows/topology_window.h"
+#include "windows/placement_cursor.h"
+#include "windows/tool_window_menu.h"
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
 #include "library/catalog.h"

@@ -12,14 +12,8 @@
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "windows/menu_commands.h"
+#include "windows/placement_cursor.h"
 #include "windows/tool_windows.h"
-
-void SetPlacementCursor(HCURSOR cursor, bool owned) {
-    if (appState.placementCursor.owned && appState.placementCursor.cursor != cursor)
-        FreeIcon(appState.placementCursor.cursor);
-    appState.placementCursor.cursor = cursor;
-    appState.placementCursor.owned = owned && cursor;
-}
 
 // Editing repaints without erasing: the whole canvas is composed again anyway.
 static void Invalidate(HWND window) {
@@ -71,7 +65,7 @@ static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t
     SetScrollInfo(topology, bar, &info, TRUE);
 }
 
-void UpdateScrollRanges(HWND topology) {
+static void UpdateScrollRanges(HWND topology) {
     RECT client = {};
     GetClientRect(topology, &client);
     CanvasState& canvas = appState.canvas;
@@ -225,6 +219,10 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             return 0;
         case MSG_LIBRARY_IMAGE_DELETED:
             OnPaletteImageDeleted(wParam, lParam);
+            return 0;
+        case MSG_VIEW_CHANGED:
+            UpdateScrollRanges(window);
+            InvalidateRect(window, nullptr, TRUE);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

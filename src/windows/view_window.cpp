@@ -7,8 +7,8 @@
 #include "render/canvas.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
-#include "windows/tool_windows.h"
-#include "windows/topology_window.h"
+#include "windows/app_messages.h"
+#include "windows/tool_window_menu.h"
 
 // The thumb's range; the buttons step one past either end.
 constexpr int ZOOM_POSITION_MIN = -5;
@@ -23,8 +23,7 @@ static void ShowZoomLabel(HWND dialog) {
 // Every zoom change: new scroll ranges, a full repaint with erasing, and the label.
 static void ApplyZoom(HWND dialog, int32_t position) {
     appState.canvas.zoomFactor = ZoomFromPosition(position);
-    UpdateScrollRanges(appState.topology);
-    InvalidateRect(appState.topology, nullptr, TRUE);
+    SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
     ShowZoomLabel(dialog);
 }
 
