@@ -69,30 +69,33 @@ static std::vector<uint8_t> SymbolFile(unsigned colour) {
     return EncodeBmp(layout, pixels.data());
 }
 
-static HIMAGELIST Pictures() {
+// The one picture every benchmark symbol shares, made as for a palette item.
+static SymbolPicture* Picture() {
     HIMAGELIST list = ImageList_Create(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
     const std::string path = TempFolder("nexadraw-bench-picture") + "\\disc.bmp";
     WriteBytes(path, SymbolFile(0x2060C0));
     HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 50, 50, LR_LOADFROMFILE));
     ImageList_AddMasked(list, bitmap, MASK_COLOUR);
     DeleteObject(bitmap);
-    return list;
+    HDC dc = GetDC(appState.topology);
+    SymbolPicture* picture = MakeSymbolPicture(dc, list, 0);
+    ReleaseDC(appState.topology, dc);
+    ImageList_Destroy(list);
+    return picture;
 }
 
 // Symbols spread over the canvas, each joined by one cable to another.
-static std::vector<DiagramNode*> Populate(HIMAGELIST pictures, int count) {
+static std::vector<DiagramNode*> Populate(SymbolPicture* picture, int count) {
     ClearList(appState.diagram);
     InitList(appState.diagram);
     std::vector<DiagramNode*> nodes;
-    HDC dc = GetDC(appState.topology);
     for (int i = 0; i < count; ++i) {
         SymbolItem* symbol = NewSymbolItem(appState.diagram);
-        CreateSymbolImage(*symbol, dc, pictures, 0);
+        GiveSymbolPicture(*symbol, picture);
         symbol->x = (i * 37) % (appState.canvas.width - 50);
         symbol->y = (i * 53) % (appState.canvas.height - 50);
         nodes.push_back(AppendItem(appState.diagram, symbol));
     }
-    ReleaseDC(appState.topology, dc);
     for (int i = 0; i < count; ++i) {
         const SymbolItem& a = *AsSymbol(nodes[i]);
         const SymbolItem& b = *AsSymbol(nodes[(i * 7 + 3) % count]);
@@ -137,14 +140,14 @@ static double DragStepMilliseconds(const SymbolItem& symbol, int repeats) {
     return Median(times);
 }
 
-static void PaintAndDragTables(HIMAGELIST pictures, bool quick) {
+static void PaintAndDragTables(SymbolPicture* picture, bool quick) {
     appState.canvas.width = 2000;
     appState.canvas.height = 1500;
     CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height);
     printf("\nPaint and drag on a 2000 x 1500 canvas (topology window client area %s)\n", "as laid out at start");
     printf("| symbols | cables | zoom | full paint (ms) | drag step (ms) |\n|---:|---:|---:|---:|---:|\n");
     for (int count : {100, 1000, 5000}) {
-        const std::vector<DiagramNode*> nodes = Populate(pictures, count);
+        const std::vector<DiagramNode*> nodes = Populate(picture, count);
         for (float zoom : {1.0f, 1.0f / 6}) {
             SetZoom(zoom);
             const int repeats = quick ? 5 : (count >= 5000 ? 15 : 41);
@@ -192,11 +195,13 @@ static void ExportTable(bool quick) {
 // A picture that came out as the system made it: not blank, not all one colour.
 static bool PictureDrawn(const SymbolItem& symbol, HDC scratch) {
     PatBlt(scratch, 0, 0, 50, 50, BLACKNESS);
-    ImageList_Draw(static_cast<HIMAGELIST>(symbol.imageList), 0, scratch, 0, 0, ILD_NORMAL);
+    SymbolItem atOrigin = symbol;
+    atOrigin.x = atOrigin.y = 0;
+    DrawSymbol(atOrigin, scratch, appState.canvas.backBuffer.pictureDC());
     return GetPixel(scratch, 25, 25) != RGB(0, 0, 0) && GetPixel(scratch, 1, 1) == RGB(0, 0, 0);
 }
 
-static void CostTable(HIMAGELIST pictures, int limit) {
+static void CostTable(SymbolPicture* picture, int limit) {
     printf("\nCost of placed symbols (the program's own count of live GDI objects)\n");
     ClearList(appState.diagram);
     InitList(appState.diagram);
@@ -215,11 +220,7 @@ static void CostTable(HIMAGELIST pictures, int limit) {
             failure = "allocation of a symbol record";
             break;
         }
-        if (!CreateSymbolImage(*symbol, windowDC, pictures, 0)) {
-            FreeSymbolItem(appState.diagram, symbol);
-            failure = "the picture could not be made (refused with a message)";
-            break;
-        }
+        GiveSymbolPicture(*symbol, picture);
         if (!PictureDrawn(*symbol, scratch)) {
             FreeSymbolItem(appState.diagram, symbol);
             failure = "the picture came out blank";
@@ -235,14 +236,11 @@ static void CostTable(HIMAGELIST pictures, int limit) {
         if (placed == 999) {
             const long objects = LiveGdiObjects() - objectsBefore;
             printf("| measure | value |\n|---|---:|\n");
-            printf("| GDI objects per symbol (program count: its image list) | %.2f |\n", objects / 1000.0);
-            printf("| Windows GDI objects per symbol (an image list holds about 4) | %.0f |\n", 4.0 * objects / 1000);
+            // Symbols share their library image's picture, made before the first of them.
+            printf("| GDI objects per symbol (program count; each is a Windows object) | %.2f |\n", objects / 1000.0);
             printf("| private memory per symbol (bytes) | %.0f |\n", double(PrivateBytes() - memoryBefore) / 1000);
             printf("| GDI objects the program holds with an empty appState.diagram (program count) | %ld |\n",
                    objectsBefore);
-            // Counting every object at rest as an image list overstates them: a safe lower bound.
-            printf("| symbols before a 10,000-object Windows quota | %ld |\n",
-                   (10000 - 4 * objectsBefore) / (4 * objects / 1000));
             fflush(stdout);
         }
     }
@@ -311,11 +309,13 @@ int main(int argc, char** argv) {
     SetCurrentDirectoryA(TempFolder("nexadraw-bench-empty").c_str());
     if (!StartApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL))
         return 1;
-    HIMAGELIST pictures = Pictures();
-    PaintAndDragTables(pictures, quick);
+    SymbolPicture* picture = Picture();
+    if (!picture)
+        return 1;
+    PaintAndDragTables(picture, quick);
     ExportTable(quick);
-    CostTable(pictures, quick ? 2000 : 200000);
-    ImageList_Destroy(pictures);
+    CostTable(picture, quick ? 2000 : 200000);
+    ReleasePicture(picture);
     DestroyWindow(appState.topology);
     StartupTable(quick);
     return 0;

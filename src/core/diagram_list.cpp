@@ -125,7 +125,7 @@ SymbolItem* NewSymbolItem(DiagramList& list) {
 void FreeSymbolItem(const DiagramList& list, SymbolItem* symbol) {
     if (!symbol)
         return;
-    if (symbol->imageList && list.releasePicture)
-        list.releasePicture(symbol->imageList);
+    if (symbol->picture && list.releasePicture)
+        list.releasePicture(symbol->picture);
     delete symbol;
 }

@@ -42,7 +42,7 @@ struct SymbolBitmap {
 
 struct SymbolItem {
     int32_t id;
-    PictureHandle imageList;
+    PictureHandle picture;
     SymbolBitmap bitmap;
     int32_t x;  // top-left corner on the canvas
     int32_t y;

@@ -8,8 +8,13 @@
 #include "resources/resource.h"
 #include "core/bitmap_check.h"
 
-HIMAGELIST CategoryImageList(const SymbolCatalog& catalog, int32_t category) {
-    return category >= 0 && category < CATEGORY_COUNT ? catalog.categoryImageList[category].get() : nullptr;
+SymbolPicture* CatalogPicture(SymbolCatalog& catalog, HDC dc, int32_t category, int32_t index) {
+    if (category < 0 || category >= CATEGORY_COUNT || index < 0 || index >= catalog.categoryCount[category])
+        return nullptr;
+    SymbolPicture*& picture = catalog.categoryPictures[category][size_t(index)];
+    if (!picture)
+        picture = MakeSymbolPicture(dc, catalog.categoryImageList[category].get(), index);
+    return picture;
 }
 
 static std::string CatalogPath(const char* root) {
@@ -21,6 +26,9 @@ void ReleaseCatalog(SymbolCatalog& catalog) {
         catalog.categoryImageList[category].Reset();
         catalog.categoryCount[category] = 0;
         catalog.categoryPaths[category].clear();
+        for (SymbolPicture* picture : catalog.categoryPictures[category])
+            ReleasePicture(picture);
+        catalog.categoryPictures[category].clear();
     }
 }
 
@@ -63,12 +71,16 @@ void AddSymbolImage(HINSTANCE resources,
     FreeGdiObject(bitmap);  // the image list keeps its own copy
     ++catalog.categoryCount[category];
     catalog.categoryPaths[category].push_back(relativePath);
+    catalog.categoryPictures[category].push_back(nullptr);
 }
 
 void RemoveSymbolImage(SymbolCatalog& catalog, int32_t category, int32_t index) {
     ImageList_Remove(catalog.categoryImageList[category].get(), index);
     std::vector<std::string>& paths = catalog.categoryPaths[category];
     paths.erase(paths.begin() + index);
+    std::vector<SymbolPicture*>& pictures = catalog.categoryPictures[category];
+    ReleasePicture(pictures[size_t(index)]);
+    pictures.erase(pictures.begin() + index);
     --catalog.categoryCount[category];
 }
 

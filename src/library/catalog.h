@@ -10,6 +10,7 @@
 
 #include "core/catalog_format.h"
 #include "platform/gdi_objects.h"
+#include "render/symbol_image.h"
 
 constexpr char CATALOG_NAME[] = "\\Symbol.txt";
 
@@ -20,10 +21,15 @@ struct SymbolCatalog {
     // The catalogue path each palette item came from, in palette order: a delete removes a record
     // only while it is still where the palette found it.
     std::vector<std::string> categoryPaths[CATEGORY_COUNT];
+    // Each palette item's picture for placed symbols, made when the item is first placed (null
+    // before). The catalogue holds one reference to each and drops it when the item goes; placed
+    // symbols hold their own, so they keep their picture.
+    std::vector<SymbolPicture*> categoryPictures[CATEGORY_COUNT];
 };
 
-// The category's image list, or null for a category outside 0..4 or a library that did not load.
-HIMAGELIST CategoryImageList(const SymbolCatalog& catalog, int32_t category);
+// The picture of item index of the category, made on first use from its image; null when there is
+// no such item or the picture cannot be made.
+SymbolPicture* CatalogPicture(SymbolCatalog& catalog, HDC dc, int32_t category, int32_t index);
 
 // Reads Symbol.txt under root (creating it empty when missing) into the catalogue. Every usable
 // record adds one image, its own picture or the placeholder (a bitmap resource of the module
@@ -32,7 +38,7 @@ HIMAGELIST CategoryImageList(const SymbolCatalog& catalog, int32_t category);
 // Returns 0, or the system error code when the catalogue can be neither opened nor created.
 DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog);
 
-// Frees the image lists and forgets their items.
+// Frees the image lists, drops the pictures and forgets their items.
 void ReleaseCatalog(SymbolCatalog& catalog);
 
 // Appends the picture of root + relativePath to the category's list, or the placeholder when the
@@ -43,7 +49,7 @@ void AddSymbolImage(HINSTANCE resources,
                     SymbolCatalog& catalog,
                     int32_t category);
 
-// Forgets item index of the category: its image, its path and its place in the count.
+// Forgets item index of the category: its image, its picture, its path and its place in the count.
 void RemoveSymbolImage(SymbolCatalog& catalog, int32_t category, int32_t index);
 
 // The picture of a bitmap file stretched to 50 x 50, or null. The file is checked before the

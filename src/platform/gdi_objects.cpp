@@ -40,6 +40,10 @@ HBITMAP NewDibSection(HDC dc, const BITMAPINFO* info, void** bits) {
     return Made(GDI_BITMAP, [&] { return CreateDIBSection(dc, info, DIB_RGB_COLORS, bits, nullptr, 0); });
 }
 
+HBITMAP NewMonochromeBitmap(int width, int height, const void* bits) {
+    return Made(GDI_BITMAP, [&] { return CreateBitmap(width, height, 1, 1, bits); });
+}
+
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height) {
     return Made(GDI_BITMAP, [&] {
         return static_cast<HBITMAP>(

@@ -13,6 +13,8 @@ HPEN NewPen(int style, int width, COLORREF colour);
 HDC NewMemoryDC(HDC compatibleWith);
 HBITMAP NewCompatibleBitmap(HDC dc, int width, int height);
 HBITMAP NewDibSection(HDC dc, const BITMAPINFO* info, void** bits);
+// A 1-bit bitmap; its rows of bits are padded to whole 16-bit words.
+HBITMAP NewMonochromeBitmap(int width, int height, const void* bits);
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height);
 HBITMAP NewBitmapFromFile(const char* path, int width, int height);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
@@ -48,6 +50,12 @@ class OwnedGdiObject {
     OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
     HGDIOBJ get() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
+    // Gives the object up without freeing it.
+    HGDIOBJ Release() {
+        HGDIOBJ object = object_;
+        object_ = nullptr;
+        return object;
+    }
 
   private:
     HGDIOBJ object_;

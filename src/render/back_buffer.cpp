@@ -15,19 +15,25 @@ BackBuffer BackBuffer::Make(HWND window, int32_t width, int32_t height) {
     BackBuffer made;
     made.dc_ = NewMemoryDC(windowDC.get());
     made.bitmap_ = made.dc_ ? NewCompatibleBitmap(windowDC.get(), width, height) : nullptr;
-    if (!made.bitmap_)
+    made.pictureDC_ = made.bitmap_ ? NewMemoryDC(windowDC.get()) : nullptr;
+    if (!made.pictureDC_)
         return {};
     SelectObject(made.dc_, made.bitmap_);
     // One look from the start: a white canvas before the first paint (the thumbnail and an export
     // may show it), and the gaps of dotted cables never painted over what lies under them.
     PatBlt(made.dc_, 0, 0, width, height, WHITENESS);
     SetBkMode(made.dc_, TRANSPARENT);
+    // The 1-bit masks of symbol pictures take these colours when drawn.
+    SetTextColor(made.dc_, RGB(0, 0, 0));
+    SetBkColor(made.dc_, RGB(255, 255, 255));
     return made;
 }
 
-BackBuffer::BackBuffer(BackBuffer&& other) noexcept : dc_(other.dc_), bitmap_(other.bitmap_) {
+BackBuffer::BackBuffer(BackBuffer&& other) noexcept
+    : dc_(other.dc_), bitmap_(other.bitmap_), pictureDC_(other.pictureDC_) {
     other.dc_ = nullptr;
     other.bitmap_ = nullptr;
+    other.pictureDC_ = nullptr;
 }
 
 BackBuffer& BackBuffer::operator=(BackBuffer&& other) noexcept {
@@ -35,8 +41,10 @@ BackBuffer& BackBuffer::operator=(BackBuffer&& other) noexcept {
         Release();
         dc_ = other.dc_;
         bitmap_ = other.bitmap_;
+        pictureDC_ = other.pictureDC_;
         other.dc_ = nullptr;
         other.bitmap_ = nullptr;
+        other.pictureDC_ = nullptr;
     }
     return *this;
 }
@@ -45,8 +53,10 @@ void BackBuffer::Release() {
     // The device context goes first, so the bitmap is no longer selected when it is deleted.
     FreeMemoryDC(dc_);
     FreeGdiObject(bitmap_);
+    FreeMemoryDC(pictureDC_);
     dc_ = nullptr;
     bitmap_ = nullptr;
+    pictureDC_ = nullptr;
 }
 
 void ResetCanvasView(CanvasState& canvas) {
@@ -84,9 +94,10 @@ void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, const Diagr
         if (const CableItem* cable = AsCable(node); cable && CableStyleFor(int16_t(node->kind), &style))
             DrawCable(*cable, dc, style.penStyle, style.colour, int16_t(node->kind));
     });
-    ForEachNode(diagram, [dc](DiagramNode* node) {
+    HDC pictureDC = canvas.backBuffer.pictureDC();
+    ForEachNode(diagram, [dc, pictureDC](DiagramNode* node) {
         if (const SymbolItem* symbol = AsSymbol(node))
-            DrawSymbol(*symbol, dc);
+            DrawSymbol(*symbol, dc, pictureDC);
     });
     if (const SymbolItem* symbol = AsSymbol(selected))
         DrawSelectionFrame(dc, *symbol);

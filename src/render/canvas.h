@@ -7,7 +7,8 @@
 #include "core/diagram_list.h"
 
 // The off-screen picture of the whole canvas: a memory device context with its bitmap selected for
-// its whole life. Owns both and releases them when destroyed or replaced.
+// its whole life, and a second memory device context that symbol pictures are drawn from. Owns
+// all three and releases them when destroyed or replaced.
 class BackBuffer {
   public:
     BackBuffer() = default;
@@ -21,12 +22,14 @@ class BackBuffer {
 
     HDC dc() const { return dc_; }
     HBITMAP bitmap() const { return bitmap_; }
+    HDC pictureDC() const { return pictureDC_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
   private:
     void Release();
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
+    HDC pictureDC_ = nullptr;
 };
 
 constexpr int32_t DEFAULT_CANVAS_WIDTH = 500;

@@ -104,14 +104,18 @@ static CanvasPoint CanvasPointAt(LPARAM lParam) {
     return ClientToCanvas(appState.canvas, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
 }
 
-// A placed symbol gets its own copy of the armed palette picture.
+// A placed symbol shares the armed palette item's picture.
 static void PlaceSymbolAt(HWND window, CanvasPoint point) {
-    HIMAGELIST source = CategoryImageList(appState.library.catalog, appState.editor.tool.toolCode);
     SymbolItem* symbol = NewSymbolItem(appState.diagram);
     bool placed = false;
     if (symbol) {
         WindowDC dc(window);
-        placed = dc && CreateSymbolImage(*symbol, dc.get(), source, appState.editor.tool.subCode);
+        SymbolPicture* picture = dc ? CatalogPicture(appState.library.catalog, dc.get(), appState.editor.tool.toolCode,
+                                                     appState.editor.tool.subCode)
+                                    : nullptr;
+        if (picture)
+            GiveSymbolPicture(*symbol, picture);
+        placed = picture != nullptr;
     }
     placed = placed && PlaceSymbol(appState.diagram, symbol, point);
     if (!placed) {

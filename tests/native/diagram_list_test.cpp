@@ -30,7 +30,7 @@ class DiagramListTest : public ::testing::Test {
         symbol->x = x;
         symbol->y = y;
         symbol->bitmap = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
-        symbol->imageList = reinterpret_cast<PictureHandle>(picture);
+        symbol->picture = reinterpret_cast<PictureHandle>(picture);
         return AppendItem(list, symbol);
     }
     DiagramNode* Cable(const SymbolItem& a, const SymbolItem& b, ItemKind kind = CABLE_STRAIGHT) {

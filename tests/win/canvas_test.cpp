@@ -17,11 +17,6 @@ constexpr unsigned CABLE_BLUE = 0x0000FF, SERIAL_TEAL = 0x006464, OPTICAL_RED = 
 class CanvasTest : public ProgramTest {
   protected:
     CanvasTest() : ProgramTest(RouterPictures({RED, GREEN, BLUE})) {}
-    void SetUp() override {
-        ProgramTest::SetUp();
-        pictures = RouterImageList();
-    }
-    HIMAGELIST pictures = nullptr;
 };
 
 // Every pixel of the rectangle has the colour.
@@ -44,7 +39,7 @@ TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
     }
     // A dotted cross cable over an optical one leaves its gaps showing the red under it, from the
     // first paint of the new buffer on.
-    AddTestSymbol(pictures, 0, 400, 300);
+    AddTestSymbol(0, 400, 300);
     AddTestCableAt(CABLE_OPTICAL, 20, 50, 200, 50);
     AddTestCableAt(CABLE_CROSS, 20, 50, 200, 50);
     const Pixels first = CanvasPixels();
@@ -60,10 +55,10 @@ TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
 }
 
 TEST_F(CanvasTest, CablesLieUnderEverySymbolWhateverTheOrder) {
-    DiagramNode* a = AddTestSymbol(pictures, 0, 100, 100);
-    DiagramNode* b = AddTestSymbol(pictures, 1, 300, 100);
-    AddTestCable(CABLE_OPTICAL, a, b);                      // created after both symbols
-    DiagramNode* c = AddTestSymbol(pictures, 2, 200, 100);  // over the middle of the cable
+    DiagramNode* a = AddTestSymbol(0, 100, 100);
+    DiagramNode* b = AddTestSymbol(1, 300, 100);
+    AddTestCable(CABLE_OPTICAL, a, b);            // created after both symbols
+    DiagramNode* c = AddTestSymbol(2, 200, 100);  // over the middle of the cable
     const Pixels pixels = CanvasPixels();
     ExpectArea(pixels, 100, 100, 140, 150, RED);
     ExpectArea(pixels, 300, 100, 340, 150, GREEN);
@@ -75,8 +70,8 @@ TEST_F(CanvasTest, CablesLieUnderEverySymbolWhateverTheOrder) {
 }
 
 TEST_F(CanvasTest, LaterSymbolCoversTheEarlierAndMagentaIsTransparent) {
-    AddTestSymbol(pictures, 0, 100, 100);
-    AddTestSymbol(pictures, 1, 120, 110);
+    AddTestSymbol(0, 100, 100);
+    AddTestSymbol(1, 120, 110);
     const Pixels pixels = CanvasPixels();
     ExpectArea(pixels, 120, 110, 160, 160, GREEN);  // the later one on top
     ExpectArea(pixels, 100, 100, 120, 110, RED);
@@ -87,7 +82,7 @@ TEST_F(CanvasTest, LaterSymbolCoversTheEarlierAndMagentaIsTransparent) {
 }
 
 TEST_F(CanvasTest, SymbolOffTheTopLeftIsClipped) {
-    AddTestSymbol(pictures, 2, -20, -20);
+    AddTestSymbol(2, -20, -20);
     const Pixels pixels = CanvasPixels();
     ExpectArea(pixels, 0, 0, 20, 30, BLUE);  // picture columns 20..39, rows 20..49
     ExpectArea(pixels, 20, 0, 30, 30, RGB_WHITE);
@@ -95,7 +90,7 @@ TEST_F(CanvasTest, SymbolOffTheTopLeftIsClipped) {
 }
 
 TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
-    appState.editor.selectedNode = AddTestSymbol(pictures, 0, 100, 100);
+    appState.editor.selectedNode = AddTestSymbol(0, 100, 100);
     const Pixels pixels = CanvasPixels();
     int frameBlack = 0, elsewhereBlack = 0;
     for (int y = 90; y < 160; ++y) {
@@ -265,7 +260,7 @@ TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(1000, 800));
 
     // At zoom 1, scrolled by (30, 40), canvas pixel (30, 40) is at the client origin.
-    AddTestSymbol(pictures, 0, 30, 40);
+    AddTestSymbol(0, 30, 40);
     CanvasPixels();
     appState.canvas.zoomFactor = 1.0f;
     appState.canvas.scrollX = 30;
@@ -284,7 +279,7 @@ TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
     appState.canvas.width = 1000;
     appState.canvas.height = 100;
     ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
-    AddTestSymbol(pictures, 0, 0, 0);
+    AddTestSymbol(0, 0, 0);
     CanvasPixels();
     Target target(300, 200);
     DrawThumbnail(target.dc(), appState.canvas);
@@ -300,7 +295,7 @@ TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
     // Every picture and cable kind, a selection frame; a leak shows as a count after a few paints.
     std::vector<DiagramNode*> symbols;
     for (int i = 0; i < 21; ++i)
-        symbols.push_back(AddTestSymbol(pictures, i % 3, (i * 37) % 450, (i * 53) % 350));
+        symbols.push_back(AddTestSymbol(i % 3, (i * 37) % 450, (i * 53) % 350));
     for (int i = 0; i < 21; ++i)
         AddTestCable(1 + i % 7, symbols[i], symbols[(i * 5 + 3) % 21]);
     appState.editor.selectedNode = symbols[5];

@@ -26,7 +26,6 @@ class ExportTest : public ProgramTest {
     ExportTest() : ProgramTest(RouterPictures({0xFF0000, 0x00FF00})) {}
     void SetUp() override {
         ProgramTest::SetUp();
-        pictures = RouterImageList();
         appState.saveFileName[0] = '\0';
     }
     void TearDown() override {
@@ -47,7 +46,6 @@ class ExportTest : public ProgramTest {
         names.erase(std::remove(names.begin(), names.end(), "Symbol.txt"), names.end());
         return names;
     }
-    HIMAGELIST pictures = nullptr;
 };
 
 TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
@@ -81,7 +79,7 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
         EXPECT_NE(std::string(offered).find("diagram"), std::string::npos);
         PressButton(dialog, IDCANCEL);
     });
-    AddTestSymbol(pictures, 0, 10, 10);
+    AddTestSymbol(0, 10, 10);
     SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
     EXPECT_EQ(SeenDialogs().size(), 2u);
     EXPECT_EQ(ReadFileBytes(typed + ".bmp"), bytes);
@@ -91,9 +89,9 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     appState.canvas.width = 501;
     appState.canvas.height = 300;
     ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
-    AddTestSymbol(pictures, 0, 0, 0);    // red in the top-left corner
-    AddTestSymbol(pictures, 1, 0, 250);  // green in the bottom-left corner
-    appState.editor.selectedNode = AddTestSymbol(pictures, 0, 300, 100);
+    AddTestSymbol(0, 0, 0);    // red in the top-left corner
+    AddTestSymbol(1, 0, 250);  // green in the bottom-left corner
+    appState.editor.selectedNode = AddTestSymbol(0, 300, 100);
     const std::string bytes = Export("a.bmp");
     ASSERT_EQ(bytes.size(), 54u + 1504u * 300u);
     EXPECT_EQ(U32(bytes, 34), 1504u * 300u);

@@ -5,6 +5,7 @@
 
 #include "windows/app_state.h"
 #include "platform/gdi_objects.h"
+#include "render/symbol_image.h"
 #include "resources/resource.h"
 
 namespace {
@@ -102,14 +103,17 @@ TEST_F(StartupTest, CloseAnsweredNoKeepsEverything) {
 }
 
 TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
-    // Two symbols with real pictures: closing must release each exactly once.
+    // Two symbols sharing a picture of real bitmaps: closing must release each reference once.
     const long before = LiveGdiObjects(GDI_IMAGE_LIST);
+    const long bitmaps = LiveGdiObjects(GDI_BITMAP);
+    auto* picture =
+        new SymbolPicture{NewMonochromeBitmap(50, 50, nullptr), NewMonochromeBitmap(50, 50, nullptr), {50, 50, 24}, 0};
     for (int i = 0; i < 2; ++i) {
         SymbolItem* symbol = NewSymbolItem(appState.diagram);
-        symbol->imageList = NewImageList(50, 50, ILC_COLOR32 | ILC_MASK, 4, 0);
+        GiveSymbolPicture(*symbol, picture);
         AppendItem(appState.diagram, symbol);
     }
-    EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before + 2);
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps + 2);
     const long memoryDCs = LiveGdiObjects(GDI_MEMORY_DC);
 
     AnswerNextBox(IDYES);
@@ -118,7 +122,8 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
     EXPECT_EQ(appState.diagram.listHead, nullptr);
     // The five category lists go with the palettes that own them.
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before - 5);
-    EXPECT_EQ(LiveGdiObjects(GDI_MEMORY_DC), memoryDCs - 1) << "the back buffer";
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps - 1) << "the picture and the back buffer";
+    EXPECT_EQ(LiveGdiObjects(GDI_MEMORY_DC), memoryDCs - 2) << "the back buffer's two";
     WPARAM code = 99;
     ASSERT_TRUE(QuitPosted(&code));
     EXPECT_EQ(code, 0u);

@@ -517,6 +517,46 @@ TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
     EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "確認: 削除してもよろしいですか？"));
 }
 
+// Symbols of one library image share one picture: it stays while any of them is placed, even once
+// the image has left the library, and goes with the last of them or with New.
+TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
+    Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n",
+          {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
+    SelectTab(CATEGORY_HUB);
+    ClickPaletteItem(CATEGORY_HUB, 0);
+    const long bitmaps = LiveGdiObjects(GDI_BITMAP);
+    for (int x : {100, 200, 300})
+        Click(x, 100);
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps + 2) << "one picture: its colours and its mask";
+    const std::vector<SymbolItem*> symbols = DiagramSymbols();
+    ASSERT_EQ(symbols.size(), 3u);
+    EXPECT_EQ(symbols[1]->picture, symbols[0]->picture);
+    EXPECT_EQ(symbols[2]->picture, symbols[0]->picture);
+
+    Delete(CATEGORY_HUB, 0);
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps + 2);
+    Pixels pixels = CanvasPixels();
+    for (int x : {100, 200, 300})
+        EXPECT_EQ(pixels.at(x, 100), RED) << x;
+
+    SelectTool(TOOL_DELETE);
+    Click(100, 100);
+    Click(200, 100);
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps + 2);
+    EXPECT_EQ(CanvasPixels().at(300, 100), RED);
+    Click(300, 100);
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps) << "the last symbol took the picture with it";
+
+    ClickPaletteItem(CATEGORY_HUB, 0);
+    Click(100, 300);
+    Click(200, 300);
+    EXPECT_EQ(CanvasPixels().at(200, 300), GREEN);
+    Delete(CATEGORY_HUB, 0);
+    AnswerNextBox(IDOK);
+    Command(IDM_FILE_NEW);
+    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps);
+}
+
 TEST_F(SymbolEditTest, DeleteAfterAMissingPictureRemovesTheRecordShown) {
     Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\gone.bmp\r\n1,\\Symbol\\h3.bmp\r\n1,\\Symbol\\h4.bmp\r\n",
           {{"Symbol\\h1.bmp", FramedBmp(RED)},

@@ -6,12 +6,14 @@
 #include "render/symbol_image.h"
 #include "library/catalog.h"
 
-DiagramNode* AddTestSymbol(HIMAGELIST list, int index, int x, int y) {
+DiagramNode* AddTestSymbol(int index, int x, int y) {
     SymbolItem* symbol = NewSymbolItem(appState.diagram);
     HDC dc = GetDC(appState.topology);
-    const bool made = CreateSymbolImage(*symbol, dc, list, index);
+    SymbolPicture* picture = CatalogPicture(appState.library.catalog, dc, CATEGORY_ROUTER, index);
     ReleaseDC(appState.topology, dc);
-    EXPECT_TRUE(made);
+    EXPECT_TRUE(picture);
+    if (picture)
+        GiveSymbolPicture(*symbol, picture);
     symbol->x = x;
     symbol->y = y;
     return AppendItem(appState.diagram, symbol);
@@ -42,10 +44,6 @@ TestLibrary RouterPictures(const std::vector<unsigned>& colours) {
     for (size_t i = 0; i < colours.size(); ++i)
         library.Symbol(CATEGORY_ROUTER, "r" + std::to_string(i) + ".bmp", StripedBmp(colours[i]));
     return library;
-}
-
-HIMAGELIST RouterImageList() {
-    return appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get();
 }
 
 void Repaint() {

@@ -10,8 +10,9 @@
 #include "harness.h"
 #include "library_files.h"
 
-// A symbol made from image `index` of the list, as placing one does, appended to the diagram.
-DiagramNode* AddTestSymbol(HIMAGELIST list, int index, int x, int y);
+// A symbol of router palette item `index`, sharing its picture as placing one does, appended to the
+// diagram.
+DiagramNode* AddTestSymbol(int index, int x, int y);
 DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const DiagramNode* second);
 DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2);
 
@@ -20,7 +21,6 @@ std::vector<SymbolItem*> DiagramSymbols();
 
 // A library whose router category holds StripedBmp pictures of the colours, in order.
 TestLibrary RouterPictures(const std::vector<unsigned>& colours);
-HIMAGELIST RouterImageList();
 
 // Paints the topology window now and returns the back buffer's pixels.
 void Repaint();
