@@ -21,6 +21,10 @@ static std::string CatalogPath(const char* root) {
     return std::string(root) + CATALOG_NAME;
 }
 
+static HIMAGELIST NewCategoryImageList(int32_t initial) {
+    return NewImageList(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, initial, 4);
+}
+
 void ReleaseCatalog(SymbolCatalog& catalog) {
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
         catalog.categoryImageList[category].Reset();
@@ -33,27 +37,20 @@ void ReleaseCatalog(SymbolCatalog& catalog) {
 }
 
 HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
-    // Writers are kept out while the file is open, so the loader reads the bytes that were checked.
+    // One read: the picture is made from the very bytes that were checked.
     FileHandle file(
         CreateFileA(fullPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (openError)
         *openError = file.ok() ? 0 : GetLastError();
     if (!file.ok())
         return nullptr;
-    LARGE_INTEGER size = {};
-    bool sound = false;
-    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 && uint64_t(size.QuadPart) <= SIZE_MAX) {
-        HANDLE mapping = CreateFileMappingA(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
-        if (mapping) {
-            const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
-            if (view) {
-                sound = CheckBitmapFile(static_cast<const uint8_t*>(view), size_t(size.QuadPart)) == BitmapCheck::OK;
-                UnmapViewOfFile(view);
-            }
-            CloseHandle(mapping);
-        }
-    }
-    return sound ? NewBitmapFromFile(fullPath, SYMBOL_SIZE, SYMBOL_SIZE) : nullptr;
+    std::string bytes;
+    if (ReadAll(file.get(), &bytes) != 0 || bytes.empty())
+        return nullptr;
+    const uint8_t* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    if (CheckBitmapFile(data, bytes.size()) != BitmapCheck::OK)
+        return nullptr;
+    return NewBitmapFromFileBytes(data, bytes.size(), SYMBOL_SIZE, SYMBOL_SIZE);
 }
 
 void AddSymbolImage(HINSTANCE resources,
@@ -88,7 +85,7 @@ DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog)
     ReleaseCatalog(catalog);
     // The lists exist even without a readable catalogue, so that symbols added later get pictures.
     for (OwnedImageList& list : catalog.categoryImageList)
-        list.Reset(NewImageList(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0));
+        list.Reset(NewCategoryImageList(0));
     if (!root[0])
         return 0;
 
@@ -103,7 +100,18 @@ DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog)
     }
     if (error)
         return error;
-    for (const CatalogRecord& record : ParseCatalog(text.data(), text.size(), strlen(root))) {
+    const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
+    // Each list is made at its final size at once rather than grown a few images at a time.
+    int32_t counts[CATEGORY_COUNT] = {};
+    for (const CatalogRecord& record : records) {
+        if (record.usable)
+            ++counts[record.category];
+    }
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
+        if (counts[category] > 0)
+            catalog.categoryImageList[category].Reset(NewCategoryImageList(counts[category]));
+    }
+    for (const CatalogRecord& record : records) {
         if (record.usable)
             AddSymbolImage(resources, root, record.relativePath, catalog, record.category);
     }

@@ -6,14 +6,21 @@
 
 DWORD ReadAll(HANDLE file, std::string* bytes) {
     bytes->clear();
-    char chunk[4096];
+    // Reads sized by the file's length take a whole file at once; the loop still follows a file that
+    // grows meanwhile.
+    LARGE_INTEGER length = {};
+    const bool known = GetFileSizeEx(file, &length) && length.QuadPart >= 0 && length.QuadPart < 0x40000000;
+    const size_t chunk = known ? size_t(length.QuadPart) + 1 : 4096;
     for (;;) {
+        const size_t held = bytes->size();
+        bytes->resize(held + chunk);
         DWORD got = 0;
-        if (!ReadFile(file, chunk, sizeof chunk, &got, nullptr))
+        const BOOL read = ReadFile(file, &(*bytes)[held], DWORD(chunk), &got, nullptr);
+        bytes->resize(held + got);
+        if (!read)
             return GetLastError();
         if (got == 0)
             return 0;
-        bytes->append(chunk, got);
     }
 }
 

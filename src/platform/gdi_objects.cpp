@@ -1,5 +1,9 @@
 #include "platform/gdi_objects.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
 long LiveGdiObjects() {
     long total = 0;
     for (long count : liveGdiObjects)
@@ -51,10 +55,45 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
     });
 }
 
-HBITMAP NewBitmapFromFile(const char* path, int width, int height) {
-    return Made(GDI_BITMAP, [&] {
-        return static_cast<HBITMAP>(LoadImageA(nullptr, path, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
-    });
+static uint32_t ReadU32(const uint8_t* at) {
+    return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
+}
+
+HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height) {
+    constexpr size_t INFO_AT = sizeof(BITMAPFILEHEADER);
+    const size_t pixelsAt = size >= INFO_AT + sizeof(BITMAPCOREHEADER) ? ReadU32(file + 10) : 0;
+    if (pixelsAt <= INFO_AT || pixelsAt > size)
+        return nullptr;
+    // Headers, masks and colour table go to aligned memory; the pixels are read where they lie.
+    std::vector<uint32_t> info((pixelsAt - INFO_AT + 3) / 4);
+    memcpy(info.data(), file + INFO_AT, pixelsAt - INFO_AT);
+    const BITMAPCOREHEADER* core = reinterpret_cast<const BITMAPCOREHEADER*>(info.data());
+    const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
+    const bool isCore = core->bcSize == sizeof(BITMAPCOREHEADER);
+    const int sourceWidth = isCore ? core->bcWidth : header->biWidth;
+    const int sourceHeight = isCore ? core->bcHeight : abs(header->biHeight);
+
+    const int bits = isCore ? core->bcBitCount : header->biBitCount;
+    // A black and white table (black first) gives a 1-bit bitmap, anything else one like the screen.
+    const uint8_t* table = file + INFO_AT + (isCore ? core->bcSize : header->biSize);
+    const size_t entrySize = isCore ? 3 : 4;
+    const bool monochrome = bits == 1 && table + 2 * entrySize <= file + pixelsAt && ReadU32(table) % (1u << 24) == 0 &&
+                            ReadU32(table + entrySize) % (1u << 24) == 0xFFFFFF;
+
+    WindowDC screen(nullptr);
+    OwnedMemoryDC memory(screen.get());
+    HBITMAP bitmap = nullptr;
+    if (memory)
+        bitmap =
+            monochrome ? NewMonochromeBitmap(width, height, nullptr) : NewCompatibleBitmap(screen.get(), width, height);
+    if (!bitmap)
+        return nullptr;
+    SelectedObject selected(memory.get(), bitmap);
+    if (bits > 1)
+        SetStretchBltMode(memory.get(), HALFTONE);
+    StretchDIBits(memory.get(), 0, 0, width, height, 0, 0, sourceWidth, sourceHeight, file + pixelsAt,
+                  reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY);
+    return bitmap;
 }
 
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow) {

@@ -4,6 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <cstdint>
+
 #include "platform/test_hooks.h"
 
 long LiveGdiObjects();
@@ -16,7 +19,9 @@ HBITMAP NewDibSection(HDC dc, const BITMAPINFO* info, void** bits);
 // A 1-bit bitmap; its rows of bits are padded to whole 16-bit words.
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits);
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height);
-HBITMAP NewBitmapFromFile(const char* path, int width, int height);
+// A width x height bitmap like the screen's, drawn from a bitmap file held in memory as the
+// system's file loader draws it. The bytes must have passed the bitmap file check.
+HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
 HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags);
 

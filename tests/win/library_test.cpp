@@ -111,6 +111,55 @@ TEST_F(LibraryTest, LargeBitmapIsHeldAt50By50WithMagentaTransparent) {
         EXPECT_EQ(pixels.at(frame.x, frame.y), GREY) << frame.x << "," << frame.y;
 }
 
+TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFile) {
+    const auto speckled = [](int x, int y) {
+        return unsigned((x * 37 + y * 11) % 256 << 16 | (x * y) % 256 << 8 | (x + 3 * y) % 256);
+    };
+    std::string blackAndWhite = PaletteBmp(1, 40, 40);
+    blackAndWhite.replace(54, 8, std::string("\0\0\0\0\xFF\xFF\xFF\0", 8));
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"square.bmp", BmpBytes(50, 50, speckled)},
+        {"wide.bmp", BmpBytes(100, 80, speckled)},
+        {"small.bmp", BmpBytes(20, 30, speckled)},
+        {"palette8.bmp", PaletteBmp(8, 70, 45)},
+        {"palette4.bmp", PaletteBmp(4, 50, 50)},
+        {"palette1.bmp", PaletteBmp(1, 33, 61)},
+        {"rle8.bmp", RunLengthBmp(8, RED)},
+        {"rle4.bmp", RunLengthBmp(4, BLUE)},
+        {"mono.bmp", blackAndWhite},
+    };
+    for (const auto& [name, bytes] : files) {
+        const std::string path = folder.File(name);
+        ASSERT_TRUE(WriteFileBytes(path, bytes));
+        HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 50, 50, LR_LOADFROMFILE));
+        HBITMAP made = LoadSymbolBitmap(path.c_str(), nullptr);
+        ASSERT_TRUE(loaded && made) << name;
+        BITMAP loadedShape = {}, madeShape = {};
+        GetObjectA(loaded, sizeof loadedShape, &loadedShape);
+        GetObjectA(made, sizeof madeShape, &madeShape);
+        EXPECT_EQ(madeShape.bmBitsPixel, loadedShape.bmBitsPixel) << name;
+        const Pixels expected = ReadBitmapPixels(loaded), actual = ReadBitmapPixels(made);
+        EXPECT_EQ(std::make_pair(actual.width, actual.height), std::make_pair(50, 50)) << name;
+        EXPECT_TRUE(actual.rgb == expected.rgb) << name;
+        DeleteObject(loaded);
+        FreeGdiObject(made);
+    }
+
+    // The system loader draws top-down files all black here; they show as the same picture stored
+    // bottom-up does.
+    ASSERT_TRUE(WriteFileBytes(folder.File("up.bmp"), PaletteBmp(8, 50, 50)));
+    ASSERT_TRUE(WriteFileBytes(folder.File("down.bmp"), PaletteBmp(8, 50, -50)));
+    HBITMAP upBitmap = LoadSymbolBitmap(folder.File("up.bmp").c_str(), nullptr);
+    HBITMAP downBitmap = LoadSymbolBitmap(folder.File("down.bmp").c_str(), nullptr);
+    const Pixels up = ReadBitmapPixels(upBitmap), down = ReadBitmapPixels(downBitmap);
+    FreeGdiObject(upBitmap);
+    FreeGdiObject(downBitmap);
+    ASSERT_EQ(std::make_pair(down.width, down.height), std::make_pair(50, 50));
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 50; ++x)
+            ASSERT_EQ(down.at(x, y), up.at(x, 49 - y)) << x << "," << y;
+}
+
 // Every record keeps its place: a picture that cannot be used shows the placeholder instead.
 TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
     Start(

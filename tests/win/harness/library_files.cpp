@@ -1,6 +1,7 @@
 #include "library_files.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/bmp_layout.h"
@@ -72,6 +73,33 @@ std::string RunLengthBmp(int bits, unsigned colour) {
     PutU32(bytes, 30, bits == 8 ? 1 : 2);           // BI_RLE8, BI_RLE4
     PutU32(bytes, 34, uint32_t(stream.size()));
     return bytes + table + stream;
+}
+
+std::string PaletteBmp(int bits, int width, int height) {
+    const int entries = 1 << bits, rows = abs(height), stride = (width * bits + 31) / 32 * 4;
+    std::string table(size_t(entries) * 4, '\0');
+    for (int i = 0; i < entries; ++i) {
+        table[i * 4] = char(i * 255 / (entries - 1));
+        table[i * 4 + 1] = char(i * 97);
+        table[i * 4 + 2] = char(255 - i * 255 / (entries - 1));
+    }
+    std::string pixels(size_t(stride) * rows, '\0');
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int index = (x * 7 + y * 3) % entries, bit = x * bits;
+            pixels[size_t(y) * stride + bit / 8] |= char(index << (8 - bits - bit % 8));
+        }
+    }
+    std::string bytes(54, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutU32(bytes, 2, uint32_t(54 + table.size() + pixels.size()));
+    PutU32(bytes, 10, uint32_t(54 + table.size()));
+    PutU32(bytes, 14, 40);
+    PutU32(bytes, 18, uint32_t(width));
+    PutU32(bytes, 22, uint32_t(height));
+    PutU32(bytes, 26, 1 | (uint32_t(bits) << 16));  // planes, bits per pixel
+    return bytes + table + pixels;
 }
 
 std::string TruncatedBmp() {

@@ -24,6 +24,10 @@ constexpr int STRIPED_OPAQUE_WIDTH = 40;
 // FramedBmp's picture, 50 x 50, run-length encoded at 8 or 4 bits (runs, absolute runs, line ends).
 std::string RunLengthBmp(int bits, unsigned colour);
 
+// An uncompressed file of 1, 4 or 8 bits whose pixels run through the whole colour table, bottom-up
+// (or top-down for a negative height).
+std::string PaletteBmp(int bits, int width, int height);
+
 // Broken files that crash the system's bitmap loader unless they are refused first.
 std::string TruncatedBmp();      // pixel rows cut short
 std::string HeaderOnlyBmp();     // the 54 header bytes and nothing else
