@@ -81,18 +81,26 @@ HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int 
                             ReadU32(table + entrySize) % (1u << 24) == 0xFFFFFF;
 
     WindowDC screen(nullptr);
-    OwnedMemoryDC memory(screen.get());
-    HBITMAP bitmap = nullptr;
-    if (memory)
-        bitmap =
-            monochrome ? NewMonochromeBitmap(width, height, nullptr) : NewCompatibleBitmap(screen.get(), width, height);
+    HBITMAP bitmap =
+        monochrome ? NewMonochromeBitmap(width, height, nullptr) : NewCompatibleBitmap(screen.get(), width, height);
     if (!bitmap)
         return nullptr;
+    const BITMAPINFO* format = reinterpret_cast<const BITMAPINFO*>(info.data());
+    // A picture of the right size is copied straight in, which spares selecting the bitmap into a DC.
+    if (sourceWidth == width && sourceHeight == height) {
+        SetDIBits(screen.get(), bitmap, 0, UINT(height), file + pixelsAt, format, DIB_RGB_COLORS);
+        return bitmap;
+    }
+    OwnedMemoryDC memory(screen.get());
+    if (!memory) {
+        FreeGdiObject(bitmap);
+        return nullptr;
+    }
     SelectedObject selected(memory.get(), bitmap);
     if (bits > 1)
         SetStretchBltMode(memory.get(), HALFTONE);
-    StretchDIBits(memory.get(), 0, 0, width, height, 0, 0, sourceWidth, sourceHeight, file + pixelsAt,
-                  reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(memory.get(), 0, 0, width, height, 0, 0, sourceWidth, sourceHeight, file + pixelsAt, format,
+                  DIB_RGB_COLORS, SRCCOPY);
     return bitmap;
 }
 
