@@ -36,59 +36,21 @@ void ReleaseCatalog(SymbolCatalog& catalog) {
     }
 }
 
-// The bytes of a sound bitmap file, read once so that the picture is made from the very bytes that
-// were checked; empty when the file cannot be read or is not sound.
-static std::string ReadSymbolFile(const char* fullPath, DWORD* openError) {
+HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
+    // One read: the picture is made from the very bytes that were checked.
     FileHandle file(
         CreateFileA(fullPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (openError)
         *openError = file.ok() ? 0 : GetLastError();
-    std::string bytes;
-    if (!file.ok() || ReadAll(file.get(), &bytes) != 0 ||
-        CheckBitmapFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()) != BitmapCheck::OK)
-        bytes.clear();
-    return bytes;
-}
-
-HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
-    const std::string bytes = ReadSymbolFile(fullPath, openError);
-    if (bytes.empty())
+    if (!file.ok())
         return nullptr;
-    return NewBitmapFromFileBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), SYMBOL_SIZE,
-                                  SYMBOL_SIZE);
-}
-
-// Adds a category's pictures to its list in one strip: image lists take many images at once far
-// faster than one at a time.
-static void AddCategoryImages(HINSTANCE resources,
-                              const char* root,
-                              const std::vector<const CatalogRecord*>& records,
-                              SymbolCatalog& catalog,
-                              int32_t category) {
-    WindowDC screen(nullptr);
-    OwnedMemoryDC memory(screen.get());
-    OwnedGdiObject strip(NewCompatibleBitmap(screen.get(), SYMBOL_SIZE * int(records.size()), SYMBOL_SIZE));
-    OwnedGdiObject placeholder(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE));
-    if (memory && strip) {
-        SelectedObject selected(memory.get(), strip.get());
-        for (size_t i = 0; i < records.size(); ++i) {
-            const std::string bytes = ReadSymbolFile((std::string(root) + records[i]->relativePath).c_str(), nullptr);
-            const int x = SYMBOL_SIZE * int(i);
-            if (!bytes.empty() && DrawBitmapFileBytes(memory.get(), x, SYMBOL_SIZE, SYMBOL_SIZE,
-                                                      reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()))
-                continue;
-            OwnedMemoryDC source(memory.get());
-            SelectedObject sourceSelected(source.get(), placeholder.get());
-            BitBlt(memory.get(), x, 0, SYMBOL_SIZE, SYMBOL_SIZE, source.get(), 0, 0, SRCCOPY);
-        }
-    }
-    if (strip)
-        ImageList_AddMasked(catalog.categoryImageList[category].get(), static_cast<HBITMAP>(strip.get()), MASK_COLOUR);
-    for (const CatalogRecord* record : records) {
-        ++catalog.categoryCount[category];
-        catalog.categoryPaths[category].push_back(record->relativePath);
-        catalog.categoryPictures[category].push_back(nullptr);
-    }
+    std::string bytes;
+    if (ReadAll(file.get(), &bytes) != 0 || bytes.empty())
+        return nullptr;
+    const uint8_t* data = reinterpret_cast<const uint8_t*>(bytes.data());
+    if (CheckBitmapFile(data, bytes.size()) != BitmapCheck::OK)
+        return nullptr;
+    return NewBitmapFromFileBytes(data, bytes.size(), SYMBOL_SIZE, SYMBOL_SIZE);
 }
 
 void AddSymbolImage(HINSTANCE resources,
@@ -139,17 +101,19 @@ DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog)
     if (error)
         return error;
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
-    std::vector<const CatalogRecord*> categoryRecords[CATEGORY_COUNT];
+    // Each list is made at its final size at once rather than grown a few images at a time.
+    int32_t counts[CATEGORY_COUNT] = {};
     for (const CatalogRecord& record : records) {
         if (record.usable)
-            categoryRecords[record.category].push_back(&record);
+            ++counts[record.category];
     }
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
-        if (categoryRecords[category].empty())
-            continue;
-        // Made at its final size at once rather than grown a few images at a time.
-        catalog.categoryImageList[category].Reset(NewCategoryImageList(int32_t(categoryRecords[category].size())));
-        AddCategoryImages(resources, root, categoryRecords[category], catalog, category);
+        if (counts[category] > 0)
+            catalog.categoryImageList[category].Reset(NewCategoryImageList(counts[category]));
+    }
+    for (const CatalogRecord& record : records) {
+        if (record.usable)
+            AddSymbolImage(resources, root, record.relativePath, catalog, record.category);
     }
     return 0;
 }

@@ -22,8 +22,6 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
 // A width x height bitmap like the screen's, drawn from a bitmap file held in memory as the
 // system's file loader draws it. The bytes must have passed the bitmap file check.
 HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height);
-// Draws such a file at (x, 0) of the DC, stretched to width x height, with the same pixels.
-bool DrawBitmapFileBytes(HDC dc, int x, int width, int height, const uint8_t* file, size_t size);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
 HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags);
 
