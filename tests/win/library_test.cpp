@@ -128,9 +128,17 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
         {"rle4.bmp", RunLengthBmp(4, BLUE)},
         {"mono.bmp", blackAndWhite},
     };
+    // The catalogue's list must hold the same pictures, masked as the system loader's would be.
+    HIMAGELIST reference = ImageList_Create(50, 50, ILC_COLOR32 | ILC_MASK, 4, 0);
+    std::string catalogue;
+    std::vector<std::pair<std::string, std::string>> library;
     for (const auto& [name, bytes] : files) {
-        const std::string path = folder.File(name);
-        ASSERT_TRUE(WriteFileBytes(path, bytes));
+        catalogue += "0,\\Symbol\\" + name + "\r\n";
+        library.push_back({"Symbol\\" + name, bytes});
+    }
+    Start(catalogue, library);
+    for (const auto& [name, bytes] : files) {
+        const std::string path = folder.File("Symbol\\" + name);
         HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 50, 50, LR_LOADFROMFILE));
         HBITMAP made = LoadSymbolBitmap(path.c_str(), nullptr);
         ASSERT_TRUE(loaded && made) << name;
@@ -141,9 +149,15 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
         const Pixels expected = ReadBitmapPixels(loaded), actual = ReadBitmapPixels(made);
         EXPECT_EQ(std::make_pair(actual.width, actual.height), std::make_pair(50, 50)) << name;
         EXPECT_TRUE(actual.rgb == expected.rgb) << name;
+        ImageList_AddMasked(reference, loaded, RGB_MAGENTA);
+        const int index = ImageList_GetImageCount(reference) - 1;
+        HIMAGELIST list = appState.library.catalog.categoryImageList[0].get();
+        EXPECT_TRUE(DrawImage(list, index, GREY).rgb == DrawImage(reference, index, GREY).rgb) << name;
         DeleteObject(loaded);
         FreeGdiObject(made);
     }
+
+    ImageList_Destroy(reference);
 
     // The system loader draws top-down files all black here; they show as the same picture stored
     // bottom-up does.
