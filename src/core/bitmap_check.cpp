@@ -1,5 +1,7 @@
 #include "core/bitmap_check.h"
 
+#include "core/little_endian.h"
+
 namespace {
 
 constexpr size_t FILE_HEADER_SIZE = 14;
@@ -12,15 +14,6 @@ constexpr uint32_t BI_RLE4 = 2;
 constexpr uint32_t BI_BITFIELDS = 3;
 constexpr uint32_t PROFILE_LINKED = 0x4C494E4B;    // 'LINK'
 constexpr uint32_t PROFILE_EMBEDDED = 0x4D424544;  // 'MBED'
-
-uint16_t ReadU16(const uint8_t* at) {
-    return static_cast<uint16_t>(at[0] | (at[1] << 8));
-}
-
-uint32_t ReadU32(const uint8_t* at) {
-    return static_cast<uint32_t>(at[0]) | (static_cast<uint32_t>(at[1]) << 8) | (static_cast<uint32_t>(at[2]) << 16) |
-           (static_cast<uint32_t>(at[3]) << 24);
-}
 
 bool IsKnownHeaderSize(uint32_t size) {
     return size == CORE_HEADER_SIZE || size == INFO_HEADER_SIZE || size == 52 || size == 56 || size == 108 ||

@@ -3,30 +3,13 @@
 #include <cstring>
 #include <utility>
 
+#include "core/little_endian.h"
+
 namespace {
 
 constexpr uint32_t FILE_HEADER_SIZE = 14;
 constexpr uint32_t INFO_HEADER_SIZE = 40;
 constexpr uint64_t SIZE_LIMIT = UINT32_MAX;
-
-void PutU16(uint8_t* at, uint32_t value) {
-    at[0] = static_cast<uint8_t>(value);
-    at[1] = static_cast<uint8_t>(value >> 8);
-}
-
-void PutU32(uint8_t* at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        at[i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-uint32_t ReadU16(const uint8_t* at) {
-    return static_cast<uint32_t>(at[0] | (at[1] << 8));
-}
-
-uint32_t ReadU32(const uint8_t* at) {
-    return static_cast<uint32_t>(at[0]) | (static_cast<uint32_t>(at[1]) << 8) | (static_cast<uint32_t>(at[2]) << 16) |
-           (static_cast<uint32_t>(at[3]) << 24);
-}
 
 uint64_t StrideOf(int64_t width) {
     return (static_cast<uint64_t>(width) * 3 + 3) / 4 * 4;

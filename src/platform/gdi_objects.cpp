@@ -1,5 +1,7 @@
 #include "platform/gdi_objects.h"
 
+#include "core/little_endian.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -53,10 +55,6 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
         return static_cast<HBITMAP>(
             LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION));
     });
-}
-
-static uint32_t ReadU32(const uint8_t* at) {
-    return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
 }
 
 HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height) {
