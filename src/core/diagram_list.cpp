@@ -98,21 +98,19 @@ DiagramNode* FindSymbolAt(const DiagramList& list, int32_t px, int32_t py) {
     return nullptr;
 }
 
-void ReattachCables(const DiagramList& list, const SymbolItem& symbol) {
+bool ReattachCable(CableItem& cable, const SymbolItem& symbol) {
     const CanvasPoint centre = SymbolCentre(symbol);
-    ForEachNode(list, [&](DiagramNode* node) {
-        CableItem* cable = AsCable(node);
-        if (!cable)
-            return;
-        if (cable->firstSymbolId == symbol.id) {
-            cable->x1 = centre.x;
-            cable->y1 = centre.y;
-        }
-        if (cable->secondSymbolId == symbol.id) {
-            cable->x2 = centre.x;
-            cable->y2 = centre.y;
-        }
-    });
+    const bool first = cable.firstSymbolId == symbol.id;
+    const bool second = cable.secondSymbolId == symbol.id;
+    if (first) {
+        cable.x1 = centre.x;
+        cable.y1 = centre.y;
+    }
+    if (second) {
+        cable.x2 = centre.x;
+        cable.y2 = centre.y;
+    }
+    return first || second;
 }
 
 SymbolItem* NewSymbolItem(DiagramList& list) {

@@ -99,8 +99,8 @@ void ClearList(DiagramList& list);
 // Topmost symbol under the point (the last one appended wins), or null.
 DiagramNode* FindSymbolAt(const DiagramList& list, int32_t px, int32_t py);
 
-// Moves the matching ends of every cable joined to the symbol onto its centre.
-void ReattachCables(const DiagramList& list, const SymbolItem& symbol);
+// Moves the ends of the cable that are joined to the symbol onto its centre; false when neither is.
+bool ReattachCable(CableItem& cable, const SymbolItem& symbol);
 
 // New symbol record with the next id, an empty name and no picture yet; null if out of memory.
 SymbolItem* NewSymbolItem(DiagramList& list);

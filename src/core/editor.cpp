@@ -6,17 +6,28 @@ void ResetEditor(Editor& editor) {
     editor = {};
 }
 
-void PickSymbolTool(Editor& editor, int16_t category, int16_t image) {
-    editor.tool = {category, image, true};
-    editor.selectedNode = nullptr;
+// The frame moves: both the old and the new place need composing.
+static void Select(Editor& editor, CanvasDamage& damage, DiagramNode* node) {
+    if (node == editor.selectedNode)
+        return;
+    if (const SymbolItem* old = AsSymbol(editor.selectedNode))
+        AddSymbolDamage(damage, *old);
+    if (const SymbolItem* symbol = AsSymbol(node))
+        AddSymbolDamage(damage, *symbol);
+    editor.selectedNode = node;
 }
 
-void SelectTool(Editor& editor, int16_t tool, int16_t subCode) {
+void PickSymbolTool(Editor& editor, CanvasDamage& damage, int16_t category, int16_t image) {
+    editor.tool = {category, image, true};
+    Select(editor, damage, nullptr);
+}
+
+void SelectTool(Editor& editor, CanvasDamage& damage, int16_t tool, int16_t subCode) {
     if (tool == TOOL_SELECT || tool == TOOL_DELETE)
         editor.tool = {tool, 0, false};
     else
         editor.tool = {tool, subCode, true};
-    editor.selectedNode = nullptr;
+    Select(editor, damage, nullptr);
 }
 
 static const SymbolItem* FindSymbolById(const DiagramList& diagram, int32_t id) {
@@ -29,7 +40,7 @@ static const SymbolItem* FindSymbolById(const DiagramList& diagram, int32_t id) 
     return found;
 }
 
-static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasPoint point) {
+static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
     const SymbolItem* symbol = AsSymbol(node);
     if (!symbol)
@@ -37,7 +48,7 @@ static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasPoint poi
     const SymbolItem* first =
         editor.connect.firstEndChosen ? FindSymbolById(diagram, editor.connect.firstEndId) : nullptr;
     if (!first) {
-        editor.selectedNode = node;
+        Select(editor, damage, node);
         editor.connect = {true, symbol->id};
         return PressResult::REDRAW;
     }
@@ -51,54 +62,72 @@ static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasPoint poi
         delete cable;
         return PressResult::NOTHING;
     }
-    editor.selectedNode = nullptr;
+    AddCableDamage(damage, editor.tool.subCode, *cable);
+    Select(editor, damage, nullptr);
     editor.connect = {};
     return PressResult::REDRAW;
 }
 
-static PressResult SelectAndStartDrag(Editor& editor, const DiagramList& diagram, CanvasPoint point) {
+static PressResult SelectAndStartDrag(Editor& editor,
+                                      const DiagramList& diagram,
+                                      CanvasDamage& damage,
+                                      CanvasPoint point) {
     DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
-    editor.selectedNode = node;
+    Select(editor, damage, node);
     if (node)
         editor.drag = {true, node, point};
     return PressResult::REDRAW;
 }
 
-static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasPoint point) {
+static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
     if (!node)
         return PressResult::NOTHING;
+    Select(editor, damage, nullptr);
+    AddSymbolDamage(damage, *AsSymbol(node));
     ForgetNode(editor, node);
     RemoveNode(diagram, node);
-    editor.selectedNode = nullptr;
     return PressResult::REDRAW;
 }
 
-PressResult Press(Editor& editor, DiagramList& diagram, CanvasPoint point) {
+PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     if (editor.tool.placing)
-        return editor.tool.toolCode == TOOL_CABLE ? Connect(editor, diagram, point) : PressResult::PLACE_SYMBOL;
+        return editor.tool.toolCode == TOOL_CABLE ? Connect(editor, diagram, damage, point) : PressResult::PLACE_SYMBOL;
     if (editor.tool.toolCode == TOOL_SELECT)
-        return SelectAndStartDrag(editor, diagram, point);
+        return SelectAndStartDrag(editor, diagram, damage, point);
     if (editor.tool.toolCode == TOOL_DELETE)
-        return DeleteSymbolAt(editor, diagram, point);
+        return DeleteSymbolAt(editor, diagram, damage, point);
     return PressResult::NOTHING;
 }
 
-bool PlaceSymbol(DiagramList& diagram, SymbolItem* symbol, CanvasPoint point) {
+bool PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem* symbol, CanvasPoint point) {
     symbol->x = point.x - SYMBOL_HALF;
     symbol->y = point.y - SYMBOL_HALF;
-    return AppendItem(diagram, symbol) != nullptr;
+    if (!AppendItem(diagram, symbol))
+        return false;
+    AddSymbolDamage(damage, *symbol);
+    return true;
 }
 
-bool DragTo(Editor& editor, const DiagramList& diagram, CanvasPoint point, bool buttonDown) {
+bool DragTo(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown) {
     if (!buttonDown)
         editor.drag = {};
     if (!editor.drag.dragging)
         return false;
     SymbolItem& symbol = *AsSymbol(editor.drag.dragNode);
+    AddSymbolDamage(damage, symbol);
     symbol.x += point.x - editor.drag.lastMousePos.x;
     symbol.y += point.y - editor.drag.lastMousePos.y;
-    ReattachCables(diagram, symbol);
+    AddSymbolDamage(damage, symbol);
+    // The cables go where the symbol went: where they were and where they are now.
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        CableItem* cable = AsCable(node);
+        if (!cable || (cable->firstSymbolId != symbol.id && cable->secondSymbolId != symbol.id))
+            return;
+        AddCableDamage(damage, node->kind, *cable);
+        ReattachCable(*cable, symbol);
+        AddCableDamage(damage, node->kind, *cable);
+    });
     editor.drag.lastMousePos = point;
     return true;
 }

@@ -1,8 +1,10 @@
 // The mouse tools' state and rules: which tool is armed, the selection, a pending cable end and a
-// drag. Needs no window: the window turns its messages into these calls and repaints when told.
+// drag. Needs no window: the window turns its messages into these calls and repaints what they
+// add to the damage.
 #pragma once
 #include <cstdint>
 
+#include "core/damage.h"
 #include "core/diagram_list.h"
 
 constexpr int16_t TOOL_CABLE = 5;
@@ -38,9 +40,9 @@ struct Editor {
 void ResetEditor(Editor& editor);
 
 // A palette picture arms its category's symbol tool. A pending cable end stays.
-void PickSymbolTool(Editor& editor, int16_t category, int16_t image);
+void PickSymbolTool(Editor& editor, CanvasDamage& damage, int16_t category, int16_t image);
 // The tool buttons: select, delete, or a cable type (other codes arm that tool with subCode).
-void SelectTool(Editor& editor, int16_t tool, int16_t subCode);
+void SelectTool(Editor& editor, CanvasDamage& damage, int16_t tool, int16_t subCode);
 
 // What a press on the canvas asks of the window.
 enum class PressResult {
@@ -48,16 +50,16 @@ enum class PressResult {
     REDRAW,        // the diagram or the selection changed
     PLACE_SYMBOL,  // the symbol tool is armed: make its picture and place it (PlaceSymbol)
 };
-PressResult Press(Editor& editor, DiagramList& diagram, CanvasPoint point);
+PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point);
 
 // Appends a symbol whose picture is made, centred on the point. False when it cannot be appended
 // (the caller keeps the symbol).
-bool PlaceSymbol(DiagramList& diagram, SymbolItem* symbol, CanvasPoint point);
+bool PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem* symbol, CanvasPoint point);
 
 // One mouse move: a dragged symbol follows by the canvas difference and its cables with it. A move
 // without the button ends the drag (it was released where the window could not see it). True
 // when something moved.
-bool DragTo(Editor& editor, const DiagramList& diagram, CanvasPoint point, bool buttonDown);
+bool DragTo(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown);
 void Release(Editor& editor);
 
 // Forgets every reference into the diagram before nodes go (New) or one node goes (delete).

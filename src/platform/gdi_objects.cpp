@@ -102,6 +102,25 @@ HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int 
     return bitmap;
 }
 
+HRGN NewRegion(const RECT* rects, int count) {
+    if (count <= 0)
+        return nullptr;
+    std::vector<uint8_t> data(sizeof(RGNDATAHEADER) + sizeof(RECT) * size_t(count));
+    RGNDATAHEADER header = {};
+    header.dwSize = sizeof header;
+    header.iType = RDH_RECTANGLES;
+    header.nCount = DWORD(count);
+    header.nRgnSize = DWORD(sizeof(RECT) * size_t(count));
+    header.rcBound = rects[0];
+    for (int i = 1; i < count; ++i)
+        UnionRect(&header.rcBound, &header.rcBound, &rects[i]);
+    memcpy(data.data(), &header, sizeof header);
+    memcpy(data.data() + sizeof header, rects, sizeof(RECT) * size_t(count));
+    return Made(GDI_REGION, [&] {
+        return ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+    });
+}
+
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow) {
     return Made(GDI_IMAGE_LIST, [&] { return ImageList_Create(width, height, flags, initial, grow); });
 }
@@ -119,6 +138,8 @@ void FreeGdiObject(HGDIOBJ object) {
             --liveGdiObjects[GDI_PEN];
         else if (type == OBJ_BITMAP)
             --liveGdiObjects[GDI_BITMAP];
+        else if (type == OBJ_REGION)
+            --liveGdiObjects[GDI_REGION];
     }
 }
 

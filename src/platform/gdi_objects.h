@@ -22,10 +22,12 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
 // A width x height bitmap like the screen's, drawn from a bitmap file held in memory as the
 // system's file loader draws it. The bytes must have passed the bitmap file check.
 HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height);
+// The union of the rectangles; null when there are none or it cannot be made.
+HRGN NewRegion(const RECT* rects, int count);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
 HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags);
 
-void FreeGdiObject(HGDIOBJ object);  // pens and bitmaps
+void FreeGdiObject(HGDIOBJ object);  // pens, bitmaps and regions
 void FreeMemoryDC(HDC dc);
 void FreeImageList(HIMAGELIST list);
 void FreeIcon(HICON icon);
@@ -46,7 +48,7 @@ class SelectedObject {
     HGDIOBJ old_;
 };
 
-// A pen or bitmap owned by the scope.
+// A pen, bitmap or region owned by the scope.
 class OwnedGdiObject {
   public:
     explicit OwnedGdiObject(HGDIOBJ object = nullptr) : object_(object) {}

@@ -16,5 +16,5 @@ extern long gdiCreationBudget;
 // GDI objects the program has made and not yet released, by kind. Wine neither reports a process's
 // GDI objects nor enforces the Windows quota, so the program keeps this count itself; read it
 // through LiveGdiObjects (platform/gdi_objects.h).
-enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_KIND_COUNT };
+enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_REGION, GDI_KIND_COUNT };
 extern long liveGdiObjects[GDI_KIND_COUNT];

@@ -2,11 +2,7 @@
 
 #include <utility>
 
-#include "core/cable_geometry.h"
-#include "core/view_math.h"
 #include "platform/gdi_objects.h"
-#include "render/draw_cable.h"
-#include "render/symbol_image.h"
 
 BackBuffer BackBuffer::Make(HWND window, int32_t width, int32_t height) {
     WindowDC windowDC(window);
@@ -72,51 +68,6 @@ bool CreateBackBuffer(CanvasState& canvas, HWND window, int32_t width, int32_t h
     if (!made)
         return false;
     canvas.backBuffer = std::move(made);
+    ResetDamage(canvas.damage, width, height);
     return true;
-}
-
-static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
-    OwnedGdiObject pen(NewPen(PS_DOT, 0, RGB(0, 0, 0)));
-    SelectedObject usePen(dc, pen.get());
-    SelectedObject useBrush(dc, GetStockObject(NULL_BRUSH));
-    // Rectangle leaves out the right and bottom edges: the frame runs one pixel outside the picture.
-    Rectangle(dc, symbol.x - 1, symbol.y - 1, symbol.x + SYMBOL_SIZE + 1, symbol.y + SYMBOL_SIZE + 1);
-}
-
-void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected) {
-    HDC dc = canvas.backBuffer.dc();
-    if (!dc)
-        return;
-    BitBlt(dc, 0, 0, canvas.width, canvas.height, nullptr, 0, 0, WHITENESS);
-    // All cables first, so that every symbol lies over every cable.
-    ForEachNode(diagram, [dc](DiagramNode* node) {
-        CableStyle style;
-        if (const CableItem* cable = AsCable(node); cable && CableStyleFor(int16_t(node->kind), &style))
-            DrawCable(*cable, dc, style.penStyle, style.colour, int16_t(node->kind));
-    });
-    HDC pictureDC = canvas.backBuffer.pictureDC();
-    ForEachNode(diagram, [dc, pictureDC](DiagramNode* node) {
-        if (const SymbolItem* symbol = AsSymbol(node))
-            DrawSymbol(*symbol, dc, pictureDC);
-    });
-    if (const SymbolItem* symbol = AsSymbol(selected))
-        DrawSelectionFrame(dc, *symbol);
-}
-
-void PresentCanvas(HDC target, const CanvasState& canvas) {
-    StretchBlt(target, -canvas.scrollX, -canvas.scrollY, ZoomedLength(canvas.width, canvas.zoomFactor),
-               ZoomedLength(canvas.height, canvas.zoomFactor), canvas.backBuffer.dc(), 0, 0, canvas.width,
-               canvas.height, SRCCOPY);
-}
-
-void DrawThumbnail(HDC target, const CanvasState& canvas) {
-    if (!canvas.backBuffer)
-        return;
-    StretchBlt(target, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT, canvas.backBuffer.dc(), 0, 0,
-               canvas.width, canvas.height, SRCCOPY);
-}
-
-CanvasPoint ClientToCanvas(const CanvasState& canvas, int clientX, int clientY) {
-    return {CanvasFromClient(clientX, canvas.scrollX, canvas.width, ZoomedLength(canvas.width, canvas.zoomFactor)),
-            CanvasFromClient(clientY, canvas.scrollY, canvas.height, ZoomedLength(canvas.height, canvas.zoomFactor))};
 }

@@ -16,6 +16,7 @@ static void NewDiagram(HWND topology) {
     ForgetAllNodes(appState.editor);
     ClearList(appState.diagram);
     InitList(appState.diagram);
+    DamageEverything(appState.canvas.damage);
     InvalidateRect(topology, nullptr, TRUE);
 }
 

@@ -15,9 +15,38 @@
 #include "windows/placement_cursor.h"
 #include "windows/tool_windows.h"
 
-// Editing repaints without erasing: the whole canvas is composed again anyway.
-static void Invalidate(HWND window) {
-    InvalidateRect(window, nullptr, FALSE);
+// What the edits damaged is composed again and shown in the thumbnail.
+static void ComposePendingDamage() {
+    CanvasState& canvas = appState.canvas;
+    if (!HasDamage(canvas.damage))
+        return;
+    ComposeDamage(canvas, appState.diagram, appState.editor.selectedNode);
+    if (appState.tools.viewWindow) {
+        WindowDC viewDC(appState.tools.viewWindow);
+        DrawThumbnailDamage(viewDC.get(), canvas);
+    }
+    ClearDamage(canvas.damage);
+}
+
+// Asks for a paint of what the edits changed, where it shows in the window, without erasing, as
+// the picture covers it. A change scrolled out of sight is composed at once: no paint would come
+// for it, and the thumbnail shows it.
+static void ShowDamage(HWND window) {
+    const CanvasState& canvas = appState.canvas;
+    if (!HasDamage(canvas.damage))
+        return;
+    OwnedGdiObject region(canvas.damage.everything ? nullptr : NewShownDamageRegion(canvas));
+    if (region)
+        InvalidateRgn(window, static_cast<HRGN>(region.get()), FALSE);
+    else
+        InvalidateRect(window, nullptr, FALSE);
+    if (!GetUpdateRect(window, nullptr, FALSE))
+        ComposePendingDamage();
+}
+
+void RepaintWholeCanvas(HWND topology) {
+    DamageEverything(appState.canvas.damage);
+    InvalidateRect(topology, nullptr, TRUE);
 }
 
 static LRESULT OnCreate(HWND window) {
@@ -43,15 +72,11 @@ static void OnDestroy() {
     PostQuitMessage(0);
 }
 
-// The thumbnail in the view window is drawn with every paint, from the picture just composed.
+// The window shows the part of the back buffer it was asked to.
 static void OnPaint(HWND window) {
+    ComposePendingDamage();
     PaintDC paint(window);
-    ComposeDiagram(appState.canvas, appState.diagram, appState.editor.selectedNode);
     PresentCanvas(paint.get(), appState.canvas);
-    if (appState.tools.viewWindow) {
-        WindowDC viewDC(appState.tools.viewWindow);
-        DrawThumbnail(viewDC.get(), appState.canvas);
-    }
 }
 
 static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t position) {
@@ -80,6 +105,8 @@ static void UpdateScrollRanges(HWND topology) {
 }
 
 static void Scroll(HWND window, int bar, UINT requestCode, int32_t& scroll) {
+    // What is pending is painted where it is before the picture moves.
+    UpdateWindow(window);
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
@@ -117,23 +144,23 @@ static void PlaceSymbolAt(HWND window, CanvasPoint point) {
             GiveSymbolPicture(*symbol, picture);
         placed = picture != nullptr;
     }
-    placed = placed && PlaceSymbol(appState.diagram, symbol, point);
+    placed = placed && PlaceSymbol(appState.diagram, appState.canvas.damage, symbol, point);
     if (!placed) {
         FreeSymbolItem(appState.diagram, symbol);
         ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
         return;
     }
-    Invalidate(window);
+    ShowDamage(window);
 }
 
 static void OnLeftButtonDown(HWND window, LPARAM lParam) {
     const CanvasPoint point = CanvasPointAt(lParam);
-    switch (Press(appState.editor, appState.diagram, point)) {
+    switch (Press(appState.editor, appState.diagram, appState.canvas.damage, point)) {
         case PressResult::PLACE_SYMBOL:
             PlaceSymbolAt(window, point);
             break;
         case PressResult::REDRAW:
-            Invalidate(window);
+            ShowDamage(window);
             break;
         case PressResult::NOTHING:
             break;
@@ -141,8 +168,9 @@ static void OnLeftButtonDown(HWND window, LPARAM lParam) {
 }
 
 static void OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (DragTo(appState.editor, appState.diagram, CanvasPointAt(lParam), (wParam & MK_LBUTTON) != 0))
-        Invalidate(window);
+    if (DragTo(appState.editor, appState.diagram, appState.canvas.damage, CanvasPointAt(lParam),
+               (wParam & MK_LBUTTON) != 0))
+        ShowDamage(window);
 }
 
 static void OnLeftButtonUp() {
@@ -159,8 +187,8 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
 
 // The palette set the cursor (an icon of the picture) before it sent the message.
 static void OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
-    PickSymbolTool(appState.editor, int16_t(LOWORD(wParam)), int16_t(LOWORD(lParam)));
-    Invalidate(window);
+    PickSymbolTool(appState.editor, appState.canvas.damage, int16_t(LOWORD(wParam)), int16_t(LOWORD(lParam)));
+    ShowDamage(window);
 }
 
 // The delete cursor was set by the sender; every other tool shows the default cursor.
@@ -168,8 +196,8 @@ static void OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
     const int16_t tool = int16_t(LOWORD(wParam));
     if (tool != TOOL_DELETE)
         SetPlacementCursor(nullptr, false);
-    SelectTool(appState.editor, tool, int16_t(LOWORD(lParam)));
-    Invalidate(window);
+    SelectTool(appState.editor, appState.canvas.damage, tool, int16_t(LOWORD(lParam)));
+    ShowDamage(window);
 }
 
 static void OnPaletteImageDeleted(WPARAM category, LPARAM index) {
@@ -226,7 +254,7 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             return 0;
         case MSG_VIEW_CHANGED:
             UpdateScrollRanges(window);
-            InvalidateRect(window, nullptr, TRUE);
+            RepaintWholeCanvas(window);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

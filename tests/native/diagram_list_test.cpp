@@ -167,6 +167,15 @@ TEST_F(DiagramListTest, IdsCountUpAcrossAClear) {
 }
 
 TEST_F(DiagramListTest, ReattachMovesOnlyTheMatchingEnds) {
+    auto Reattach = [this](const SymbolItem& symbol) {
+        ForEachNode(list, [&](DiagramNode* node) {
+            CableItem* cable = AsCable(node);
+            if (!cable)
+                return;
+            const bool joined = cable->firstSymbolId == symbol.id || cable->secondSymbolId == symbol.id;
+            EXPECT_EQ(ReattachCable(*cable, symbol), joined);
+        });
+    };
     SymbolItem& a = *AsSymbol(Symbol(0, 0));
     SymbolItem& b = *AsSymbol(Symbol(100, 0));
     SymbolItem& c = *AsSymbol(Symbol(0, 100));
@@ -177,7 +186,7 @@ TEST_F(DiagramListTest, ReattachMovesOnlyTheMatchingEnds) {
 
     a.x += 7;
     a.y -= 3;
-    ReattachCables(list, a);
+    Reattach(a);
     EXPECT_EQ((std::vector<int32_t>{ab.x1, ab.y1, ab.x2, ab.y2}), (std::vector<int32_t>{32, 22, 125, 25}));
     EXPECT_EQ((std::vector<int32_t>{ca.x1, ca.y1, ca.x2, ca.y2}), (std::vector<int32_t>{25, 125, 32, 22}));
     EXPECT_EQ((std::vector<int32_t>{bc.x1, bc.y1, bc.x2, bc.y2}), (std::vector<int32_t>{125, 25, 25, 125}));
@@ -186,7 +195,7 @@ TEST_F(DiagramListTest, ReattachMovesOnlyTheMatchingEnds) {
     // A removed symbol's cables stay where they were, even when another symbol moves.
     RemoveNode(list, FindSymbolAt(list, 110, 10));
     c.x += 50;
-    ReattachCables(list, c);
+    Reattach(c);
     EXPECT_EQ((std::vector<int32_t>{ab.x1, ab.y1, ab.x2, ab.y2}), (std::vector<int32_t>{32, 22, 125, 25}));
     EXPECT_EQ((std::vector<int32_t>{bc.x1, bc.y1, bc.x2, bc.y2}), (std::vector<int32_t>{125, 25, 75, 125}));
 }

@@ -15,7 +15,7 @@ class EditorTest : public ::testing::Test {
     DiagramNode* Symbol(int32_t x, int32_t y) {
         SymbolItem* symbol = NewSymbolItem(diagram);
         symbol->bitmap = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
-        EXPECT_TRUE(PlaceSymbol(diagram, symbol, {x, y}));
+        EXPECT_TRUE(PlaceSymbol(diagram, damage, symbol, {x, y}));
         return symbol ? diagram.listTail->prev : nullptr;
     }
     std::vector<CableItem> Cables() {
@@ -29,29 +29,30 @@ class EditorTest : public ::testing::Test {
 
     DiagramList diagram;
     Editor editor = {};
+    CanvasDamage damage;
 };
 
 TEST_F(EditorTest, CableStartsWhereItsFirstEndWasDraggedBeforeTheSecondClick) {
     DiagramNode* first = Symbol(100, 100);
     Symbol(300, 100);
-    SelectTool(editor, TOOL_CABLE, CABLE_SERIAL);
-    EXPECT_EQ(Press(editor, diagram, {10, 10}), PressResult::NOTHING);
-    EXPECT_EQ(Press(editor, diagram, {100, 100}), PressResult::REDRAW);
+    SelectTool(editor, damage, TOOL_CABLE, CABLE_SERIAL);
+    EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::NOTHING);
+    EXPECT_EQ(Press(editor, diagram, damage, {100, 100}), PressResult::REDRAW);
     EXPECT_EQ(editor.selectedNode, first);
-    EXPECT_EQ(Press(editor, diagram, {110, 90}), PressResult::NOTHING) << "the framed first end again";
+    EXPECT_EQ(Press(editor, diagram, damage, {110, 90}), PressResult::NOTHING) << "the framed first end again";
 
-    SelectTool(editor, TOOL_SELECT, 0);
+    SelectTool(editor, damage, TOOL_SELECT, 0);
     EXPECT_TRUE(editor.connect.firstEndChosen) << "another tool keeps the pending end";
-    EXPECT_EQ(Press(editor, diagram, {100, 100}), PressResult::REDRAW);
-    EXPECT_TRUE(DragTo(editor, diagram, {110, 150}, true));
-    EXPECT_TRUE(DragTo(editor, diagram, {130, 200}, true));
+    EXPECT_EQ(Press(editor, diagram, damage, {100, 100}), PressResult::REDRAW);
+    EXPECT_TRUE(DragTo(editor, diagram, damage, {110, 150}, true));
+    EXPECT_TRUE(DragTo(editor, diagram, damage, {130, 200}, true));
     Release(editor);
-    EXPECT_FALSE(DragTo(editor, diagram, {500, 500}, true));
+    EXPECT_FALSE(DragTo(editor, diagram, damage, {500, 500}, true));
     EXPECT_EQ(AsSymbol(first)->x, 105);
     EXPECT_EQ(AsSymbol(first)->y, 175);
 
-    SelectTool(editor, TOOL_CABLE, CABLE_OPTICAL);
-    EXPECT_EQ(Press(editor, diagram, {300, 100}), PressResult::REDRAW);
+    SelectTool(editor, damage, TOOL_CABLE, CABLE_OPTICAL);
+    EXPECT_EQ(Press(editor, diagram, damage, {300, 100}), PressResult::REDRAW);
     const std::vector<CableItem> cables = Cables();
     ASSERT_EQ(cables.size(), 1u);
     EXPECT_EQ((std::vector<int32_t>{cables[0].x1, cables[0].y1, cables[0].x2, cables[0].y2}),
@@ -65,17 +66,17 @@ TEST_F(EditorTest, DeletingThePendingFirstEndForgetsIt) {
     Symbol(100, 100);
     DiagramNode* second = Symbol(300, 100);
     DiagramNode* topmost = Symbol(110, 110);
-    SelectTool(editor, TOOL_CABLE, CABLE_STRAIGHT);
-    Press(editor, diagram, {105, 105});
+    SelectTool(editor, damage, TOOL_CABLE, CABLE_STRAIGHT);
+    Press(editor, diagram, damage, {105, 105});
     ASSERT_EQ(editor.selectedNode, topmost) << "the last placed symbol lies on top";
 
-    SelectTool(editor, TOOL_DELETE, 0);
-    EXPECT_EQ(Press(editor, diagram, {105, 105}), PressResult::REDRAW);
+    SelectTool(editor, damage, TOOL_DELETE, 0);
+    EXPECT_EQ(Press(editor, diagram, damage, {105, 105}), PressResult::REDRAW);
     EXPECT_FALSE(editor.connect.firstEndChosen);
-    EXPECT_EQ(Press(editor, diagram, {200, 300}), PressResult::NOTHING);
+    EXPECT_EQ(Press(editor, diagram, damage, {200, 300}), PressResult::NOTHING);
 
-    SelectTool(editor, TOOL_CABLE, CABLE_STRAIGHT);
-    Press(editor, diagram, {300, 100});
+    SelectTool(editor, damage, TOOL_CABLE, CABLE_STRAIGHT);
+    Press(editor, diagram, damage, {300, 100});
     EXPECT_TRUE(Cables().empty()) << "the second symbol becomes a new first end";
     EXPECT_EQ(editor.selectedNode, second);
     EXPECT_EQ(editor.connect.firstEndId, AsSymbol(second)->id);
@@ -84,33 +85,33 @@ TEST_F(EditorTest, DeletingThePendingFirstEndForgetsIt) {
 TEST_F(EditorTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
     DiagramNode* node = Symbol(100, 100);
     DiagramNode* other = Symbol(300, 100);
-    SelectTool(editor, TOOL_SELECT, 0);
-    Press(editor, diagram, {100, 100});
-    EXPECT_FALSE(DragTo(editor, diagram, {140, 140}, false));
+    SelectTool(editor, damage, TOOL_SELECT, 0);
+    Press(editor, diagram, damage, {100, 100});
+    EXPECT_FALSE(DragTo(editor, diagram, damage, {140, 140}, false));
     EXPECT_FALSE(editor.drag.dragging);
-    EXPECT_FALSE(DragTo(editor, diagram, {180, 180}, true));
+    EXPECT_FALSE(DragTo(editor, diagram, damage, {180, 180}, true));
     EXPECT_EQ(AsSymbol(node)->x, 75);
     EXPECT_EQ(editor.selectedNode, node) << "the selection stays";
 
-    Press(editor, diagram, {300, 100});
+    Press(editor, diagram, damage, {300, 100});
     ForgetNode(editor, other);
     RemoveNode(diagram, other);
     EXPECT_EQ(editor.selectedNode, nullptr);
-    EXPECT_FALSE(DragTo(editor, diagram, {310, 110}, true));
+    EXPECT_FALSE(DragTo(editor, diagram, damage, {310, 110}, true));
 }
 
 TEST_F(EditorTest, LibraryDeleteShiftsOrDisarmsTheArmedSymbolTool) {
-    PickSymbolTool(editor, 2, 3);
+    PickSymbolTool(editor, damage, 2, 3);
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 2, 4));
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 1, 0));
     EXPECT_EQ(editor.tool.subCode, 3);
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 2, 0));
     EXPECT_EQ(editor.tool.subCode, 2) << "its picture moved down one place";
-    EXPECT_EQ(Press(editor, diagram, {10, 10}), PressResult::PLACE_SYMBOL);
+    EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::PLACE_SYMBOL);
 
     EXPECT_TRUE(OnLibraryImageDeleted(editor, 2, 2));
     EXPECT_FALSE(editor.tool.placing);
-    EXPECT_EQ(Press(editor, diagram, {10, 10}), PressResult::NOTHING);
+    EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::NOTHING);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "canvas_helpers.h"
 
 #include "windows/app_state.h"
+#include "windows/topology_window.h"
 #include "core/editor.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
@@ -111,6 +112,7 @@ TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
             black += (pixels.at(i, j) == RGB_BLACK) + (pixels.at(j, i) == RGB_BLACK);
         EXPECT_GT(black, 30) << "line " << i;
     }
+    AddSymbolDamage(appState.canvas.damage, *AsSymbol(appState.editor.selectedNode));
     appState.editor.selectedNode = nullptr;
     const Pixels cleared = CanvasPixels();
     ExpectArea(cleared, 99, 99, 151, 100, RGB_WHITE);
@@ -142,6 +144,7 @@ struct CableCase {
 void ExpectCableDrawn(const CableCase& c) {
     ClearList(appState.diagram);
     InitList(appState.diagram);
+    DamageEverything(appState.canvas.damage);
     AddTestCableAt(c.kind, c.x1, c.y1, c.x2, c.y2);
     const Pixels pixels = CanvasPixels();
     std::vector<int> hits(c.expected.size());
@@ -212,29 +215,6 @@ TEST_F(CanvasTest, SerialCablesDrawTheirZigZag) {
 }
 
 // A grey device-independent target of the given size, for what the canvas is copied onto.
-class Target {
-  public:
-    Target(int width, int height) {
-        BITMAPINFO info = TopDownInfo(width, height);
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        PatBlt(dc_, 0, 0, width, height, BLACKNESS);
-    }
-    ~Target() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC dc() const { return dc_; }
-    Pixels Read() { return ReadBitmapPixels(bitmap_); }
-
-  private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
-
 // Width and height of the white area whose top-left corner is at (x, y).
 std::pair<int, int> WhiteExtent(const Pixels& pixels, int x, int y) {
     int width = 0, height = 0;
@@ -301,8 +281,14 @@ TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
     appState.editor.selectedNode = symbols[5];
     Repaint();
     const long before = LiveGdiObjects();
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 20; ++i) {
+        // Whole compositions and damaged parts alike.
+        if (i % 2)
+            RepaintWholeCanvas(appState.topology);
+        else
+            AddSymbolDamage(appState.canvas.damage, *AsSymbol(symbols[i]));
         Repaint();
+    }
     EXPECT_EQ(LiveGdiObjects(), before);
     EXPECT_EQ(LiveGdiObjects(GDI_PEN), 0);
 }

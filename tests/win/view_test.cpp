@@ -55,10 +55,6 @@ int ThumbPosition() {
     return int(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETPOS, 0, 0));
 }
 
-void PressZoom(int id) {
-    SendMessageA(appState.tools.viewWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-}
-
 // Moves the track bar as the user would, which reports through WM_HSCROLL.
 void MoveThumb(int position) {
     SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, position);
@@ -276,20 +272,6 @@ TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
     Click(300, 100);
     EXPECT_EQ(CableCount(), 1);
     EXPECT_TRUE(appState.editor.connect.firstEndChosen);
-}
-
-// Runs the canvas size dialog with the given texts and presses "変更反映", then "閉じる";
-// a refusal box is answered with OK.
-void ApplyCanvasSizeTexts(const char* width, const char* height, bool refused = false) {
-    RespondNext([=](HWND dialog) {
-        SetDlgItemTextA(dialog, IDC_CANVAS_WIDTH, width);
-        SetDlgItemTextA(dialog, IDC_CANVAS_HEIGHT, height);
-        SendMessageA(dialog, WM_COMMAND, IDC_CANVAS_APPLY, 0);
-        PressButton(dialog, IDC_CANVAS_CLOSE);
-    });
-    if (refused)
-        AnswerNextBox(IDOK);
-    SendMessageA(appState.topology, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
 }
 
 TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {

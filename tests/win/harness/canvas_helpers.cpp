@@ -5,6 +5,7 @@
 #include "render/canvas.h"
 #include "render/symbol_image.h"
 #include "library/catalog.h"
+#include "resources/resource.h"
 
 DiagramNode* AddTestSymbol(int index, int x, int y) {
     SymbolItem* symbol = NewSymbolItem(appState.diagram);
@@ -16,18 +17,25 @@ DiagramNode* AddTestSymbol(int index, int x, int y) {
         GiveSymbolPicture(*symbol, picture);
     symbol->x = x;
     symbol->y = y;
+    AddSymbolDamage(appState.canvas.damage, *symbol);
     return AppendItem(appState.diagram, symbol);
+}
+
+// Added as an edit adds it: the canvas it covers is composed at the next paint.
+static DiagramNode* AddTestCableItem(ItemKind kind, const CableItem& cable) {
+    AddCableDamage(appState.canvas.damage, kind, cable);
+    return AppendItem(appState.diagram, new CableItem(cable), kind);
 }
 
 DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const DiagramNode* second) {
     const SymbolItem& a = *AsSymbol(first);
     const SymbolItem& b = *AsSymbol(second);
     const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
-    return AppendItem(appState.diagram, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, kind);
+    return AddTestCableItem(kind, {p.x, p.y, q.x, q.y, a.id, b.id});
 }
 
 DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2) {
-    return AppendItem(appState.diagram, new CableItem{x1, y1, x2, y2, -1, -1}, kind);
+    return AddTestCableItem(kind, {x1, y1, x2, y2, -1, -1});
 }
 
 std::vector<SymbolItem*> DiagramSymbols() {
@@ -54,4 +62,20 @@ void Repaint() {
 Pixels CanvasPixels() {
     Repaint();
     return ReadBitmapPixels(appState.canvas.backBuffer.bitmap());
+}
+
+void PressZoom(int id) {
+    SendMessageA(appState.tools.viewWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+void ApplyCanvasSizeTexts(const char* width, const char* height, bool refused) {
+    RespondNext([=](HWND dialog) {
+        SetDlgItemTextA(dialog, IDC_CANVAS_WIDTH, width);
+        SetDlgItemTextA(dialog, IDC_CANVAS_HEIGHT, height);
+        SendMessageA(dialog, WM_COMMAND, IDC_CANVAS_APPLY, 0);
+        PressButton(dialog, IDC_CANVAS_CLOSE);
+    });
+    if (refused)
+        AnswerNextBox(IDOK);
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
 }

@@ -25,3 +25,34 @@ TestLibrary RouterPictures(const std::vector<unsigned>& colours);
 // Paints the topology window now and returns the back buffer's pixels.
 void Repaint();
 Pixels CanvasPixels();
+
+// A zoom button of the view window, pressed.
+void PressZoom(int id);
+
+// Runs the canvas size dialog with the given texts and presses "変更反映", then "閉じる";
+// a refusal box is answered with OK.
+void ApplyCanvasSizeTexts(const char* width, const char* height, bool refused = false);
+
+// A black top-down 32-bit picture to draw into and read back.
+class Target {
+  public:
+    Target(int width, int height) {
+        BITMAPINFO info = TopDownInfo(width, height);
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+        PatBlt(dc_, 0, 0, width, height, BLACKNESS);
+    }
+    ~Target() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    HDC dc() const { return dc_; }
+    Pixels Read() { return ReadBitmapPixels(bitmap_); }
+
+  private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};

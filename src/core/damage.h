@@ -1,0 +1,56 @@
+// The parts of the canvas whose picture no longer matches the diagram: what the next paint must
+// compose again. Edits add to it; a paint composes it and starts afresh. Needs no window.
+#pragma once
+#include <cstdint>
+
+#include "core/diagram_list.h"
+
+// Canvas pixels left <= x < right, top <= y < bottom.
+struct CanvasRect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+inline bool IsEmptyRect(const CanvasRect& r) {
+    return r.left >= r.right || r.top >= r.bottom;
+}
+
+inline bool RectsOverlap(const CanvasRect& a, const CanvasRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// More boxes than this are merged into the one box around them all: still correct, only larger.
+constexpr int MAX_DAMAGE_RECTS = 96;
+
+struct CanvasDamage {
+    int32_t canvasWidth = 0;  // rects are cut to the canvas
+    int32_t canvasHeight = 0;
+    bool everything = false;
+    int count = 0;
+    CanvasRect bounds = {};  // around every rect; empty when there are none
+    CanvasRect rects[MAX_DAMAGE_RECTS];
+};
+
+// A new canvas: all of it needs composing.
+void ResetDamage(CanvasDamage& damage, int32_t canvasWidth, int32_t canvasHeight);
+void DamageEverything(CanvasDamage& damage);
+// After a paint: nothing left to compose.
+void ClearDamage(CanvasDamage& damage);
+bool HasDamage(const CanvasDamage& damage);
+
+void AddDamage(CanvasDamage& damage, CanvasRect rect);
+// A symbol's picture with the ring its selection frame takes.
+CanvasRect SymbolBox(const SymbolItem& symbol);
+void AddSymbolDamage(CanvasDamage& damage, const SymbolItem& symbol);
+void AddCableDamage(CanvasDamage& damage, ItemKind kind, const CableItem& cable);
+
+bool Touches(const CanvasDamage& damage, const CanvasRect& rect);
+bool CableTouches(const CanvasDamage& damage, ItemKind kind, const CableItem& cable);
+
+// Boxes that together hold every pixel the cable paints: a few along its length, so that a long
+// diagonal cable does not claim the whole rectangle between its ends. Returns how many were
+// written (at most MAX_CABLE_BOXES; none for an unknown kind).
+constexpr int MAX_CABLE_BOXES = 16;
+int CableBoxes(ItemKind kind, const CableItem& cable, CanvasRect* boxes);

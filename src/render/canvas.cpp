@@ -1,0 +1,146 @@
+#include "render/canvas.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/cable_geometry.h"
+#include "core/view_math.h"
+#include "platform/gdi_objects.h"
+#include "render/draw_cable.h"
+#include "render/symbol_image.h"
+
+static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
+    OwnedGdiObject pen(NewPen(PS_DOT, 0, RGB(0, 0, 0)));
+    SelectedObject usePen(dc, pen.get());
+    SelectedObject useBrush(dc, GetStockObject(NULL_BRUSH));
+    // Rectangle leaves out the right and bottom edges: the frame runs one pixel outside the picture.
+    Rectangle(dc, symbol.x - 1, symbol.y - 1, symbol.x + SYMBOL_SIZE + 1, symbol.y + SYMBOL_SIZE + 1);
+}
+
+static void DrawCableNode(HDC dc, const DiagramNode* node, const CableItem& cable) {
+    CableStyle style;
+    if (CableStyleFor(int16_t(node->kind), &style))
+        DrawCable(cable, dc, style.penStyle, style.colour, int16_t(node->kind));
+}
+
+void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected) {
+    HDC dc = canvas.backBuffer.dc();
+    if (!dc)
+        return;
+    BitBlt(dc, 0, 0, canvas.width, canvas.height, nullptr, 0, 0, WHITENESS);
+    // All cables first, so that every symbol lies over every cable.
+    ForEachNode(diagram, [dc](DiagramNode* node) {
+        if (const CableItem* cable = AsCable(node))
+            DrawCableNode(dc, node, *cable);
+    });
+    HDC pictureDC = canvas.backBuffer.pictureDC();
+    ForEachNode(diagram, [dc, pictureDC](DiagramNode* node) {
+        if (const SymbolItem* symbol = AsSymbol(node))
+            DrawSymbol(*symbol, dc, pictureDC);
+    });
+    if (const SymbolItem* symbol = AsSymbol(selected))
+        DrawSelectionFrame(dc, *symbol);
+}
+
+// The damaged rectangles placed on a target where the canvas (width x height) is shown stretched
+// to shownWidth x shownHeight with its corner at originX, originY. Widened by two target pixels on
+// every side: a stretch blends neighbouring canvas pixels into one target pixel.
+static std::vector<RECT> ShownRects(const CanvasState& canvas,
+                                    int originX,
+                                    int originY,
+                                    int shownWidth,
+                                    int shownHeight) {
+    auto shownX = [&](int64_t x, bool up) {
+        const int64_t scaled = x * shownWidth;
+        return originX + (scaled / canvas.width) + (up && scaled % canvas.width ? 1 : 0);
+    };
+    auto shownY = [&](int64_t y, bool up) {
+        const int64_t scaled = y * shownHeight;
+        return originY + (scaled / canvas.height) + (up && scaled % canvas.height ? 1 : 0);
+    };
+    const CanvasDamage& damage = canvas.damage;
+    std::vector<RECT> rects;
+    const CanvasRect* source = damage.everything ? &damage.bounds : damage.rects;
+    const int count = damage.everything ? 1 : damage.count;
+    for (int i = 0; i < count; ++i) {
+        const CanvasRect& r = source[i];
+        rects.push_back({LONG(shownX(r.left, false) - 2), LONG(shownY(r.top, false) - 2),
+                         LONG(shownX(r.right, true) + 2), LONG(shownY(r.bottom, true) + 2)});
+    }
+    return rects;
+}
+
+void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected) {
+    const CanvasDamage& damage = canvas.damage;
+    HDC dc = canvas.backBuffer.dc();
+    if (!dc || !HasDamage(damage))
+        return;
+    // Exactly the damage: what is cleared here is what gets drawn again.
+    std::vector<RECT> rects;
+    for (int i = 0; i < damage.count; ++i)
+        rects.push_back({damage.rects[i].left, damage.rects[i].top, damage.rects[i].right, damage.rects[i].bottom});
+    OwnedGdiObject clip(damage.everything ? nullptr : NewRegion(rects.data(), int(rects.size())));
+    if (!clip) {
+        ComposeDiagram(canvas, diagram, selected);
+        return;
+    }
+    // Only what touches the damage is drawn, in the usual order; the clip keeps every pixel
+    // outside it as it was, and inside it the same as a whole composition.
+    SelectClipRgn(dc, static_cast<HRGN>(clip.get()));
+    const CanvasRect& bounds = damage.bounds;
+    PatBlt(dc, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, WHITENESS);
+    ForEachNode(diagram, [dc, &damage](DiagramNode* node) {
+        const CableItem* cable = AsCable(node);
+        if (cable && CableTouches(damage, node->kind, *cable))
+            DrawCableNode(dc, node, *cable);
+    });
+    HDC pictureDC = canvas.backBuffer.pictureDC();
+    ForEachNode(diagram, [dc, pictureDC, &damage](DiagramNode* node) {
+        const SymbolItem* symbol = AsSymbol(node);
+        if (symbol && Touches(damage, SymbolBox(*symbol)))
+            DrawSymbol(*symbol, dc, pictureDC);
+    });
+    if (const SymbolItem* symbol = AsSymbol(selected); symbol && Touches(damage, SymbolBox(*symbol)))
+        DrawSelectionFrame(dc, *symbol);
+    SelectClipRgn(dc, nullptr);
+}
+
+HRGN NewShownDamageRegion(const CanvasState& canvas) {
+    if (!HasDamage(canvas.damage) || canvas.width <= 0 || canvas.height <= 0)
+        return nullptr;
+    const std::vector<RECT> rects =
+        ShownRects(canvas, -canvas.scrollX, -canvas.scrollY, ZoomedLength(canvas.width, canvas.zoomFactor),
+                   ZoomedLength(canvas.height, canvas.zoomFactor));
+    return NewRegion(rects.data(), int(rects.size()));
+}
+
+void PresentCanvas(HDC target, const CanvasState& canvas) {
+    StretchBlt(target, -canvas.scrollX, -canvas.scrollY, ZoomedLength(canvas.width, canvas.zoomFactor),
+               ZoomedLength(canvas.height, canvas.zoomFactor), canvas.backBuffer.dc(), 0, 0, canvas.width,
+               canvas.height, SRCCOPY);
+}
+
+void DrawThumbnail(HDC target, const CanvasState& canvas) {
+    if (!canvas.backBuffer)
+        return;
+    StretchBlt(target, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT, canvas.backBuffer.dc(), 0, 0,
+               canvas.width, canvas.height, SRCCOPY);
+}
+
+void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
+    if (!HasDamage(canvas.damage))
+        return;
+    const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT);
+    OwnedGdiObject clip(canvas.damage.everything ? nullptr : NewRegion(rects.data(), int(rects.size())));
+    // The same whole stretch as ever, clipped: the same pixels at a fraction of the cost.
+    if (clip)
+        SelectClipRgn(target, static_cast<HRGN>(clip.get()));
+    DrawThumbnail(target, canvas);
+    if (clip)
+        SelectClipRgn(target, nullptr);
+}
+
+CanvasPoint ClientToCanvas(const CanvasState& canvas, int clientX, int clientY) {
+    return {CanvasFromClient(clientX, canvas.scrollX, canvas.width, ZoomedLength(canvas.width, canvas.zoomFactor)),
+            CanvasFromClient(clientY, canvas.scrollY, canvas.height, ZoomedLength(canvas.height, canvas.zoomFactor))};
+}

@@ -1,0 +1,173 @@
+#include "core/damage.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "core/cable_geometry.h"
+#include "core/editor.h"
+
+namespace {
+
+bool InsideAny(const CanvasRect* boxes, int count, int64_t x, int64_t y) {
+    for (int i = 0; i < count; ++i)
+        if (boxes[i].left <= x && x < boxes[i].right && boxes[i].top <= y && y < boxes[i].bottom)
+            return true;
+    return false;
+}
+
+// Every pixel a pen of the cable's width can touch along each segment it draws, ends included,
+// lies in one of the cable's boxes.
+void ExpectBoxesHoldTheCable(ItemKind kind, const CableItem& cable) {
+    CanvasRect boxes[MAX_CABLE_BOXES];
+    const int count = CableBoxes(kind, cable, boxes);
+    ASSERT_GT(count, 0);
+    ASSERT_LE(count, MAX_CABLE_BOXES);
+    CableStyle style;
+    ASSERT_TRUE(CableStyleFor(int16_t(kind), &style));
+    const int reach = style.width / 2 + 1;
+    const CableSegments segments = CableGeometry(int16_t(kind), cable.x1, cable.y1, cable.x2, cable.y2);
+    for (int s = 0; s < segments.count; ++s) {
+        const Segment& segment = segments.segment[s];
+        const double dx = double(segment.to.x) - segment.from.x, dy = double(segment.to.y) - segment.from.y;
+        const int steps = int(std::max(std::fabs(dx), std::fabs(dy))) + 1;
+        for (int i = 0; i <= steps; ++i) {
+            const int64_t x = std::llround(segment.from.x + dx * i / steps);
+            const int64_t y = std::llround(segment.from.y + dy * i / steps);
+            for (int oy = -reach; oy <= reach; ++oy)
+                for (int ox = -reach; ox <= reach; ++ox)
+                    ASSERT_TRUE(InsideAny(boxes, count, x + ox, y + oy))
+                        << "kind " << kind << " cable (" << cable.x1 << "," << cable.y1 << ")-(" << cable.x2 << ","
+                        << cable.y2 << ") pixel " << x + ox << "," << y + oy;
+        }
+    }
+}
+
+TEST(DamageTest, CableBoxesHoldEveryPixelOfEveryKind) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int32_t> coordinate(-300, 2300);
+    for (ItemKind kind = CABLE_STRAIGHT; kind <= CABLE_OPTICAL; ++kind) {
+        ExpectBoxesHoldTheCable(kind, {100, 100, 100, 100, 0, 0});  // both ends on one symbol
+        ExpectBoxesHoldTheCable(kind, {0, 0, 1999, 1499, 0, 0});
+        ExpectBoxesHoldTheCable(kind, {1999, 0, 0, 1499, 0, 0});
+        ExpectBoxesHoldTheCable(kind, {10, 500, 1900, 501, 0, 0});
+        for (int i = 0; i < 40; ++i)
+            ExpectBoxesHoldTheCable(
+                kind, {coordinate(random), coordinate(random), coordinate(random), coordinate(random), 0, 0});
+    }
+    CanvasRect boxes[MAX_CABLE_BOXES];
+    EXPECT_EQ(CableBoxes(0, {0, 0, 10, 10, 0, 0}, boxes), 0);
+    EXPECT_EQ(CableBoxes(KIND_SYMBOL, {0, 0, 10, 10, 0, 0}, boxes), 0);
+    // Far-off ends neither overflow nor give more boxes than the limit.
+    EXPECT_EQ(CableBoxes(CABLE_SERIAL, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0}, boxes), MAX_CABLE_BOXES);
+}
+
+TEST(DamageTest, LongDiagonalCableClaimsAStripNotItsWholeRectangle) {
+    CanvasDamage damage;
+    ResetDamage(damage, 2000, 1500);
+    ClearDamage(damage);
+    AddCableDamage(damage, CABLE_OPTICAL, {0, 0, 1999, 1499, 0, 0});
+    int64_t area = 0;
+    for (int i = 0; i < damage.count; ++i)
+        area += int64_t(damage.rects[i].right - damage.rects[i].left) * (damage.rects[i].bottom - damage.rects[i].top);
+    EXPECT_LT(area, 2000 * 1500 / 8);
+    EXPECT_FALSE(Touches(damage, {1500, 100, 1600, 200})) << "the far corner is left alone";
+    EXPECT_TRUE(Touches(damage, {995, 745, 1000, 750}));
+}
+
+TEST(DamageTest, RectsAreCutToTheCanvasAndOverflowMergesIntoOneBoxAroundThemAll) {
+    CanvasDamage damage;
+    ResetDamage(damage, 500, 400);
+    EXPECT_TRUE(damage.everything);
+    AddDamage(damage, {10, 10, 20, 20});
+    EXPECT_EQ(damage.count, 0) << "nothing to add to all of it";
+    ClearDamage(damage);
+    EXPECT_FALSE(HasDamage(damage));
+    AddDamage(damage, {-50, -50, -1, 10});
+    AddDamage(damage, {500, 0, 600, 10});
+    EXPECT_FALSE(HasDamage(damage)) << "off the canvas";
+    AddDamage(damage, {490, 390, 600, 600});
+    AddDamage(damage, {492, 392, 500, 400});  // inside the last
+    ASSERT_EQ(damage.count, 1);
+    EXPECT_EQ(damage.rects[0].right, 500);
+    EXPECT_EQ(damage.rects[0].bottom, 400);
+    EXPECT_FALSE(Touches(damage, {100, 100, 200, 200}));
+    ClearDamage(damage);
+    for (int i = 0; i < MAX_DAMAGE_RECTS + 5; ++i)
+        AddDamage(damage, {i * 4, 0, i * 4 + 2, 2});
+    EXPECT_LE(damage.count, MAX_DAMAGE_RECTS);
+    for (int i = 0; i < MAX_DAMAGE_RECTS + 5; ++i)
+        EXPECT_TRUE(Touches(damage, {i * 4, 0, i * 4 + 1, 1})) << i;
+    EXPECT_FALSE(Touches(damage, {100, 2, 200, 200})) << "merged into the box around them, no more";
+}
+
+class DamageEditTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(InitList(diagram));
+        ResetDamage(damage, 2000, 1500);
+    }
+    void TearDown() override { ClearList(diagram); }
+    DiagramNode* Symbol(int32_t x, int32_t y) {
+        SymbolItem* symbol = NewSymbolItem(diagram);
+        symbol->bitmap = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
+        EXPECT_TRUE(PlaceSymbol(diagram, damage, symbol, {x, y}));
+        return diagram.listTail->prev;
+    }
+    CableItem* Cable(ItemKind kind, const DiagramNode* a, const DiagramNode* b) {
+        SelectTool(editor, damage, TOOL_CABLE, int16_t(kind));
+        Press(editor, diagram, damage, SymbolCentre(*AsSymbol(a)));
+        Press(editor, diagram, damage, SymbolCentre(*AsSymbol(b)));
+        return AsCable(diagram.listTail->prev);
+    }
+    DiagramList diagram;
+    Editor editor = {};
+    CanvasDamage damage;
+};
+
+// What each edit changed is exactly what the next paint composes; anything missed here would
+// leave stale pixels on the canvas.
+TEST_F(DamageEditTest, EachEditDamagesWhatItChanged) {
+    DiagramNode* a = Symbol(100, 100);
+    DiagramNode* b = Symbol(1800, 1300);
+    DiagramNode* c = Symbol(1000, 100);
+    DiagramNode* d = Symbol(1800, 100);
+    const CableItem ab = *Cable(CABLE_SERIAL, a, b);
+    const CableItem cd = *Cable(CABLE_CROSS, c, d);
+    ClearDamage(damage);
+
+    SelectTool(editor, damage, TOOL_SELECT, 0);
+    EXPECT_FALSE(HasDamage(damage));
+    Press(editor, diagram, damage, {100, 100});
+    EXPECT_TRUE(Touches(damage, {74, 74, 75, 75})) << "the frame's corner";
+    EXPECT_FALSE(Touches(damage, SymbolBox(*AsSymbol(b))));
+    ClearDamage(damage);
+
+    const CanvasRect before = SymbolBox(*AsSymbol(a));
+    DragTo(editor, diagram, damage, {400, 700}, true);
+    EXPECT_TRUE(Touches(damage, before));
+    EXPECT_TRUE(Touches(damage, SymbolBox(*AsSymbol(a))));
+    EXPECT_TRUE(CableTouches(damage, CABLE_SERIAL, ab)) << "where the cable was";
+    const CableItem& moved = *AsCable(diagram.listTail->prev->prev);
+    CanvasRect boxes[MAX_CABLE_BOXES];
+    const int count = CableBoxes(CABLE_SERIAL, moved, boxes);
+    for (int i = 0; i < count; ++i)
+        EXPECT_TRUE(Touches(damage, boxes[i])) << "where it is now, box " << i;
+    EXPECT_FALSE(CableTouches(damage, CABLE_CROSS, cd)) << "a cable not joined to it stays";
+    EXPECT_FALSE(Touches(damage, SymbolBox(*AsSymbol(c))));
+    ClearDamage(damage);
+
+    // A press elsewhere drops the selection: its frame goes.
+    Press(editor, diagram, damage, {1000, 1000});
+    EXPECT_TRUE(Touches(damage, SymbolBox(*AsSymbol(a))));
+    ClearDamage(damage);
+
+    SelectTool(editor, damage, TOOL_DELETE, 0);
+    const CanvasRect deleted = SymbolBox(*AsSymbol(c));
+    Press(editor, diagram, damage, {1000, 100});
+    EXPECT_TRUE(Touches(damage, deleted));
+    EXPECT_FALSE(Touches(damage, SymbolBox(*AsSymbol(b))));
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+// Paints compose only what an edit changed. After every step of random editing the back buffer,
+// the window and the thumbnail must show exactly what a whole composition of the diagram shows.
+#include "canvas_helpers.h"
+
+#include <random>
+#include <sstream>
+
+#include "core/editor.h"
+#include "core/view_math.h"
+#include "library/catalog.h"
+#include "render/canvas.h"
+#include "resources/resource.h"
+#include "windows/app_messages.h"
+#include "windows/app_state.h"
+
+namespace {
+
+constexpr int PICTURES = 6;
+
+TestLibrary MixedPictures() {
+    TestLibrary library;
+    const unsigned colours[PICTURES] = {0xC03020, 0x20A040, 0x3050D0, 0x101010, 0xE0C000, 0x8040A0};
+    for (int i = 0; i < PICTURES; ++i)
+        library.Symbol(CATEGORY_ROUTER, "r" + std::to_string(i) + ".bmp",
+                       i % 2 ? FramedBmp(colours[i]) : StripedBmp(colours[i]));
+    return library;
+}
+
+// How many pixels differ inside the given part of both pictures, and where the first one is.
+std::string Differences(const Pixels& actual, const Pixels& expected, int left, int top, int right, int bottom) {
+    int count = 0;
+    std::ostringstream first;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (actual.at(x, y) != expected.at(x, y) && count++ == 0)
+                first << " first at (" << x << "," << y << "): " << std::hex << actual.at(x, y) << " instead of "
+                      << expected.at(x, y) << std::dec;
+    return count ? std::to_string(count) + " pixels differ," + first.str() : "";
+}
+
+class PartialPaintTest : public ProgramTest {
+  protected:
+    PartialPaintTest() : ProgramTest(MixedPictures()) {}
+
+    POINT ClientOf(CanvasPoint p) const {
+        const CanvasState& canvas = appState.canvas;
+        const int64_t shownWidth = ZoomedLength(canvas.width, canvas.zoomFactor);
+        const int64_t shownHeight = ZoomedLength(canvas.height, canvas.zoomFactor);
+        return {LONG(p.x * shownWidth / canvas.width - canvas.scrollX),
+                LONG(p.y * shownHeight / canvas.height - canvas.scrollY)};
+    }
+    // Somewhere on the canvas or just beyond its edges, in client pixels.
+    POINT AnyPoint() {
+        std::uniform_int_distribution<int> x(-30, appState.canvas.width + 30), y(-30, appState.canvas.height + 30);
+        return ClientOf({x(random), y(random)});
+    }
+    SymbolItem* AnySymbol() {
+        const std::vector<SymbolItem*> symbols = DiagramSymbols();
+        if (symbols.empty())
+            return nullptr;
+        return symbols[std::uniform_int_distribution<size_t>(0, symbols.size() - 1)(random)];
+    }
+    POINT CentreOf(const SymbolItem& symbol) { return ClientOf(SymbolCentre(symbol)); }
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+
+    void Place() {
+        const int count = PaletteItemCount(CATEGORY_ROUTER);
+        SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, Below(count));
+        const POINT at = AnyPoint();
+        Click(at.x, at.y);
+    }
+    void Connect() {
+        SymbolItem* first = AnySymbol();
+        SymbolItem* second = AnySymbol();
+        if (!first)
+            return;
+        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT + Below(7));
+        const POINT a = CentreOf(*first), b = CentreOf(*second);
+        Click(a.x, a.y);
+        Click(b.x, b.y);
+    }
+    void Drag() {
+        SymbolItem* symbol = AnySymbol();
+        if (!symbol)
+            return;
+        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+        POINT at = CentreOf(*symbol);
+        MouseDown(at.x, at.y);
+        for (int moves = 1 + Below(4); moves > 0; --moves) {
+            const POINT to = Below(3) ? POINT{at.x + Below(41) - 20, at.y + Below(41) - 20} : AnyPoint();
+            MouseMove(to.x, to.y);
+            at = to;
+            if (Below(2))
+                UpdateWindow(appState.topology);  // sometimes several moves before one paint
+        }
+        MouseUp(at.x, at.y);
+    }
+    void Select() {
+        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+        SymbolItem* symbol = AnySymbol();
+        const POINT at = symbol && Below(4) ? CentreOf(*symbol) : AnyPoint();
+        Click(at.x, at.y);
+    }
+    void Delete() {
+        SymbolItem* symbol = AnySymbol();
+        if (!symbol)
+            return;
+        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+        const POINT at = CentreOf(*symbol);
+        Click(at.x, at.y);
+    }
+    void NewDiagram() {
+        AnswerNextBox(IDOK);
+        Command(IDM_FILE_NEW);
+    }
+    void Zoom() {
+        PressZoom(Below(2) ? IDC_ZOOM_IN : IDC_ZOOM_OUT);
+        if (Below(2))
+            SendMessageA(appState.topology, WM_HSCROLL, Below(2) ? SB_PAGERIGHT : SB_LINELEFT, 0);
+        if (Below(2))
+            SendMessageA(appState.topology, WM_VSCROLL, Below(2) ? SB_PAGEDOWN : SB_LINEUP, 0);
+    }
+    void CanvasSize() {
+        const std::string width = std::to_string(200 + Below(700)), height = std::to_string(150 + Below(500));
+        ApplyCanvasSizeTexts(width.c_str(), height.c_str());
+    }
+    void LibraryDelete() {
+        const int count = PaletteItemCount(CATEGORY_ROUTER);
+        if (count <= 2)
+            return;
+        SelectTab(CATEGORY_ROUTER);
+        SelectPaletteItem(CATEGORY_ROUTER, Below(count));
+        AnswerNextBox(IDOK);
+        PressSymbolWindowButton(IDC_DELETE_SYMBOL);
+    }
+
+    void RandomStep(std::string* name) {
+        // Mostly the edits a user makes all day; now and then what changes everything.
+        const int pick = Below(100);
+        if (pick < 22)
+            *name = "place", Place();
+        else if (pick < 40)
+            *name = "connect", Connect();
+        else if (pick < 65)
+            *name = "drag", Drag();
+        else if (pick < 80)
+            *name = "select", Select();
+        else if (pick < 88)
+            *name = "delete", Delete();
+        else if (pick < 93)
+            *name = "zoom", Zoom();
+        else if (pick < 96)
+            *name = "canvas size", CanvasSize();
+        else if (pick < 98)
+            *name = "library delete", LibraryDelete();
+        else
+            *name = "new", NewDiagram();
+    }
+
+    // The back buffer, the window and the thumbnail against a whole composition of the diagram.
+    void ExpectSameAsAWholeComposition() {
+        UpdateWindow(appState.topology);
+        const CanvasState& canvas = appState.canvas;
+        CanvasState fresh = {};
+        fresh.width = canvas.width;
+        fresh.height = canvas.height;
+        fresh.zoomFactor = canvas.zoomFactor;
+        fresh.scrollX = canvas.scrollX;
+        fresh.scrollY = canvas.scrollY;
+        fresh.backBuffer = BackBuffer::Make(appState.topology, canvas.width, canvas.height);
+        ASSERT_TRUE(fresh.backBuffer);
+        ComposeDiagram(fresh, appState.diagram, appState.editor.selectedNode);
+        EXPECT_EQ(Differences(ReadBitmapPixels(canvas.backBuffer.bitmap()), ReadBitmapPixels(fresh.backBuffer.bitmap()),
+                              0, 0, canvas.width, canvas.height),
+                  "")
+            << "back buffer";
+
+        RECT client;
+        GetClientRect(appState.topology, &client);
+        Target window(client.right, client.bottom);
+        PresentCanvas(window.dc(), fresh);
+        const int shownRight =
+            std::min<int>(client.right, ZoomedLength(canvas.width, canvas.zoomFactor) - canvas.scrollX);
+        const int shownBottom =
+            std::min<int>(client.bottom, ZoomedLength(canvas.height, canvas.zoomFactor) - canvas.scrollY);
+        EXPECT_EQ(Differences(ReadWindowPixels(appState.topology), window.Read(), 0, 0, shownRight, shownBottom), "")
+            << "window";
+
+        Target thumbnail(THUMBNAIL_X + THUMBNAIL_WIDTH, THUMBNAIL_Y + THUMBNAIL_HEIGHT);
+        DrawThumbnail(thumbnail.dc(), fresh);
+        EXPECT_EQ(Differences(ReadWindowPixels(appState.tools.viewWindow), thumbnail.Read(), THUMBNAIL_X, THUMBNAIL_Y,
+                              THUMBNAIL_X + THUMBNAIL_WIDTH, THUMBNAIL_Y + THUMBNAIL_HEIGHT),
+                  "")
+            << "thumbnail";
+    }
+
+    std::mt19937 random;
+};
+
+TEST_F(PartialPaintTest, EveryStepOfRandomEditingPaintsWhatAWholeCompositionPaints) {
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        random.seed(seed);
+        // A random diagram to start from: symbols that overlap and hang over the edges, cables
+        // that cross.
+        for (int i = 12 + Below(20); i > 0; --i)
+            Place();
+        for (int i = 8 + Below(20); i > 0; --i)
+            Connect();
+        ExpectSameAsAWholeComposition();
+        for (int step = 0; step < 100 && !HasFailure(); ++step) {
+            std::string name;
+            RandomStep(&name);
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step) + ": " + name);
+            ExpectSameAsAWholeComposition();
+        }
+        NewDiagram();
+    }
+}
+
+}  // namespace
