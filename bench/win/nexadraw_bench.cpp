@@ -214,12 +214,13 @@ static void ExportTable(bool quick) {
 }
 
 // A picture that came out as the system made it: not blank, not all one colour.
-static bool PictureDrawn(const SymbolItem& symbol, HDC scratch) {
-    PatBlt(scratch, 0, 0, 50, 50, BLACKNESS);
+static bool PictureDrawn(const SymbolItem& symbol) {
+    uint32_t scratch[SYMBOL_SIZE * SYMBOL_SIZE] = {};
     SymbolItem atOrigin = symbol;
     atOrigin.x = atOrigin.y = 0;
-    DrawSymbol(atOrigin, scratch, appState.canvas.backBuffer.pictureDC());
-    return GetPixel(scratch, 25, 25) != RGB(0, 0, 0) && GetPixel(scratch, 1, 1) == RGB(0, 0, 0);
+    const CanvasRect whole = {0, 0, SYMBOL_SIZE, SYMBOL_SIZE};
+    DrawSymbol(atOrigin, {scratch, SYMBOL_SIZE, SYMBOL_SIZE}, &whole, 1);
+    return scratch[25 * SYMBOL_SIZE + 25] != 0 && scratch[SYMBOL_SIZE + 1] == 0;
 }
 
 static void CostTable(SymbolPicture* picture, int limit) {
@@ -228,10 +229,6 @@ static void CostTable(SymbolPicture* picture, int limit) {
     InitList(appState.diagram);
     const size_t memoryBefore = PrivateBytes();
     const long objectsBefore = LiveGdiObjects();
-    HDC windowDC = GetDC(appState.topology);
-    HDC scratch = CreateCompatibleDC(windowDC);
-    HBITMAP scratchBitmap = CreateCompatibleBitmap(windowDC, 50, 50);
-    HGDIOBJ old = SelectObject(scratch, scratchBitmap);
     int placed = 0;
     const char* failure = "none up to the limit of this run";
     const double start = Now();
@@ -242,7 +239,7 @@ static void CostTable(SymbolPicture* picture, int limit) {
             break;
         }
         GiveSymbolPicture(*symbol, picture);
-        if (!PictureDrawn(*symbol, scratch)) {
+        if (!PictureDrawn(*symbol)) {
             FreeSymbolItem(appState.diagram, symbol);
             failure = "the picture came out blank";
             break;
@@ -268,10 +265,6 @@ static void CostTable(SymbolPicture* picture, int limit) {
     printf("| symbols placed before the first failure | %d |\n", placed);
     printf("| first failure | %s |\n", failure);
     printf("| time to place them (s) | %.1f |\n", Now() - start);
-    SelectObject(scratch, old);
-    DeleteObject(scratchBitmap);
-    DeleteDC(scratch);
-    ReleaseDC(appState.topology, windowDC);
     ClearList(appState.diagram);
     InitList(appState.diagram);
 }

@@ -3,3 +3,4 @@
 WriteFileFunction writeFileCall = WriteFile;
 long gdiCreationBudget = -1;
 long liveGdiObjects[GDI_KIND_COUNT];
+long liveSymbolPictures;

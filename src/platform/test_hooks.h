@@ -1,5 +1,5 @@
 // The program's only mutable globals outside its application state: seams through which tests make
-// the system fail, and the count through which tests and the benchmark see what the program holds.
+// the system fail, and the counts through which tests and the benchmark see what the program holds.
 #pragma once
 #include <windows.h>
 
@@ -18,3 +18,7 @@ extern long gdiCreationBudget;
 // through LiveGdiObjects (platform/gdi_objects.h).
 enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_REGION, GDI_KIND_COUNT };
 extern long liveGdiObjects[GDI_KIND_COUNT];
+
+// Symbol pictures made and not yet released: one per library image in use, whatever the number
+// of symbols placed from it.
+extern long liveSymbolPictures;

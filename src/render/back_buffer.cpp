@@ -1,5 +1,6 @@
 #include "render/canvas.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/gdi_objects.h"
@@ -10,26 +11,35 @@ BackBuffer BackBuffer::Make(HWND window, int32_t width, int32_t height) {
         return {};
     BackBuffer made;
     made.dc_ = NewMemoryDC(windowDC.get());
-    made.bitmap_ = made.dc_ ? NewCompatibleBitmap(windowDC.get(), width, height) : nullptr;
-    made.pictureDC_ = made.bitmap_ ? NewMemoryDC(windowDC.get()) : nullptr;
-    if (!made.pictureDC_)
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    made.bitmap_ = made.dc_ ? NewDibSection(windowDC.get(), &info, &bits) : nullptr;
+    made.pixels_ = static_cast<uint32_t*>(bits);
+    made.width_ = width;
+    made.height_ = height;
+    if (!made.bitmap_)
         return {};
     SelectObject(made.dc_, made.bitmap_);
     // One look from the start: a white canvas before the first paint (the thumbnail and an export
     // may show it), and the gaps of dotted cables never painted over what lies under them.
-    PatBlt(made.dc_, 0, 0, width, height, WHITENESS);
+    std::fill(made.pixels_, made.pixels_ + size_t(width) * size_t(height), 0xFFFFFFu);
     SetBkMode(made.dc_, TRANSPARENT);
-    // The 1-bit masks of symbol pictures take these colours when drawn.
-    SetTextColor(made.dc_, RGB(0, 0, 0));
-    SetBkColor(made.dc_, RGB(255, 255, 255));
     return made;
 }
 
 BackBuffer::BackBuffer(BackBuffer&& other) noexcept
-    : dc_(other.dc_), bitmap_(other.bitmap_), pictureDC_(other.pictureDC_) {
+    : dc_(other.dc_), bitmap_(other.bitmap_), pixels_(other.pixels_), width_(other.width_), height_(other.height_) {
     other.dc_ = nullptr;
     other.bitmap_ = nullptr;
-    other.pictureDC_ = nullptr;
+    other.pixels_ = nullptr;
+    other.width_ = 0;
+    other.height_ = 0;
 }
 
 BackBuffer& BackBuffer::operator=(BackBuffer&& other) noexcept {
@@ -37,10 +47,14 @@ BackBuffer& BackBuffer::operator=(BackBuffer&& other) noexcept {
         Release();
         dc_ = other.dc_;
         bitmap_ = other.bitmap_;
-        pictureDC_ = other.pictureDC_;
+        pixels_ = other.pixels_;
+        width_ = other.width_;
+        height_ = other.height_;
         other.dc_ = nullptr;
         other.bitmap_ = nullptr;
-        other.pictureDC_ = nullptr;
+        other.pixels_ = nullptr;
+        other.width_ = 0;
+        other.height_ = 0;
     }
     return *this;
 }
@@ -49,10 +63,11 @@ void BackBuffer::Release() {
     // The device context goes first, so the bitmap is no longer selected when it is deleted.
     FreeMemoryDC(dc_);
     FreeGdiObject(bitmap_);
-    FreeMemoryDC(pictureDC_);
     dc_ = nullptr;
     bitmap_ = nullptr;
-    pictureDC_ = nullptr;
+    pixels_ = nullptr;
+    width_ = 0;
+    height_ = 0;
 }
 
 void ResetCanvasView(CanvasState& canvas) {

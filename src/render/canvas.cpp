@@ -17,29 +17,52 @@ static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
     Rectangle(dc, symbol.x - 1, symbol.y - 1, symbol.x + SYMBOL_SIZE + 1, symbol.y + SYMBOL_SIZE + 1);
 }
 
-static void DrawCableNode(HDC dc, const DiagramNode* node, const CableItem& cable) {
-    CableStyle style;
-    if (CableStyleFor(int16_t(node->kind), &style))
-        DrawCable(cable, dc, style.penStyle, style.colour, int16_t(node->kind));
+static PixelTarget PixelsOf(const CanvasState& canvas) {
+    return {canvas.backBuffer.pixels(), canvas.backBuffer.width(), canvas.backBuffer.height()};
+}
+
+// White, then every cable, every symbol (names included) and the selected symbol's frame, inside
+// the parts; with a damage, only the items that touch it. The device context must be clipped to
+// the parts.
+static void Compose(CanvasState& canvas,
+                    const DiagramList& diagram,
+                    const DiagramNode* selected,
+                    const CanvasRect* parts,
+                    int partCount,
+                    const CanvasDamage* damage) {
+    HDC dc = canvas.backBuffer.dc();
+    const PixelTarget target = PixelsOf(canvas);
+    if (!dc || !target.pixels)
+        return;
+    GdiFlush();  // what the device context drew before lies under what is written now
+    for (int p = 0; p < partCount; ++p) {
+        const CanvasRect& part = parts[p];
+        for (int32_t y = std::max(part.top, 0); y < std::min(part.bottom, target.height); ++y) {
+            uint32_t* row = target.pixels + size_t(y) * size_t(target.width);
+            std::fill(row + std::max(part.left, 0), row + std::min(part.right, target.width), 0xFFFFFFu);
+        }
+    }
+    // All cables first, so that every symbol lies over every cable.
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        const CableItem* cable = AsCable(node);
+        if (cable && (!damage || CableTouches(*damage, node->kind, *cable)))
+            DrawCable(*cable, int16_t(node->kind), target, parts, partCount);
+    });
+    ForEachNode(diagram, [&](DiagramNode* node) {
+        const SymbolItem* symbol = AsSymbol(node);
+        if (!symbol || (damage && !Touches(*damage, SymbolBox(*symbol))))
+            return;
+        DrawSymbol(*symbol, target, parts, partCount);
+        DrawSymbolName(*symbol, dc);
+    });
+    const SymbolItem* symbol = AsSymbol(selected);
+    if (symbol && (!damage || Touches(*damage, SymbolBox(*symbol))))
+        DrawSelectionFrame(dc, *symbol);
 }
 
 void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected) {
-    HDC dc = canvas.backBuffer.dc();
-    if (!dc)
-        return;
-    BitBlt(dc, 0, 0, canvas.width, canvas.height, nullptr, 0, 0, WHITENESS);
-    // All cables first, so that every symbol lies over every cable.
-    ForEachNode(diagram, [dc](DiagramNode* node) {
-        if (const CableItem* cable = AsCable(node))
-            DrawCableNode(dc, node, *cable);
-    });
-    HDC pictureDC = canvas.backBuffer.pictureDC();
-    ForEachNode(diagram, [dc, pictureDC](DiagramNode* node) {
-        if (const SymbolItem* symbol = AsSymbol(node))
-            DrawSymbol(*symbol, dc, pictureDC);
-    });
-    if (const SymbolItem* symbol = AsSymbol(selected))
-        DrawSelectionFrame(dc, *symbol);
+    const CanvasRect whole = {0, 0, canvas.width, canvas.height};
+    Compose(canvas, diagram, selected, &whole, 1, nullptr);
 }
 
 // The damaged rectangles placed on a target where the canvas (width x height) is shown stretched
@@ -87,21 +110,7 @@ void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const Diagra
     // Only what touches the damage is drawn, in the usual order; the clip keeps every pixel
     // outside it as it was, and inside it the same as a whole composition.
     SelectClipRgn(dc, static_cast<HRGN>(clip.get()));
-    const CanvasRect& bounds = damage.bounds;
-    PatBlt(dc, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, WHITENESS);
-    ForEachNode(diagram, [dc, &damage](DiagramNode* node) {
-        const CableItem* cable = AsCable(node);
-        if (cable && CableTouches(damage, node->kind, *cable))
-            DrawCableNode(dc, node, *cable);
-    });
-    HDC pictureDC = canvas.backBuffer.pictureDC();
-    ForEachNode(diagram, [dc, pictureDC, &damage](DiagramNode* node) {
-        const SymbolItem* symbol = AsSymbol(node);
-        if (symbol && Touches(damage, SymbolBox(*symbol)))
-            DrawSymbol(*symbol, dc, pictureDC);
-    });
-    if (const SymbolItem* symbol = AsSymbol(selected); symbol && Touches(damage, SymbolBox(*symbol)))
-        DrawSelectionFrame(dc, *symbol);
+    Compose(canvas, diagram, selected, damage.rects, damage.count, &damage);
     SelectClipRgn(dc, nullptr);
 }
 

@@ -7,9 +7,9 @@
 #include "core/damage.h"
 #include "core/diagram_list.h"
 
-// The off-screen picture of the whole canvas: a memory device context with its bitmap selected for
-// its whole life, and a second memory device context that symbol pictures are drawn from. Owns
-// all three and releases them when destroyed or replaced.
+// The off-screen picture of the whole canvas: a memory device context with its 32-bit top-down
+// bitmap selected for its whole life, whose pixels the program also writes itself. Owns both and
+// releases them when destroyed or replaced.
 class BackBuffer {
   public:
     BackBuffer() = default;
@@ -23,14 +23,18 @@ class BackBuffer {
 
     HDC dc() const { return dc_; }
     HBITMAP bitmap() const { return bitmap_; }
-    HDC pictureDC() const { return pictureDC_; }
+    uint32_t* pixels() const { return pixels_; }  // rows top to bottom, 0x00RRGGBB
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
   private:
     void Release();
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
-    HDC pictureDC_ = nullptr;
+    uint32_t* pixels_ = nullptr;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
 };
 
 constexpr int32_t DEFAULT_CANVAS_WIDTH = 500;

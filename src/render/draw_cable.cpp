@@ -1,18 +1,52 @@
 #include "render/draw_cable.h"
 
-#include "platform/gdi_objects.h"
-#include "core/cable_geometry.h"
+#include <windows.h>
 
-void DrawCable(const CableItem& cable, HDC dc, int16_t penStyle, COLORREF colour, int16_t cableType) {
+#include <algorithm>
+
+#include "core/cable_geometry.h"
+#include "core/cable_raster.h"
+
+static uint32_t PixelOf(COLORREF colour) {
+    return uint32_t(GetRValue(colour)) << 16 | uint32_t(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+// The part of the target a segment can reach, for a quick test against each part.
+static CanvasRect Reach(const Segment& segment, int32_t width) {
+    return {std::min(segment.from.x, segment.to.x) - width, std::min(segment.from.y, segment.to.y) - width,
+            std::max(segment.from.x, segment.to.x) + width + 1, std::max(segment.from.y, segment.to.y) + width + 1};
+}
+
+void DrawCable(const CableItem& cable,
+               int16_t cableType,
+               const PixelTarget& target,
+               const CanvasRect* parts,
+               int partCount) {
     CableStyle style;
-    if (!CableStyleFor(cableType, &style))
+    if (!CableStyleFor(cableType, &style) || !target.pixels)
         return;
+    const uint32_t colour = PixelOf(style.colour);
     const CableSegments segments = CableGeometry(cableType, cable.x1, cable.y1, cable.x2, cable.y2);
-    OwnedGdiObject pen(NewPen(penStyle, style.width, colour & 0xFFFFFF));
-    SelectedObject usePen(dc, pen.get());
     for (int i = 0; i < segments.count; ++i) {
         const Segment& segment = segments.segment[i];
-        MoveToEx(dc, segment.from.x, segment.from.y, nullptr);
-        LineTo(dc, segment.to.x, segment.to.y);
+        const CanvasRect reach = Reach(segment, style.width);
+        const bool dotted = style.penStyle == PEN_DOT;
+        const WideStroke stroke = dotted ? WideStroke{} : MakeWideStroke(segment, style.width);
+        for (int p = 0; p < partCount; ++p) {
+            if (!RectsOverlap(reach, parts[p]))
+                continue;
+            const CanvasRect part = {std::max(parts[p].left, 0), std::max(parts[p].top, 0),
+                                     std::min(parts[p].right, target.width), std::min(parts[p].bottom, target.height)};
+            if (dotted) {
+                ForEachDotPixel(segment, part, [&](int32_t x, int32_t y) {
+                    target.pixels[size_t(y) * size_t(target.width) + size_t(x)] = colour;
+                });
+            } else {
+                ForEachStrokeSpan(stroke, part, [&](int32_t y, int32_t from, int32_t to) {
+                    uint32_t* row = target.pixels + size_t(y) * size_t(target.width);
+                    std::fill(row + from, row + to, colour);
+                });
+            }
+        }
     }
 }

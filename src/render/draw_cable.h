@@ -1,8 +1,15 @@
 #pragma once
-#include <windows.h>
+#include <cstdint>
 
+#include "core/damage.h"
 #include "core/diagram_list.h"
+#include "render/pixel_target.h"
 
-// Draws one cable with a pen of the given style and colour; the width and shape follow from the
-// type. The device context keeps the pen it had. Unknown types draw nothing and make no pen.
-void DrawCable(const CableItem& cable, HDC dc, int16_t penStyle, COLORREF colour, int16_t cableType);
+// Draws one cable of the type into the parts of the target given, pixel by pixel; the look
+// follows from the type, unknown types draw nothing. Whatever the device context of the picture
+// drew before must have been flushed.
+void DrawCable(const CableItem& cable,
+               int16_t cableType,
+               const PixelTarget& target,
+               const CanvasRect* parts,
+               int partCount);

@@ -1,73 +1,59 @@
 #include "render/symbol_image.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
 
 #include "platform/gdi_objects.h"
 
-constexpr int COLOUR_STRIDE = (SYMBOL_SIZE * 3 + 3) / 4 * 4;  // 24-bit DIB rows: whole 32-bit words
-constexpr int MASK_STRIDE = (SYMBOL_SIZE + 15) / 16 * 2;      // 1-bit bitmap rows: whole 16-bit words
-
-// Turns the magenta pixels of the bottom-up 24-bit picture black and marks them in the mask.
-static void SplitOutMask(uint8_t* colours, uint8_t* mask) {
-    for (int y = 0; y < SYMBOL_SIZE; ++y) {
-        uint8_t* row = colours + (SYMBOL_SIZE - 1 - y) * COLOUR_STRIDE;
-        for (int x = 0; x < SYMBOL_SIZE; ++x) {
-            uint8_t* pixel = row + x * 3;  // blue, green, red
-            if (pixel[0] == GetBValue(MASK_COLOUR) && pixel[1] == GetGValue(MASK_COLOUR) &&
-                pixel[2] == GetRValue(MASK_COLOUR)) {
-                pixel[0] = pixel[1] = pixel[2] = 0;
-                mask[y * MASK_STRIDE + x / 8] |= uint8_t(0x80 >> (x % 8));
-            }
-        }
-    }
-}
-
+// The image list draws the image over magenta in a scratch picture; its pixels are copied out and
+// the scratch picture goes, so the picture itself holds no GDI object.
 SymbolPicture* MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) {
     if (!sourceList || imageIndex < 0 || imageIndex >= ImageList_GetImageCount(sourceList))
         return nullptr;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = SYMBOL_SIZE;
-    info.bmiHeader.biHeight = SYMBOL_SIZE;
+    info.bmiHeader.biHeight = -SYMBOL_SIZE;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    info.bmiHeader.biSizeImage = COLOUR_STRIDE * SYMBOL_SIZE;
     void* bits = nullptr;
-    OwnedGdiObject colour(NewDibSection(dc, &info, &bits));
-    if (!colour)
+    OwnedGdiObject scratchBitmap(NewDibSection(dc, &info, &bits));
+    if (!scratchBitmap)
         return nullptr;
     {
         OwnedMemoryDC scratch(dc);
         if (!scratch)
             return nullptr;
-        SelectedObject useColour(scratch.get(), colour.get());
+        SelectedObject useBitmap(scratch.get(), scratchBitmap.get());
         // Masked-out parts of the source come out magenta, so the copy keeps its transparency.
         ImageList_DrawEx(sourceList, imageIndex, scratch.get(), 0, 0, 0, 0, MASK_COLOUR, RGB(255, 255, 255),
                          ILD_NORMAL);
     }
     GdiFlush();
-    uint8_t maskBits[MASK_STRIDE * SYMBOL_SIZE] = {};
-    SplitOutMask(static_cast<uint8_t*>(bits), maskBits);
-    OwnedGdiObject mask(NewMonochromeBitmap(SYMBOL_SIZE, SYMBOL_SIZE, maskBits));
-    SymbolPicture* picture = mask ? new (std::nothrow) SymbolPicture{} : nullptr;
+    SymbolPicture* picture = new (std::nothrow) SymbolPicture{};
     if (!picture)
         return nullptr;
-    picture->colour = static_cast<HBITMAP>(colour.Release());
-    picture->mask = static_cast<HBITMAP>(mask.Release());
+    const uint32_t magenta =
+        uint32_t(GetRValue(MASK_COLOUR)) << 16 | uint32_t(GetGValue(MASK_COLOUR)) << 8 | GetBValue(MASK_COLOUR);
+    const uint32_t* drawn = static_cast<const uint32_t*>(bits);
+    for (int i = 0; i < SYMBOL_SIZE * SYMBOL_SIZE; ++i) {
+        const uint32_t colour = drawn[i] & 0xFFFFFF;
+        picture->pixels[i] = colour == magenta ? TRANSPARENT_PIXEL : colour;
+    }
     picture->description = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
     picture->references = 1;
+    ++liveSymbolPictures;
     return picture;
 }
 
 void ReleasePicture(SymbolPicture* picture) {
     if (!picture || --picture->references > 0)
         return;
-    FreeGdiObject(picture->colour);
-    FreeGdiObject(picture->mask);
     delete picture;
+    --liveSymbolPictures;
 }
 
 void GiveSymbolPicture(SymbolItem& symbol, SymbolPicture* picture) {
@@ -76,15 +62,29 @@ void GiveSymbolPicture(SymbolItem& symbol, SymbolPicture* picture) {
     symbol.bitmap = picture->description;
 }
 
-void DrawSymbol(const SymbolItem& symbol, HDC dc, HDC pictureDC) {
-    if (const auto* picture = static_cast<const SymbolPicture*>(symbol.picture)) {
-        SelectedObject useMask(pictureDC, picture->mask);
-        BitBlt(dc, symbol.x, symbol.y, SYMBOL_SIZE, SYMBOL_SIZE, pictureDC, 0, 0, SRCAND);
-        SelectObject(pictureDC, picture->colour);
-        BitBlt(dc, symbol.x, symbol.y, SYMBOL_SIZE, SYMBOL_SIZE, pictureDC, 0, 0, SRCPAINT);
+void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const CanvasRect* parts, int partCount) {
+    const auto* picture = static_cast<const SymbolPicture*>(symbol.picture);
+    if (!picture || !target.pixels)
+        return;
+    const CanvasRect box = {symbol.x, symbol.y, symbol.x + SYMBOL_SIZE, symbol.y + SYMBOL_SIZE};
+    for (int p = 0; p < partCount; ++p) {
+        const int32_t left = std::max({box.left, parts[p].left, 0});
+        const int32_t right = std::min({box.right, parts[p].right, target.width});
+        const int32_t top = std::max({box.top, parts[p].top, 0});
+        const int32_t bottom = std::min({box.bottom, parts[p].bottom, target.height});
+        for (int32_t y = top; y < bottom; ++y) {
+            const uint32_t* from = picture->pixels + (y - symbol.y) * SYMBOL_SIZE + (left - symbol.x);
+            uint32_t* to = target.pixels + size_t(y) * size_t(target.width) + size_t(left);
+            for (int32_t x = left; x < right; ++x, ++from, ++to)
+                if (*from != TRANSPARENT_PIXEL)
+                    *to = *from;
+        }
     }
-    SetBkMode(dc, TRANSPARENT);
-    TextOutA(dc, symbol.x, symbol.y + SYMBOL_SIZE, symbol.name, static_cast<int>(strlen(symbol.name)));
+}
+
+void DrawSymbolName(const SymbolItem& symbol, HDC dc) {
+    if (symbol.name[0])
+        TextOutA(dc, symbol.x, symbol.y + SYMBOL_SIZE, symbol.name, static_cast<int>(strlen(symbol.name)));
 }
 
 void ReleaseSymbolPicture(PictureHandle picture) {

@@ -3,18 +3,20 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "core/damage.h"
 #include "core/diagram_list.h"
+#include "render/pixel_target.h"
 
 constexpr COLORREF MASK_COLOUR = RGB(255, 0, 255);  // transparent in every symbol picture
 
-// A library image made ready for a fast transparent draw: the colour bitmap is black where the
-// image is transparent and the 1-bit mask is set there, so an AND of the mask and an OR of the
-// colours draw it. Each holder (the palette item it came from, every placed symbol) owns one
-// reference; the last one released frees the bitmaps.
+constexpr uint32_t TRANSPARENT_PIXEL = 0xFF000000;  // no colour has its top byte set
+
+// A library image made ready for drawing into the back buffer's pixels: no GDI object, so placed
+// symbols cost none. Each holder (the palette item it came from, every placed symbol) owns one
+// reference; the last one released frees it.
 struct SymbolPicture {
-    HBITMAP colour;
-    HBITMAP mask;
-    SymbolBitmap description;  // of the colour bitmap, for the hit test
+    uint32_t pixels[SYMBOL_SIZE * SYMBOL_SIZE];  // rows top to bottom, 0x00RRGGBB or TRANSPARENT_PIXEL
+    SymbolBitmap description;                    // for the hit test
     int32_t references;
 };
 
@@ -27,10 +29,10 @@ void ReleasePicture(SymbolPicture* picture);
 // Gives a new symbol its own reference to the picture and the picture's size.
 void GiveSymbolPicture(SymbolItem& symbol, SymbolPicture* picture);
 
-// The symbol's picture at its place and its name below it. pictureDC is a memory device context
-// kept for drawing pictures; each draw leaves it as it found it. dc's text colour must be black
-// and its background colour white: they colour the 1-bit mask.
-void DrawSymbol(const SymbolItem& symbol, HDC dc, HDC pictureDC);
+// The symbol's picture at its place, inside the parts of the target given.
+void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const CanvasRect* parts, int partCount);
+// Its name below it, in the device context's font; nothing for no name.
+void DrawSymbolName(const SymbolItem& symbol, HDC dc);
 
 // Releases a placed symbol's reference; the diagram list calls it when the symbol goes.
 void ReleaseSymbolPicture(PictureHandle picture);

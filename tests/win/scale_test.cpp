@@ -45,9 +45,10 @@ TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
     gdiCreationBudget = -1;
     EXPECT_EQ(DiagramSymbols().size(), 2u);
     EXPECT_EQ(LiveGdiObjects(), objects);
-    // Every step of making the picture of another image can be the one that fails.
+    // Every step of making the picture of another image (a scratch picture and its device
+    // context) can be the one that fails.
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 1);
-    for (long budget = 0; budget < 3; ++budget) {
+    for (long budget = 0; budget < 2; ++budget) {
         ForgetSeenDialogs();
         gdiCreationBudget = budget;
         AnswerNextBox(IDOK);

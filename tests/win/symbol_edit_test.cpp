@@ -524,17 +524,19 @@ TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
           {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
     SelectTab(CATEGORY_HUB);
     ClickPaletteItem(CATEGORY_HUB, 0);
-    const long bitmaps = LiveGdiObjects(GDI_BITMAP);
+    const long pictures = liveSymbolPictures;
+    const long objects = LiveGdiObjects();
     for (int x : {100, 200, 300})
         Click(x, 100);
-    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps + 2) << "one picture: its colours and its mask";
+    EXPECT_EQ(liveSymbolPictures, pictures + 1) << "one picture for the three";
+    EXPECT_EQ(LiveGdiObjects(), objects) << "and no GDI object for it";
     const std::vector<SymbolItem*> symbols = DiagramSymbols();
     ASSERT_EQ(symbols.size(), 3u);
     EXPECT_EQ(symbols[1]->picture, symbols[0]->picture);
     EXPECT_EQ(symbols[2]->picture, symbols[0]->picture);
 
     Delete(CATEGORY_HUB, 0);
-    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps + 2);
+    EXPECT_EQ(liveSymbolPictures, pictures + 1);
     Pixels pixels = CanvasPixels();
     for (int x : {100, 200, 300})
         EXPECT_EQ(pixels.at(x, 100), RED) << x;
@@ -542,10 +544,10 @@ TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
     SelectTool(TOOL_DELETE);
     Click(100, 100);
     Click(200, 100);
-    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps + 2);
+    EXPECT_EQ(liveSymbolPictures, pictures + 1);
     EXPECT_EQ(CanvasPixels().at(300, 100), RED);
     Click(300, 100);
-    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps) << "the last symbol took the picture with it";
+    EXPECT_EQ(liveSymbolPictures, pictures) << "the last symbol took the picture with it";
 
     ClickPaletteItem(CATEGORY_HUB, 0);
     Click(100, 300);
@@ -554,7 +556,7 @@ TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
     Delete(CATEGORY_HUB, 0);
     AnswerNextBox(IDOK);
     Command(IDM_FILE_NEW);
-    EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps);
+    EXPECT_EQ(liveSymbolPictures, pictures);
 }
 
 TEST_F(SymbolEditTest, DeleteAfterAMissingPictureRemovesTheRecordShown) {
