@@ -93,6 +93,20 @@ static std::vector<RECT> ShownRects(const CanvasState& canvas,
     return rects;
 }
 
+// The rectangles a region is made of; none when they cannot be read.
+static std::vector<CanvasRect> RegionRects(HRGN region) {
+    std::vector<CanvasRect> rects;
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    std::vector<uint8_t> data(size);
+    if (!size || GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data())) != size)
+        return rects;
+    const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
+    const auto* each = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
+    for (DWORD i = 0; i < header->nCount; ++i)
+        rects.push_back({each[i].left, each[i].top, each[i].right, each[i].bottom});
+    return rects;
+}
+
 void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected) {
     const CanvasDamage& damage = canvas.damage;
     HDC dc = canvas.backBuffer.dc();
@@ -110,7 +124,12 @@ void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const Diagra
     // Only what touches the damage is drawn, in the usual order; the clip keeps every pixel
     // outside it as it was, and inside it the same as a whole composition.
     SelectClipRgn(dc, static_cast<HRGN>(clip.get()));
-    Compose(canvas, diagram, selected, damage.rects, damage.count, &damage);
+    // The region's own rectangles do not overlap, unlike the damage's: nothing is drawn twice.
+    const std::vector<CanvasRect> parts = RegionRects(static_cast<HRGN>(clip.get()));
+    if (parts.empty())
+        Compose(canvas, diagram, selected, damage.rects, damage.count, &damage);
+    else
+        Compose(canvas, diagram, selected, parts.data(), int(parts.size()), &damage);
     SelectClipRgn(dc, nullptr);
 }
 
@@ -139,14 +158,26 @@ void DrawThumbnail(HDC target, const CanvasState& canvas) {
 void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
     if (!HasDamage(canvas.damage))
         return;
+    if (canvas.damage.everything) {
+        DrawThumbnail(target, canvas);
+        return;
+    }
+    // The same whole stretch as ever, clipped: the same pixels at a fraction of the cost. A
+    // stretch costs the box around its clip, so each piece of the region gets its own.
     const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT);
-    OwnedGdiObject clip(canvas.damage.everything ? nullptr : NewRegion(rects.data(), int(rects.size())));
-    // The same whole stretch as ever, clipped: the same pixels at a fraction of the cost.
-    if (clip)
-        SelectClipRgn(target, static_cast<HRGN>(clip.get()));
-    DrawThumbnail(target, canvas);
-    if (clip)
-        SelectClipRgn(target, nullptr);
+    OwnedGdiObject region(NewRegion(rects.data(), int(rects.size())));
+    const std::vector<CanvasRect> pieces =
+        region ? RegionRects(static_cast<HRGN>(region.get())) : std::vector<CanvasRect>{};
+    if (pieces.empty()) {
+        DrawThumbnail(target, canvas);
+        return;
+    }
+    for (const CanvasRect& piece : pieces) {
+        const int saved = SaveDC(target);
+        IntersectClipRect(target, piece.left, piece.top, piece.right, piece.bottom);
+        DrawThumbnail(target, canvas);
+        RestoreDC(target, saved);
+    }
 }
 
 CanvasPoint ClientToCanvas(const CanvasState& canvas, int clientX, int clientY) {
