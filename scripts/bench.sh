@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine on a private Xvfb: paint, drag, export, start-up and
-# the cost of placed symbols. "quick" runs each measurement once, for a fast look.
+# the cost of placed symbols. "quick" runs each measurement once, for a fast look; "startup" runs
+# only the start-up table.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 

@@ -1,6 +1,6 @@
 // Measures the editor under Wine: paint and drag times, start-up, export, and what each placed
 // symbol costs. Prints one table per measurement; every time is the median of repeated runs.
-// Usage: nexadraw_bench.exe [quick]
+// Usage: nexadraw_bench.exe [quick | startup]
 #include <windows.h>
 #include <psapi.h>
 
@@ -337,6 +337,10 @@ static void StartupTable(bool quick) {
 
 int main(int argc, char** argv) {
     const bool quick = argc > 1 && strcmp(argv[1], "quick") == 0;
+    if (argc > 1 && strcmp(argv[1], "startup") == 0) {
+        StartupTable(false);
+        return 0;
+    }
     SetCurrentDirectoryA(TempFolder("nexadraw-bench-empty").c_str());
     if (!StartApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL))
         return 1;

@@ -36,21 +36,82 @@ void ReleaseCatalog(SymbolCatalog& catalog) {
     }
 }
 
-HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
-    // One read: the picture is made from the very bytes that were checked.
+// The bytes of a sound bitmap file, read once so that the picture is made from the very bytes that
+// were checked; empty when the file cannot be read or is not sound.
+static std::string ReadSymbolFile(const char* fullPath, DWORD* openError) {
     FileHandle file(
         CreateFileA(fullPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (openError)
         *openError = file.ok() ? 0 : GetLastError();
-    if (!file.ok())
-        return nullptr;
     std::string bytes;
-    if (ReadAll(file.get(), &bytes) != 0 || bytes.empty())
+    if (!file.ok() || ReadAll(file.get(), &bytes) != 0 ||
+        CheckBitmapFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()) != BitmapCheck::OK)
+        bytes.clear();
+    return bytes;
+}
+
+static const uint8_t* BytesOf(const std::string& bytes) {
+    return reinterpret_cast<const uint8_t*>(bytes.data());
+}
+
+HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
+    const std::string bytes = ReadSymbolFile(fullPath, openError);
+    if (bytes.empty())
         return nullptr;
-    const uint8_t* data = reinterpret_cast<const uint8_t*>(bytes.data());
-    if (CheckBitmapFile(data, bytes.size()) != BitmapCheck::OK)
-        return nullptr;
-    return NewBitmapFromFileBytes(data, bytes.size(), SYMBOL_SIZE, SYMBOL_SIZE);
+    return NewBitmapFromFileBytes(BytesOf(bytes), bytes.size(), SYMBOL_SIZE, SYMBOL_SIZE);
+}
+
+// Adds pictures to a list side by side in one strip (the placeholder for an unusable file): an
+// image list takes many images at once far faster than one at a time.
+static void AddImageStrip(HINSTANCE resources, const std::vector<std::string>& files, HIMAGELIST list) {
+    WindowDC screen(nullptr);
+    OwnedMemoryDC memory(screen.get());
+    OwnedGdiObject strip(NewCompatibleBitmap(screen.get(), SYMBOL_SIZE * int(files.size()), SYMBOL_SIZE));
+    OwnedGdiObject placeholder(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE));
+    if (!memory || !strip)
+        return;
+    {
+        SelectedObject selected(memory.get(), strip.get());
+        for (size_t i = 0; i < files.size(); ++i) {
+            const int x = SYMBOL_SIZE * int(i);
+            if (!files[i].empty() &&
+                DrawBitmapFileBytes(memory.get(), x, SYMBOL_SIZE, SYMBOL_SIZE, BytesOf(files[i]), files[i].size()))
+                continue;
+            OwnedMemoryDC source(memory.get());
+            SelectedObject sourceSelected(source.get(), placeholder.get());
+            BitBlt(memory.get(), x, 0, SYMBOL_SIZE, SYMBOL_SIZE, source.get(), 0, 0, SRCCOPY);
+        }
+    }
+    ImageList_AddMasked(list, static_cast<HBITMAP>(strip.get()), MASK_COLOUR);
+}
+
+// A category's pictures in catalogue order: runs of ordinary pictures in strips, each black and
+// white file on its own, as the list masks those by their bits.
+static void AddCategoryImages(HINSTANCE resources,
+                              const char* root,
+                              const std::vector<const CatalogRecord*>& records,
+                              SymbolCatalog& catalog,
+                              int32_t category) {
+    HIMAGELIST list = catalog.categoryImageList[category].get();
+    std::vector<std::string> run;
+    for (const CatalogRecord* record : records) {
+        std::string bytes = ReadSymbolFile((std::string(root) + record->relativePath).c_str(), nullptr);
+        if (!bytes.empty() && IsBlackAndWhiteBitmapFile(BytesOf(bytes), bytes.size())) {
+            if (!run.empty())
+                AddImageStrip(resources, run, list);
+            run.clear();
+            OwnedGdiObject bitmap(NewBitmapFromFileBytes(BytesOf(bytes), bytes.size(), SYMBOL_SIZE, SYMBOL_SIZE));
+            if (bitmap)
+                ImageList_AddMasked(list, static_cast<HBITMAP>(bitmap.get()), MASK_COLOUR);
+        } else {
+            run.push_back(std::move(bytes));
+        }
+        ++catalog.categoryCount[category];
+        catalog.categoryPaths[category].push_back(record->relativePath);
+        catalog.categoryPictures[category].push_back(nullptr);
+    }
+    if (!run.empty())
+        AddImageStrip(resources, run, list);
 }
 
 void AddSymbolImage(HINSTANCE resources,
@@ -101,19 +162,17 @@ DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog)
     if (error)
         return error;
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
-    // Each list is made at its final size at once rather than grown a few images at a time.
-    int32_t counts[CATEGORY_COUNT] = {};
+    std::vector<const CatalogRecord*> categoryRecords[CATEGORY_COUNT];
     for (const CatalogRecord& record : records) {
         if (record.usable)
-            ++counts[record.category];
+            categoryRecords[record.category].push_back(&record);
     }
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
-        if (counts[category] > 0)
-            catalog.categoryImageList[category].Reset(NewCategoryImageList(counts[category]));
-    }
-    for (const CatalogRecord& record : records) {
-        if (record.usable)
-            AddSymbolImage(resources, root, record.relativePath, catalog, record.category);
+        if (categoryRecords[category].empty())
+            continue;
+        // Made at its final size at once rather than grown a few images at a time.
+        catalog.categoryImageList[category].Reset(NewCategoryImageList(int32_t(categoryRecords[category].size())));
+        AddCategoryImages(resources, root, categoryRecords[category], catalog, category);
     }
     return 0;
 }

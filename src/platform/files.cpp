@@ -6,8 +6,8 @@
 
 DWORD ReadAll(HANDLE file, std::string* bytes) {
     bytes->clear();
-    // Reads sized by the file's length take a whole file at once; the loop still follows a file that
-    // grows meanwhile.
+    // Reads sized by the file's length take a whole file at once, and one that comes back short has
+    // met the end; the loop still follows a file that grows meanwhile.
     LARGE_INTEGER length = {};
     const bool known = GetFileSizeEx(file, &length) && length.QuadPart >= 0 && length.QuadPart < 0x40000000;
     const size_t chunk = known ? size_t(length.QuadPart) + 1 : 4096;
@@ -19,7 +19,7 @@ DWORD ReadAll(HANDLE file, std::string* bytes) {
         bytes->resize(held + got);
         if (!read)
             return GetLastError();
-        if (got == 0)
+        if (got == 0 || (known && got < chunk))
             return 0;
     }
 }

@@ -57,36 +57,67 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
     });
 }
 
+namespace {
+
+// What drawing a bitmap file needs from its headers, with the headers, masks and colour table in
+// aligned memory; the pixels are read where they lie in the file.
+struct BitmapFileFormat {
+    std::vector<uint32_t> info;
+    const uint8_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int bits = 0;
+    bool blackAndWhite = false;  // a 1-bit black and white table, black first
+
+    bool Read(const uint8_t* file, size_t size) {
+        constexpr size_t INFO_AT = sizeof(BITMAPFILEHEADER);
+        const size_t pixelsAt = size >= INFO_AT + sizeof(BITMAPCOREHEADER) ? ReadU32(file + 10) : 0;
+        if (pixelsAt <= INFO_AT || pixelsAt > size)
+            return false;
+        info.assign((pixelsAt - INFO_AT + 3) / 4, 0);
+        memcpy(info.data(), file + INFO_AT, pixelsAt - INFO_AT);
+        const BITMAPCOREHEADER* core = reinterpret_cast<const BITMAPCOREHEADER*>(info.data());
+        const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
+        const bool isCore = core->bcSize == sizeof(BITMAPCOREHEADER);
+        pixels = file + pixelsAt;
+        width = isCore ? core->bcWidth : header->biWidth;
+        height = isCore ? core->bcHeight : abs(header->biHeight);
+        bits = isCore ? core->bcBitCount : header->biBitCount;
+        const uint8_t* table = file + INFO_AT + (isCore ? core->bcSize : header->biSize);
+        const size_t entrySize = isCore ? 3 : 4;
+        blackAndWhite = bits == 1 && table + 2 * entrySize <= pixels && ReadU32(table) % (1u << 24) == 0 &&
+                        ReadU32(table + entrySize) % (1u << 24) == 0xFFFFFF;
+        return true;
+    }
+    const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
+    // Stretched as the system's file loader stretches: halftone above 1 bit.
+    void Draw(HDC dc, int x, int targetWidth, int targetHeight) const {
+        if (width == targetWidth && height == targetHeight) {
+            SetDIBitsToDevice(dc, x, 0, DWORD(width), DWORD(height), 0, 0, 0, UINT(height), pixels, Info(),
+                              DIB_RGB_COLORS);
+            return;
+        }
+        SetStretchBltMode(dc, bits > 1 ? HALFTONE : BLACKONWHITE);
+        StretchDIBits(dc, x, 0, targetWidth, targetHeight, 0, 0, width, height, pixels, Info(), DIB_RGB_COLORS,
+                      SRCCOPY);
+    }
+};
+
+}  // namespace
+
 HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height) {
-    constexpr size_t INFO_AT = sizeof(BITMAPFILEHEADER);
-    const size_t pixelsAt = size >= INFO_AT + sizeof(BITMAPCOREHEADER) ? ReadU32(file + 10) : 0;
-    if (pixelsAt <= INFO_AT || pixelsAt > size)
+    BitmapFileFormat format;
+    if (!format.Read(file, size))
         return nullptr;
-    // Headers, masks and colour table go to aligned memory; the pixels are read where they lie.
-    std::vector<uint32_t> info((pixelsAt - INFO_AT + 3) / 4);
-    memcpy(info.data(), file + INFO_AT, pixelsAt - INFO_AT);
-    const BITMAPCOREHEADER* core = reinterpret_cast<const BITMAPCOREHEADER*>(info.data());
-    const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
-    const bool isCore = core->bcSize == sizeof(BITMAPCOREHEADER);
-    const int sourceWidth = isCore ? core->bcWidth : header->biWidth;
-    const int sourceHeight = isCore ? core->bcHeight : abs(header->biHeight);
-
-    const int bits = isCore ? core->bcBitCount : header->biBitCount;
-    // A black and white table (black first) gives a 1-bit bitmap, anything else one like the screen.
-    const uint8_t* table = file + INFO_AT + (isCore ? core->bcSize : header->biSize);
-    const size_t entrySize = isCore ? 3 : 4;
-    const bool monochrome = bits == 1 && table + 2 * entrySize <= file + pixelsAt && ReadU32(table) % (1u << 24) == 0 &&
-                            ReadU32(table + entrySize) % (1u << 24) == 0xFFFFFF;
-
+    // A black and white file gives a 1-bit bitmap, anything else one like the screen.
     WindowDC screen(nullptr);
-    HBITMAP bitmap =
-        monochrome ? NewMonochromeBitmap(width, height, nullptr) : NewCompatibleBitmap(screen.get(), width, height);
+    HBITMAP bitmap = format.blackAndWhite ? NewMonochromeBitmap(width, height, nullptr)
+                                          : NewCompatibleBitmap(screen.get(), width, height);
     if (!bitmap)
         return nullptr;
-    const BITMAPINFO* format = reinterpret_cast<const BITMAPINFO*>(info.data());
     // A picture of the right size is copied straight in, which spares selecting the bitmap into a DC.
-    if (sourceWidth == width && sourceHeight == height) {
-        SetDIBits(screen.get(), bitmap, 0, UINT(height), file + pixelsAt, format, DIB_RGB_COLORS);
+    if (format.width == width && format.height == height) {
+        SetDIBits(screen.get(), bitmap, 0, UINT(height), format.pixels, format.Info(), DIB_RGB_COLORS);
         return bitmap;
     }
     OwnedMemoryDC memory(screen.get());
@@ -95,11 +126,21 @@ HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int 
         return nullptr;
     }
     SelectedObject selected(memory.get(), bitmap);
-    if (bits > 1)
-        SetStretchBltMode(memory.get(), HALFTONE);
-    StretchDIBits(memory.get(), 0, 0, width, height, 0, 0, sourceWidth, sourceHeight, file + pixelsAt, format,
-                  DIB_RGB_COLORS, SRCCOPY);
+    format.Draw(memory.get(), 0, width, height);
     return bitmap;
+}
+
+bool IsBlackAndWhiteBitmapFile(const uint8_t* file, size_t size) {
+    BitmapFileFormat format;
+    return format.Read(file, size) && format.blackAndWhite;
+}
+
+bool DrawBitmapFileBytes(HDC dc, int x, int width, int height, const uint8_t* file, size_t size) {
+    BitmapFileFormat format;
+    if (!format.Read(file, size))
+        return false;
+    format.Draw(dc, x, width, height);
+    return true;
 }
 
 HRGN NewRegion(const RECT* rects, int count) {

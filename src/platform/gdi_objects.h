@@ -22,6 +22,12 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
 // A width x height bitmap like the screen's, drawn from a bitmap file held in memory as the
 // system's file loader draws it. The bytes must have passed the bitmap file check.
 HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height);
+// True for a 1-bit black and white file: the loader makes a 1-bit bitmap of it, which an image
+// list masks by its bits, not by its colours.
+bool IsBlackAndWhiteBitmapFile(const uint8_t* file, size_t size);
+// Draws such a file at (x, 0) of the DC, stretched to width x height, as the loader draws it into
+// a bitmap like the screen's.
+bool DrawBitmapFileBytes(HDC dc, int x, int width, int height, const uint8_t* file, size_t size);
 // The union of the rectangles; null when there are none or it cannot be made.
 HRGN NewRegion(const RECT* rects, int count);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);

@@ -43,8 +43,11 @@ HWND PaletteList(HWND page) {
 }
 
 void RebuildPalette(HWND list, HIMAGELIST imageList, int32_t count) {
+    // Laid out and drawn once at the end, not after every item.
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
     SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(imageList));
+    SendMessageA(list, LVM_SETITEMCOUNT, WPARAM(count), 0);
     for (int32_t i = 0; i < count; ++i) {
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
@@ -52,6 +55,7 @@ void RebuildPalette(HWND list, HIMAGELIST imageList, int32_t count) {
         item.iImage = i;
         SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
 
