@@ -99,11 +99,12 @@ TEST_F(ScaleTest, LongSessionsLeaveNoObjectsOrMemoryBehind) {
     cycle(&operations);  // the first cycle makes what the program keeps for the rest of the run
     cycle(&operations);
     const long objects = LiveGdiObjects();
+    const long pictures = liveSymbolPictures;
     const size_t memory = PrivateBytes();
-    // A leak of the pictures that come and go shows within tens of cycles.
-    for (int i = 0; i < 20; ++i)
+    while (operations < 10000)
         cycle(&operations);
     EXPECT_EQ(LiveGdiObjects(), objects);
+    EXPECT_EQ(liveSymbolPictures, pictures);
     EXPECT_LT(PrivateBytes(), memory + 1024 * 1024) << "grew from " << memory << " to " << PrivateBytes();
 }
 
