@@ -137,3 +137,28 @@ void StrokeRowsWithin(const WideStroke& stroke, const CanvasRect& clip, int64_t*
     *first = std::max(*first, int64_t(std::floor(std::min(y1, y2) - stroke.radius)) + 1);
     *last = std::min(*last, int64_t(std::ceil(std::max(y1, y2) + stroke.radius)) - 1);
 }
+
+bool SegmentColumnsWithin(const Segment& segment,
+                          double reach,
+                          int32_t top,
+                          int32_t bottom,
+                          double* left,
+                          double* right) {
+    const double x1 = segment.from.x, y1 = segment.from.y, dx = double(segment.to.x) - x1,
+                 dy = double(segment.to.y) - y1;
+    const double low = top - reach, high = bottom - 1 + reach;
+    double first = 0, last = 1;
+    if (dy != 0) {
+        const double a = (low - y1) / dy, b = (high - y1) / dy;
+        first = std::max(first, std::min(a, b));
+        last = std::min(last, std::max(a, b));
+    } else if (y1 < low || y1 > high) {
+        return false;
+    }
+    if (first > last)
+        return false;
+    const double xa = x1 + first * dx, xb = x1 + last * dx;
+    *left = std::min(xa, xb) - reach;
+    *right = std::max(xa, xb) + reach;
+    return true;
+}

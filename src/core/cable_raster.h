@@ -49,6 +49,15 @@ void ForEachStrokeSpan(const WideStroke& stroke, const CanvasRect& clip, Fill fi
     }
 }
 
+// The columns within `reach` of the segment over the rows top <= y < bottom, as an inclusive range of
+// x; false when the segment comes no nearer those rows than `reach`.
+bool SegmentColumnsWithin(const Segment& segment,
+                          double reach,
+                          int32_t top,
+                          int32_t bottom,
+                          double* left,
+                          double* right);
+
 // One-pixel dotted strokes: a pixel for each step along the longer axis from `from`, up to but not
 // including `to`, the other coordinate the nearest to the line (halves round up); the first
 // DOT_LENGTH pixels drawn, the next DOT_LENGTH left out, and so on.

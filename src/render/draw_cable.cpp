@@ -32,8 +32,19 @@ void DrawCable(const CableItem& cable,
         const CanvasRect reach = Reach(segment, style.width);
         const bool dotted = style.penStyle == PEN_DOT;
         const WideStroke stroke = dotted ? WideStroke{} : MakeWideStroke(segment, style.width);
+        // Parts come in bands of equal rows: where the segment runs across a band is worked out once.
+        int32_t bandTop = 0, bandBottom = 0;
+        bool bandReached = false;
+        double left = 0, right = 0;
         for (int p = 0; p < partCount; ++p) {
             if (!RectsOverlap(reach, parts[p]))
+                continue;
+            if (parts[p].top != bandTop || parts[p].bottom != bandBottom) {
+                bandTop = parts[p].top;
+                bandBottom = parts[p].bottom;
+                bandReached = SegmentColumnsWithin(segment, style.width / 2.0 + 1, bandTop, bandBottom, &left, &right);
+            }
+            if (!bandReached || parts[p].right <= left || parts[p].left > right)
                 continue;
             const CanvasRect part = {std::max(parts[p].left, 0), std::max(parts[p].top, 0),
                                      std::min(parts[p].right, target.width), std::min(parts[p].bottom, target.height)};

@@ -132,4 +132,25 @@ TEST(DottedStrokeTest, AnyClipGetsExactlyItsShareOfTheWholeStroke) {
     EXPECT_EQ(DotPixels({{INT32_MIN, 7}, {INT32_MAX, 7}}, {0, 0, 6, 10}).size(), 3u);
 }
 
+// The columns a segment reaches over a band of rows hold every pixel its stroke draws there: a
+// drawing that skips parts outside them loses nothing.
+TEST(SegmentColumnsTest, HoldEveryPixelTheStrokeDrawsInTheRows) {
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int32_t> coordinate(-40, 140);
+    for (int i = 0; i < 2000; ++i) {
+        const Segment segment = {{coordinate(random), coordinate(random)},
+                                 {i % 9 ? coordinate(random) : 50, i % 11 ? coordinate(random) : 60}};
+        const int32_t top = coordinate(random), bottom = top + 1 + i % 40;
+        const CanvasRect band = {-1000, top, 1000, bottom};
+        for (int32_t width : {1, 2, 3}) {
+            const PixelSet drawn = width == 1 ? DotPixels(segment, band) : StrokePixels(segment, width, band);
+            double left = 0, right = 0;
+            const bool reached = SegmentColumnsWithin(segment, width / 2.0 + 1, top, bottom, &left, &right);
+            ASSERT_TRUE(reached || drawn.empty()) << i;
+            for (const auto& pixel : drawn)
+                ASSERT_TRUE(pixel.first >= left && pixel.first <= right) << i << " width " << width;
+        }
+    }
+}
+
 }  // namespace
