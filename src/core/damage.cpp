@@ -20,12 +20,6 @@ bool Contains(const CanvasRect& outer, const CanvasRect& inner) {
            outer.bottom >= inner.bottom;
 }
 
-// Box around the pixels between two points, widened on every side.
-CanvasRect BoxBetween(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t margin) {
-    return {Clamp32(std::min(x1, x2) - margin), Clamp32(std::min(y1, y2) - margin),
-            Clamp32(std::max(x1, x2) + margin + 1), Clamp32(std::max(y1, y2) + margin + 1)};
-}
-
 // How far a cable's pixels may lie from the straight line between its ends.
 int64_t CableMargin(ItemKind kind, const CableStyle& style) {
     int64_t margin = style.width + 2;  // the pen's half width, its round ends, rasterising
@@ -37,6 +31,11 @@ int64_t CableMargin(ItemKind kind, const CableStyle& style) {
 }
 
 }  // namespace
+
+CanvasRect BoxBetween(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t margin) {
+    return {Clamp32(std::min(x1, x2) - margin), Clamp32(std::min(y1, y2) - margin),
+            Clamp32(std::max(x1, x2) + margin + 1), Clamp32(std::max(y1, y2) + margin + 1)};
+}
 
 void ResetDamage(CanvasDamage& damage, int32_t canvasWidth, int32_t canvasHeight) {
     damage.canvasWidth = canvasWidth;

@@ -21,6 +21,10 @@ inline bool RectsOverlap(const CanvasRect& a, const CanvasRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The box around the pixels between two points, widened by margin on every side and cut to what
+// the coordinates can hold.
+CanvasRect BoxBetween(int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t margin);
+
 // More boxes than this are merged into the one box around them all: still correct, only larger.
 constexpr int MAX_DAMAGE_RECTS = 96;
 

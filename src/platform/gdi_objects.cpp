@@ -42,8 +42,18 @@ HBITMAP NewCompatibleBitmap(HDC dc, int width, int height) {
     return Made(GDI_BITMAP, [&] { return CreateCompatibleBitmap(dc, width, height); });
 }
 
-HBITMAP NewDibSection(HDC dc, const BITMAPINFO* info, void** bits) {
-    return Made(GDI_BITMAP, [&] { return CreateDIBSection(dc, info, DIB_RGB_COLORS, bits, nullptr, 0); });
+HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = Made(GDI_BITMAP, [&] { return CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0); });
+    *pixels = static_cast<uint32_t*>(bits);
+    return bitmap;
 }
 
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits) {

@@ -15,7 +15,9 @@ long LiveGdiObjects(GdiKind kind);
 HPEN NewPen(int style, int width, COLORREF colour);
 HDC NewMemoryDC(HDC compatibleWith);
 HBITMAP NewCompatibleBitmap(HDC dc, int width, int height);
-HBITMAP NewDibSection(HDC dc, const BITMAPINFO* info, void** bits);
+// A 32-bit top-down bitmap whose pixels (rows one after another, 0x00RRGGBB) the program reads and
+// writes itself.
+HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels);
 // A 1-bit bitmap; its rows of bits are padded to whole 16-bit words.
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits);
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height);

@@ -11,16 +11,7 @@ BackBuffer BackBuffer::Make(HWND window, int32_t width, int32_t height) {
         return {};
     BackBuffer made;
     made.dc_ = NewMemoryDC(windowDC.get());
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    made.bitmap_ = made.dc_ ? NewDibSection(windowDC.get(), &info, &bits) : nullptr;
-    made.pixels_ = static_cast<uint32_t*>(bits);
+    made.bitmap_ = made.dc_ ? NewPixelBitmap(windowDC.get(), width, height, &made.pixels_) : nullptr;
     made.width_ = width;
     made.height_ = height;
     if (!made.bitmap_)

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/cable_geometry.h"
 #include "core/view_math.h"
 #include "platform/gdi_objects.h"
 #include "render/draw_cable.h"

@@ -11,12 +11,6 @@ static uint32_t PixelOf(COLORREF colour) {
     return uint32_t(GetRValue(colour)) << 16 | uint32_t(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
-// The part of the target a segment can reach, for a quick test against each part.
-static CanvasRect Reach(const Segment& segment, int32_t width) {
-    return {std::min(segment.from.x, segment.to.x) - width, std::min(segment.from.y, segment.to.y) - width,
-            std::max(segment.from.x, segment.to.x) + width + 1, std::max(segment.from.y, segment.to.y) + width + 1};
-}
-
 void DrawCable(const CableItem& cable,
                int16_t cableType,
                const PixelTarget& target,
@@ -29,7 +23,8 @@ void DrawCable(const CableItem& cable,
     const CableSegments segments = CableGeometry(cableType, cable.x1, cable.y1, cable.x2, cable.y2);
     for (int i = 0; i < segments.count; ++i) {
         const Segment& segment = segments.segment[i];
-        const CanvasRect reach = Reach(segment, style.width);
+        // The part of the target the segment can reach, for a quick test against each part.
+        const CanvasRect reach = BoxBetween(segment.from.x, segment.from.y, segment.to.x, segment.to.y, style.width);
         const bool dotted = style.penStyle == PEN_DOT;
         const WideStroke stroke = dotted ? WideStroke{} : MakeWideStroke(segment, style.width);
         // Parts come in bands of equal rows: where the segment runs across a band is worked out once.

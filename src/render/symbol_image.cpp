@@ -12,15 +12,8 @@
 SymbolPicture* MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) {
     if (!sourceList || imageIndex < 0 || imageIndex >= ImageList_GetImageCount(sourceList))
         return nullptr;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = SYMBOL_SIZE;
-    info.bmiHeader.biHeight = -SYMBOL_SIZE;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    OwnedGdiObject scratchBitmap(NewDibSection(dc, &info, &bits));
+    uint32_t* drawn = nullptr;
+    OwnedGdiObject scratchBitmap(NewPixelBitmap(dc, SYMBOL_SIZE, SYMBOL_SIZE, &drawn));
     if (!scratchBitmap)
         return nullptr;
     {
@@ -38,7 +31,6 @@ SymbolPicture* MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) 
         return nullptr;
     const uint32_t magenta =
         uint32_t(GetRValue(MASK_COLOUR)) << 16 | uint32_t(GetGValue(MASK_COLOUR)) << 8 | GetBValue(MASK_COLOUR);
-    const uint32_t* drawn = static_cast<const uint32_t*>(bits);
     for (int i = 0; i < SYMBOL_SIZE * SYMBOL_SIZE; ++i) {
         const uint32_t colour = drawn[i] & 0xFFFFFF;
         picture->pixels[i] = colour == magenta ? TRANSPARENT_PIXEL : colour;
