@@ -83,9 +83,9 @@ Range EndRange(double cx, double cy, double radius, double y) {
 // Where the row crosses the band beside the segment.
 Range BandRange(const WideStroke& s, double y) {
     Range range = Everything();
-    if (s.flat[0] ? !(s.low[0] <= y && y <= s.high[0]) : false)
+    if (s.flat[0] && !(s.low[0] <= y && y <= s.high[0]))
         return {};
-    if (s.flat[1] ? !(s.low[1] < y && y < s.high[1]) : false)
+    if (s.flat[1] && !(s.low[1] < y && y < s.high[1]))
         return {};
     for (int k = 0; k < 2; ++k)
         if (!s.flat[k])

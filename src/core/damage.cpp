@@ -22,7 +22,7 @@ bool Contains(const CanvasRect& outer, const CanvasRect& inner) {
 
 // How far a cable's pixels may lie from the straight line between its ends.
 int64_t CableMargin(ItemKind kind, const CableStyle& style) {
-    int64_t margin = style.width + 2;  // the pen's half width, its round ends, rasterising
+    int64_t margin = style.width + 2;  // half the width each side, the round ends, rounding
     if (kind == CABLE_CROSS)
         margin += 1;  // the copies shifted by a pixel
     if (kind == CABLE_SERIAL)
