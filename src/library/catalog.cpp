@@ -68,18 +68,17 @@ static void AddImageStrip(HINSTANCE resources, const std::vector<std::string>& f
     OwnedMemoryDC memory(screen.get());
     OwnedGdiObject strip(NewCompatibleBitmap(screen.get(), SYMBOL_SIZE * int(files.size()), SYMBOL_SIZE));
     OwnedGdiObject placeholder(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE));
-    if (!memory || !strip)
+    OwnedMemoryDC placeholderDC(screen.get());
+    if (!memory || !strip || !placeholderDC)
         return;
     {
         SelectedObject selected(memory.get(), strip.get());
+        SelectedObject placeholderSelected(placeholderDC.get(), placeholder.get());
         for (size_t i = 0; i < files.size(); ++i) {
             const int x = SYMBOL_SIZE * int(i);
-            if (!files[i].empty() &&
-                DrawBitmapFileBytes(memory.get(), x, SYMBOL_SIZE, SYMBOL_SIZE, BytesOf(files[i]), files[i].size()))
-                continue;
-            OwnedMemoryDC source(memory.get());
-            SelectedObject sourceSelected(source.get(), placeholder.get());
-            BitBlt(memory.get(), x, 0, SYMBOL_SIZE, SYMBOL_SIZE, source.get(), 0, 0, SRCCOPY);
+            if (files[i].empty() ||
+                !DrawBitmapFileBytes(memory.get(), x, SYMBOL_SIZE, SYMBOL_SIZE, BytesOf(files[i]), files[i].size()))
+                BitBlt(memory.get(), x, 0, SYMBOL_SIZE, SYMBOL_SIZE, placeholderDC.get(), 0, 0, SRCCOPY);
         }
     }
     ImageList_AddMasked(list, static_cast<HBITMAP>(strip.get()), MASK_COLOUR);
