@@ -101,7 +101,7 @@ static std::vector<DiagramNode*> Populate(SymbolPicture* picture, int count, Lay
     const int rows = (count + columns - 1) / columns;
     std::vector<DiagramNode*> nodes;
     for (int i = 0; i < count; ++i) {
-        SymbolItem* symbol = NewSymbolItem(appState.diagram);
+        SymbolItem* symbol = NewSymbolItem();
         GiveSymbolPicture(*symbol, picture);
         symbol->x = layout == Layout::ACROSS ? (i * 37) % width : i % columns * width / columns;
         symbol->y = layout == Layout::ACROSS ? (i * 53) % height : i / columns * height / rows;
@@ -249,7 +249,7 @@ static void CostTable(SymbolPicture* picture, int limit) {
     const char* failure = "none up to the limit of this run";
     const double start = Now();
     for (; placed < limit; ++placed) {
-        SymbolItem* symbol = NewSymbolItem(appState.diagram);
+        SymbolItem* symbol = NewSymbolItem();
         if (!symbol) {
             failure = "allocation of a symbol record";
             break;
@@ -312,8 +312,10 @@ static void StartupTable(bool quick) {
             std::string command = "\"" + path + "\"";
             const double start = Now();
             if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                                &info))
-                break;
+                                &info)) {
+                printf("cannot start %s (error %lu): no start-up figures\n", path.c_str(), GetLastError());
+                return;
+            }
             WaitForInputIdle(info.hProcess, 60000);
             times.push_back((Now() - start) * 1000);
             TerminateProcess(info.hProcess, 0);
