@@ -45,7 +45,10 @@ static DiagramNode* AppendNode(DiagramList& list, void* item, ItemKind kind) {
 }
 
 DiagramNode* AppendItem(DiagramList& list, SymbolItem* symbol) {
-    return AppendNode(list, symbol, KIND_SYMBOL);
+    DiagramNode* node = AppendNode(list, symbol, KIND_SYMBOL);
+    if (node)
+        symbol->id = list.nextSymbolId++;
+    return node;
 }
 
 DiagramNode* AppendItem(DiagramList& list, CableItem* cable, ItemKind kind) {
@@ -113,10 +116,10 @@ bool ReattachCable(CableItem& cable, const SymbolItem& symbol) {
     return first || second;
 }
 
-SymbolItem* NewSymbolItem(DiagramList& list) {
+SymbolItem* NewSymbolItem() {
     SymbolItem* symbol = new (std::nothrow) SymbolItem{};
     if (symbol)
-        symbol->id = list.nextSymbolId++;
+        symbol->id = -1;
     return symbol;
 }
 

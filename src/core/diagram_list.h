@@ -46,7 +46,6 @@ struct SymbolItem {
     SymbolBitmap bitmap;
     int32_t x;  // top-left corner on the canvas
     int32_t y;
-    char name[128];
 };
 
 bool HitTest(const SymbolItem& symbol, int32_t px, int32_t py);
@@ -85,8 +84,9 @@ struct DiagramList {
 // Fresh empty list (one sentinel). False when the sentinel cannot be allocated.
 bool InitList(DiagramList& list);
 
-// Appends in front of the sentinel and takes ownership of the item. On a failed allocation
-// it returns null and the caller keeps the item.
+// Appends in front of the sentinel and takes ownership of the item; a symbol gets the next id then,
+// so a symbol that is never placed uses none. On a failed allocation it returns null and the
+// caller keeps the item.
 DiagramNode* AppendItem(DiagramList& list, SymbolItem* symbol);
 DiagramNode* AppendItem(DiagramList& list, CableItem* cable, ItemKind kind);
 
@@ -102,8 +102,8 @@ DiagramNode* FindSymbolAt(const DiagramList& list, int32_t px, int32_t py);
 // Moves the ends of the cable that are joined to the symbol onto its centre; false when neither is.
 bool ReattachCable(CableItem& cable, const SymbolItem& symbol);
 
-// New symbol record with the next id, an empty name and no picture yet; null if out of memory.
-SymbolItem* NewSymbolItem(DiagramList& list);
+// New symbol record without an id (appending gives it one) and no picture yet; null if out of memory.
+SymbolItem* NewSymbolItem();
 void FreeSymbolItem(const DiagramList& list, SymbolItem* symbol);
 
 // Calls visit(node) for every node but the sentinel, in list order.

@@ -20,7 +20,7 @@ static PixelTarget PixelsOf(const CanvasState& canvas) {
     return {canvas.backBuffer.pixels(), canvas.backBuffer.width(), canvas.backBuffer.height()};
 }
 
-// White, then every cable, every symbol (names included) and the selected symbol's frame, inside
+// White, then every cable, every symbol and the selected symbol's frame, inside
 // the parts; with a damage, only the items that touch it. The device context must be clipped to
 // the parts.
 static void Compose(CanvasState& canvas,
@@ -52,7 +52,6 @@ static void Compose(CanvasState& canvas,
         if (!symbol || (damage && !Touches(*damage, SymbolBox(*symbol))))
             return;
         DrawSymbol(*symbol, target, parts, partCount);
-        DrawSymbolName(*symbol, dc);
     });
     const SymbolItem* symbol = AsSymbol(selected);
     if (symbol && (!damage || Touches(*damage, SymbolBox(*symbol))))

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <new>
 
 #include "platform/gdi_objects.h"
@@ -72,11 +71,6 @@ void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const Canva
                     *to = *from;
         }
     }
-}
-
-void DrawSymbolName(const SymbolItem& symbol, HDC dc) {
-    if (symbol.name[0])
-        TextOutA(dc, symbol.x, symbol.y + SYMBOL_SIZE, symbol.name, static_cast<int>(strlen(symbol.name)));
 }
 
 void ReleaseSymbolPicture(PictureHandle picture) {

@@ -31,8 +31,6 @@ void GiveSymbolPicture(SymbolItem& symbol, SymbolPicture* picture);
 
 // The symbol's picture at its place, inside the parts of the target given.
 void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const CanvasRect* parts, int partCount);
-// Its name below it, in the device context's font; nothing for no name.
-void DrawSymbolName(const SymbolItem& symbol, HDC dc);
 
 // Releases a placed symbol's reference; the diagram list calls it when the symbol goes.
 void ReleaseSymbolPicture(PictureHandle picture);

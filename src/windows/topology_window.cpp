@@ -133,7 +133,7 @@ static CanvasPoint CanvasPointAt(LPARAM lParam) {
 
 // A placed symbol shares the armed palette item's picture.
 static void PlaceSymbolAt(HWND window, CanvasPoint point) {
-    SymbolItem* symbol = NewSymbolItem(appState.diagram);
+    SymbolItem* symbol = NewSymbolItem();
     bool placed = false;
     if (symbol) {
         WindowDC dc(window);

@@ -110,7 +110,7 @@ class DamageEditTest : public ::testing::Test {
     }
     void TearDown() override { ClearList(diagram); }
     DiagramNode* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = NewSymbolItem(diagram);
+        SymbolItem* symbol = NewSymbolItem();
         symbol->bitmap = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
         EXPECT_TRUE(PlaceSymbol(diagram, damage, symbol, {x, y}));
         return diagram.listTail->prev;

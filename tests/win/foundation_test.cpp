@@ -110,7 +110,7 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
     auto* picture = new SymbolPicture{};
     ++liveSymbolPictures;  // as made, the symbols' references being the only ones
     for (int i = 0; i < 2; ++i) {
-        SymbolItem* symbol = NewSymbolItem(appState.diagram);
+        SymbolItem* symbol = NewSymbolItem();
         GiveSymbolPicture(*symbol, picture);
         AppendItem(appState.diagram, symbol);
     }

@@ -62,7 +62,8 @@ TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
     Repaint();  // the diagram still paints
     EXPECT_EQ(CanvasPixels().at(80, 80), 0xFF0000u);
     Click(200, 200);
-    EXPECT_EQ(DiagramSymbols().size(), 3u) << "placing works again once pictures can be made";
+    ASSERT_EQ(DiagramSymbols().size(), 3u) << "placing works again once pictures can be made";
+    EXPECT_EQ(DiagramSymbols()[2]->id, DiagramSymbols()[1]->id + 1) << "failed placements used no id";
 }
 
 TEST_F(ScaleTest, LongSessionsLeaveNoObjectsOrMemoryBehind) {

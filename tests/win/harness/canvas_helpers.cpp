@@ -8,7 +8,7 @@
 #include "resources/resource.h"
 
 DiagramNode* AddTestSymbol(int index, int x, int y) {
-    SymbolItem* symbol = NewSymbolItem(appState.diagram);
+    SymbolItem* symbol = NewSymbolItem();
     HDC dc = GetDC(appState.topology);
     SymbolPicture* picture = CatalogPicture(appState.library.catalog, dc, CATEGORY_ROUTER, index);
     ReleaseDC(appState.topology, dc);
