@@ -17,7 +17,7 @@ file(GLOB_RECURSE WINDOWS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*.cp
 list(REMOVE_ITEM WINDOWS_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main.cpp ${CORE_SOURCES})
 add_library(nexadraw_app STATIC ${WINDOWS_SOURCES})
 target_include_directories(nexadraw_app PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/src/resources)
-target_link_libraries(nexadraw_app PUBLIC nexadraw_core comctl32 comdlg32 shell32 gdi32 user32 kernel32)
+target_link_libraries(nexadraw_app PUBLIC nexadraw_core comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32)
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/src/resources/nexadraw.rc)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src/resources")

@@ -10,8 +10,11 @@
 #include "resources/resource.h"
 #include "library/catalog.h"
 #include "platform/message_box.h"
+#include "platform/test_hooks.h"
 
 AppState appState;
+
+constexpr UINT PROGRAM_CODE_PAGE = 932;  // every text and path of the program
 
 static bool RegisterTopologyClass() {
     WNDCLASSEXA windowClass = {};
@@ -49,6 +52,8 @@ bool StartApplication(HINSTANCE instance, int showCommand) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
+    if (activeCodePageCall() != PROGRAM_CODE_PAGE)
+        ShowCodePageWarning();
     if (!RegisterTopologyClass())
         return false;
     appState.topology = CreateWindowExA(0, TOPOLOGY_CLASS, "Nexadraw [トポロジウィンドウ]",
@@ -59,6 +64,14 @@ bool StartApplication(HINSTANCE instance, int showCommand) {
     ShowWindow(appState.topology, showCommand);
     UpdateWindow(appState.topology);
     return true;
+}
+
+ComApartment::ComApartment()
+    : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+
+ComApartment::~ComApartment() {
+    if (initialised_)
+        CoUninitialize();
 }
 
 int RunMessageLoop() {

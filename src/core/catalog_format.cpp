@@ -111,11 +111,12 @@ std::string FormatCatalogLine(int32_t category, const std::string& relativePath)
     return std::to_string(category) + "," + relativePath + "\r\n";
 }
 
-std::string CatalogAppendText(const std::string& existing, int32_t category, const std::string& relativePath) {
-    std::string added;
-    if (!existing.empty() && existing.back() != '\n')
-        added = "\r\n";
-    return added + FormatCatalogLine(category, relativePath);
+CatalogInsertion InsertCatalogRecord(const std::string& existing, int32_t category, const std::string& relativePath) {
+    const size_t at = std::min(existing.find(CTRL_Z), existing.size());
+    std::string text;
+    if (at > 0 && existing[at - 1] != '\n')
+        text = "\r\n";
+    return {at, text + FormatCatalogLine(category, relativePath) + existing.substr(at)};
 }
 
 const CatalogRecord* FindCategoryRecord(const std::vector<CatalogRecord>& records, int32_t category, int32_t k) {

@@ -32,9 +32,15 @@ std::vector<CatalogRecord> ParseCatalog(const char* text, size_t size, size_t li
 // The canonical line: '0' + category, ',', the path, CR LF.
 std::string FormatCatalogLine(int32_t category, const std::string& relativePath);
 
-// What to append for a new record: the line, preceded by a line end when the file so far does
-// not end with one (otherwise the last record and the new one would merge).
-std::string CatalogAppendText(const std::string& existing, int32_t category, const std::string& relativePath);
+// Where a new record goes in the catalogue's text and what replaces everything from there on: the
+// line at the end, or, when the text holds a Ctrl-Z (where reading stops), just before the first
+// one, every byte from it on kept. A line end goes first when the text before does not end with
+// one (otherwise the last record and the new one would merge).
+struct CatalogInsertion {
+    size_t at;
+    std::string text;
+};
+CatalogInsertion InsertCatalogRecord(const std::string& existing, int32_t category, const std::string& relativePath);
 
 // The k-th usable record of the category (counting that category's usable records only, from 0),
 // or null.

@@ -3,10 +3,19 @@
 #include <cstdint>
 
 // Which operation failed, named in the message for codes without a fixed text.
-enum class FileOperation { FILE_ACCESS, OPEN_CATALOG, ADD_SYMBOL, DELETE_SYMBOL, REMOVE_IMAGE_FILE, EXPORT };
+enum class FileOperation {
+    FILE_ACCESS,
+    OPEN_CATALOG,
+    ADD_SYMBOL,
+    DELETE_SYMBOL,
+    REMOVE_IMAGE_FILE,
+    EXPORT,
+    OPEN_WEB_ADDRESS,
+};
 
-// The fixed text the program has always shown for a system error code, or null for other codes.
-const char* FixedFileErrorText(uint32_t code);
+// The fixed text users know for a system error code of the operation, or null for other codes and
+// for an operation that needs its own explanation.
+const char* FixedFileErrorText(uint32_t code, FileOperation operation);
 
 // The first line of the message for a code without a fixed text, and of a refusal.
 const char* FailedOperationText(FileOperation operation);

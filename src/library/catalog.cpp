@@ -196,17 +196,20 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
     DWORD error = ReadAll(file.get(), &existing);
     if (error)
         return error;
-    LARGE_INTEGER end;
-    end.QuadPart = LONGLONG(existing.size());
-    if (!SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN))
+    const CatalogInsertion insertion = InsertCatalogRecord(existing, category, relativePath);
+    LARGE_INTEGER at;
+    at.QuadPart = LONGLONG(insertion.at);
+    if (!SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN))
         return GetLastError();
-    error = WriteAll(file.get(), CatalogAppendText(existing, category, relativePath));
+    error = WriteAll(file.get(), insertion.text);
     if (!error && !FlushFileBuffers(file.get()))
         error = GetLastError();
     if (error) {
-        // Cut off whatever part of the line did get written.
-        SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
+        // Cut off whatever part of the line got written and put back what followed (after a
+        // Ctrl-Z): the file had room for it before.
+        SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN);
         SetEndOfFile(file.get());
+        WriteAll(file.get(), existing.substr(insertion.at));
     }
     return error;
 }

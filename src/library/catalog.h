@@ -59,7 +59,8 @@ HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError);
 
 // File operations on the library. Each returns 0 on success, else the system error code.
 DWORD ReadCatalogText(const char* root, std::string* text);
-// Adds one record at the end, on a line of its own; on failure the file is as it was.
+// Adds one record where the reader will find it: on a line of its own at the end, or before a
+// Ctrl-Z that ends what is read. On failure the file is as it was.
 DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string& relativePath);
 // Replaces the whole catalogue by a new file written beside it, so a failure at any point leaves
 // the old catalogue whole. A read-only catalogue is refused (ERROR_ACCESS_DENIED).

@@ -18,7 +18,7 @@ DWORD AddSymbolFile(const char* root, const char* source, int32_t category, cons
     error = AppendCatalogRecord(root, category, relativePath);
     // Without its record the copy would only block adding the same file again.
     if (error)
-        DeleteFileA(target.c_str());
+        RemoveFile(target.c_str());
     return error;
 }
 
@@ -73,5 +73,5 @@ DWORD RemoveSymbolImageFile(const char* root, const DeletePlan& plan) {
     FileId id;
     if (file.empty() || !IdentifyFile(file, &id) || NamedByAnotherRecord(root, plan, id))
         return 0;
-    return DeleteFileA(file.c_str()) ? 0 : GetLastError();
+    return RemoveFile(file.c_str());
 }

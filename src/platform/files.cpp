@@ -39,6 +39,29 @@ DWORD WriteAll(HANDLE file, const void* bytes, size_t size) {
     return 0;
 }
 
+constexpr DWORD LOCK_PATIENCE_MS = 1000;
+constexpr DWORD LOCK_RETRY_MS = 50;
+
+static bool IsBriefLock(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
+// Repeats the attempt (0 or an error code) while it meets a lock, for about a second at most.
+template <class Attempt>
+static DWORD RetryWhileLocked(Attempt attempt) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD error = attempt();
+        if (!IsBriefLock(error) || GetTickCount() - start >= LOCK_PATIENCE_MS)
+            return error;
+        Sleep(LOCK_RETRY_MS);
+    }
+}
+
+DWORD RemoveFile(const char* path) {
+    return RetryWhileLocked([&] { return deleteFileCall(path) ? 0 : GetLastError(); });
+}
+
 bool IsReadOnly(const char* path) {
     const DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
@@ -71,7 +94,7 @@ DWORD CopyNewFile(const char* source, const char* target) {
     to.Close();
     // The target did not exist before: a partial copy would only block the next try.
     if (error)
-        DeleteFileA(target);
+        RemoveFile(target);
     return error;
 }
 
@@ -116,10 +139,13 @@ ReplaceResult ReplaceFileContents(const std::string& target, const std::function
         if (attributes & UNREPLACEABLE)
             return {ReplaceStage::CREATE, ERROR_ACCESS_DENIED};
         // A file that another program holds open stays as it is; better to say so before writing.
-        FileHandle existing(
-            CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!existing.ok())
-            return {ReplaceStage::CREATE, GetLastError()};
+        const DWORD error = RetryWhileLocked([&] {
+            FileHandle existing(
+                CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+            return existing.ok() ? DWORD(0) : GetLastError();
+        });
+        if (error)
+            return {ReplaceStage::CREATE, error};
     }
     std::string temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
@@ -132,10 +158,17 @@ ReplaceResult ReplaceFileContents(const std::string& target, const std::function
     else if (!FlushFileBuffers(file.get()))
         result = {ReplaceStage::WRITE, GetLastError()};
     file.Close();
-    if (result.stage == ReplaceStage::DONE &&
-        !MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        result = {attributes == INVALID_FILE_ATTRIBUTES ? ReplaceStage::CREATE : ReplaceStage::REPLACE, GetLastError()};
+    if (result.stage == ReplaceStage::DONE) {
+        // One atomic rename: the target is the old file or the new one, never missing or half-written.
+        const DWORD error = RetryWhileLocked([&] {
+            return moveFileCall(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+                       ? DWORD(0)
+                       : GetLastError();
+        });
+        if (error)
+            result = {attributes == INVALID_FILE_ATTRIBUTES ? ReplaceStage::CREATE : ReplaceStage::REPLACE, error};
+    }
     if (result.stage != ReplaceStage::DONE)
-        DeleteFileA(temporary.c_str());
+        RemoveFile(temporary.c_str());
     return result;
 }

@@ -36,6 +36,11 @@ inline DWORD WriteAll(HANDLE file, const std::string& bytes) {
 
 bool IsReadOnly(const char* path);
 
+// Removes a file; 0 or the system error code. A scanner or indexer often holds a file just written
+// for a moment: removing, and replacing below, retry for about a second while the system reports
+// access denied, a sharing or a lock violation.
+DWORD RemoveFile(const char* path);
+
 // Copies source to target, which must not exist yet (else ERROR_FILE_EXISTS). Writes go through
 // writeFileCall; on any failure the partial target is removed. The copy has normal attributes.
 DWORD CopyNewFile(const char* source, const char* target);

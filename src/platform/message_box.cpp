@@ -21,7 +21,7 @@ bool ConfirmYesNo(HWND owner, const char* text) {
 }
 
 std::string FileErrorMessage(DWORD code, FileOperation operation) {
-    if (const char* fixed = FixedFileErrorText(code))
+    if (const char* fixed = FixedFileErrorText(code, operation))
         return fixed;
     std::string text = FailedOperationText(operation);
     char* reason = nullptr;
@@ -42,6 +42,16 @@ std::string FileErrorMessage(DWORD code, FileOperation operation) {
 void ShowFileError(HWND owner, DWORD code, FileOperation operation) {
     if (code != 0)
         ShowError(owner, FileErrorMessage(code, operation).c_str());
+}
+
+void ShowCodePageWarning() {
+    MessageBoxW(nullptr,
+                L"このプログラムは日本語のコード ページ (932) で動作します。現在のシステムの設定では、画面の文字や"
+                L"日本語のファイル名が正しく扱えません。Windows の「地域」の設定で、Unicode 対応でないプログラムの"
+                L"言語を日本語にしてください (「ベータ: ワールドワイド言語サポートで Unicode UTF-8 を使用」はオフ)。"
+                L"\r\n\r\nThis program needs the Japanese code page (932); with the current system settings its "
+                L"text and Japanese file names come out garbled.",
+                L"Nexadraw", MB_OK | MB_ICONWARNING);
 }
 
 void ShowNoLibraryError(HWND owner, FileOperation operation) {

@@ -26,3 +26,7 @@ void ShowFileError(HWND owner, DWORD code, FileOperation operation = FileOperati
 
 // Why an operation on the library cannot be done when start-up found no usable folder for it.
 void ShowNoLibraryError(HWND owner, FileOperation operation);
+
+// Every text of the program is code page 932; under any other ANSI code page it comes out garbled.
+// Says so in UTF-16, which reads correctly whatever the code page, in Japanese and in English.
+void ShowCodePageWarning();

@@ -1,6 +1,13 @@
 #include "platform/test_hooks.h"
 
+#include <shellapi.h>
+
 WriteFileFunction writeFileCall = WriteFile;
+MoveFileFunction moveFileCall = MoveFileExA;
+DeleteFileFunction deleteFileCall = DeleteFileA;
+CodePageFunction activeCodePageCall = GetACP;
+ShellExecuteFunction shellExecuteCall = ShellExecuteA;
+SaveDialogFunction saveDialogCall = GetSaveFileNameA;
 long gdiCreationBudget = -1;
 long liveGdiObjects[GDI_KIND_COUNT];
 long liveSymbolPictures;

@@ -2,11 +2,33 @@
 // the system fail, and the counts through which tests and the benchmark see what the program holds.
 #pragma once
 #include <windows.h>
+#include <commdlg.h>
 
 // The call that writes every byte of the files the program writes (WriteFile). A test puts in one
 // that fails or writes less, as a full disk does.
 using WriteFileFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
 extern WriteFileFunction writeFileCall;
+
+// The calls that put a finished file in its target's place (MoveFileExA) and remove files the
+// program made or was asked to remove (DeleteFileA). A test puts in ones that fail as a file held
+// for a moment by a virus scanner does.
+using MoveFileFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+extern MoveFileFunction moveFileCall;
+using DeleteFileFunction = BOOL(WINAPI*)(LPCSTR);
+extern DeleteFileFunction deleteFileCall;
+
+// The system's ANSI code page (GetACP): a test makes the program start as under another locale.
+using CodePageFunction = UINT(WINAPI*)();
+extern CodePageFunction activeCodePageCall;
+
+// Opens a web address with the platform's handler (ShellExecuteA): a test makes it fail.
+using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+extern ShellExecuteFunction shellExecuteCall;
+
+// The save dialog (GetSaveFileNameA): a test answers it as Windows does a name longer than a path,
+// which Wine's dialog cannot take without overrunning a buffer of its own.
+using SaveDialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEA);
+extern SaveDialogFunction saveDialogCall;
 
 // How many more GDI objects may be made before every creation fails, as when the system's quota is
 // reached; negative (the default) means no limit. Lets tests reach the limit without making 10,000

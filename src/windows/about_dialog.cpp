@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "platform/message_box.h"
+#include "platform/test_hooks.h"
 #include "resources/resource.h"
 
 static const char ABOUT_TEXT[] =
@@ -22,11 +24,19 @@ static void OnInitDialog(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, ABOUT_NOTICE);
 }
 
-// Every notification of the address opens it, a double click twice.
+// Every notification of the address opens it, a double click twice. A failure (no browser, no
+// handler for the address) is told with the system's reason.
 static void OpenWebAddress(HWND dialog) {
     char address[1024] = "";
     GetDlgItemTextA(dialog, IDC_ABOUT_WEB, address, sizeof address);
-    ShellExecuteA(dialog, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+    SetLastError(0);
+    const INT_PTR result =
+        reinterpret_cast<INT_PTR>(shellExecuteCall(dialog, "open", address, nullptr, nullptr, SW_SHOWNORMAL));
+    if (result > 32)
+        return;
+    const DWORD error = GetLastError();
+    ShowFileError(dialog, error ? error : DWORD(result ? result : ERROR_NOT_ENOUGH_MEMORY),
+                  FileOperation::OPEN_WEB_ADDRESS);
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

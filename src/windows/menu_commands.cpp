@@ -2,10 +2,14 @@
 
 #include <commdlg.h>
 
+#include <cstring>
+#include <vector>
+
 #include "windows/app_state.h"
 #include "windows/tool_window_menu.h"
 #include "export/bmp_export.h"
 #include "platform/message_box.h"
+#include "platform/test_hooks.h"
 #include "windows/canvas_size_dialog.h"
 #include "resources/resource.h"
 #include "windows/about_dialog.h"
@@ -20,19 +24,40 @@ static void NewDiagram(HWND topology) {
     InvalidateRect(topology, nullptr, TRUE);
 }
 
-// The save dialog, offering the name last chosen; true when the user confirmed a name.
+// Room for whatever the user types: a dialog given only MAX_PATH can overrun it (and take the
+// program, with the diagram, down) on a longer name.
+constexpr size_t SAVE_DIALOG_BUFFER = 4096;
+
+static void ShowNameTooLong(HWND owner) {
+    ShowPlainError(owner, "ファイル名 (フォルダを含む) が長すぎるため、保存できません。259 バイトまでにしてください。");
+}
+
+// The save dialog, offering the name last chosen; true when the user confirmed a name short
+// enough to be saved, which then becomes the name offered next time.
 static bool ChooseSaveFile(HWND owner) {
+    std::vector<char> name(SAVE_DIALOG_BUFFER, '\0');
+    lstrcpynA(name.data(), appState.saveFileName, MAX_PATH);
     OPENFILENAMEA request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
     request.lpstrFilter = "BMP files(*.bmp)\0*.bmp;\0All Files(*.*)\0*.*\0";
     request.nFilterIndex = 1;
-    request.lpstrFile = appState.saveFileName;
-    request.nMaxFile = MAX_PATH;
+    request.lpstrFile = name.data();
+    request.nMaxFile = DWORD(name.size());
     request.lpstrTitle = "ファイルを保存";
     request.lpstrDefExt = "bmp";
     request.Flags = OFN_HIDEREADONLY;
-    return GetSaveFileNameA(&request) != FALSE;
+    if (!saveDialogCall(&request)) {
+        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
+            ShowNameTooLong(owner);
+        return false;
+    }
+    if (strlen(name.data()) >= sizeof appState.saveFileName) {
+        ShowNameTooLong(owner);
+        return false;
+    }
+    lstrcpynA(appState.saveFileName, name.data(), sizeof appState.saveFileName);
+    return true;
 }
 
 void ExportCanvas(HWND owner) {

@@ -107,13 +107,15 @@ static void OnDelete(HWND page) {
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
     HWND list = PaletteList(page);
+    const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+    if (index < 0)
+        return;
     const char* root = appState.library.root;
     if (!root[0]) {
         ShowNoLibraryError(list, FileOperation::DELETE_SYMBOL);
         return;
     }
-    const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
-    if (index < 0 || !ConfirmOkCancel(list, "削除してもよろしいですか？"))
+    if (!ConfirmOkCancel(list, "削除してもよろしいですか？"))
         return;
 
     std::string text;

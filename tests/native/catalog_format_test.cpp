@@ -164,21 +164,36 @@ TEST(CutCatalogRecord, RemovesExactlyTheRecordAndLeavesEveryOtherByte) {
     }
 }
 
-TEST(CatalogAppendText, NewRecordNeverMergesWithTheLastOne) {
+// The new record is read back as the last one, merges with none, and no byte of the file is lost.
+TEST(InsertCatalogRecord, NewRecordIsTheLastOneTheReaderFinds) {
     struct Case {
         std::string existing;
-        std::string appended;
+        std::string result;
     };
+    const std::string hub = "1,\\Symbol\\hub.bmp\r\n";
     const Case cases[] = {
-        {"", "1,\\Symbol\\hub.bmp\r\n"},
-        {"0,\\Symbol\\a.bmp\r\n", "1,\\Symbol\\hub.bmp\r\n"},
-        {"0,\\Symbol\\a.bmp\n", "1,\\Symbol\\hub.bmp\r\n"},
-        {"0,\\Symbol\\a.bmp", "\r\n1,\\Symbol\\hub.bmp\r\n"},
-        {"0,\\Symbol\\a.bmp\r\n   ", "\r\n1,\\Symbol\\hub.bmp\r\n"},
+        {"", hub},
+        {"0,\\Symbol\\a.bmp\r\n", "0,\\Symbol\\a.bmp\r\n" + hub},
+        {"0,\\Symbol\\a.bmp\n", "0,\\Symbol\\a.bmp\n" + hub},
+        {"0,\\Symbol\\a.bmp", "0,\\Symbol\\a.bmp\r\n" + hub},
+        {"0,\\Symbol\\a.bmp\r\n   ", "0,\\Symbol\\a.bmp\r\n   \r\n" + hub},
+        // A Ctrl-Z ends what is read: the record goes before it, the rest stays byte for byte.
+        {"0,\\Symbol\\a.bmp\r\n\x1A", "0,\\Symbol\\a.bmp\r\n" + hub + "\x1A"},
+        {"0,\\Symbol\\a.bmp\x1A", "0,\\Symbol\\a.bmp\r\n" + hub + "\x1A"},
+        {"\x1A", hub + "\x1A"},
+        {"0,\\Symbol\\a.bmp\r\n\x1A"
+         "2,\\Symbol\\b.bmp\r\n\x1A",
+         "0,\\Symbol\\a.bmp\r\n" + hub +
+             "\x1A"
+             "2,\\Symbol\\b.bmp\r\n\x1A"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(CatalogAppendText(c.existing, 1, "\\Symbol\\hub.bmp"), c.appended) << c.existing;
-        EXPECT_EQ(DescribeText(c.existing + c.appended).back(), "1,\\Symbol\\hub.bmp");
+        const CatalogInsertion insertion = InsertCatalogRecord(c.existing, 1, "\\Symbol\\hub.bmp");
+        ASSERT_LE(insertion.at, c.existing.size());
+        const std::string result = c.existing.substr(0, insertion.at) + insertion.text;
+        EXPECT_EQ(result, c.result) << c.existing;
+        EXPECT_EQ(DescribeText(result).back(), "1,\\Symbol\\hub.bmp") << c.existing;
+        EXPECT_EQ(DescribeText(result).size(), DescribeText(c.existing).size() + 1) << c.existing;
     }
     EXPECT_EQ(FormatCatalogLine(4, "\\Symbol\\o.bmp"), "4,\\Symbol\\o.bmp\r\n");
 }

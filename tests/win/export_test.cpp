@@ -30,6 +30,8 @@ class ExportTest : public ProgramTest {
     }
     void TearDown() override {
         writeFileCall = WriteFile;
+        moveFileCall = MoveFileExA;
+        deleteFileCall = DeleteFileA;
         ProgramTest::TearDown();
     }
     // Exports straight to a name, as Save As does once the dialog confirmed it.
@@ -47,6 +49,18 @@ class ExportTest : public ProgramTest {
         return names;
     }
 };
+
+// The save dialog as Windows answers a typed name of 300 characters: the name when the buffer
+// holds it, else a failure (FNERR_BUFFERTOOSMALL). Wine's own dialog overruns a buffer of its own.
+BOOL WINAPI TypeLongName(LPOPENFILENAMEA request) {
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    const std::string name = std::string(current) + "\\" + std::string(299 - strlen(current), 'n');
+    if (request->nMaxFile <= name.size())
+        return FALSE;
+    strcpy(request->lpstrFile, name.c_str());
+    return TRUE;
+}
 
 TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
     const std::string typed = folder.File("diagram");  // no extension: "bmp" is added
@@ -83,6 +97,16 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
     SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
     EXPECT_EQ(SeenDialogs().size(), 2u);
     EXPECT_EQ(ReadFileBytes(typed + ".bmp"), bytes);
+
+    // A name longer than a path may be is refused with a message; the program and its diagram go on.
+    saveDialogCall = TypeLongName;
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
+    saveDialogCall = GetSaveFileNameA;
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_EQ(BoxTexts()[0].rfind("Error: ファイル名 (フォルダを含む) が長すぎるため", 0), 0u) << BoxTexts()[0];
+    EXPECT_EQ(std::string(appState.saveFileName), typed + ".bmp");
+    EXPECT_EQ(FolderFiles(), std::vector<std::string>{"diagram.bmp"});
+    EXPECT_EQ(DiagramSymbols().size(), 1u);
 }
 
 TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
@@ -131,6 +155,66 @@ TEST_F(ExportTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     writeFileCall = WriteFile;  // the disk has room again
     EXPECT_EQ(Export("kept.bmp").size(), 600054u);
     EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
+}
+
+// Moves and removals that fail as while a scanner holds the file for a moment: `failures` times
+// (-1: always) with the given error. Counts the tries of the move.
+int moveFailures, deleteFailures, moveTries;
+DWORD moveError;
+BOOL WINAPI BrieflyLockedMove(LPCSTR from, LPCSTR to, DWORD flags) {
+    ++moveTries;
+    if (moveFailures == 0)
+        return MoveFileExA(from, to, flags);
+    moveFailures -= moveFailures > 0;
+    SetLastError(moveError);
+    return FALSE;
+}
+BOOL WINAPI BrieflyLockedDelete(LPCSTR path) {
+    if (deleteFailures == 0)
+        return DeleteFileA(path);
+    --deleteFailures;
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return FALSE;
+}
+
+// The finished file waits out a lock of up to about a second; past that, or on another error, the
+// old file stays and the temporary file goes, even when it is itself held for a moment.
+TEST_F(ExportTest, ReplacingWaitsOutABriefLockAndLeavesNothingBehind) {
+    struct Case {
+        int failures;
+        DWORD error;
+        bool saved;
+    };
+    const Case cases[] = {
+        {3, ERROR_SHARING_VIOLATION, true},   {2, ERROR_ACCESS_DENIED, true},     {1, ERROR_LOCK_VIOLATION, true},
+        {-1, ERROR_SHARING_VIOLATION, false}, {-1, ERROR_NOT_SAME_DEVICE, false},  // no lock: no second try
+    };
+    moveFileCall = BrieflyLockedMove;
+    deleteFileCall = BrieflyLockedDelete;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.failures << " x " << c.error);
+        ASSERT_TRUE(WriteFileBytes(folder.File("kept.bmp"), "old"));
+        ForgetSeenDialogs();
+        moveFailures = c.failures;
+        moveError = c.error;
+        moveTries = 0;
+        deleteFailures = 2;
+        const std::string bytes = Export("kept.bmp");
+        EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
+        if (c.saved) {
+            EXPECT_EQ(bytes.size(), 600054u);
+            EXPECT_EQ(moveTries, c.failures + 1);
+            EXPECT_TRUE(SeenDialogs().empty());
+            continue;
+        }
+        EXPECT_EQ(bytes, "old");
+        ASSERT_EQ(SeenDialogs().size(), 1u);
+        EXPECT_NE(SeenDialogs()[0].text.find("(エラー コード: " + std::to_string(c.error) + ")"), std::string::npos);
+        if (c.error == ERROR_SHARING_VIOLATION)
+            EXPECT_GT(moveTries, 1) << "a lock is waited out";
+        else
+            EXPECT_EQ(moveTries, 1);
+    }
 }
 
 TEST_F(ExportTest, UnwritableTargetsShowTheCreateFileErrorAndChangeNothing) {

@@ -1,10 +1,13 @@
 // Start-up, the topology window, its menu, the About dialog and closing.
 #include "harness.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 
 #include "windows/app_state.h"
 #include "platform/gdi_objects.h"
+#include "platform/test_hooks.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 
@@ -81,6 +84,63 @@ TEST_F(StartupTest, AboutShowsItsTextsAndEndsWithOkOrTheCloseBoxOnly) {
     EXPECT_TRUE(endedByClose);
     EXPECT_EQ(SeenDialogs().size(), 2u);
     EXPECT_TRUE(IsWindowEnabled(appState.topology)) << "the owner works again";
+}
+
+// The address goes to the shell as it is shown; a shell that cannot open it is reported and the
+// dialog stays open.
+std::string openedAddress;
+DWORD shellError;
+BOOL shellOpens;
+HINSTANCE WINAPI FakeShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT) {
+    openedAddress = std::string(verb) + " " + file;
+    SetLastError(shellError);
+    return reinterpret_cast<HINSTANCE>(INT_PTR(shellOpens ? 42 : SE_ERR_NOASSOC));
+}
+
+TEST_F(StartupTest, AboutAddressOpensOrSaysWhyNot) {
+    shellExecuteCall = FakeShellExecute;
+    for (const BOOL opens : {TRUE, FALSE}) {
+        SCOPED_TRACE(opens);
+        shellOpens = opens;
+        shellError = opens ? 0 : ERROR_NO_ASSOCIATION;
+        ForgetSeenDialogs();
+        std::string web;
+        bool stayedOpen = false;
+        RespondNext([&](HWND dialog) {
+            web = ItemText(dialog, IDC_ABOUT_WEB);
+            stayedOpen = !EndsDialog(dialog, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_WEB, STN_CLICKED));
+            PressButton(dialog, IDOK);
+        });
+        Command(IDM_HELP_ABOUT);
+        EXPECT_EQ(openedAddress, "open " + web);
+        EXPECT_TRUE(stayedOpen);
+        const std::vector<std::string> boxes = BoxTexts();
+        if (opens) {
+            EXPECT_TRUE(boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].rfind("エラー: Web アドレスを開けませんでした。", 0), 0u) << boxes[0];
+        EXPECT_NE(boxes[0].find("(エラー コード: 1155)"), std::string::npos) << boxes[0];
+    }
+    shellExecuteCall = ShellExecuteA;
+}
+
+UINT WINAPI WesternCodePage() {
+    return 1252;
+}
+
+// Under another code page every text would be garbled: one warning that reads correctly anyway,
+// then the program runs as ever.
+TEST_F(StartupTest, AnotherCodePageIsToldOnceAtStart) {
+    activeCodePageCall = WesternCodePage;
+    Start(TestLibrary());
+    activeCodePageCall = GetACP;
+    ASSERT_EQ(SeenDialogs().size(), 1u);
+    EXPECT_EQ(SeenDialogs()[0].caption, "Nexadraw");
+    EXPECT_EQ(SeenDialogs()[0].text.rfind("このプログラムは日本語のコード ページ (932) で動作します。", 0), 0u);
+    EXPECT_NE(SeenDialogs()[0].text.find("This program needs the Japanese code page (932)"), std::string::npos);
+    EXPECT_TRUE(IsWindowVisible(appState.topology));
 }
 
 TEST_F(StartupTest, LibraryRootIsTheCurrentDirectoryAtStart) {

@@ -330,12 +330,12 @@ TEST_F(LibraryTest, FolderTooDeepForTheLibraryRunsWithoutOne) {
         EXPECT_EQ(SeenDialogs()[0].text.rfind("プログラムを起動したフォルダのパスが長すぎるため", 0), 0u);
         EXPECT_EQ(ItemCounts(), std::vector<int>(5, 0));
 
+        // Add says why it cannot; delete, with nothing to select, does nothing, as with a library.
         ForgetSeenDialogs();
         PressSymbolWindowButton(IDC_ADD_SYMBOL);
         PressSymbolWindowButton(IDC_DELETE_SYMBOL);
-        ASSERT_EQ(SeenDialogs().size(), 2u);
+        ASSERT_EQ(SeenDialogs().size(), 1u);
         EXPECT_EQ(SeenDialogs()[0].text.rfind("シンボルを追加できませんでした。", 0), 0u) << SeenDialogs()[0].text;
-        EXPECT_EQ(SeenDialogs()[1].text.rfind("シンボルを削除できませんでした。", 0), 0u) << SeenDialogs()[1].text;
         EndProgram();
     }
     const bool strayCatalogue = FileExists(driveCatalogue);
