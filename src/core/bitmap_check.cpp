@@ -69,11 +69,8 @@ BitmapCheck CheckRunLengthStream(const uint8_t* stream, uint64_t size, bool four
 
 }  // namespace
 
-BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
-    if (!data || size < 2)
-        return BitmapCheck::TOO_SHORT;
-    if (data[0] != 'B' || data[1] != 'M')
-        return BitmapCheck::NOT_BITMAP;
+// The check up to the last byte, for a file no larger than the limit.
+static BitmapCheck CheckBitmapBytes(const uint8_t* data, size_t size, BitmapShape* shape) {
     if (size < FILE_HEADER_SIZE + 4)
         return BitmapCheck::TOO_SHORT;
     const uint32_t headerSize = ReadU32(data + FILE_HEADER_SIZE);
@@ -110,8 +107,11 @@ BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
     if (runLength && height < 0)
         return BitmapCheck::BAD_SIZE;  // compressed pictures are always stored bottom-up
     const int64_t rows = height < 0 ? -height : height;
-    if (width < 1 || width > BITMAP_SIDE_LIMIT || rows < 1 || rows > BITMAP_SIDE_LIMIT)
+    if (width < 1 || rows < 1)
         return BitmapCheck::BAD_SIZE;
+    if (width > BITMAP_SIDE_LIMIT || rows > BITMAP_SIDE_LIMIT)
+        return BitmapCheck::TOO_LARGE;
+    *shape = {int32_t(width), int32_t(rows)};
 
     // Everything from here is in 64 bits: a 32-bit field times anything must not wrap.
     uint64_t tableEntries = coloursUsed;
@@ -151,4 +151,18 @@ BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
     if (pixelOffset + stride * static_cast<uint64_t>(rows) > size)
         return BitmapCheck::DATA_OUTSIDE_FILE;
     return BitmapCheck::OK;
+}
+
+BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size, BitmapShape* shape) {
+    if (!data || size < 2)
+        return BitmapCheck::TOO_SHORT;
+    if (data[0] != 'B' || data[1] != 'M')
+        return BitmapCheck::NOT_BITMAP;
+    if (size > BITMAP_FILE_SIZE_LIMIT)
+        return BitmapCheck::TOO_LARGE;
+    BitmapShape found = {};
+    const BitmapCheck check = CheckBitmapBytes(data, size, &found);
+    if (check == BitmapCheck::OK && shape)
+        *shape = found;
+    return check;
 }

@@ -11,15 +11,26 @@ enum class BitmapCheck {
     BAD_HEADER,         // unknown info header size, planes not 1, more colours than the depth has,
                         // or a pixel data offset that points into the headers or colour table
     UNSUPPORTED,        // bit depth or compression the program does not take
-    BAD_SIZE,           // zero, negative beyond top-down, or too large a width or height
+    BAD_SIZE,           // a width or height of zero, or negative beyond top-down
+    TOO_LARGE,          // a side or a file larger than a symbol's picture could sensibly come from
     DATA_OUTSIDE_FILE,  // palette, colour profile or pixel data past the end of the file
     BAD_RUN_LENGTH,     // a compressed run or move that leaves the picture
 };
 
-constexpr int32_t BITMAP_SIDE_LIMIT = 16384;
+// Symbols are 50 x 50. A picture of more than 1024 pixels a side (20 times that) is not meant as a
+// symbol, and decoding and shrinking larger ones costs seconds each: a compressed file of 1 KB can
+// claim 16384 x 16384. The file limit holds the largest such picture at 32 bits with room to spare.
+constexpr int32_t BITMAP_SIDE_LIMIT = 1024;
+constexpr uint64_t BITMAP_FILE_SIZE_LIMIT = 8u << 20;
+
+struct BitmapShape {
+    int32_t width;
+    int32_t height;  // rows, whichever way they are stored
+};
 
 // Accepts uncompressed (or bit-field) files of 1, 4, 8, 16, 24 or 32 bits with a 12, 40, 52, 56,
 // 108 or 124-byte info header whose colour table and pixel rows lie inside the file, and
 // run-length encoded (RLE8, RLE4) bottom-up files whose stream, of the size the header gives,
 // lies inside the file, keeps every run inside the picture and ends with its end-of-bitmap code.
-BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size);
+// The shape (may be null) receives the picture's size when the file is accepted.
+BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size, BitmapShape* shape = nullptr);

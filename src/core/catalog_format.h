@@ -12,6 +12,11 @@ enum SymbolCategory : int32_t { CATEGORY_ROUTER, CATEGORY_HUB, CATEGORY_HOST, CA
 constexpr const char* CATEGORY_NAMES[CATEGORY_COUNT] = {"ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
 constexpr size_t PATH_LIMIT = 259;  // longest path, in bytes, that fits the 260-byte buffers
 
+// Pictures a palette shows per category. Far more than a user picks from, and few enough that a
+// catalogue at the limit opens in a few seconds; a hand-made catalogue of 460,000 records once
+// never finished loading.
+constexpr int32_t CATEGORY_IMAGE_LIMIT = 1000;
+
 struct CatalogRecord {
     bool usable;  // false: a record the format cannot carry; it is skipped and kept as it is
     int32_t category;

@@ -2,11 +2,10 @@
 
 #include <cstring>
 
+#include "library/library_pictures.h"
 #include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "render/symbol_image.h"
-#include "resources/resource.h"
-#include "core/bitmap_check.h"
 
 SymbolPicture* CatalogPicture(SymbolCatalog& catalog, HDC dc, int32_t category, int32_t index) {
     if (category < 0 || category >= CATEGORY_COUNT || index < 0 || index >= catalog.categoryCount[category])
@@ -33,84 +32,8 @@ void ReleaseCatalog(SymbolCatalog& catalog) {
         for (SymbolPicture* picture : catalog.categoryPictures[category])
             ReleasePicture(picture);
         catalog.categoryPictures[category].clear();
+        catalog.recordsLeftOut[category] = 0;
     }
-}
-
-// The bytes of a sound bitmap file, read once so that the picture is made from the very bytes that
-// were checked; empty when the file cannot be read or is not sound.
-static std::string ReadSymbolFile(const char* fullPath, DWORD* openError) {
-    FileHandle file(
-        CreateFileA(fullPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (openError)
-        *openError = file.ok() ? 0 : GetLastError();
-    std::string bytes;
-    if (!file.ok() || ReadAll(file.get(), &bytes) != 0 ||
-        CheckBitmapFile(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()) != BitmapCheck::OK)
-        bytes.clear();
-    return bytes;
-}
-
-static const uint8_t* BytesOf(const std::string& bytes) {
-    return reinterpret_cast<const uint8_t*>(bytes.data());
-}
-
-HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError) {
-    const std::string bytes = ReadSymbolFile(fullPath, openError);
-    if (bytes.empty())
-        return nullptr;
-    return NewBitmapFromFileBytes(BytesOf(bytes), bytes.size(), SYMBOL_SIZE, SYMBOL_SIZE);
-}
-
-// Adds pictures to a list side by side in one strip (the placeholder for an unusable file): an
-// image list takes many images at once far faster than one at a time.
-static void AddImageStrip(HINSTANCE resources, const std::vector<std::string>& files, HIMAGELIST list) {
-    WindowDC screen(nullptr);
-    OwnedMemoryDC memory(screen.get());
-    OwnedGdiObject strip(NewCompatibleBitmap(screen.get(), SYMBOL_SIZE * int(files.size()), SYMBOL_SIZE));
-    OwnedGdiObject placeholder(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE));
-    OwnedMemoryDC placeholderDC(screen.get());
-    if (!memory || !strip || !placeholderDC)
-        return;
-    {
-        SelectedObject selected(memory.get(), strip.get());
-        SelectedObject placeholderSelected(placeholderDC.get(), placeholder.get());
-        for (size_t i = 0; i < files.size(); ++i) {
-            const int x = SYMBOL_SIZE * int(i);
-            if (files[i].empty() ||
-                !DrawBitmapFileBytes(memory.get(), x, SYMBOL_SIZE, SYMBOL_SIZE, BytesOf(files[i]), files[i].size()))
-                BitBlt(memory.get(), x, 0, SYMBOL_SIZE, SYMBOL_SIZE, placeholderDC.get(), 0, 0, SRCCOPY);
-        }
-    }
-    ImageList_AddMasked(list, static_cast<HBITMAP>(strip.get()), MASK_COLOUR);
-}
-
-// A category's pictures in catalogue order: runs of ordinary pictures in strips, each black and
-// white file on its own, as the list masks those by their bits.
-static void AddCategoryImages(HINSTANCE resources,
-                              const char* root,
-                              const std::vector<const CatalogRecord*>& records,
-                              SymbolCatalog& catalog,
-                              int32_t category) {
-    HIMAGELIST list = catalog.categoryImageList[category].get();
-    std::vector<std::string> run;
-    for (const CatalogRecord* record : records) {
-        std::string bytes = ReadSymbolFile((std::string(root) + record->relativePath).c_str(), nullptr);
-        if (!bytes.empty() && IsBlackAndWhiteBitmapFile(BytesOf(bytes), bytes.size())) {
-            if (!run.empty())
-                AddImageStrip(resources, run, list);
-            run.clear();
-            OwnedGdiObject bitmap(NewBitmapFromFileBytes(BytesOf(bytes), bytes.size(), SYMBOL_SIZE, SYMBOL_SIZE));
-            if (bitmap)
-                ImageList_AddMasked(list, static_cast<HBITMAP>(bitmap.get()), MASK_COLOUR);
-        } else {
-            run.push_back(std::move(bytes));
-        }
-        ++catalog.categoryCount[category];
-        catalog.categoryPaths[category].push_back(record->relativePath);
-        catalog.categoryPictures[category].push_back(nullptr);
-    }
-    if (!run.empty())
-        AddImageStrip(resources, run, list);
 }
 
 void AddSymbolImage(HINSTANCE resources,
@@ -118,17 +41,34 @@ void AddSymbolImage(HINSTANCE resources,
                     const std::string& relativePath,
                     SymbolCatalog& catalog,
                     int32_t category) {
-    HIMAGELIST list = catalog.categoryImageList[category].get();
-    const std::string fullPath = std::string(root) + relativePath;
-    HBITMAP bitmap = LoadSymbolBitmap(fullPath.c_str(), nullptr);
-    if (!bitmap)
-        bitmap = NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE);
-    if (bitmap && list)
-        ImageList_AddMasked(list, bitmap, MASK_COLOUR);
-    FreeGdiObject(bitmap);  // the image list keeps its own copy
+    PictureReader reader;
+    std::vector<LibraryPicture> picture;
+    picture.push_back(reader.Read(root + relativePath));
+    AddLibraryPictures(resources, catalog.categoryImageList[category].get(), picture);
     ++catalog.categoryCount[category];
     catalog.categoryPaths[category].push_back(relativePath);
     catalog.categoryPictures[category].push_back(nullptr);
+}
+
+// A category's pictures in catalogue order, read and added a strip at a time, so that a large
+// catalogue never holds more than one strip of pictures in memory.
+static void AddCategoryImages(HINSTANCE resources,
+                              const char* root,
+                              const std::vector<const CatalogRecord*>& records,
+                              SymbolCatalog& catalog,
+                              int32_t category) {
+    constexpr size_t BATCH = 64;
+    PictureReader reader;
+    for (size_t first = 0; first < records.size(); first += BATCH) {
+        std::vector<LibraryPicture> pictures;
+        for (size_t i = first; i < records.size() && i < first + BATCH; ++i) {
+            pictures.push_back(reader.Read(root + records[i]->relativePath));
+            ++catalog.categoryCount[category];
+            catalog.categoryPaths[category].push_back(records[i]->relativePath);
+            catalog.categoryPictures[category].push_back(nullptr);
+        }
+        AddLibraryPictures(resources, catalog.categoryImageList[category].get(), pictures);
+    }
 }
 
 void RemoveSymbolImage(SymbolCatalog& catalog, int32_t category, int32_t index) {
@@ -141,13 +81,17 @@ void RemoveSymbolImage(SymbolCatalog& catalog, int32_t category, int32_t index) 
     --catalog.categoryCount[category];
 }
 
-DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog) {
+bool CategoryIsFull(const SymbolCatalog& catalog, int32_t category) {
+    return catalog.categoryCount[category] >= CATEGORY_IMAGE_LIMIT || catalog.recordsLeftOut[category] > 0;
+}
+
+CatalogLoad LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog) {
     ReleaseCatalog(catalog);
     // The lists exist even without a readable catalogue, so that symbols added later get pictures.
     for (OwnedImageList& list : catalog.categoryImageList)
         list.Reset(NewCategoryImageList(0));
     if (!root[0])
-        return 0;
+        return {0, 0};
 
     // A missing catalogue is created empty. A read-only one still loads: only adding and deleting
     // need to write it, and they say so when they cannot.
@@ -159,12 +103,19 @@ DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog)
         error = created.ok() ? 0 : GetLastError();
     }
     if (error)
-        return error;
+        return {error, 0};
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
     std::vector<const CatalogRecord*> categoryRecords[CATEGORY_COUNT];
+    int32_t leftOut = 0;
     for (const CatalogRecord& record : records) {
-        if (record.usable)
+        if (!record.usable)
+            continue;
+        if (categoryRecords[record.category].size() < size_t(CATEGORY_IMAGE_LIMIT)) {
             categoryRecords[record.category].push_back(&record);
+        } else {
+            ++catalog.recordsLeftOut[record.category];
+            ++leftOut;
+        }
     }
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
         if (categoryRecords[category].empty())
@@ -173,7 +124,7 @@ DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog)
         catalog.categoryImageList[category].Reset(NewCategoryImageList(int32_t(categoryRecords[category].size())));
         AddCategoryImages(resources, root, categoryRecords[category], catalog, category);
     }
-    return 0;
+    return {0, leftOut};
 }
 
 DWORD ReadCatalogText(const char* root, std::string* text) {

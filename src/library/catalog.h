@@ -25,24 +25,35 @@ struct SymbolCatalog {
     // before). The catalogue holds one reference to each and drops it when the item goes; placed
     // symbols hold their own, so they keep their picture.
     std::vector<SymbolPicture*> categoryPictures[CATEGORY_COUNT];
+    // Records of the category past the limit, which start-up left out; adding to the category
+    // then waits for a shorter catalogue, so palette item k stays the k-th record.
+    int32_t recordsLeftOut[CATEGORY_COUNT];
 };
+
+// Whether the category can take another symbol.
+bool CategoryIsFull(const SymbolCatalog& catalog, int32_t category);
 
 // The picture of item index of the category, made on first use from its image; null when there is
 // no such item or the picture cannot be made.
 SymbolPicture* CatalogPicture(SymbolCatalog& catalog, HDC dc, int32_t category, int32_t index);
 
+struct CatalogLoad {
+    DWORD error;             // 0, or the system's code when the catalogue can be neither opened nor created
+    int32_t recordsLeftOut;  // usable records past CATEGORY_IMAGE_LIMIT, in all categories
+};
+
 // Reads Symbol.txt under root (creating it empty when missing) into the catalogue. Every usable
-// record adds one image, its own picture or the placeholder (a bitmap resource of the module
-// resources), so palette position k is always the k-th usable record of its category. An empty
-// root (no usable folder at start-up) reads nothing. The lists exist afterwards in every case.
-// Returns 0, or the system error code when the catalogue can be neither opened nor created.
-DWORD LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog);
+// record up to the limit of its category adds one image, its own picture or the placeholder (a
+// bitmap resource of the module resources), so palette position k is always the k-th usable
+// record of its category. The file is never changed. An empty root (no usable folder at start-up)
+// reads nothing. The lists exist afterwards in every case.
+CatalogLoad LoadCatalog(HINSTANCE resources, const char* root, SymbolCatalog& catalog);
 
 // Frees the image lists, drops the pictures and forgets their items.
 void ReleaseCatalog(SymbolCatalog& catalog);
 
 // Appends the picture of root + relativePath to the category's list, or the placeholder when the
-// file is missing or not a bitmap that can be loaded safely, and counts it with its path.
+// file is missing, too large or not a bitmap that can be loaded safely, and counts it with its path.
 void AddSymbolImage(HINSTANCE resources,
                     const char* root,
                     const std::string& relativePath,
@@ -51,11 +62,6 @@ void AddSymbolImage(HINSTANCE resources,
 
 // Forgets item index of the category: its image, its picture, its path and its place in the count.
 void RemoveSymbolImage(SymbolCatalog& catalog, int32_t category, int32_t index);
-
-// The picture of a bitmap file stretched to 50 x 50, or null. The file is checked before the
-// system's loader sees it: malformed files crash that loader. openError (may be null) receives
-// the system's error code when the file cannot be opened at all, else 0.
-HBITMAP LoadSymbolBitmap(const char* fullPath, DWORD* openError);
 
 // File operations on the library. Each returns 0 on success, else the system error code.
 DWORD ReadCatalogText(const char* root, std::string* text);

@@ -38,11 +38,21 @@ HDC NewMemoryDC(HDC compatibleWith) {
     return Made(GDI_MEMORY_DC, [&] { return CreateCompatibleDC(compatibleWith); });
 }
 
+// Whether the system's pool would give a bitmap of this size.
+static bool BitmapFits(int width, int height) {
+    return gdiLargestBitmap < 0 || int64_t(width) * height <= gdiLargestBitmap;
+}
+
 HBITMAP NewCompatibleBitmap(HDC dc, int width, int height) {
+    if (!BitmapFits(width, height))
+        return nullptr;
     return Made(GDI_BITMAP, [&] { return CreateCompatibleBitmap(dc, width, height); });
 }
 
 HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
+    *pixels = nullptr;
+    if (!BitmapFits(width, height))
+        return nullptr;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -58,6 +68,14 @@ HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
 
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits) {
     return Made(GDI_BITMAP, [&] { return CreateBitmap(width, height, 1, 1, bits); });
+}
+
+HBITMAP NewBitmapFromFile(const char* path, int width, int height) {
+    if (!BitmapFits(width, height))
+        return nullptr;
+    return Made(GDI_BITMAP, [&] {
+        return static_cast<HBITMAP>(loadImageCall(nullptr, path, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
+    });
 }
 
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height) {
@@ -76,7 +94,6 @@ struct BitmapFileFormat {
     const uint8_t* pixels = nullptr;
     int width = 0;
     int height = 0;
-    int bits = 0;
     bool blackAndWhite = false;  // a 1-bit black and white table, black first
 
     bool Read(const uint8_t* file, size_t size) {
@@ -92,7 +109,7 @@ struct BitmapFileFormat {
         pixels = file + pixelsAt;
         width = isCore ? core->bcWidth : header->biWidth;
         height = isCore ? core->bcHeight : abs(header->biHeight);
-        bits = isCore ? core->bcBitCount : header->biBitCount;
+        const int bits = isCore ? core->bcBitCount : header->biBitCount;
         const uint8_t* table = file + INFO_AT + (isCore ? core->bcSize : header->biSize);
         const size_t entrySize = isCore ? 3 : 4;
         blackAndWhite = bits == 1 && table + 2 * entrySize <= pixels && ReadU32(table) % (1u << 24) == 0 &&
@@ -100,43 +117,19 @@ struct BitmapFileFormat {
         return true;
     }
     const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
-    // Stretched as the system's file loader stretches: halftone above 1 bit.
-    void Draw(HDC dc, int x, int targetWidth, int targetHeight) const {
-        if (width == targetWidth && height == targetHeight) {
-            SetDIBitsToDevice(dc, x, 0, DWORD(width), DWORD(height), 0, 0, 0, UINT(height), pixels, Info(),
-                              DIB_RGB_COLORS);
-            return;
-        }
-        SetStretchBltMode(dc, bits > 1 ? HALFTONE : BLACKONWHITE);
-        StretchDIBits(dc, x, 0, targetWidth, targetHeight, 0, 0, width, height, pixels, Info(), DIB_RGB_COLORS,
-                      SRCCOPY);
-    }
 };
 
 }  // namespace
 
-HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height) {
+HBITMAP NewBlackAndWhiteBitmapFromFileBytes(const uint8_t* file, size_t size) {
     BitmapFileFormat format;
-    if (!format.Read(file, size))
+    if (!format.Read(file, size) || !format.blackAndWhite)
         return nullptr;
-    // A black and white file gives a 1-bit bitmap, anything else one like the screen.
-    WindowDC screen(nullptr);
-    HBITMAP bitmap = format.blackAndWhite ? NewMonochromeBitmap(width, height, nullptr)
-                                          : NewCompatibleBitmap(screen.get(), width, height);
+    HBITMAP bitmap = NewMonochromeBitmap(format.width, format.height, nullptr);
     if (!bitmap)
         return nullptr;
-    // A picture of the right size is copied straight in, which spares selecting the bitmap into a DC.
-    if (format.width == width && format.height == height) {
-        SetDIBits(screen.get(), bitmap, 0, UINT(height), format.pixels, format.Info(), DIB_RGB_COLORS);
-        return bitmap;
-    }
-    OwnedMemoryDC memory(screen.get());
-    if (!memory) {
-        FreeGdiObject(bitmap);
-        return nullptr;
-    }
-    SelectedObject selected(memory.get(), bitmap);
-    format.Draw(memory.get(), 0, width, height);
+    WindowDC screen(nullptr);
+    SetDIBits(screen.get(), bitmap, 0, UINT(format.height), format.pixels, format.Info(), DIB_RGB_COLORS);
     return bitmap;
 }
 
@@ -145,12 +138,12 @@ bool IsBlackAndWhiteBitmapFile(const uint8_t* file, size_t size) {
     return format.Read(file, size) && format.blackAndWhite;
 }
 
-bool DrawBitmapFileBytes(HDC dc, int x, int width, int height, const uint8_t* file, size_t size) {
+bool DecodeBitmapFileBytes(HBITMAP target, const uint8_t* file, size_t size) {
     BitmapFileFormat format;
     if (!format.Read(file, size))
         return false;
-    format.Draw(dc, x, width, height);
-    return true;
+    WindowDC screen(nullptr);
+    return SetDIBits(screen.get(), target, 0, UINT(format.height), format.pixels, format.Info(), DIB_RGB_COLORS) > 0;
 }
 
 HRGN NewRegion(const RECT* rects, int count) {

@@ -21,15 +21,18 @@ HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels);
 // A 1-bit bitmap; its rows of bits are padded to whole 16-bit words.
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits);
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height);
-// A width x height bitmap like the screen's, drawn from a bitmap file held in memory as the
-// system's file loader draws it. The bytes must have passed the bitmap file check.
-HBITMAP NewBitmapFromFileBytes(const uint8_t* file, size_t size, int width, int height);
+// The system loader's picture of a bitmap file, stretched to width x height. The loader crashes
+// on malformed files: the file must have passed the bitmap file check and be held against writes.
+HBITMAP NewBitmapFromFile(const char* path, int width, int height);
+// The bytes below must have passed the bitmap file check.
 // True for a 1-bit black and white file: the loader makes a 1-bit bitmap of it, which an image
 // list masks by its bits, not by its colours.
 bool IsBlackAndWhiteBitmapFile(const uint8_t* file, size_t size);
-// Draws such a file at (x, 0) of the DC, stretched to width x height, as the loader draws it into
-// a bitmap like the screen's.
-bool DrawBitmapFileBytes(HDC dc, int x, int width, int height, const uint8_t* file, size_t size);
+// That 1-bit bitmap, at the file's own size, as the loader makes it; null for other files.
+HBITMAP NewBlackAndWhiteBitmapFromFileBytes(const uint8_t* file, size_t size);
+// Puts the picture of a file into a bitmap of the same size (selected into no device context), as
+// the loader draws it.
+bool DecodeBitmapFileBytes(HBITMAP target, const uint8_t* file, size_t size);
 // The union of the rectangles; null when there are none or it cannot be made.
 HRGN NewRegion(const RECT* rects, int count);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
@@ -63,6 +66,14 @@ class OwnedGdiObject {
     ~OwnedGdiObject() { FreeGdiObject(object_); }
     OwnedGdiObject(const OwnedGdiObject&) = delete;
     OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
+    OwnedGdiObject(OwnedGdiObject&& other) noexcept : object_(other.Release()) {}
+    OwnedGdiObject& operator=(OwnedGdiObject&& other) noexcept {
+        if (this != &other) {
+            FreeGdiObject(object_);
+            object_ = other.Release();
+        }
+        return *this;
+    }
     HGDIOBJ get() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
     // Gives the object up without freeing it.

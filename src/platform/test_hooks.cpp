@@ -9,5 +9,7 @@ CodePageFunction activeCodePageCall = GetACP;
 ShellExecuteFunction shellExecuteCall = ShellExecuteA;
 SaveDialogFunction saveDialogCall = GetSaveFileNameA;
 long gdiCreationBudget = -1;
+long gdiLargestBitmap = -1;
+LoadImageFunction loadImageCall = LoadImageA;
 long liveGdiObjects[GDI_KIND_COUNT];
 long liveSymbolPictures;

@@ -35,6 +35,15 @@ extern SaveDialogFunction saveDialogCall;
 // objects. Creations decrement it.
 extern long gdiCreationBudget;
 
+// The largest bitmap, in pixels, that can be made; negative (the default) means no limit. Windows
+// makes bitmaps from a limited kernel pool, so a wide one fails long before a small one does.
+extern long gdiLargestBitmap;
+
+// The system's bitmap file loader (LoadImageA), through which stretched library pictures are
+// made: a test puts in one whose pictures it can tell from any the program would make itself.
+using LoadImageFunction = HANDLE(WINAPI*)(HINSTANCE, LPCSTR, UINT, int, int, UINT);
+extern LoadImageFunction loadImageCall;
+
 // GDI objects the program has made and not yet released, by kind. Wine neither reports a process's
 // GDI objects nor enforces the Windows quota, so the program keeps this count itself; read it
 // through LiveGdiObjects (platform/gdi_objects.h).

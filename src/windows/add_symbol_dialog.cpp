@@ -8,10 +8,10 @@
 #include "core/add_checks.h"
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
-#include "platform/gdi_objects.h"
 #include "platform/message_box.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
+#include "library/library_pictures.h"
 #include "library/symbol_files.h"
 
 static void OnInitDialog(HWND dialog) {
@@ -66,18 +66,27 @@ static int32_t ChosenCategory(HWND dialog) {
 
 // The chosen file opens and is a bitmap the program can show; otherwise the user is told.
 static bool ChosenFileLoads(HWND dialog) {
-    DWORD openError = 0;
-    HBITMAP bitmap = LoadSymbolBitmap(appState.library.chosenPath, &openError);
-    if (openError) {
-        ShowFileError(dialog, openError, FileOperation::ADD_SYMBOL);
-        return false;
+    PictureReader reader;
+    const LibraryPicture picture = reader.Read(appState.library.chosenPath);
+    switch (picture.status) {
+        case PictureStatus::OK:
+            return true;
+        case PictureStatus::CANNOT_OPEN:
+            ShowFileError(dialog, picture.error, FileOperation::ADD_SYMBOL);
+            break;
+        case PictureStatus::NOT_BITMAP:
+            ShowError(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
+            break;
+        case PictureStatus::TOO_LARGE:
+            ShowError(dialog,
+                      "選んだビットマップは大きすぎるため、追加できません。シンボルにできるのは縦横 1024 "
+                      "ピクセルまで、8 MB までのビットマップです。");
+            break;
+        case PictureStatus::NOT_MADE:
+            ShowError(dialog, "シンボルの画像を作成できないため、追加できませんでした。");
+            break;
     }
-    if (!bitmap) {
-        ShowError(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
-        return false;
-    }
-    FreeGdiObject(bitmap);
-    return true;
+    return false;
 }
 
 // Copy the file, append its record, add its picture, rebuild the palettes. Whatever is refused
@@ -86,6 +95,12 @@ static void OnOk(HWND dialog) {
     const int32_t category = ChosenCategory(dialog);
     if (category < 0) {
         ShowError(dialog, "追加シンボル種類は一覧の中から選んでください。");
+        return;
+    }
+    if (CategoryIsFull(appState.library.catalog, category)) {
+        const std::string text = std::string("「") + CATEGORY_NAMES[category] + "」のシンボルは上限の " +
+                                 std::to_string(CATEGORY_IMAGE_LIMIT) + " 個に達しているため、追加できません。";
+        ShowError(dialog, text.c_str());
         return;
     }
     if (!ChosenFileLoads(dialog))

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "windows/placement_cursor.h"
@@ -19,14 +21,21 @@ static void ShowOnlyPage(int32_t tab) {
 
 // Loading goes on without the library or its catalogue: the palettes stay empty.
 static void LoadSymbolLibrary(HWND dialog) {
-    const DWORD error = LoadCatalog(appState.instance, appState.library.root, appState.library.catalog);
+    const CatalogLoad load = LoadCatalog(appState.instance, appState.library.root, appState.library.catalog);
     if (!appState.library.root[0])
         ShowError(dialog,
                   "プログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリ (Symbol.txt と Symbol "
                   "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
                   "起動し直してください。");
     else
-        ShowFileError(dialog, error, FileOperation::OPEN_CATALOG);
+        ShowFileError(dialog, load.error, FileOperation::OPEN_CATALOG);
+    if (load.recordsLeftOut > 0) {
+        const std::string text = "シンボル ファイル (Symbol.txt) のシンボルが多すぎるため、" +
+                                 std::to_string(load.recordsLeftOut) +
+                                 " 個を読み込みませんでした。パレットに表示できるのは種類ごとに " +
+                                 std::to_string(CATEGORY_IMAGE_LIMIT) + " 個までです。Symbol.txt は変更していません。";
+        ShowError(dialog, text.c_str());
+    }
 }
 
 static void OnInitDialog(HWND dialog) {

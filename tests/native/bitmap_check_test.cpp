@@ -83,8 +83,8 @@ TEST(CheckBitmapFile, AcceptsEveryFormThatTheLoaderTakesUpToTheLastPixelByte) {
         Shape(40, 50, 50, 16),       Shape(40, 50, 50, 16, 3),    Shape(40, 50, 50, 32, 3),
         Shape(108, 50, 50, 32, 3),   Shape(124, 50, 50, 32),      Shape(52, 50, 50, 16, 3),
         Shape(56, 50, 50, 24),       Shape(12, 50, 50, 24),       Shape(12, 50, 50, 8),
-        Shape(40, 50, -50, 24),      Shape(40, 1, 1, 24),         Shape(40, 16384, 1, 24),
-        Shape(40, 1, -16384, 32),    Shape(40, 7, 3, 24, 0, 300),  // an optional table for a true-colour file
+        Shape(40, 50, -50, 24),      Shape(40, 1, 1, 24),         Shape(40, 1024, 1, 24),
+        Shape(40, 1, -1024, 32),     Shape(40, 7, 3, 24, 0, 300),  // an optional table for a true-colour file
     };
     for (const BmpShape& shape : shapes) {
         SCOPED_TRACE(std::to_string(shape.headerSize) + " " + std::to_string(shape.width) + "x" +
@@ -150,19 +150,29 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
         {"bit fields at 24 bits", Shape(40, 8, 8, 24, 3), nullptr, BitmapCheck::UNSUPPORTED},
         {"width 0", plain, set32(18, 0), BitmapCheck::BAD_SIZE},
         {"width -1", plain, set32(18, 0xFFFFFFFF), BitmapCheck::BAD_SIZE},
-        {"width 16385", plain, set32(18, 16385), BitmapCheck::BAD_SIZE},
+        {"width 1025", plain, set32(18, 1025), BitmapCheck::TOO_LARGE},
         {"height 0", plain, set32(22, 0), BitmapCheck::BAD_SIZE},
-        {"height 16385", plain, set32(22, 16385), BitmapCheck::BAD_SIZE},
-        {"height -16385", plain, set32(22, static_cast<uint32_t>(-16385)), BitmapCheck::BAD_SIZE},
-        {"height INT32_MIN", plain, set32(22, 0x80000000), BitmapCheck::BAD_SIZE},
+        {"height 1025", plain, set32(22, 1025), BitmapCheck::TOO_LARGE},
+        {"height -1025", plain, set32(22, static_cast<uint32_t>(-1025)), BitmapCheck::TOO_LARGE},
+        {"height INT32_MIN", plain, set32(22, 0x80000000), BitmapCheck::TOO_LARGE},
         {"32000 x 32000", plain,
          [](std::vector<uint8_t>& f) {
              Put32(f, 18, 32000);
              Put32(f, 22, 32000);
          },
-         BitmapCheck::BAD_SIZE},
+         BitmapCheck::TOO_LARGE},
+        {"16384 x 16384 run-length stream of 2 bytes", Shape(40, 8, 8, 8, 1),
+         [](std::vector<uint8_t>& f) {
+             Put32(f, 18, 16384);
+             Put32(f, 22, 16384);
+             Put32(f, 34, 2);
+             f.resize(f[10] + (f[11] << 8) + 2, 0);
+             f.back() = 1;  // the end-of-bitmap code
+         },
+         BitmapCheck::TOO_LARGE},
         {"core header, width 0", Shape(12, 8, 8, 24), set16(18, 0), BitmapCheck::BAD_SIZE},
-        {"core header, width 65535", Shape(12, 8, 8, 24), set16(18, 65535), BitmapCheck::BAD_SIZE},
+        {"core header, width 65535", Shape(12, 8, 8, 24), set16(18, 65535), BitmapCheck::TOO_LARGE},
+        {"file over 8 MiB", plain, [](std::vector<uint8_t>& f) { f.resize((8u << 20) + 1); }, BitmapCheck::TOO_LARGE},
         {"header only", plain, cut(54), BitmapCheck::DATA_OUTSIDE_FILE},
         {"pixels cut short", plain, cut(54 + 152 * 49), BitmapCheck::DATA_OUTSIDE_FILE},
         {"colour table cut", palette, cut(54 + 512), BitmapCheck::DATA_OUTSIDE_FILE},
@@ -173,8 +183,8 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
         {"true-colour table past the end", plain, set32(46, 0xFFFFFFFF), BitmapCheck::DATA_OUTSIDE_FILE},
         {"dimensions larger than the pixels", plain,
          [](std::vector<uint8_t>& f) {
-             Put32(f, 18, 16384);
-             Put32(f, 22, 16384);
+             Put32(f, 18, 1024);
+             Put32(f, 22, 1024);
          },
          BitmapCheck::DATA_OUTSIDE_FILE},
         {"embedded profile past the end", Shape(124, 8, 8, 24),

@@ -1,14 +1,18 @@
 // The symbol library as the program loads it, and the symbol window's palettes, tabs and pictures.
-#include "harness.h"
-#include "library_files.h"
+#include "canvas_helpers.h"
+
+#include <algorithm>
+#include <cstring>
 
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "core/editor.h"
 #include "platform/gdi_objects.h"
+#include "platform/test_hooks.h"
 #include "resources/resource.h"
 #include "library/catalog.h"
+#include "library/library_pictures.h"
 #include "platform/message_box.h"
 #include "windows/symbol_window.h"
 
@@ -137,24 +141,25 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
         library.push_back({"Symbol\\" + name, bytes});
     }
     Start(catalogue, library);
+    PictureReader reader;
     for (const auto& [name, bytes] : files) {
         const std::string path = folder.File("Symbol\\" + name);
         HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 50, 50, LR_LOADFROMFILE));
-        HBITMAP made = LoadSymbolBitmap(path.c_str(), nullptr);
-        ASSERT_TRUE(loaded && made) << name;
-        BITMAP loadedShape = {}, madeShape = {};
+        const LibraryPicture made = reader.Read(path);
+        ASSERT_TRUE(loaded) << name;
+        ASSERT_EQ(made.status, PictureStatus::OK) << name;
+        BITMAP loadedShape = {};
         GetObjectA(loaded, sizeof loadedShape, &loadedShape);
-        GetObjectA(made, sizeof madeShape, &madeShape);
-        EXPECT_EQ(madeShape.bmBitsPixel, loadedShape.bmBitsPixel) << name;
-        const Pixels expected = ReadBitmapPixels(loaded), actual = ReadBitmapPixels(made);
-        EXPECT_EQ(std::make_pair(actual.width, actual.height), std::make_pair(50, 50)) << name;
-        EXPECT_TRUE(actual.rgb == expected.rgb) << name;
+        EXPECT_EQ(bool(made.blackAndWhite), loadedShape.bmBitsPixel == 1) << name;
+        const std::vector<unsigned> actual = made.blackAndWhite
+                                                 ? ReadBitmapPixels(static_cast<HBITMAP>(made.blackAndWhite.get())).rgb
+                                                 : std::vector<unsigned>(made.pixels.begin(), made.pixels.end());
+        EXPECT_TRUE(actual == ReadBitmapPixels(loaded).rgb) << name;
         ImageList_AddMasked(reference, loaded, RGB_MAGENTA);
         const int index = ImageList_GetImageCount(reference) - 1;
         HIMAGELIST list = appState.library.catalog.categoryImageList[0].get();
         EXPECT_TRUE(DrawImage(list, index, GREY).rgb == DrawImage(reference, index, GREY).rgb) << name;
         DeleteObject(loaded);
-        FreeGdiObject(made);
     }
 
     ImageList_Destroy(reference);
@@ -163,15 +168,173 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
     // bottom-up does.
     ASSERT_TRUE(WriteFileBytes(folder.File("up.bmp"), PaletteBmp(8, 50, 50)));
     ASSERT_TRUE(WriteFileBytes(folder.File("down.bmp"), PaletteBmp(8, 50, -50)));
-    HBITMAP upBitmap = LoadSymbolBitmap(folder.File("up.bmp").c_str(), nullptr);
-    HBITMAP downBitmap = LoadSymbolBitmap(folder.File("down.bmp").c_str(), nullptr);
-    const Pixels up = ReadBitmapPixels(upBitmap), down = ReadBitmapPixels(downBitmap);
-    FreeGdiObject(upBitmap);
-    FreeGdiObject(downBitmap);
-    ASSERT_EQ(std::make_pair(down.width, down.height), std::make_pair(50, 50));
+    const std::vector<uint32_t> up = reader.Read(folder.File("up.bmp")).pixels;
+    const std::vector<uint32_t> down = reader.Read(folder.File("down.bmp")).pixels;
+    ASSERT_EQ(down.size(), 2500u);
+    ASSERT_EQ(up.size(), 2500u);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
-            ASSERT_EQ(down.at(x, y), up.at(x, 49 - y)) << x << "," << y;
+            ASSERT_EQ(down[y * 50 + x], up[(49 - y) * 50 + x]) << x << "," << y;
+}
+
+// Files that need stretching get the system loader's own picture (Windows does not document its
+// stretch); files of symbol size are drawn from the bytes read.
+std::vector<std::string> loaderRequests;
+std::string loaderMarker;  // a file of another colour, whose picture the fake loader returns
+HANDLE WINAPI MarkingLoader(HINSTANCE, LPCSTR path, UINT type, int width, int height, UINT flags) {
+    loaderRequests.push_back(std::string(strrchr(path, '\\') + 1) + " " + std::to_string(width) + "x" +
+                             std::to_string(height) + (flags == LR_LOADFROMFILE ? "" : " ?"));
+    return LoadImageA(nullptr, loaderMarker.c_str(), type, width, height, flags);
+}
+
+TEST_F(LibraryTest, PicturesThatMustBeStretchedComeFromTheSystemLoader) {
+    std::string blackAndWhite = PaletteBmp(1, 40, 40);
+    blackAndWhite.replace(54, 8, std::string("\0\0\0\0\xFF\xFF\xFF\0", 8));
+    WriteLibrary(folder.path(), {{"marker.bmp", FramedBmp(ORANGE)}});
+    loaderMarker = folder.File("marker.bmp");
+    loaderRequests.clear();
+    loadImageCall = MarkingLoader;
+    Start(TestLibrary()
+              .Symbol(CATEGORY_ROUTER, "exact.bmp", FramedBmp(RED))
+              .Symbol(CATEGORY_ROUTER, "wide.bmp", FramedBmp(RED, 100, 80))
+              .Symbol(CATEGORY_ROUTER, "small.bmp", FramedBmp(RED, 20, 30))
+              .Symbol(CATEGORY_ROUTER, "mono.bmp", blackAndWhite)
+              .Symbol(CATEGORY_ROUTER, "exact8.bmp", PaletteBmp(8, 50, 50)));
+    loadImageCall = LoadImageA;
+    EXPECT_EQ(loaderRequests, (std::vector<std::string>{"wide.bmp 50x50", "small.bmp 50x50", "mono.bmp 50x50"}));
+    const std::vector<unsigned> pictures = CategoryPictures(CATEGORY_ROUTER);
+    ASSERT_EQ(pictures.size(), 5u);
+    EXPECT_EQ(std::vector<unsigned>(pictures.begin(), pictures.begin() + 4),
+              (std::vector<unsigned>{RED, ORANGE, ORANGE, ORANGE}));
+    EXPECT_NE(pictures[4], ORANGE);
+}
+
+// Only magenta is transparent: a 32-bit file draws as the 24-bit file of the same colours, in the
+// palette and on the canvas, whatever its fourth bytes hold (Wine's image lists take them for alpha).
+TEST_F(LibraryTest, ThirtyTwoBitPicturesAreOpaqueWhateverTheirFourthByte) {
+    TestLibrary library;
+    std::vector<std::string> names;
+    for (const POINT size : {POINT{50, 50}, POINT{100, 80}}) {
+        const std::string shape = std::to_string(size.x) + "x" + std::to_string(size.y);
+        library.Symbol(CATEGORY_ROUTER, "rgb" + shape + ".bmp", FramedBmp(BLUE, size.x, size.y));
+        names.push_back("rgb" + shape);
+        for (const uint8_t fourth : {0, 128, 255}) {
+            const std::string name = "argb" + std::to_string(fourth) + "-" + shape;
+            library.Symbol(CATEGORY_ROUTER, name + ".bmp", FramedBmp32(BLUE, size.x, size.y, fourth));
+            names.push_back(name);
+        }
+    }
+    Start(library);
+    HIMAGELIST list = appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get();
+    for (int i = 0; i < int(names.size()); ++i) {
+        PickSymbol(CATEGORY_ROUTER, i);
+        Click(25 + 55 * (i % 4), 25 + 55 * (i / 4));
+    }
+    Repaint();
+    const Pixels canvas = CanvasPixels();
+    for (int i = 0; i < int(names.size()); ++i) {
+        SCOPED_TRACE(names[i]);
+        const int reference = i / 4 * 4;
+        EXPECT_TRUE(DrawImage(list, i, GREY).rgb == DrawImage(list, reference, GREY).rgb);
+        for (int y = 0; y < 50; ++y)
+            for (int x = 0; x < 50; ++x)
+                ASSERT_EQ(canvas.at(55 * (i % 4) + x, 55 * (i / 4) + y),
+                          canvas.at(55 * (reference % 4) + x, 55 * (reference / 4) + y))
+                    << x << "," << y;
+    }
+}
+
+// Palette item k shows the k-th record's picture or the placeholder (or a blank), never another's.
+void ExpectOwnPicturesOnly(const SymbolCatalog& catalog, const std::vector<unsigned>& colours, int category) {
+    HIMAGELIST list = catalog.categoryImageList[category].get();
+    if (!list)
+        return;
+    ASSERT_EQ(ImageList_GetImageCount(list), catalog.categoryCount[category]);
+    for (int k = 0; k < catalog.categoryCount[category]; ++k) {
+        const unsigned centre = DrawImage(list, k, GREY).at(25, 25);
+        EXPECT_TRUE(centre == colours[k] || std::find(colours.begin(), colours.end(), centre) == colours.end())
+            << "item " << k << " shows " << std::hex << centre;
+    }
+}
+
+// Windows makes bitmaps from a limited pool: a strip of pictures it will not make goes one picture
+// at a time, and whatever cannot be made at all keeps its place without moving the others.
+TEST_F(LibraryTest, EveryItemKeepsItsOwnPictureWhenBitmapsCannotBeMade) {
+    std::string blackAndWhite = PaletteBmp(1, 50, 50);
+    blackAndWhite.replace(54, 8, std::string("\0\0\0\0\xFF\xFF\xFF\0", 8));
+    TestLibrary library;
+    std::vector<unsigned> colours;
+    for (int i = 0; i < 70; ++i) {
+        colours.push_back(0x010000u * unsigned(i + 1) + 0x40);
+        if (i == 20)
+            library.Symbol(CATEGORY_HUB, "mono.bmp", blackAndWhite);  // between two strips of its own
+        else
+            library.Symbol(CATEGORY_HUB, "h" + std::to_string(i) + ".bmp", FramedBmp(colours.back()));
+    }
+    library.WriteInto(folder.path());
+
+    // At every point where the budget of GDI objects can run out.
+    const long before = LiveGdiObjects();
+    for (long budget = 0; budget < 16; ++budget) {
+        SCOPED_TRACE(budget);
+        SymbolCatalog catalog = {};
+        gdiCreationBudget = budget;
+        LoadCatalog(GetModuleHandleA(nullptr), folder.path().c_str(), catalog);
+        gdiCreationBudget = -1;
+        ExpectOwnPicturesOnly(catalog, colours, CATEGORY_HUB);
+        ReleaseCatalog(catalog);
+        EXPECT_EQ(LiveGdiObjects(), before);
+    }
+
+    // Strips wider than eight pictures are refused, single pictures are not.
+    gdiLargestBitmap = 8 * 50 * 50;
+    Start(TestLibrary());
+    gdiLargestBitmap = -1;
+    std::vector<unsigned> shown = colours;
+    shown[20] = CategoryPictures(CATEGORY_HUB)[20];
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), shown);
+    // A delete takes out the record and the picture the user picked.
+    SelectTab(CATEGORY_HUB);
+    SelectPaletteItem(CATEGORY_HUB, 40);
+    AnswerNextBox(IDOK);
+    PressSymbolWindowButton(IDC_DELETE_SYMBOL);
+    shown.erase(shown.begin() + 40);
+    EXPECT_EQ(CategoryPictures(CATEGORY_HUB), shown);
+    EXPECT_EQ(ReadFileBytes(Catalogue()).find("h40.bmp"), std::string::npos);
+    EXPECT_FALSE(FileExists(folder.File("Symbol\\h40.bmp")));
+    EXPECT_TRUE(FileExists(folder.File("Symbol\\h41.bmp")));
+}
+
+// Files that would take seconds to decode, however small, are refused: the placeholder at start-up.
+TEST_F(LibraryTest, PicturesTooLargeForASymbolShowThePlaceholder) {
+    std::string huge = RunLengthBmp(8, RED);  // 16384 x 16384 claimed by 1 KB
+    huge.replace(18, 8, std::string("\0\x40\0\0\0\x40\0\0", 8));
+    std::string padded = FramedBmp(GREEN);
+    padded.resize((8u << 20) + 1, '\0');
+    Start(TestLibrary()
+              .Symbol(CATEGORY_CLOUD, "huge.bmp", huge)
+              .Symbol(CATEGORY_CLOUD, "wide.bmp", FramedBmp(BLUE, 1025, 50))
+              .Symbol(CATEGORY_CLOUD, "padded.bmp", padded)
+              .Symbol(CATEGORY_CLOUD, "widest.bmp", FramedBmp(RED, 1024, 50)));
+    EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, RED}));
+    EXPECT_TRUE(SeenDialogs().empty());
+}
+
+// A catalogue too long to load shows the first records of each category up to the limit, says once
+// how many it left out and leaves the file as it is.
+TEST_F(LibraryTest, CatalogueOverTheLimitShowsTheFirstThousandOfACategory) {
+    std::string catalogue = "0,\\Symbol\\r.bmp\r\n";
+    for (int i = 0; i < CATEGORY_IMAGE_LIMIT + 3; ++i)
+        catalogue += i < CATEGORY_IMAGE_LIMIT ? "1,\\Symbol\\h.bmp\r\n" : "1,\\Symbol\\late.bmp\r\n";
+    Start(catalogue, {{"Symbol\\r.bmp", FramedBmp(RED)},
+                      {"Symbol\\h.bmp", FramedBmp(GREEN)},
+                      {"Symbol\\late.bmp", FramedBmp(BLUE)}});
+    EXPECT_EQ(ItemCounts(), (std::vector<int>{1, CATEGORY_IMAGE_LIMIT, 0, 0, 0}));
+    const std::vector<unsigned> hubs = CategoryPictures(CATEGORY_HUB);
+    EXPECT_EQ(std::count(hubs.begin(), hubs.end(), GREEN), CATEGORY_IMAGE_LIMIT);
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_NE(BoxTexts()[0].find("3 個を読み込みませんでした"), std::string::npos) << BoxTexts()[0];
+    EXPECT_EQ(ReadFileBytes(Catalogue()), catalogue);
 }
 
 // Every record keeps its place: a picture that cannot be used shows the placeholder instead.

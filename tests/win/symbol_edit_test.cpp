@@ -169,10 +169,16 @@ TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
     struct Case {
         std::string name;
         std::string bytes;
+        std::string says;
     };
+    std::string compressed = RunLengthBmp(8, RED);  // 16384 x 16384 claimed by 1 KB
+    compressed.replace(18, 8, std::string("\0\x40\0\0\0\x40\0\0", 8));
+    const std::string tooLarge = "選んだビットマップは大きすぎるため";
     const Case cases[] = {
-        {"my router.bmp", FramedBmp(RED)},  {"truncated.bmp", TruncatedBmp()}, {"header.bmp", HeaderOnlyBmp()},
-        {"offset.bmp", OffsetPastEndBmp()}, {"huge.bmp", HugeBmp()},           {"notes.bmp", "just some text"},
+        {"my router.bmp", FramedBmp(RED), "空白"},       {"truncated.bmp", TruncatedBmp(), "読み込めない"},
+        {"header.bmp", HeaderOnlyBmp(), "読み込めない"}, {"offset.bmp", OffsetPastEndBmp(), "読み込めない"},
+        {"notes.bmp", "just some text", "読み込めない"}, {"huge.bmp", HugeBmp(), tooLarge},
+        {"compressed.bmp", compressed, tooLarge},        {"wide.bmp", FramedBmp(RED, 1025, 40), tooLarge},
     };
     for (const Case& refused : cases) {
         SCOPED_TRACE(refused.name);
@@ -180,6 +186,7 @@ TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
         Choose(Source(refused.name, refused.bytes), refused.name);
         Add(CATEGORY_HOST);
         ASSERT_EQ(BoxTexts().size(), 1u);
+        EXPECT_NE(BoxTexts()[0].find(refused.says), std::string::npos) << BoxTexts()[0];
         EXPECT_EQ(SeenDialogs().back().caption, "エラー");
         EXPECT_EQ(LibraryFiles(), std::vector<std::string>{"r1.bmp"});
         EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
@@ -194,6 +201,32 @@ TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
     ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n");
+}
+
+// A category at its limit, or with records that start-up left out, takes no more symbols: palette
+// item k must stay the k-th record of its category.
+TEST_F(SymbolEditTest, FullCategoryRefusesAnAdd) {
+    std::string catalogue;
+    for (int i = 0; i <= CATEGORY_IMAGE_LIMIT; ++i)
+        catalogue += "1,\\Symbol\\h.bmp\r\n";
+    Start(catalogue, {{"Symbol\\h.bmp", FramedBmp(RED)}});
+    Choose(Source("new.bmp", FramedBmp(GREEN)), "new.bmp");
+    for (const bool deleteFirst : {false, true}) {
+        SCOPED_TRACE(deleteFirst);
+        if (deleteFirst) {
+            Delete(CATEGORY_HUB, 0);
+            EXPECT_EQ(PaletteItemCount(CATEGORY_HUB), CATEGORY_IMAGE_LIMIT - 1);
+        }
+        ForgetSeenDialogs();
+        Add(CATEGORY_HUB);
+        ASSERT_EQ(BoxTexts().size(), 1u);
+        EXPECT_EQ(BoxTexts()[0], "エラー: 「ハブ」のシンボルは上限の 1000 個に達しているため、追加できません。");
+        EXPECT_FALSE(FileExists(folder.File("Symbol\\new.bmp")));
+    }
+    ForgetSeenDialogs();
+    Add(CATEGORY_ROUTER);
+    EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, CATEGORY_IMAGE_LIMIT - 1, 0, 0, 0}));
 }
 
 TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {

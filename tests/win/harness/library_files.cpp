@@ -28,13 +28,31 @@ std::string FramedBmp(unsigned colour, int width, int height) {
     });
 }
 
-std::string StripedBmp(unsigned colour) {
-    return BmpBytes(50, 50, [=](int x, int) { return x < STRIPED_OPAQUE_WIDTH ? colour : RGB_MAGENTA; });
-}
-
 static void PutU32(std::string& bytes, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+}
+
+std::string FramedBmp32(unsigned colour, int width, int height, uint8_t fourth) {
+    std::string bytes(54, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutU32(bytes, 2, uint32_t(54 + width * height * 4));
+    PutU32(bytes, 10, 54);
+    PutU32(bytes, 14, 40);
+    PutU32(bytes, 18, uint32_t(width));
+    PutU32(bytes, 22, uint32_t(height));
+    PutU32(bytes, 26, 1 | (32u << 16));  // planes, bits per pixel
+    const std::string framed = FramedBmp(colour, width, height);
+    const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
+    for (int row = 0; row < height; ++row)
+        for (int x = 0; x < width; ++x)
+            bytes += framed.substr(54 + row * stride + x * 3, 3) + char(fourth);
+    return bytes;
+}
+
+std::string StripedBmp(unsigned colour) {
+    return BmpBytes(50, 50, [=](int x, int) { return x < STRIPED_OPAQUE_WIDTH ? colour : RGB_MAGENTA; });
 }
 
 std::string RunLengthBmp(int bits, unsigned colour) {

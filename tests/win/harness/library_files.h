@@ -17,6 +17,9 @@ std::string BmpBytes(int width, int height, const std::function<unsigned(int x, 
 // A picture of one colour with a magenta frame of a tenth of its size (transparent when loaded).
 std::string FramedBmp(unsigned colour, int width = 50, int height = 50);
 
+// FramedBmp's picture as a 32-bit file whose fourth byte is `fourth` in every pixel.
+std::string FramedBmp32(unsigned colour, int width, int height, uint8_t fourth);
+
 // A 50 x 50 picture of one colour but for its right 10 columns, which are magenta (transparent).
 std::string StripedBmp(unsigned colour);
 constexpr int STRIPED_OPAQUE_WIDTH = 40;
