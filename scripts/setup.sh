@@ -61,6 +61,8 @@ wine_environment() {
 # "unmanaged" (the in-process tests): windows are unmanaged; without a window manager Wine otherwise
 # waits two seconds on every hide. The smoke test keeps managed windows: it uses the keyboard, and
 # unmanaged windows get no keyboard focus from the X server.
+# "dpi=N": the screen's DPI, which scales the dialog fonts as Windows scales them (88 gives the
+# 8-pt dialog font the 11-pixel cell that MS UI Gothic has on Japanese Windows at 96 DPI).
 ensure_prefix() {
     local prefix=$1
     shift
@@ -78,6 +80,9 @@ ensure_prefix() {
     fi
     if [[ $kinds == *" unmanaged "* ]]; then
         "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    fi
+    if [[ $kinds =~ \ dpi=([0-9]+)\  ]]; then
+        "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${BASH_REMATCH[1]}" /f >/dev/null 2>&1
     fi
     "$WINESERVER" -w
     touch "$ready"

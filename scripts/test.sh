@@ -25,6 +25,17 @@ trap stop_wine_and_xvfb EXIT
 start_xvfb
 (cd "$BUILD/win" && ctest --output-on-failure) || failed+=("Windows tests")
 stop_wine_and_xvfb
+
+# Dialog units follow the dialog font, fixed pixels do not: the window layouts and labels again
+# with the font Japanese Windows has at 96 DPI, and at 144 DPI.
+for dpi in 88 144; do
+    say "window layout and label tests at $dpi DPI"
+    ensure_prefix "$BUILD/wine-test-dpi$dpi" quiet unmanaged "dpi=$dpi"
+    start_xvfb
+    "$ROOT/tests/win/wine-run.sh" "$BUILD/win/win_tests.exe" --gtest_filter='ToolWindowTest.*' --gtest_brief=1 ||
+        failed+=("Windows layout tests at $dpi DPI")
+    stop_wine_and_xvfb
+done
 trap - EXIT
 
 say "smoke test: the real program used through the X server"

@@ -149,8 +149,8 @@ void PresentCanvas(HDC target, const CanvasState& canvas) {
 void DrawThumbnail(HDC target, const CanvasState& canvas) {
     if (!canvas.backBuffer)
         return;
-    StretchBlt(target, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT, canvas.backBuffer.dc(), 0, 0,
-               canvas.width, canvas.height, SRCCOPY);
+    StretchBlt(target, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
+               THUMBNAIL.bottom - THUMBNAIL.top, canvas.backBuffer.dc(), 0, 0, canvas.width, canvas.height, SRCCOPY);
 }
 
 void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
@@ -162,7 +162,8 @@ void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
     }
     // The same whole stretch as ever, clipped: the same pixels at a fraction of the cost. A
     // stretch costs the box around its clip, so each piece of the region gets its own.
-    const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL_X, THUMBNAIL_Y, THUMBNAIL_WIDTH, THUMBNAIL_HEIGHT);
+    const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
+                                               THUMBNAIL.bottom - THUMBNAIL.top);
     OwnedGdiObject region(NewRegion(rects.data(), int(rects.size())));
     const std::vector<CanvasRect> pieces =
         region ? RegionRects(static_cast<HRGN>(region.get())) : std::vector<CanvasRect>{};

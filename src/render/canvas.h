@@ -6,6 +6,7 @@
 
 #include "core/damage.h"
 #include "core/diagram_list.h"
+#include "core/view_layout.h"
 
 // The off-screen picture of the whole canvas: a memory device context with its 32-bit top-down
 // bitmap selected for its whole life, whose pixels the program also writes itself. Owns both and
@@ -39,10 +40,6 @@ class BackBuffer {
 
 constexpr int32_t DEFAULT_CANVAS_WIDTH = 500;
 constexpr int32_t DEFAULT_CANVAS_HEIGHT = 400;
-constexpr int THUMBNAIL_X = 10;
-constexpr int THUMBNAIL_Y = 10;
-constexpr int THUMBNAIL_WIDTH = 185;
-constexpr int THUMBNAIL_HEIGHT = 130;
 
 // The canvas and how the topology window shows it.
 struct CanvasState {

@@ -68,6 +68,7 @@
 #define IDC_ZOOM_IN 1006
 #define IDC_ZOOM_OUT 1020
 #define IDC_ZOOM_LABEL 1054
+#define IDC_ZOOM_CAPTION 1063
 
 // List window (template 103)
 #define IDC_SORT_ORDER 1001

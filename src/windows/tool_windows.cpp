@@ -1,10 +1,14 @@
 #include "windows/tool_windows.h"
 
+#include <algorithm>
+
 #include "windows/app_state.h"
 #include "windows/view_window.h"
 #include "resources/resource.h"
 #include "windows/symbol_window.h"
 #include "windows/list_window.h"
+
+constexpr int TOPOLOGY_HEIGHT = 700;
 
 static const UINT PLACE_ONLY = SWP_NOSIZE | SWP_NOZORDER;
 
@@ -14,31 +18,37 @@ static RECT OuterRect(HWND window) {
     return rect;
 }
 
-void LayoutToolWindows(HWND topology) {
-    appState.tools.flags = {true, true, false};
+static HWND CreateToolWindow(HWND topology, int templateId, DLGPROC procedure) {
+    return CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(templateId), topology, procedure, 0);
+}
 
-    appState.tools.symbolWindow =
-        CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_SYMBOL_WINDOW), topology, SymbolWindowProc, 0);
+void CreateToolWindows(HWND topology) {
+    appState.tools.flags = {true, true, false};
+    appState.tools.symbolWindow = CreateToolWindow(topology, IDD_SYMBOL_WINDOW, SymbolWindowProc);
+    appState.tools.viewWindow = CreateToolWindow(topology, IDD_VIEW_WINDOW, ViewWindowProc);
+    appState.tools.listWindow = CreateToolWindow(topology, IDD_LIST_WINDOW, ListWindowProc);
+    RECT workArea = {0, 0, 0, GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    ArrangeStartWindows(topology, {GetSystemMetrics(SM_CXSCREEN), int(workArea.bottom)});
+}
+
+void ArrangeStartWindows(HWND topology, const ScreenArea& screen) {
     SetWindowPos(appState.tools.symbolWindow, nullptr, 0, 0, 0, 0, PLACE_ONLY);
     ShowWindow(appState.tools.symbolWindow, SW_SHOWNORMAL);
 
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-
-    appState.tools.viewWindow =
-        CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_VIEW_WINDOW), topology, ViewWindowProc, 0);
+    // The view window's real size: it grows to hold its thumbnail and controls.
     const RECT view = OuterRect(appState.tools.viewWindow);
     const int viewWidth = view.right - view.left;
     const int viewHeight = view.bottom - view.top;
-    SetWindowPos(appState.tools.viewWindow, nullptr, screenWidth - viewWidth, 0, 0, 0, PLACE_ONLY);
+    SetWindowPos(appState.tools.viewWindow, nullptr, screen.width - viewWidth, 0, 0, 0, PLACE_ONLY);
     ShowWindow(appState.tools.viewWindow, SW_SHOWNORMAL);
 
-    // Directly under the view window, left edges aligned.
-    appState.tools.listWindow =
-        CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(IDD_LIST_WINDOW), topology, ListWindowProc, 0);
-    SetWindowPos(appState.tools.listWindow, nullptr, screenWidth - viewWidth, viewHeight, 0, 0, PLACE_ONLY);
+    SetWindowPos(appState.tools.listWindow, nullptr, screen.width - viewWidth, viewHeight, 0, 0, PLACE_ONLY);
     ShowWindow(appState.tools.listWindow, SW_SHOWNORMAL);
 
-    // The topology window fills the band between the symbol window and the view window.
+    // Its bottom scroll bar stays above the taskbar on a short screen (1280 x 720 is a 1920 x 1080
+    // screen at 150 % for a program that is not DPI-aware).
     const int right = OuterRect(appState.tools.symbolWindow).right;
-    SetWindowPos(topology, nullptr, right, 0, screenWidth - viewWidth - right, 700, SWP_NOZORDER);
+    SetWindowPos(topology, nullptr, right, 0, screen.width - viewWidth - right,
+                 std::min(TOPOLOGY_HEIGHT, screen.workAreaBottom), SWP_NOZORDER);
 }

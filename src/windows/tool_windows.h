@@ -4,5 +4,19 @@
 
 #include "windows/app_state.h"
 
-// Creates, places and shows the tool windows and places the topology window beside them.
-void LayoutToolWindows(HWND topology);
+// Creates the three tool windows, then arranges and shows them with the topology window on the
+// screen as it is (ArrangeStartWindows).
+void CreateToolWindows(HWND topology);
+
+// The screen as the start-up arrangement sees it: its width, and the bottom of the work area (the
+// part the taskbar leaves free).
+struct ScreenArea {
+    int width;
+    int workAreaBottom;
+};
+
+// The symbol window at the top-left corner, the view window at the top-right corner and the list
+// window directly under it (left edges aligned), and the topology window filling the band between
+// them, 700 pixels high or down to the work area's bottom where that is nearer. Shows all but the
+// topology window.
+void ArrangeStartWindows(HWND topology, const ScreenArea& screen);

@@ -53,7 +53,7 @@ static LRESULT OnCreate(HWND window) {
     SetPlacementCursor(nullptr, false);
     ResetEditor(appState.editor);
     ResetCanvasView(appState.canvas);
-    LayoutToolWindows(window);
+    CreateToolWindows(window);
     CreateBackBuffer(appState.canvas, window, appState.canvas.width, appState.canvas.height);
     ShowWindow(appState.tools.listWindow, SW_HIDE);
     return 0;

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "core/view_layout.h"
 #include "core/view_math.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
@@ -31,7 +34,30 @@ static int32_t TrackBarPosition(HWND dialog) {
     return int32_t(SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_GETPOS, 0, 0));
 }
 
+// The zoom strip under the thumbnail in pixels, and the window grown (never shrunk) to hold both.
+static void LayOutControls(HWND dialog) {
+    static const int CONTROL_IDS[VIEW_CONTROL_COUNT] = {IDC_ZOOM_OUT, IDC_ZOOM_TRACKBAR, IDC_ZOOM_IN, IDC_ZOOM_CAPTION,
+                                                        IDC_ZOOM_LABEL};
+    RECT units = {0, 0, 4, 8};
+    MapDialogRect(dialog, &units);
+    const ViewLayout layout = LayOutViewWindow({units.right, units.bottom});
+    for (int i = 0; i < VIEW_CONTROL_COUNT; ++i) {
+        const PixelRect& rect = layout.controls[i];
+        MoveWindow(GetDlgItem(dialog, CONTROL_IDS[i]), rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, FALSE);
+    }
+    RECT client = {};
+    GetClientRect(dialog, &client);
+    RECT outer = {0, 0, std::max<LONG>(client.right, layout.clientWidth),
+                  std::max<LONG>(client.bottom, layout.clientHeight)};
+    AdjustWindowRectEx(&outer, DWORD(GetWindowLongA(dialog, GWL_STYLE)), FALSE,
+                       DWORD(GetWindowLongA(dialog, GWL_EXSTYLE)));
+    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 static void OnInitDialog(HWND dialog) {
+    LayOutControls(dialog);
     // Separately: a packed pair would carry the minimum as an unsigned word.
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMIN, FALSE, ZOOM_POSITION_MIN);
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMAX, TRUE, ZOOM_POSITION_MAX);

@@ -186,10 +186,10 @@ class PartialPaintTest : public ProgramTest {
         EXPECT_EQ(Differences(ReadWindowPixels(appState.topology), window.Read(), 0, 0, shownRight, shownBottom), "")
             << "window";
 
-        Target thumbnail(THUMBNAIL_X + THUMBNAIL_WIDTH, THUMBNAIL_Y + THUMBNAIL_HEIGHT);
+        Target thumbnail(THUMBNAIL.right, THUMBNAIL.bottom);
         DrawThumbnail(thumbnail.dc(), fresh);
-        EXPECT_EQ(Differences(ReadWindowPixels(appState.tools.viewWindow), thumbnail.Read(), THUMBNAIL_X, THUMBNAIL_Y,
-                              THUMBNAIL_X + THUMBNAIL_WIDTH, THUMBNAIL_Y + THUMBNAIL_HEIGHT),
+        EXPECT_EQ(Differences(ReadWindowPixels(appState.tools.viewWindow), thumbnail.Read(), THUMBNAIL.left,
+                              THUMBNAIL.top, THUMBNAIL.right, THUMBNAIL.bottom),
                   "")
             << "thumbnail";
     }

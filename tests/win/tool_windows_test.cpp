@@ -3,9 +3,11 @@
 #include "harness.h"
 #include "library_files.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
+#include "core/view_layout.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "resources/resource.h"
@@ -139,6 +141,40 @@ TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
     // Owned by the topology window, so they go with it.
     for (const ToolWindow& tool : ToolWindows())
         EXPECT_EQ(GetWindow(tool.window, GW_OWNER), appState.topology);
+}
+
+// Whatever a dialog unit measures (the test command runs this at three DPIs), the zoom controls lie
+// under the thumbnail, which the program draws in fixed pixels, and inside the window.
+TEST_F(ToolWindowTest, ViewWindowHoldsItsThumbnailAndZoomControlsApart) {
+    HWND view = appState.tools.viewWindow;
+    EXPECT_TRUE(GetWindowLongA(view, GWL_STYLE) & WS_CLIPCHILDREN) << "a thumbnail update must not paint over them";
+    RECT client = {};
+    GetClientRect(view, &client);
+    EXPECT_GE(client.right, THUMBNAIL.right + THUMBNAIL.left);
+    int controls = 0;
+    for (HWND control = GetWindow(view, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT), ++controls) {
+        RECT rect = OuterRect(control);
+        MapWindowPoints(nullptr, view, reinterpret_cast<POINT*>(&rect), 2);
+        SCOPED_TRACE(GetDlgCtrlID(control));
+        EXPECT_GE(rect.top, THUMBNAIL.bottom);
+        EXPECT_GE(rect.left, 0);
+        EXPECT_LE(rect.right, client.right);
+        EXPECT_LE(rect.bottom, client.bottom);
+    }
+    EXPECT_EQ(controls, 5);
+}
+
+// On a screen whose work area is shorter than 700 pixels the topology window ends where it ends,
+// above the taskbar; otherwise it is 700 pixels high.
+TEST_F(ToolWindowTest, TopologyWindowEndsAboveTheTaskbar) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    for (const int workAreaBottom : {580, 699, 700, 1040}) {
+        ArrangeStartWindows(appState.topology, {screenWidth, workAreaBottom});
+        const RECT topology = OuterRect(appState.topology);
+        EXPECT_EQ(topology.top, 0);
+        EXPECT_EQ(topology.bottom, std::min(700, workAreaBottom)) << workAreaBottom;
+        EXPECT_EQ(topology.right, OuterRect(appState.tools.viewWindow).left);
+    }
 }
 
 TEST_F(ToolWindowTest, EachViewCommandFlipsOneWindowAndItsCheckMark) {
