@@ -286,25 +286,53 @@ static void CostTable(SymbolPicture* picture, int limit) {
     InitList(appState.diagram);
 }
 
+// Peak committed memory of another process (see PrivateBytes).
+static size_t PeakPrivateBytes(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(process, &counters, sizeof counters);
+    return counters.PeakPagefileUsage;
+}
+
+// A library of `files` distinct pictures named by `records` records, spread over the categories in
+// turn (the last case repeats the same lines, as a hand-made catalogue of 10 MB did).
+struct StartupCase {
+    const char* what;
+    int records;
+    int files;
+};
+
 // Start-up of the real program, from process creation to an idle, shown window.
 static void StartupTable(bool quick) {
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     std::string path(program);
     path = path.substr(0, path.find_last_of('\\')) + "\\nexadraw.exe";
-    printf("\nStart-up of nexadraw.exe to an idle window, and the part of it spent loading the catalogue\n");
-    printf("| catalogue images | start-up (ms) | loading the catalogue alone (ms) |\n|---:|---:|---:|\n");
-    for (int images : {0, 100, 1000}) {
-        const std::string folder = TempFolder(("nexadraw-bench-library-" + std::to_string(images)).c_str());
+    printf(
+        "\nStart-up of nexadraw.exe to an idle window, the part of it spent loading the catalogue, and the\n"
+        "program's peak memory. A palette shows at most %d pictures per category.\n",
+        CATEGORY_IMAGE_LIMIT);
+    printf(
+        "| catalogue | records | start-up (ms) | loading the catalogue alone (ms) | peak memory (MB) |\n"
+        "|---|---:|---:|---:|---:|\n");
+    const StartupCase cases[] = {
+        {"empty", 0, 0},
+        {"100 pictures", 100, 100},
+        {"1,000 pictures", 1000, 1000},
+        {"at the limit: 1,000 pictures per category", 5 * CATEGORY_IMAGE_LIMIT, 5 * CATEGORY_IMAGE_LIMIT},
+        {"about 10 MB: 15 pictures named again and again", 540000, 15},
+    };
+    for (const StartupCase& c : cases) {
+        const std::string folder = TempFolder(("nexadraw-bench-library-" + std::to_string(c.records)).c_str());
         CreateDirectoryA((folder + "\\Symbol").c_str(), nullptr);
+        for (int i = 0; i < c.files; ++i)
+            WriteBytes(folder + "\\Symbol\\s" + std::to_string(i) + ".bmp", SymbolFile(0x101010u * (i % 15 + 1)));
         std::string catalogue;
-        for (int i = 0; i < images; ++i) {
-            const std::string name = "s" + std::to_string(i) + ".bmp";
-            WriteBytes(folder + "\\Symbol\\" + name, SymbolFile(0x101010u * (i % 15 + 1)));
-            catalogue += FormatCatalogLine(i % CATEGORY_COUNT, "\\Symbol\\" + name);
-        }
+        for (int i = 0; i < c.records; ++i)
+            catalogue += FormatCatalogLine(i % CATEGORY_COUNT, "\\Symbol\\s" + std::to_string(i % c.files) + ".bmp");
         WriteBytes(folder + "\\Symbol.txt", std::vector<uint8_t>(catalogue.begin(), catalogue.end()));
         std::vector<double> times;
+        size_t peak = 0;
         for (int run = 0; run < (quick ? 1 : 7); ++run) {
             STARTUPINFOA startup = {};
             startup.cb = sizeof startup;
@@ -318,6 +346,7 @@ static void StartupTable(bool quick) {
             }
             WaitForInputIdle(info.hProcess, 60000);
             times.push_back((Now() - start) * 1000);
+            peak = std::max(peak, PeakPrivateBytes(info.hProcess));
             TerminateProcess(info.hProcess, 0);
             WaitForSingleObject(info.hProcess, 10000);
             CloseHandle(info.hProcess);
@@ -331,8 +360,8 @@ static void StartupTable(bool quick) {
             loads.push_back((Now() - start) * 1000);
             ReleaseCatalog(catalog);
         }
-        if (!times.empty())
-            printf("| %d | %.0f | %.0f |\n", images, Median(times), Median(loads));
+        printf("| %s | %d | %.0f | %.0f | %.0f |\n", c.what, c.records, Median(times), Median(loads),
+               double(peak) / (1 << 20));
         fflush(stdout);
     }
 }

@@ -36,6 +36,13 @@ void ReleaseCatalog(SymbolCatalog& catalog) {
     }
 }
 
+// A palette item of the category, for the record of this path; its picture is made when first placed.
+static void CountItem(SymbolCatalog& catalog, int32_t category, const std::string& relativePath) {
+    ++catalog.categoryCount[category];
+    catalog.categoryPaths[category].push_back(relativePath);
+    catalog.categoryPictures[category].push_back(nullptr);
+}
+
 void AddSymbolImage(HINSTANCE resources,
                     const char* root,
                     const std::string& relativePath,
@@ -45,9 +52,7 @@ void AddSymbolImage(HINSTANCE resources,
     std::vector<LibraryPicture> picture;
     picture.push_back(reader.Read(root + relativePath));
     AddLibraryPictures(resources, catalog.categoryImageList[category].get(), picture);
-    ++catalog.categoryCount[category];
-    catalog.categoryPaths[category].push_back(relativePath);
-    catalog.categoryPictures[category].push_back(nullptr);
+    CountItem(catalog, category, relativePath);
 }
 
 // A category's pictures in catalogue order, read and added a strip at a time, so that a large
@@ -57,15 +62,12 @@ static void AddCategoryImages(HINSTANCE resources,
                               const std::vector<const CatalogRecord*>& records,
                               SymbolCatalog& catalog,
                               int32_t category) {
-    constexpr size_t BATCH = 64;
     PictureReader reader;
-    for (size_t first = 0; first < records.size(); first += BATCH) {
+    for (size_t first = 0; first < records.size(); first += PICTURES_PER_STRIP) {
         std::vector<LibraryPicture> pictures;
-        for (size_t i = first; i < records.size() && i < first + BATCH; ++i) {
+        for (size_t i = first; i < records.size() && i < first + PICTURES_PER_STRIP; ++i) {
             pictures.push_back(reader.Read(root + records[i]->relativePath));
-            ++catalog.categoryCount[category];
-            catalog.categoryPaths[category].push_back(records[i]->relativePath);
-            catalog.categoryPictures[category].push_back(nullptr);
+            CountItem(catalog, category, records[i]->relativePath);
         }
         AddLibraryPictures(resources, catalog.categoryImageList[category].get(), pictures);
     }

@@ -8,7 +8,6 @@
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 
-constexpr size_t STRIP_PICTURES = 64;
 constexpr size_t PICTURE_PIXELS = size_t(SYMBOL_SIZE) * SYMBOL_SIZE;
 
 static LibraryPicture Refused(PictureStatus status, DWORD error = 0) {
@@ -135,7 +134,7 @@ void AddLibraryPictures(HINSTANCE resources, HIMAGELIST list, const std::vector<
             continue;
         }
         std::vector<const uint32_t*> run;
-        for (; i < pictures.size() && !pictures[i].blackAndWhite && run.size() < STRIP_PICTURES; ++i)
+        for (; i < pictures.size() && !pictures[i].blackAndWhite && run.size() < PICTURES_PER_STRIP; ++i)
             run.push_back(pictures[i].pixels.empty() ? placeholderPixels : pictures[i].pixels.data());
         const OwnedGdiObject strip(NewStrip(run.data(), run.size()));
         if (strip) {

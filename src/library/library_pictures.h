@@ -44,9 +44,12 @@ class PictureReader {
     uint32_t* scratchPixels_ = nullptr;
 };
 
+// Pictures an image list takes side by side in one bitmap: many at once are far faster than one at
+// a time, and a bitmap this size still comes easily from Windows' limited pool.
+constexpr size_t PICTURES_PER_STRIP = 64;
+
 // Adds the pictures to the list in order, one image each, the placeholder (a bitmap resource of
-// `resources`) for each that is not OK. Side by side in strips of up to 64 (a list takes many at
-// once far faster); a strip the system will not make goes one picture at a time, then the
-// placeholder. Whatever fails, the list grows by exactly one image per picture, so that palette
-// item k always shows picture k.
+// `resources`) for each that is not OK, in strips; a strip the system will not make goes one
+// picture at a time, then the placeholder. Whatever fails, the list grows by exactly one image per picture, so that
+// palette item k always shows picture k.
 void AddLibraryPictures(HINSTANCE resources, HIMAGELIST list, const std::vector<LibraryPicture>& pictures);
