@@ -142,6 +142,13 @@ std::string HugeBmp() {
     return bytes;
 }
 
+std::string CompressedHugeBmp() {
+    std::string bytes = RunLengthBmp(8, 0x336699);
+    PutU32(bytes, 18, 16384);
+    PutU32(bytes, 22, 16384);
+    return bytes;
+}
+
 Pixels DrawImage(HIMAGELIST list, int index, unsigned background) {
     BITMAPINFO info = TopDownInfo(50, 50);
     void* bits = nullptr;
