@@ -21,7 +21,7 @@
 #include "render/canvas.h"
 #include "render/symbol_image.h"
 #include "windows/topology_window.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 
 static double Now() {
     LARGE_INTEGER count, frequency;
@@ -354,11 +354,12 @@ static void StartupTable(bool quick) {
         }
         std::vector<double> loads;
         for (int run = 0; run < (quick ? 1 : 7); ++run) {
-            SymbolCatalog catalog = {};
+            SymbolLibrary library = {};
+            lstrcpynA(library.root, folder.c_str(), MAX_PATH);
             const double start = Now();
-            LoadCatalog(GetModuleHandleA(nullptr), folder.c_str(), catalog);
+            LoadSymbolLibrary(GetModuleHandleA(nullptr), library);
             loads.push_back((Now() - start) * 1000);
-            ReleaseCatalog(catalog);
+            ReleaseSymbolLibrary(library);
         }
         printf("| %s | %d | %.0f | %.0f | %.0f |\n", c.what, c.records, Median(times), Median(loads),
                double(peak) / (1 << 20));

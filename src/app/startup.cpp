@@ -8,7 +8,9 @@
 #include "windows/topology_window.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
-#include "library/catalog.h"
+#include "library/symbol_files.h"
+#include "library/symbol_library.h"
+#include "windows/symbol_window.h"
 #include "platform/message_box.h"
 #include "platform/test_hooks.h"
 
@@ -28,6 +30,15 @@ static bool RegisterTopologyClass() {
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_TOPOLOGY_MENU);
     windowClass.lpszClassName = TOPOLOGY_CLASS;
     return RegisterClassExA(&windowClass) != 0;
+}
+
+// Its WM_CREATE makes the tool windows and the back buffer; null when the class or window cannot be made.
+static HWND CreateTopologyWindow() {
+    if (!RegisterTopologyClass())
+        return nullptr;
+    return CreateWindowExA(0, TOPOLOGY_CLASS, "Nexadraw [トポロジウィンドウ]",
+                           WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
 }
 
 // The current directory, or empty (no library) when it cannot hold the library's paths: too deep
@@ -54,15 +65,16 @@ bool StartApplication(HINSTANCE instance, int showCommand) {
 
     if (activeCodePageCall() != PROGRAM_CODE_PAGE)
         ShowCodePageWarning();
-    if (!RegisterTopologyClass())
+    // The library lives until the topology window goes, after the palettes that show it.
+    const LibraryLoad library = LoadSymbolLibrary(instance, appState.library);
+    appState.topology = CreateTopologyWindow();
+    if (!appState.topology) {
+        ReleaseSymbolLibrary(appState.library);
         return false;
-    appState.topology = CreateWindowExA(0, TOPOLOGY_CLASS, "Nexadraw [トポロジウィンドウ]",
-                                        WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
-    if (!appState.topology)
-        return false;
+    }
     ShowWindow(appState.topology, showCommand);
     UpdateWindow(appState.topology);
+    ShowLibraryLoadResult(appState.topology, library);
     return true;
 }
 

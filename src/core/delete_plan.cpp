@@ -6,12 +6,12 @@ DeletePlan PlanSymbolDelete(const std::string& catalogText,
                             size_t libraryRootLength,
                             int32_t category,
                             int32_t index,
-                            const std::vector<std::string>& palettePaths) {
+                            const std::string& itemPath) {
     DeletePlan plan = {};
     const std::vector<CatalogRecord> records = ParseCatalog(catalogText.data(), catalogText.size(), libraryRootLength);
     const CatalogRecord* removed = FindCategoryRecord(records, category, index);
     // Only the very record the palette shows may go, never whatever now stands in its place.
-    if (!removed || index < 0 || size_t(index) >= palettePaths.size() || removed->relativePath != palettePaths[index])
+    if (!removed || removed->relativePath != itemPath)
         return plan;
     plan.matches = true;
     plan.remainingText = CutCatalogRecord(catalogText, *removed);

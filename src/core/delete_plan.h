@@ -20,10 +20,10 @@ struct DeletePlan {
     std::vector<std::string> otherPaths;
 };
 
-// The plan for deleting item index of the category's palette from catalogText, given the paths
-// the palette's items came from (in palette order).
+// The plan for deleting item index of the category's palette from catalogText, given the path the
+// item came from.
 DeletePlan PlanSymbolDelete(const std::string& catalogText,
                             size_t libraryRootLength,
                             int32_t category,
                             int32_t index,
-                            const std::vector<std::string>& palettePaths);
+                            const std::string& itemPath);

@@ -3,8 +3,59 @@
 #include <vector>
 
 #include "core/catalog_format.h"
-#include "library/catalog.h"
 #include "platform/files.h"
+
+static std::string CatalogPath(const char* root) {
+    return std::string(root) + CATALOG_NAME;
+}
+
+DWORD ReadCatalogText(const char* root, std::string* text) {
+    FileHandle file(CreateFileA(CatalogPath(root).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok())
+        return GetLastError();
+    return ReadAll(file.get(), text);
+}
+
+DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string& relativePath) {
+    const std::string path = CatalogPath(root);
+    if (IsReadOnly(path.c_str()))
+        return ERROR_ACCESS_DENIED;
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok())
+        return GetLastError();
+    std::string existing;
+    DWORD error = ReadAll(file.get(), &existing);
+    if (error)
+        return error;
+    const CatalogInsertion insertion = InsertCatalogRecord(existing, category, relativePath);
+    LARGE_INTEGER at;
+    at.QuadPart = LONGLONG(insertion.at);
+    if (!SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN))
+        return GetLastError();
+    error = WriteAll(file.get(), insertion.text);
+    if (!error && !FlushFileBuffers(file.get()))
+        error = GetLastError();
+    if (error) {
+        // Cut off whatever part of the line got written and put back what followed (after a
+        // Ctrl-Z): the file had room for it before.
+        SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN);
+        SetEndOfFile(file.get());
+        WriteAll(file.get(), existing.substr(insertion.at));
+    }
+    return error;
+}
+
+DWORD ReplaceCatalogText(const char* root, const std::string& text) {
+    return ReplaceFileContents(CatalogPath(root), [&](HANDLE file) { return WriteAll(file, text); }).error;
+}
+
+DWORD CreateEmptyCatalog(const char* root) {
+    FileHandle created(CreateFileA(CatalogPath(root).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    return created.ok() ? 0 : GetLastError();
+}
 
 DWORD AddSymbolFile(const char* root, const char* source, int32_t category, const std::string& relativePath) {
     const std::string target = root + relativePath;

@@ -1,4 +1,6 @@
-// The picture files of the library's Symbol folder, as adding and deleting symbols change them.
+// The library's files: the catalogue Symbol.txt and the pictures of the Symbol folder, as loading,
+// adding and deleting symbols read and change them. Each operation returns 0 on success, else the
+// system error code.
 #pragma once
 #include <windows.h>
 
@@ -7,12 +9,25 @@
 
 #include "core/delete_plan.h"
 
+constexpr char CATALOG_NAME[] = "\\Symbol.txt";
+
+// The whole catalogue.
+DWORD ReadCatalogText(const char* root, std::string* text);
+// Creates an empty catalogue where there is none.
+DWORD CreateEmptyCatalog(const char* root);
+// Adds one record where the reader will find it: on a line of its own at the end, or before a
+// Ctrl-Z that ends what is read. On failure the file is as it was.
+DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string& relativePath);
+// Replaces the whole catalogue by a new file written beside it, so a failure at any point leaves
+// the old catalogue whole. A read-only catalogue is refused (ERROR_ACCESS_DENIED).
+DWORD ReplaceCatalogText(const char* root, const std::string& text);
+
 // Copies source into the Symbol folder under root (made when missing) as relativePath, then
-// appends its record to Symbol.txt. Returns 0, or the system error code of the step that failed;
-// then the library is as it was (a copy whose record could not be written is removed again).
+// appends its record to Symbol.txt. On failure the library is as it was (a copy whose record could not be written is
+// removed again).
 DWORD AddSymbolFile(const char* root, const char* source, int32_t category, const std::string& relativePath);
 
 // Removes the picture of a record that a delete took out of the catalogue, if the plan lets it go,
 // the file the system resolves is directly in the Symbol folder, and no other record names that
-// same file. Returns 0 when the file is gone or stays on purpose, else the system error code.
+// same file. 0 also when the file stays on purpose.
 DWORD RemoveSymbolImageFile(const char* root, const DeletePlan& plan);

@@ -10,9 +10,7 @@
 #include "windows/app_state.h"
 #include "platform/message_box.h"
 #include "resources/resource.h"
-#include "library/catalog.h"
-#include "library/library_pictures.h"
-#include "library/symbol_files.h"
+#include "library/symbol_library.h"
 
 static void OnInitDialog(HWND dialog) {
     // Without a library there is nothing to add to: the user is told and the dialog never shows.
@@ -30,7 +28,7 @@ static void OnInitDialog(HWND dialog) {
 // The system's buffers are local: a refused or cancelled choice leaves the previous one whole.
 static void OnBrowse(HWND dialog) {
     char path[MAX_PATH];
-    lstrcpynA(path, appState.library.chosenPath, sizeof path);
+    lstrcpynA(path, appState.addDialog.chosenPath, sizeof path);
     char title[MAX_PATH] = "";
     OPENFILENAMEA request = {};
     request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
@@ -48,13 +46,13 @@ static void OnBrowse(HWND dialog) {
             ShowError(dialog, "選んだファイルのパスが長すぎるため、追加できません。");
         return;
     }
-    if (strlen(title) >= sizeof appState.library.chosenTitle) {
+    if (strlen(title) >= sizeof appState.addDialog.chosenTitle) {
         ShowError(dialog, "ファイル名が長すぎるため、追加できません。ファイル名は 63 バイトまでにしてください。");
         return;
     }
-    lstrcpynA(appState.library.chosenPath, path, sizeof appState.library.chosenPath);
-    lstrcpynA(appState.library.chosenTitle, title, sizeof appState.library.chosenTitle);
-    SetDlgItemTextA(dialog, IDC_ADD_PATH, appState.library.chosenPath);
+    lstrcpynA(appState.addDialog.chosenPath, path, sizeof appState.addDialog.chosenPath);
+    lstrcpynA(appState.addDialog.chosenTitle, title, sizeof appState.addDialog.chosenTitle);
+    SetDlgItemTextA(dialog, IDC_ADD_PATH, appState.addDialog.chosenPath);
 }
 
 // The category whose name the combo's field shows, or -1.
@@ -64,18 +62,10 @@ static int32_t ChosenCategory(HWND dialog) {
     return CategoryOfName(text);
 }
 
-// The chosen file opens and is a bitmap the program can show; otherwise the user is told.
-static bool ChosenFileLoads(HWND dialog) {
-    PictureReader reader;
-    const LibraryPicture picture = reader.Read(appState.library.chosenPath);
-    switch (picture.status) {
-        case PictureStatus::OK:
-            return true;
+static void ShowRefusedPicture(HWND dialog, const AddResult& result) {
+    switch (result.picture) {
         case PictureStatus::CANNOT_OPEN:
-            ShowFileError(dialog, picture.error, FileOperation::ADD_SYMBOL);
-            break;
-        case PictureStatus::NOT_BITMAP:
-            ShowError(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
+            ShowFileError(dialog, result.error, FileOperation::ADD_SYMBOL);
             break;
         case PictureStatus::TOO_LARGE:
             ShowError(dialog,
@@ -85,46 +75,55 @@ static bool ChosenFileLoads(HWND dialog) {
         case PictureStatus::NOT_MADE:
             ShowError(dialog, "シンボルの画像を作成できないため、追加できませんでした。");
             break;
+        case PictureStatus::OK:
+        case PictureStatus::NOT_BITMAP:
+            ShowError(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
+            break;
     }
-    return false;
 }
 
-// Copy the file, append its record, add its picture, rebuild the palettes. Whatever is refused
-// or fails leaves the library as it was and the dialog open.
+static void ShowAddResult(HWND dialog, const AddResult& result, int32_t category) {
+    switch (result.outcome) {
+        case AddOutcome::ADDED:
+            break;
+        case AddOutcome::NO_LIBRARY:
+            ShowNoLibraryError(dialog, FileOperation::ADD_SYMBOL);
+            break;
+        case AddOutcome::CATEGORY_FULL:
+            ShowError(dialog, (std::string("「") + CATEGORY_NAMES[category] + "」のシンボルは上限の " +
+                               std::to_string(CATEGORY_IMAGE_LIMIT) + " 個に達しているため、追加できません。")
+                                  .c_str());
+            break;
+        case AddOutcome::NOT_PICTURE:
+            ShowRefusedPicture(dialog, result);
+            break;
+        case AddOutcome::FILE_NAME:
+            ShowError(dialog,
+                      "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
+            break;
+        case AddOutcome::PATH_TOO_LONG:
+            ShowError(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");
+            break;
+        case AddOutcome::FILE_ERROR:
+            ShowFileError(dialog, result.error, FileOperation::ADD_SYMBOL);
+            break;
+    }
+}
+
+// The chosen file joins the library in the chosen category and the dialog closes; whatever is
+// refused or fails leaves the library as it was and the dialog open.
 static void OnOk(HWND dialog) {
     const int32_t category = ChosenCategory(dialog);
     if (category < 0) {
         ShowError(dialog, "追加シンボル種類は一覧の中から選んでください。");
         return;
     }
-    if (CategoryIsFull(appState.library.catalog, category)) {
-        const std::string text = std::string("「") + CATEGORY_NAMES[category] + "」のシンボルは上限の " +
-                                 std::to_string(CATEGORY_IMAGE_LIMIT) + " 個に達しているため、追加できません。";
-        ShowError(dialog, text.c_str());
+    const AddResult result = AddLibrarySymbol(appState.instance, appState.library, appState.addDialog.chosenPath,
+                                              appState.addDialog.chosenTitle, category);
+    ShowAddResult(dialog, result, category);
+    if (result.outcome != AddOutcome::ADDED)
         return;
-    }
-    if (!ChosenFileLoads(dialog))
-        return;
-    switch (CheckNewSymbolName(appState.library.chosenTitle, strlen(appState.library.root))) {
-        case AddRefusal::FILE_NAME:
-            ShowError(dialog,
-                      "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
-            return;
-        case AddRefusal::PATH_TOO_LONG:
-            ShowError(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");
-            return;
-        case AddRefusal::NONE:
-            break;
-    }
-    const std::string relativePath = NewSymbolPath(appState.library.chosenTitle);
-    const DWORD error = AddSymbolFile(appState.library.root, appState.library.chosenPath, category, relativePath);
-    if (error) {
-        ShowFileError(dialog, error, FileOperation::ADD_SYMBOL);
-        return;
-    }
-    AddSymbolImage(appState.instance, appState.library.root, relativePath, appState.library.catalog, category);
-    for (HWND page : appState.tools.palettePage)
-        SendMessageA(page, MSG_PALETTE_REFRESH, 0, 0);
+    SendMessageA(appState.topology, MSG_LIBRARY_CHANGED, WPARAM(category), -1);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
 }
 

@@ -6,7 +6,8 @@ constexpr UINT MSG_PALETTE_REFRESH = WM_APP + 1;  // to a palette page: rebuild 
 constexpr UINT MSG_PALETTE_DELETE = WM_APP + 2;   // to the visible palette page: delete its selection
 constexpr UINT MSG_PICK_SYMBOL = WM_APP + 11;     // to the topology window: wParam category, lParam image
 constexpr UINT MSG_SELECT_TOOL = WM_APP + 12;     // to the topology window: wParam tool, lParam cable type
-// To the topology window: image lParam of category wParam left the library.
-constexpr UINT MSG_LIBRARY_IMAGE_DELETED = WM_APP + 13;
+// To the topology window: the library changed in category wParam; lParam is the index of the item
+// that went, or -1 when one was added. It brings the armed tool and the palettes up to date.
+constexpr UINT MSG_LIBRARY_CHANGED = WM_APP + 13;
 // To the topology window: the zoom or the canvas size changed (new scroll ranges, a full repaint).
 constexpr UINT MSG_VIEW_CHANGED = WM_APP + 14;

@@ -5,7 +5,7 @@
 
 #include "core/diagram_list.h"
 #include "core/editor.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "render/canvas.h"
 
 constexpr char TOPOLOGY_CLASS[] = "topology_window";
@@ -17,12 +17,9 @@ struct PlacementCursor {
     bool owned;
 };
 
-struct LibraryState {
-    // Current directory at start-up, where the symbol library lives; empty when that folder
-    // cannot hold it (then there is no library).
-    char root[MAX_PATH];
-    SymbolCatalog catalog;
-    // The last file chosen with "参照"; kept for the whole run, so OK without browsing adds it again.
+// The last file chosen with "参照" in the add dialog; kept for the whole run, so OK without
+// browsing adds it again.
+struct AddDialogState {
     char chosenPath[MAX_PATH];
     char chosenTitle[64];  // its name with extension, without the folder
 };
@@ -50,7 +47,8 @@ struct AppState {
     Editor editor;
     PlacementCursor placementCursor;
     CanvasState canvas;
-    LibraryState library;
+    SymbolLibrary library;
+    AddDialogState addDialog;
     ToolWindows tools;
     char saveFileName[MAX_PATH];  // the name last chosen, offered again in the next save dialog
 };

@@ -1,17 +1,12 @@
 #include "windows/palette_page.h"
 
-#include <cstring>
-#include <string>
-
-#include "core/delete_plan.h"
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "windows/placement_cursor.h"
 #include "platform/gdi_objects.h"
 #include "platform/message_box.h"
 #include "resources/resource.h"
-#include "library/catalog.h"
-#include "library/symbol_files.h"
+#include "library/symbol_library.h"
 
 constexpr int PALETTE_SPACING = SYMBOL_SIZE + 12;
 
@@ -63,8 +58,8 @@ static void Refresh(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
-    RebuildPalette(PaletteList(page), appState.library.catalog.categoryImageList[category].get(),
-                   appState.library.catalog.categoryCount[category]);
+    const LibraryCategory& shelf = appState.library.categories[category];
+    RebuildPalette(PaletteList(page), shelf.images.get(), int32_t(shelf.items.size()));
 }
 
 static void OnInitDialog(HWND page, int32_t category) {
@@ -86,9 +81,9 @@ static void OnClick(HWND page) {
     if (index < 0)
         return;
     // The editing code owns the icon from here and frees it when the cursor changes again.
-    SetPlacementCursor(NewImageListIcon(appState.library.catalog.categoryImageList[category].get(), index,
-                                        ILD_TRANSPARENT | ILD_BLEND50),
-                       true);
+    SetPlacementCursor(
+        NewImageListIcon(appState.library.categories[category].images.get(), index, ILD_TRANSPARENT | ILD_BLEND50),
+        true);
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
 }
 
@@ -98,51 +93,39 @@ static void OnNotify(HWND page, const NMHDR& header) {
         OnClick(page);
 }
 
-// The selected symbol leaves the library for good, after the user agreed: its record from
-// Symbol.txt, its picture from the list and the palette, then its image file. The catalogue is
-// rewritten first: when that fails, or the record is no longer where the palette found it,
-// nothing at all changes and the user is told. No selection: nothing happens.
+static void ShowDeleteResult(HWND owner, const DeleteResult& result) {
+    switch (result.outcome) {
+        case DeleteOutcome::DELETED:
+            ShowFileError(owner, result.imageFileError, FileOperation::REMOVE_IMAGE_FILE);
+            break;
+        case DeleteOutcome::NO_LIBRARY:
+            ShowNoLibraryError(owner, FileOperation::DELETE_SYMBOL);
+            break;
+        case DeleteOutcome::CATALOGUE_CHANGED:
+            ShowError(owner,
+                      "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直して"
+                      "ください。");
+            break;
+        case DeleteOutcome::CATALOGUE_ERROR:
+            ShowFileError(owner, result.error, FileOperation::DELETE_SYMBOL);
+            break;
+    }
+}
+
+// The selected symbol leaves the library for good, after the user agreed. No selection: nothing
+// happens.
 static void OnDelete(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
     HWND list = PaletteList(page);
     const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
-    if (index < 0)
+    if (index < 0 || !ConfirmOkCancel(list, "削除してもよろしいですか？"))
         return;
-    const char* root = appState.library.root;
-    if (!root[0]) {
-        ShowNoLibraryError(list, FileOperation::DELETE_SYMBOL);
-        return;
-    }
-    if (!ConfirmOkCancel(list, "削除してもよろしいですか？"))
-        return;
-
-    std::string text;
-    DWORD error = ReadCatalogText(root, &text);
-    if (error) {
-        ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
-        return;
-    }
-    SymbolCatalog& catalog = appState.library.catalog;
-    const DeletePlan plan = PlanSymbolDelete(text, strlen(root), category, index, catalog.categoryPaths[category]);
-    if (!plan.matches) {
-        ShowError(
-            list,
-            "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。");
-        return;
-    }
-    error = ReplaceCatalogText(root, plan.remainingText);
-    if (error) {
-        ShowFileError(list, error, FileOperation::DELETE_SYMBOL);
-        return;
-    }
-
-    RemoveSymbolImage(catalog, category, index);
-    Refresh(page);
-    SendMessageA(appState.topology, MSG_LIBRARY_IMAGE_DELETED, WPARAM(category), LPARAM(index));
-    // The record is gone either way; a file left behind would block adding its name again.
-    ShowFileError(list, RemoveSymbolImageFile(root, plan), FileOperation::REMOVE_IMAGE_FILE);
+    const DeleteResult result = DeleteLibrarySymbol(appState.library, category, index);
+    if (result.outcome == DeleteOutcome::DELETED)
+        SendMessageA(appState.topology, MSG_LIBRARY_CHANGED, WPARAM(category), LPARAM(index));
+    ShowDeleteResult(list, result);
 }
 
 INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {

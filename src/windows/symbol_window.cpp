@@ -10,7 +10,7 @@
 #include "windows/tool_window_menu.h"
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "platform/message_box.h"
 #include "windows/palette_page.h"
 
@@ -19,28 +19,24 @@ static void ShowOnlyPage(int32_t tab) {
         ShowWindow(appState.tools.palettePage[category], category == tab ? SW_SHOW : SW_HIDE);
 }
 
-// Loading goes on without the library or its catalogue: the palettes stay empty.
-static void LoadSymbolLibrary(HWND dialog) {
-    const CatalogLoad load = LoadCatalog(appState.instance, appState.library.root, appState.library.catalog);
+void ShowLibraryLoadResult(HWND owner, const LibraryLoad& load) {
     if (!appState.library.root[0])
-        ShowError(dialog,
+        ShowError(owner,
                   "プログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリ (Symbol.txt と Symbol "
                   "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
                   "起動し直してください。");
     else
-        ShowFileError(dialog, load.error, FileOperation::OPEN_CATALOG);
+        ShowFileError(owner, load.error, FileOperation::OPEN_CATALOG);
     if (load.recordsLeftOut > 0) {
         const std::string text = "シンボル ファイル (Symbol.txt) のシンボルが多すぎるため、" +
                                  std::to_string(load.recordsLeftOut) +
                                  " 個を読み込みませんでした。パレットに表示できるのは種類ごとに " +
                                  std::to_string(CATEGORY_IMAGE_LIMIT) + " 個までです。Symbol.txt は変更していません。";
-        ShowError(dialog, text.c_str());
+        ShowError(owner, text.c_str());
     }
 }
 
 static void OnInitDialog(HWND dialog) {
-    LoadSymbolLibrary(dialog);
-
     HWND tabs = GetDlgItem(dialog, IDC_CATEGORY_TABS);
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
         TCITEMA item = {};
@@ -146,10 +142,6 @@ INT_PTR CALLBACK SymbolWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_SYMBOL_WINDOW);
             return TRUE;
-        case WM_DESTROY:
-            // The palettes share the lists and never free them: they go here, once.
-            ReleaseCatalog(appState.library.catalog);
-            return FALSE;
     }
     return FALSE;
 }

@@ -4,7 +4,7 @@
 
 #include "core/editor.h"
 #include "core/view_math.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "platform/gdi_objects.h"
 #include "platform/message_box.h"
 #include "render/canvas.h"
@@ -64,9 +64,11 @@ static void OnClose(HWND window) {
         DestroyWindow(window);
 }
 
+// The tool windows, owned by this one, are gone already: nothing shows the library any more.
 static void OnDestroy() {
     ForgetAllNodes(appState.editor);
     ClearList(appState.diagram);
+    ReleaseSymbolLibrary(appState.library);
     SetPlacementCursor(nullptr, false);
     appState.canvas.backBuffer = BackBuffer();
     PostQuitMessage(0);
@@ -137,9 +139,9 @@ static void PlaceSymbolAt(HWND window, CanvasPoint point) {
     bool placed = false;
     if (symbol) {
         WindowDC dc(window);
-        SymbolPicture* picture = dc ? CatalogPicture(appState.library.catalog, dc.get(), appState.editor.tool.toolCode,
-                                                     appState.editor.tool.subCode)
-                                    : nullptr;
+        SymbolPicture* picture =
+            dc ? ItemPicture(appState.library, dc.get(), appState.editor.tool.toolCode, appState.editor.tool.subCode)
+               : nullptr;
         if (picture)
             GiveSymbolPicture(*symbol, picture);
         placed = picture != nullptr;
@@ -200,9 +202,17 @@ static void OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
     ShowDamage(window);
 }
 
-static void OnPaletteImageDeleted(WPARAM category, LPARAM index) {
+// An added symbol joins every palette (each is built again); a deleted one leaves its own.
+static void OnLibraryChanged(WPARAM category, LPARAM index) {
+    if (index < 0) {
+        for (HWND page : appState.tools.palettePage)
+            SendMessageA(page, MSG_PALETTE_REFRESH, 0, 0);
+        return;
+    }
     if (OnLibraryImageDeleted(appState.editor, int32_t(category), int32_t(index)))
         SetPlacementCursor(nullptr, false);
+    if (category < WPARAM(CATEGORY_COUNT))
+        SendMessageA(appState.tools.palettePage[category], MSG_PALETTE_REFRESH, 0, 0);
 }
 
 LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -249,8 +259,8 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
         case MSG_SELECT_TOOL:
             OnSelectTool(window, wParam, lParam);
             return 0;
-        case MSG_LIBRARY_IMAGE_DELETED:
-            OnPaletteImageDeleted(wParam, lParam);
+        case MSG_LIBRARY_CHANGED:
+            OnLibraryChanged(wParam, lParam);
             return 0;
         case MSG_VIEW_CHANGED:
             UpdateScrollRanges(window);

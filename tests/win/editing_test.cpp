@@ -9,7 +9,7 @@
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/gdi_objects.h"
 #include "platform/test_hooks.h"
 #include "resources/resource.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "library/library_pictures.h"
 #include "platform/message_box.h"
 #include "windows/symbol_window.h"
@@ -38,10 +38,10 @@ TEST_F(LibraryTest, MissingCatalogueIsCreatedEmptyWithoutAMessage) {
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol.txt")), "");
     EXPECT_TRUE(SeenDialogs().empty());
     for (int category = 0; category < CATEGORY_COUNT; ++category) {
-        ASSERT_TRUE(appState.library.catalog.categoryImageList[category].get());
-        EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[category].get()), 0);
+        ASSERT_TRUE(appState.library.categories[category].images.get());
+        EXPECT_EQ(ImageList_GetImageCount(appState.library.categories[category].images.get()), 0);
         int width = 0, height = 0;
-        ImageList_GetIconSize(appState.library.catalog.categoryImageList[category].get(), &width, &height);
+        ImageList_GetIconSize(appState.library.categories[category].images.get(), &width, &height);
         EXPECT_EQ(std::make_pair(width, height), std::make_pair(50, 50));
     }
     EXPECT_EQ(CategoryCounts(), std::vector<int>(5, 0));
@@ -60,7 +60,7 @@ TEST_F(LibraryTest, RecordsGoToTheirCategoriesInFileOrder) {
     // Item i shows image i, from the category's own list.
     HWND list = PaletteListOf(CATEGORY_ROUTER);
     EXPECT_EQ(HIMAGELIST(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_NORMAL, 0)),
-              appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get());
+              appState.library.categories[CATEGORY_ROUTER].images.get());
     for (int i = 0; i < 2; ++i) {
         LVITEMA item = {};
         item.mask = LVIF_IMAGE;
@@ -102,7 +102,7 @@ TEST_F(LibraryTest, LargeBitmapIsHeldAt50By50WithMagentaTransparent) {
         return x < 50 ? RED : BLUE;
     });
     Start("4,\\Symbol\\wide.bmp\r\n", {{"Symbol\\wide.bmp", picture}});
-    HIMAGELIST list = appState.library.catalog.categoryImageList[CATEGORY_OTHER].get();
+    HIMAGELIST list = appState.library.categories[CATEGORY_OTHER].images.get();
     ASSERT_EQ(ImageList_GetImageCount(list), 1);
     int width = 0, height = 0;
     ImageList_GetIconSize(list, &width, &height);
@@ -157,7 +157,7 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
         EXPECT_TRUE(actual == ReadBitmapPixels(loaded).rgb) << name;
         ImageList_AddMasked(reference, loaded, RGB_MAGENTA);
         const int index = ImageList_GetImageCount(reference) - 1;
-        HIMAGELIST list = appState.library.catalog.categoryImageList[0].get();
+        HIMAGELIST list = appState.library.categories[0].images.get();
         EXPECT_TRUE(DrawImage(list, index, GREY).rgb == DrawImage(reference, index, GREY).rgb) << name;
         DeleteObject(loaded);
     }
@@ -225,7 +225,7 @@ TEST_F(LibraryTest, ThirtyTwoBitPicturesAreOpaqueWhateverTheirFourthByte) {
         }
     }
     Start(library);
-    HIMAGELIST list = appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get();
+    HIMAGELIST list = appState.library.categories[CATEGORY_ROUTER].images.get();
     for (int i = 0; i < int(names.size()); ++i) {
         PickSymbol(CATEGORY_ROUTER, i);
         Click(25 + 55 * (i % 4), 25 + 55 * (i / 4));
@@ -245,12 +245,12 @@ TEST_F(LibraryTest, ThirtyTwoBitPicturesAreOpaqueWhateverTheirFourthByte) {
 }
 
 // Palette item k shows the k-th record's picture or the placeholder (or a blank), never another's.
-void ExpectOwnPicturesOnly(const SymbolCatalog& catalog, const std::vector<unsigned>& colours, int category) {
-    HIMAGELIST list = catalog.categoryImageList[category].get();
+void ExpectOwnPicturesOnly(const LibraryCategory& category, const std::vector<unsigned>& colours) {
+    HIMAGELIST list = category.images.get();
     if (!list)
         return;
-    ASSERT_EQ(ImageList_GetImageCount(list), catalog.categoryCount[category]);
-    for (int k = 0; k < catalog.categoryCount[category]; ++k) {
+    ASSERT_EQ(ImageList_GetImageCount(list), int(category.items.size()));
+    for (int k = 0; k < int(category.items.size()); ++k) {
         const unsigned centre = DrawImage(list, k, GREY).at(25, 25);
         EXPECT_TRUE(centre == colours[k] || std::find(colours.begin(), colours.end(), centre) == colours.end())
             << "item " << k << " shows " << std::hex << centre;
@@ -277,12 +277,13 @@ TEST_F(LibraryTest, EveryItemKeepsItsOwnPictureWhenBitmapsCannotBeMade) {
     const long before = LiveGdiObjects();
     for (long budget = 0; budget < 16; ++budget) {
         SCOPED_TRACE(budget);
-        SymbolCatalog catalog = {};
+        SymbolLibrary library = {};
+        lstrcpynA(library.root, folder.path().c_str(), MAX_PATH);
         gdiCreationBudget = budget;
-        LoadCatalog(GetModuleHandleA(nullptr), folder.path().c_str(), catalog);
+        LoadSymbolLibrary(GetModuleHandleA(nullptr), library);
         gdiCreationBudget = -1;
-        ExpectOwnPicturesOnly(catalog, colours, CATEGORY_HUB);
-        ReleaseCatalog(catalog);
+        ExpectOwnPicturesOnly(library.categories[CATEGORY_HUB], colours);
+        ReleaseSymbolLibrary(library);
         EXPECT_EQ(LiveGdiObjects(), before);
     }
 
@@ -459,8 +460,8 @@ TEST_F(LibraryTest, RunLengthEncodedPicturesLoad) {
           {{"Symbol\\rle8.bmp", RunLengthBmp(8, RED)}, {"Symbol\\rle4.bmp", RunLengthBmp(4, BLUE)}});
     EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{RED, BLUE}));
     // The frame is magenta, so transparent.
-    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD].get(), 0, GREY).at(1, 25), GREY);
-    EXPECT_EQ(DrawImage(appState.library.catalog.categoryImageList[CATEGORY_CLOUD].get(), 1, GREY).at(25, 48), GREY);
+    EXPECT_EQ(DrawImage(appState.library.categories[CATEGORY_CLOUD].images.get(), 0, GREY).at(1, 25), GREY);
+    EXPECT_EQ(DrawImage(appState.library.categories[CATEGORY_CLOUD].images.get(), 1, GREY).at(25, 48), GREY);
     EXPECT_TRUE(SeenDialogs().empty());
 }
 
@@ -715,11 +716,11 @@ TEST_F(LibraryTest, EverythingTheLibraryMadeIsReleasedAtTheEnd) {
     ClickPaletteItem(CATEGORY_ROUTER, 0);
     // The palettes only show the lists: one that goes leaves its list to the catalogue.
     DestroyWindow(PaletteListOf(CATEGORY_ROUTER));
-    EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_ROUTER].get()), 2);
+    EXPECT_EQ(ImageList_GetImageCount(appState.library.categories[CATEGORY_ROUTER].images.get()), 2);
     EndProgram();
     EXPECT_EQ(LiveGdiObjects(), before);
     for (int category = 0; category < CATEGORY_COUNT; ++category)
-        EXPECT_FALSE(appState.library.catalog.categoryImageList[category].get());
+        EXPECT_FALSE(appState.library.categories[category].images.get());
 }
 
 }  // namespace

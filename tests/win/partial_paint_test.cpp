@@ -7,7 +7,7 @@
 
 #include "core/editor.h"
 #include "core/view_math.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
 #include "windows/app_messages.h"

@@ -9,7 +9,7 @@
 #include "core/editor.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "windows/symbol_window.h"
 
 namespace {
@@ -28,8 +28,8 @@ class SymbolEditTest : public ProgramTest {
         return path;
     }
     static void Choose(const std::string& path, const std::string& title) {
-        lstrcpynA(appState.library.chosenPath, path.c_str(), sizeof appState.library.chosenPath);
-        lstrcpynA(appState.library.chosenTitle, title.c_str(), sizeof appState.library.chosenTitle);
+        lstrcpynA(appState.addDialog.chosenPath, path.c_str(), sizeof appState.addDialog.chosenPath);
+        lstrcpynA(appState.addDialog.chosenTitle, title.c_str(), sizeof appState.addDialog.chosenTitle);
     }
     // The add dialog with the chosen file and category, OK pressed.
     void Add(int category) {
@@ -81,7 +81,7 @@ TEST_F(SymbolEditTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
     EXPECT_EQ(SeenDialogs()[0].caption, "シンボルの追加");
     EXPECT_EQ(SeenDialogs()[1].caption, "ファイルオープン");
     EXPECT_TRUE(BoxTexts().empty()) << BoxTexts()[0];
-    EXPECT_STREQ(appState.library.chosenTitle, "router2.bmp");
+    EXPECT_STREQ(appState.addDialog.chosenTitle, "router2.bmp");
 
     EXPECT_EQ(ReadFileBytes(folder.File("Symbol\\router2.bmp")), ReadFileBytes(source));
     EXPECT_EQ(ReadFileBytes(Catalogue()), "0,\\Symbol\\r1.bmp\r\n1,\\Symbol\\router2.bmp\r\n");
@@ -230,7 +230,7 @@ TEST_F(SymbolEditTest, FullCategoryRefusesAnAdd) {
 TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     Start("");
     Choose(Source("first.bmp", FramedBmp(RED)), "first.bmp");
-    const std::string before = appState.library.chosenPath;
+    const std::string before = appState.addDialog.chosenPath;
     std::string shown = "?";
     RunAddDialog([&](HWND dialog) {
         RespondNext([](HWND open) { PressButton(open, IDCANCEL); });
@@ -240,8 +240,8 @@ TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
         shown = text;
     });
     EXPECT_EQ(shown, "");
-    EXPECT_EQ(std::string(appState.library.chosenPath), before);
-    EXPECT_STREQ(appState.library.chosenTitle, "first.bmp");
+    EXPECT_EQ(std::string(appState.addDialog.chosenPath), before);
+    EXPECT_STREQ(appState.addDialog.chosenTitle, "first.bmp");
     EXPECT_TRUE(BoxTexts().empty());
 
     // A name longer than the 63 bytes the catalogue's title buffer holds is refused at once.
@@ -257,8 +257,8 @@ TEST_F(SymbolEditTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
     EXPECT_EQ(shown, "");
-    EXPECT_EQ(std::string(appState.library.chosenPath), before);
-    EXPECT_STREQ(appState.library.chosenTitle, "first.bmp");
+    EXPECT_EQ(std::string(appState.addDialog.chosenPath), before);
+    EXPECT_STREQ(appState.addDialog.chosenTitle, "first.bmp");
     EXPECT_EQ(ReadFileBytes(Catalogue()), "");
 }
 
@@ -437,7 +437,7 @@ TEST_F(SymbolEditTest, DeletingTheLastSymbolLeavesAnEmptyCatalogue) {
     EXPECT_TRUE(LibraryFiles().empty());
     EXPECT_EQ(CategoryCounts(), (std::vector<int>{0, 0, 0, 0, 0}));
     EXPECT_EQ(PaletteItemCount(CATEGORY_HOST), 0);
-    EXPECT_EQ(ImageList_GetImageCount(appState.library.catalog.categoryImageList[CATEGORY_HOST].get()), 0);
+    EXPECT_EQ(ImageList_GetImageCount(appState.library.categories[CATEGORY_HOST].images.get()), 0);
 }
 
 TEST_F(SymbolEditTest, ReadOnlyCatalogueMakesADeleteChangeNothing) {

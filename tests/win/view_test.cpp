@@ -11,7 +11,7 @@
 #include "render/canvas.h"
 #include "windows/view_window.h"
 #include "resources/resource.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 
 namespace {
 

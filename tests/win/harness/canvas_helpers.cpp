@@ -4,13 +4,13 @@
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "resources/resource.h"
 
 DiagramNode* AddTestSymbol(int index, int x, int y) {
     SymbolItem* symbol = NewSymbolItem();
     HDC dc = GetDC(appState.topology);
-    SymbolPicture* picture = CatalogPicture(appState.library.catalog, dc, CATEGORY_ROUTER, index);
+    SymbolPicture* picture = ItemPicture(appState.library, dc, CATEGORY_ROUTER, index);
     ReleaseDC(appState.topology, dc);
     EXPECT_TRUE(picture);
     if (picture)

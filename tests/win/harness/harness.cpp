@@ -315,8 +315,8 @@ void ProgramTest::SetUp() {
 void ProgramTest::Start(const TestLibrary& library) {
     EndProgram();
     library.WriteInto(folder.path());
-    appState.library.chosenPath[0] = '\0';
-    appState.library.chosenTitle[0] = '\0';
+    appState.addDialog.chosenPath[0] = '\0';
+    appState.addDialog.chosenTitle[0] = '\0';
     ForgetSeenDialogs();
     StartProgram();
 }

@@ -179,7 +179,7 @@ bool IsPlaceholderImage(HIMAGELIST list, int index) {
 }
 
 #include "windows/tool_windows.h"
-#include "library/catalog.h"
+#include "library/symbol_library.h"
 #include "windows/palette_page.h"
 #include "windows/symbol_window.h"
 
@@ -267,13 +267,15 @@ void PressSymbolWindowButton(int id) {
 }
 
 std::vector<int> CategoryCounts() {
-    const int* counts = appState.library.catalog.categoryCount;
-    return std::vector<int>(counts, counts + CATEGORY_COUNT);
+    std::vector<int> counts;
+    for (const LibraryCategory& category : appState.library.categories)
+        counts.push_back(int(category.items.size()));
+    return counts;
 }
 
 std::vector<unsigned> CategoryPictures(int category) {
     std::vector<unsigned> pictures;
-    HIMAGELIST list = appState.library.catalog.categoryImageList[category].get();
+    HIMAGELIST list = appState.library.categories[category].images.get();
     for (int i = 0; i < ImageList_GetImageCount(list); ++i)
         pictures.push_back(IsPlaceholderImage(list, i) ? PLACEHOLDER : DrawImage(list, i, 0x00FF00).at(25, 25));
     return pictures;
