@@ -1,13 +1,9 @@
 #include "core/bitmap_check.h"
 
-#include "core/little_endian.h"
+#include "core/bmp_header.h"
 
 namespace {
 
-constexpr size_t FILE_HEADER_SIZE = 14;
-constexpr uint32_t CORE_HEADER_SIZE = 12;
-constexpr uint32_t INFO_HEADER_SIZE = 40;
-constexpr uint32_t V5_HEADER_SIZE = 124;
 constexpr uint32_t BI_RGB = 0;
 constexpr uint32_t BI_RLE8 = 1;
 constexpr uint32_t BI_RLE4 = 2;
@@ -16,8 +12,8 @@ constexpr uint32_t PROFILE_LINKED = 0x4C494E4B;    // 'LINK'
 constexpr uint32_t PROFILE_EMBEDDED = 0x4D424544;  // 'MBED'
 
 bool IsKnownHeaderSize(uint32_t size) {
-    return size == CORE_HEADER_SIZE || size == INFO_HEADER_SIZE || size == 52 || size == 56 || size == 108 ||
-           size == V5_HEADER_SIZE;
+    return size == BMP_CORE_HEADER_SIZE || size == BMP_INFO_HEADER_SIZE || size == 52 || size == 56 || size == 108 ||
+           size == BMP_V5_HEADER_SIZE;
 }
 
 bool IsKnownDepth(uint32_t bits) {
@@ -71,42 +67,27 @@ BitmapCheck CheckRunLengthStream(const uint8_t* stream, uint64_t size, bool four
 
 // The check up to the last byte, for a file no larger than the limit.
 static BitmapCheck CheckBitmapBytes(const uint8_t* data, size_t size, BitmapShape* shape) {
-    if (size < FILE_HEADER_SIZE + 4)
+    if (size < BMP_FILE_HEADER_SIZE + 4)
         return BitmapCheck::TOO_SHORT;
-    const uint32_t headerSize = ReadU32(data + FILE_HEADER_SIZE);
+    const uint32_t headerSize = BmpInfoHeaderSize(data);
     if (!IsKnownHeaderSize(headerSize))
         return BitmapCheck::BAD_HEADER;
-    if (size < FILE_HEADER_SIZE + headerSize)
+    if (size < BMP_FILE_HEADER_SIZE + headerSize)
         return BitmapCheck::TOO_SHORT;
 
-    const uint8_t* info = data + FILE_HEADER_SIZE;
-    const bool core = headerSize == CORE_HEADER_SIZE;
-    int64_t width, height;
-    uint32_t planes, bits, compression = BI_RGB, coloursUsed = 0;
-    if (core) {
-        width = ReadU16(info + 4);
-        height = ReadU16(info + 6);
-        planes = ReadU16(info + 8);
-        bits = ReadU16(info + 10);
-    } else {
-        width = static_cast<int32_t>(ReadU32(info + 4));
-        height = static_cast<int32_t>(ReadU32(info + 8));
-        planes = ReadU16(info + 12);
-        bits = ReadU16(info + 14);
-        compression = ReadU32(info + 16);
-        coloursUsed = ReadU32(info + 32);
-    }
-    if (planes != 1)
+    const BmpHeader header = ReadBmpHeader(data);
+    const uint32_t bits = header.bits, compression = header.compression;
+    if (header.planes != 1)
         return BitmapCheck::BAD_HEADER;
     // The old core header has no 16 or 32-bit form.
-    if (!IsKnownDepth(bits) || (core && (bits == 16 || bits == 32)))
+    if (!IsKnownDepth(bits) || (header.IsCore() && (bits == 16 || bits == 32)))
         return BitmapCheck::UNSUPPORTED;
     const bool runLength = IsRunLength(compression, bits);
     if (compression != BI_RGB && !runLength && !(compression == BI_BITFIELDS && (bits == 16 || bits == 32)))
         return BitmapCheck::UNSUPPORTED;
-    if (runLength && height < 0)
+    if (runLength && header.height < 0)
         return BitmapCheck::BAD_SIZE;  // compressed pictures are always stored bottom-up
-    const int64_t rows = height < 0 ? -height : height;
+    const int64_t width = header.width, rows = header.Rows();
     if (width < 1 || rows < 1)
         return BitmapCheck::BAD_SIZE;
     if (width > BITMAP_SIDE_LIMIT || rows > BITMAP_SIDE_LIMIT)
@@ -114,7 +95,7 @@ static BitmapCheck CheckBitmapBytes(const uint8_t* data, size_t size, BitmapShap
     *shape = {int32_t(width), int32_t(rows)};
 
     // Everything from here is in 64 bits: a 32-bit field times anything must not wrap.
-    uint64_t tableEntries = coloursUsed;
+    uint64_t tableEntries = header.coloursUsed;
     if (bits <= 8) {
         const uint64_t depthColours = uint64_t{1} << bits;
         if (tableEntries > depthColours)
@@ -122,26 +103,23 @@ static BitmapCheck CheckBitmapBytes(const uint8_t* data, size_t size, BitmapShap
         if (tableEntries == 0)
             tableEntries = depthColours;
     }
-    const uint64_t masksSize = compression == BI_BITFIELDS && headerSize == INFO_HEADER_SIZE ? 12 : 0;
-    const uint64_t tableEnd = FILE_HEADER_SIZE + headerSize + masksSize + tableEntries * (core ? 3 : 4);
+    const uint64_t masksSize = compression == BI_BITFIELDS && headerSize == BMP_INFO_HEADER_SIZE ? 12 : 0;
+    const uint64_t tableEnd = header.TableOffset() + masksSize + tableEntries * header.TableEntrySize();
     if (tableEnd > size)
         return BitmapCheck::DATA_OUTSIDE_FILE;
 
-    if (headerSize == V5_HEADER_SIZE) {
-        const uint32_t colourSpace = ReadU32(info + 56);
-        if (colourSpace == PROFILE_LINKED || colourSpace == PROFILE_EMBEDDED) {
-            const uint64_t profileEnd = FILE_HEADER_SIZE + uint64_t{ReadU32(info + 112)} + ReadU32(info + 116);
-            if (profileEnd > size)
-                return BitmapCheck::DATA_OUTSIDE_FILE;
-        }
+    if (header.colourSpace == PROFILE_LINKED || header.colourSpace == PROFILE_EMBEDDED) {
+        const uint64_t profileEnd = BMP_FILE_HEADER_SIZE + uint64_t{header.profileOffset} + header.profileSize;
+        if (profileEnd > size)
+            return BitmapCheck::DATA_OUTSIDE_FILE;
     }
 
-    const uint64_t pixelOffset = ReadU32(data + 10);
+    const uint64_t pixelOffset = header.pixelOffset;
     if (pixelOffset < tableEnd)
         return BitmapCheck::BAD_HEADER;
     if (runLength) {
         // The loader reads the stream's declared size from the pixel offset: both must be in the file.
-        const uint64_t streamSize = ReadU32(info + 20);
+        const uint64_t streamSize = header.imageSize;
         if (pixelOffset + streamSize > size)
             return BitmapCheck::DATA_OUTSIDE_FILE;
         return CheckRunLengthStream(data + pixelOffset, streamSize, compression == BI_RLE4, uint64_t(width),

@@ -1,14 +1,12 @@
 #include "core/bmp_layout.h"
 
-#include <cstring>
 #include <utility>
 
+#include "core/bmp_header.h"
 #include "core/little_endian.h"
 
 namespace {
 
-constexpr uint32_t FILE_HEADER_SIZE = 14;
-constexpr uint32_t INFO_HEADER_SIZE = 40;
 constexpr uint64_t SIZE_LIMIT = UINT32_MAX;
 
 uint64_t StrideOf(int64_t width) {
@@ -24,7 +22,8 @@ bool ComputeBmpLayout(int32_t width, int32_t height, BmpLayout* layout) {
     const uint64_t imageSize = stride * static_cast<uint64_t>(height);
     const uint64_t fileSize = BMP_HEADERS_SIZE + imageSize;
     // The writer's working buffer holds 4 bytes a pixel plus the info header.
-    const uint64_t workingSize = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4 + INFO_HEADER_SIZE;
+    const uint64_t workingSize =
+        static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4 + BMP_INFO_HEADER_SIZE;
     if (fileSize > SIZE_LIMIT || workingSize > SIZE_LIMIT)
         return false;
     layout->width = width;
@@ -35,27 +34,19 @@ bool ComputeBmpLayout(int32_t width, int32_t height, BmpLayout* layout) {
     return true;
 }
 
-void WriteBmpHeaders(const BmpLayout& layout, uint8_t headers[BMP_HEADERS_SIZE]) {
-    std::memset(headers, 0, BMP_HEADERS_SIZE);
+// The 14-byte file header followed by the 40-byte info header, into zeroed bytes.
+static void WriteBmpHeaders(const BmpLayout& layout, uint8_t* headers) {
     headers[0] = 'B';
     headers[1] = 'M';
     PutU32(headers + 2, layout.fileSize);
     PutU32(headers + 10, BMP_HEADERS_SIZE);
-    uint8_t* info = headers + FILE_HEADER_SIZE;
-    PutU32(info, INFO_HEADER_SIZE);
+    uint8_t* info = headers + BMP_FILE_HEADER_SIZE;
+    PutU32(info, BMP_INFO_HEADER_SIZE);
     PutU32(info + 4, static_cast<uint32_t>(layout.width));
     PutU32(info + 8, static_cast<uint32_t>(layout.height));
     PutU16(info + 12, 1);
     PutU16(info + 14, 24);
     PutU32(info + 20, layout.imageSize);  // compression, resolutions and colour counts stay 0
-}
-
-void ClearRowPadding(const BmpLayout& layout, uint8_t* rows) {
-    const uint32_t used = static_cast<uint32_t>(layout.width) * 3;
-    if (used == layout.stride)
-        return;
-    for (int32_t row = 0; row < layout.height; ++row)
-        std::memset(rows + static_cast<size_t>(row) * layout.stride + used, 0, layout.stride - used);
 }
 
 std::vector<uint8_t> EncodeBmp(const BmpLayout& layout, const uint32_t* topDownPixels) {
@@ -80,15 +71,14 @@ bool DecodeBmp(const uint8_t* data,
                int32_t* width,
                int32_t* height,
                std::vector<uint32_t>* topDownPixels) {
-    if (!data || size < BMP_HEADERS_SIZE || data[0] != 'B' || data[1] != 'M')
+    if (!data || size < BMP_HEADERS_SIZE || data[0] != 'B' || data[1] != 'M' ||
+        BmpInfoHeaderSize(data) != BMP_INFO_HEADER_SIZE)
         return false;
-    const uint8_t* info = data + FILE_HEADER_SIZE;
-    const int64_t w = static_cast<int32_t>(ReadU32(info + 4));
-    const int64_t h = static_cast<int32_t>(ReadU32(info + 8));
-    if (ReadU32(info) != INFO_HEADER_SIZE || ReadU16(info + 12) != 1 || ReadU16(info + 14) != 24 ||
-        ReadU32(info + 16) != 0 || w <= 0 || h <= 0)
+    const BmpHeader header = ReadBmpHeader(data);
+    const int64_t w = header.width, h = header.height;
+    if (header.planes != 1 || header.bits != 24 || header.compression != 0 || w <= 0 || h <= 0)
         return false;
-    const uint64_t offset = ReadU32(data + 10);
+    const uint64_t offset = header.pixelOffset;
     const uint64_t stride = StrideOf(w);
     if (offset < BMP_HEADERS_SIZE || offset > size || stride * static_cast<uint64_t>(h) > size - offset)
         return false;

@@ -17,12 +17,6 @@ struct BmpLayout {
 // False when the size is not positive or the file would not fit in 32 bits.
 bool ComputeBmpLayout(int32_t width, int32_t height, BmpLayout* layout);
 
-// The 14-byte file header followed by the 40-byte info header.
-void WriteBmpHeaders(const BmpLayout& layout, uint8_t headers[BMP_HEADERS_SIZE]);
-
-// Sets the fill bytes at the end of every row to zero (rows in file order, imageSize bytes).
-void ClearRowPadding(const BmpLayout& layout, uint8_t* rows);
-
 // The whole file from top-down 0x00RRGGBB pixels (width * height of them).
 std::vector<uint8_t> EncodeBmp(const BmpLayout& layout, const uint32_t* topDownPixels);
 

@@ -7,9 +7,9 @@
 // Where an export stopped.
 enum class ExportStage {
     DONE,
-    NO_PICTURE,  // there is no bitmap to save
+    NO_PICTURE,  // there is no picture to save
     TOO_LARGE,   // the canvas does not fit the file format
-    READ,        // the picture could not be read (memory, device context)
+    NO_MEMORY,   // the file's bytes could not be held in memory
     CREATE,      // the file cannot be made or replaced: read-only, hidden, in use, no such folder
     WRITE,       // writing failed part way, as on a full disk
     REPLACE,     // the complete new file could not take the old one's place
@@ -20,7 +20,7 @@ struct ExportStatus {
     DWORD error;  // the system's error code for CREATE, WRITE and REPLACE, else 0
 };
 
-// Writes the picture of bitmap (width x height, selected into dc for its life) to fileName. The
-// file is first written beside the target and replaces it only when complete: on any failure an
-// existing file keeps its bytes.
-ExportStatus WriteCanvasBmp(HDC dc, HBITMAP bitmap, int32_t width, int32_t height, const char* fileName);
+// Writes the picture (width x height pixels, rows top to bottom, 0x00RRGGBB; drawn by GDI too, so
+// GDI's queue is flushed first) to fileName. The file is first written beside the target and
+// replaces it only when complete: on any failure an existing file keeps its bytes.
+ExportStatus WriteCanvasBmp(const uint32_t* pixels, int32_t width, int32_t height, const char* fileName);

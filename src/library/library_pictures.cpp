@@ -3,12 +3,50 @@
 #include <cstring>
 
 #include "core/bitmap_check.h"
+#include "core/bmp_header.h"
 #include "core/diagram_list.h"
 #include "platform/files.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 
 constexpr size_t PICTURE_PIXELS = size_t(SYMBOL_SIZE) * SYMBOL_SIZE;
+
+namespace {
+
+// A checked bitmap file in the form the system's decoder takes: its info header, masks and colour
+// table copied to aligned memory, its pixels where they lie in the file.
+struct BitmapFileBytes {
+    std::vector<uint32_t> info;
+    const uint8_t* pixels;
+    int width;
+    int height;
+    bool blackAndWhite;  // a 1-bit table of black then white: the loader makes a 1-bit bitmap of it
+
+    BitmapFileBytes(const uint8_t* file, size_t size) {
+        const BmpHeader header = ReadBmpHeader(file);
+        const size_t infoSize = header.pixelOffset - BMP_FILE_HEADER_SIZE;
+        info.assign((infoSize + 3) / 4, 0);
+        std::memcpy(info.data(), file + BMP_FILE_HEADER_SIZE, infoSize);
+        pixels = file + header.pixelOffset;
+        width = int(header.width);
+        height = int(header.Rows());
+        const uint8_t* table = file + header.TableOffset();
+        const size_t entry = header.TableEntrySize();
+        const auto rgb = [](const uint8_t* at) {
+            return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16;
+        };
+        blackAndWhite = header.bits == 1 && table + 2 * entry <= file + size && table + 2 * entry <= pixels &&
+                        rgb(table) == 0 && rgb(table + entry) == 0xFFFFFF;
+    }
+    const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
+    // Into a bitmap of the same size, selected into no device context, as the loader draws it.
+    bool DecodeInto(HBITMAP target) const {
+        WindowDC screen(nullptr);
+        return SetDIBits(screen.get(), target, 0, UINT(height), pixels, Info(), DIB_RGB_COLORS) > 0;
+    }
+};
+
+}  // namespace
 
 static LibraryPicture Refused(PictureStatus status, DWORD error = 0) {
     LibraryPicture picture;
@@ -63,6 +101,7 @@ LibraryPicture PictureReader::Read(const std::string& fullPath) {
             return Refused(PictureStatus::NOT_BITMAP);
     }
 
+    const BitmapFileBytes decoder(data, bytes.size());
     LibraryPicture picture;
     OwnedGdiObject made;
     if (shape.width != SYMBOL_SIZE || shape.height != SYMBOL_SIZE) {
@@ -72,13 +111,15 @@ LibraryPicture PictureReader::Read(const std::string& fullPath) {
             picture.blackAndWhite = std::move(made);
         else
             picture.pixels = PixelsOf(static_cast<HBITMAP>(made.get()));
-    } else if (IsBlackAndWhiteBitmapFile(data, bytes.size())) {
-        picture.blackAndWhite = OwnedGdiObject(NewBlackAndWhiteBitmapFromFileBytes(data, bytes.size()));
+    } else if (decoder.blackAndWhite) {
+        picture.blackAndWhite = OwnedGdiObject(NewMonochromeBitmap(SYMBOL_SIZE, SYMBOL_SIZE, nullptr));
+        if (!picture.blackAndWhite || !decoder.DecodeInto(static_cast<HBITMAP>(picture.blackAndWhite.get())))
+            picture.blackAndWhite = OwnedGdiObject();
     } else if (scratch_) {
         // Pixels a compressed file skips stay black, as in the loader's picture.
         GdiFlush();
         std::memset(scratchPixels_, 0, PICTURE_PIXELS * sizeof *scratchPixels_);
-        if (DecodeBitmapFileBytes(static_cast<HBITMAP>(scratch_.get()), data, bytes.size()))
+        if (decoder.DecodeInto(static_cast<HBITMAP>(scratch_.get())))
             picture.pixels = PixelsOf(static_cast<HBITMAP>(scratch_.get()));
     }
     picture.status = picture.blackAndWhite || !picture.pixels.empty() ? PictureStatus::OK : PictureStatus::NOT_MADE;

@@ -1,8 +1,5 @@
 #include "platform/gdi_objects.h"
 
-#include "core/little_endian.h"
-
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -83,67 +80,6 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
         return static_cast<HBITMAP>(
             LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION));
     });
-}
-
-namespace {
-
-// What drawing a bitmap file needs from its headers, with the headers, masks and colour table in
-// aligned memory; the pixels are read where they lie in the file.
-struct BitmapFileFormat {
-    std::vector<uint32_t> info;
-    const uint8_t* pixels = nullptr;
-    int width = 0;
-    int height = 0;
-    bool blackAndWhite = false;  // a 1-bit black and white table, black first
-
-    bool Read(const uint8_t* file, size_t size) {
-        constexpr size_t INFO_AT = sizeof(BITMAPFILEHEADER);
-        const size_t pixelsAt = size >= INFO_AT + sizeof(BITMAPCOREHEADER) ? ReadU32(file + 10) : 0;
-        if (pixelsAt <= INFO_AT || pixelsAt > size)
-            return false;
-        info.assign((pixelsAt - INFO_AT + 3) / 4, 0);
-        memcpy(info.data(), file + INFO_AT, pixelsAt - INFO_AT);
-        const BITMAPCOREHEADER* core = reinterpret_cast<const BITMAPCOREHEADER*>(info.data());
-        const BITMAPINFOHEADER* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
-        const bool isCore = core->bcSize == sizeof(BITMAPCOREHEADER);
-        pixels = file + pixelsAt;
-        width = isCore ? core->bcWidth : header->biWidth;
-        height = isCore ? core->bcHeight : abs(header->biHeight);
-        const int bits = isCore ? core->bcBitCount : header->biBitCount;
-        const uint8_t* table = file + INFO_AT + (isCore ? core->bcSize : header->biSize);
-        const size_t entrySize = isCore ? 3 : 4;
-        blackAndWhite = bits == 1 && table + 2 * entrySize <= pixels && ReadU32(table) % (1u << 24) == 0 &&
-                        ReadU32(table + entrySize) % (1u << 24) == 0xFFFFFF;
-        return true;
-    }
-    const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
-};
-
-}  // namespace
-
-HBITMAP NewBlackAndWhiteBitmapFromFileBytes(const uint8_t* file, size_t size) {
-    BitmapFileFormat format;
-    if (!format.Read(file, size) || !format.blackAndWhite)
-        return nullptr;
-    HBITMAP bitmap = NewMonochromeBitmap(format.width, format.height, nullptr);
-    if (!bitmap)
-        return nullptr;
-    WindowDC screen(nullptr);
-    SetDIBits(screen.get(), bitmap, 0, UINT(format.height), format.pixels, format.Info(), DIB_RGB_COLORS);
-    return bitmap;
-}
-
-bool IsBlackAndWhiteBitmapFile(const uint8_t* file, size_t size) {
-    BitmapFileFormat format;
-    return format.Read(file, size) && format.blackAndWhite;
-}
-
-bool DecodeBitmapFileBytes(HBITMAP target, const uint8_t* file, size_t size) {
-    BitmapFileFormat format;
-    if (!format.Read(file, size))
-        return false;
-    WindowDC screen(nullptr);
-    return SetDIBits(screen.get(), target, 0, UINT(format.height), format.pixels, format.Info(), DIB_RGB_COLORS) > 0;
 }
 
 HRGN NewRegion(const RECT* rects, int count) {

@@ -24,15 +24,6 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height)
 // The system loader's picture of a bitmap file, stretched to width x height. The loader crashes
 // on malformed files: the file must have passed the bitmap file check and be held against writes.
 HBITMAP NewBitmapFromFile(const char* path, int width, int height);
-// The bytes below must have passed the bitmap file check.
-// True for a 1-bit black and white file: the loader makes a 1-bit bitmap of it, which an image
-// list masks by its bits, not by its colours.
-bool IsBlackAndWhiteBitmapFile(const uint8_t* file, size_t size);
-// That 1-bit bitmap, at the file's own size, as the loader makes it; null for other files.
-HBITMAP NewBlackAndWhiteBitmapFromFileBytes(const uint8_t* file, size_t size);
-// Puts the picture of a file into a bitmap of the same size (selected into no device context), as
-// the loader draws it.
-bool DecodeBitmapFileBytes(HBITMAP target, const uint8_t* file, size_t size);
 // The union of the rectangles; null when there are none or it cannot be made.
 HRGN NewRegion(const RECT* rects, int count);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);

@@ -62,8 +62,8 @@ static bool ChooseSaveFile(HWND owner) {
 
 void ExportCanvas(HWND owner) {
     const BackBuffer& buffer = appState.canvas.backBuffer;
-    const ExportStatus status = WriteCanvasBmp(buffer.dc(), buffer.bitmap(), appState.canvas.width,
-                                               appState.canvas.height, appState.saveFileName);
+    const ExportStatus status =
+        WriteCanvasBmp(buffer.pixels(), appState.canvas.width, appState.canvas.height, appState.saveFileName);
     switch (status.stage) {
         case ExportStage::DONE:
             break;
@@ -73,11 +73,11 @@ void ExportCanvas(HWND owner) {
         case ExportStage::TOO_LARGE:
             ShowPlainError(owner, "キャンバスが大きすぎるため、保存できませんでした。");
             break;
-        case ExportStage::READ:
-            ShowPlainError(owner, "キャンバスの画像を読み取れなかったため、保存できませんでした。");
+        case ExportStage::NO_MEMORY:
+            ShowPlainError(owner, "メモリが足りないため、保存できませんでした。");
             break;
-        // A file that cannot be created, is read-only or hidden, or is in use gets the old fixed
-        // text; a full disk or a failed replacement gets what failed and the system's reason.
+        // A file that cannot be created, is read-only or hidden, or is in use gets the fixed text
+        // users know; a full disk or a failed replacement gets what failed and the system's reason.
         case ExportStage::CREATE:
             ShowPlainError(owner, "Error CreaeFile");
             break;

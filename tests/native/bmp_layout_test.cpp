@@ -128,20 +128,6 @@ TEST(BmpLayout, SizesWhoseFileOrWorkingBufferWouldNotFitIn32BitsAreRefused) {
     EXPECT_FALSE(ComputeBmpLayout(32768, 32768, &layout));
 }
 
-TEST(BmpLayout, ClearRowPaddingTouchesOnlyTheFillBytes) {
-    BmpLayout layout;
-    ASSERT_TRUE(ComputeBmpLayout(5, 4, &layout));  // 15 bytes of pixels, 1 fill byte a row
-    std::vector<uint8_t> rows(layout.imageSize, 0xEE);
-    ClearRowPadding(layout, rows.data());
-    for (size_t i = 0; i < rows.size(); ++i)
-        EXPECT_EQ(rows[i], i % 16 == 15 ? 0 : 0xEE) << i;
-
-    ASSERT_TRUE(ComputeBmpLayout(4, 2, &layout));  // no fill bytes at all
-    std::vector<uint8_t> full(layout.imageSize, 0xEE);
-    ClearRowPadding(layout, full.data());
-    EXPECT_EQ(full, std::vector<uint8_t>(24, 0xEE));
-}
-
 TEST(BmpLayout, DecodeRefusesOtherFilesWithoutReadingPastThem) {
     const std::vector<uint8_t> good = Encode(3, 2, std::vector<uint32_t>(6, 0x808080));
     const auto patch32 = [](std::vector<uint8_t> file, size_t at, uint32_t value) {
