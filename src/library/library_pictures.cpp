@@ -75,14 +75,14 @@ static std::vector<uint32_t> PixelsOf(HBITMAP bitmap) {
 
 PictureReader::PictureReader() {
     WindowDC screen(nullptr);
-    scratch_ = OwnedGdiObject(NewPixelBitmap(screen.get(), SYMBOL_SIZE, SYMBOL_SIZE, &scratchPixels_));
+    scratch_ = OwnedBitmap(NewPixelBitmap(screen.get(), SYMBOL_SIZE, SYMBOL_SIZE, &scratchPixels_));
 }
 
 LibraryPicture PictureReader::Read(const std::string& fullPath) {
     // Held against writes until the picture is made: the loader opens the file again.
     FileHandle file(CreateFileA(fullPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok())
+    if (!file)
         return Refused(PictureStatus::CANNOT_OPEN, GetLastError());
     LARGE_INTEGER length = {};
     if (GetFileSizeEx(file.get(), &length) && uint64_t(length.QuadPart) > BITMAP_FILE_SIZE_LIMIT)
@@ -103,24 +103,24 @@ LibraryPicture PictureReader::Read(const std::string& fullPath) {
 
     const BitmapFileBytes decoder(data, bytes.size());
     LibraryPicture picture;
-    OwnedGdiObject made;
+    OwnedBitmap made;
     if (shape.width != SYMBOL_SIZE || shape.height != SYMBOL_SIZE) {
-        made = OwnedGdiObject(NewBitmapFromFile(fullPath.c_str(), SYMBOL_SIZE, SYMBOL_SIZE));
+        made = OwnedBitmap(NewBitmapFromFile(fullPath.c_str(), SYMBOL_SIZE, SYMBOL_SIZE));
         BITMAP description = {};
         if (made && GetObjectA(made.get(), sizeof description, &description) && description.bmBitsPixel == 1)
             picture.blackAndWhite = std::move(made);
         else
-            picture.pixels = PixelsOf(static_cast<HBITMAP>(made.get()));
+            picture.pixels = PixelsOf(made.get());
     } else if (decoder.blackAndWhite) {
-        picture.blackAndWhite = OwnedGdiObject(NewMonochromeBitmap(SYMBOL_SIZE, SYMBOL_SIZE, nullptr));
-        if (!picture.blackAndWhite || !decoder.DecodeInto(static_cast<HBITMAP>(picture.blackAndWhite.get())))
-            picture.blackAndWhite = OwnedGdiObject();
+        picture.blackAndWhite = OwnedBitmap(NewMonochromeBitmap(SYMBOL_SIZE, SYMBOL_SIZE, nullptr));
+        if (!picture.blackAndWhite || !decoder.DecodeInto(picture.blackAndWhite.get()))
+            picture.blackAndWhite = OwnedBitmap();
     } else if (scratch_) {
         // Pixels a compressed file skips stay black, as in the loader's picture.
         GdiFlush();
         std::memset(scratchPixels_, 0, PICTURE_PIXELS * sizeof *scratchPixels_);
-        if (decoder.DecodeInto(static_cast<HBITMAP>(scratch_.get())))
-            picture.pixels = PixelsOf(static_cast<HBITMAP>(scratch_.get()));
+        if (decoder.DecodeInto(scratch_.get()))
+            picture.pixels = PixelsOf(scratch_.get());
     }
     picture.status = picture.blackAndWhite || !picture.pixels.empty() ? PictureStatus::OK : PictureStatus::NOT_MADE;
     return picture;
@@ -143,8 +143,8 @@ static HBITMAP NewStrip(const uint32_t* const* pictures, size_t count) {
 
 // The placeholder's pixels; all magenta (nothing shows) when the resource cannot be read.
 static std::vector<uint32_t> PlaceholderPixels(HINSTANCE resources) {
-    OwnedGdiObject bitmap(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE));
-    std::vector<uint32_t> pixels = PixelsOf(static_cast<HBITMAP>(bitmap.get()));
+    OwnedBitmap bitmap(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE));
+    std::vector<uint32_t> pixels = PixelsOf(bitmap.get());
     if (pixels.empty())
         pixels.assign(PICTURE_PIXELS, 0xFF00FF);
     return pixels;
@@ -156,16 +156,16 @@ static void Align(HIMAGELIST list, int expected) {
         ImageList_SetImageCount(list, UINT(expected));
 }
 
-static void AddBitmap(HIMAGELIST list, const OwnedGdiObject& bitmap) {
+static void AddBitmap(HIMAGELIST list, const OwnedBitmap& bitmap) {
     if (bitmap)
-        ImageList_AddMasked(list, static_cast<HBITMAP>(bitmap.get()), MASK_COLOUR);
+        ImageList_AddMasked(list, bitmap.get(), MASK_COLOUR);
 }
 
 void AddLibraryPictures(HINSTANCE resources, HIMAGELIST list, const std::vector<LibraryPicture>& pictures) {
     const std::vector<uint32_t> placeholder = PlaceholderPixels(resources);
     const uint32_t* placeholderPixels = placeholder.data();
     // Made before it may be needed: when a picture cannot be made, neither can another bitmap.
-    const OwnedGdiObject placeholderBitmap(NewStrip(&placeholderPixels, 1));
+    const OwnedBitmap placeholderBitmap(NewStrip(&placeholderPixels, 1));
     int expected = ImageList_GetImageCount(list);
     for (size_t i = 0; i < pictures.size();) {
         if (pictures[i].blackAndWhite) {
@@ -177,7 +177,7 @@ void AddLibraryPictures(HINSTANCE resources, HIMAGELIST list, const std::vector<
         std::vector<const uint32_t*> run;
         for (; i < pictures.size() && !pictures[i].blackAndWhite && run.size() < PICTURES_PER_STRIP; ++i)
             run.push_back(pictures[i].pixels.empty() ? placeholderPixels : pictures[i].pixels.data());
-        const OwnedGdiObject strip(NewStrip(run.data(), run.size()));
+        const OwnedBitmap strip(NewStrip(run.data(), run.size()));
         if (strip) {
             AddBitmap(list, strip);
             expected += int(run.size());
@@ -186,7 +186,7 @@ void AddLibraryPictures(HINSTANCE resources, HIMAGELIST list, const std::vector<
         }
         // The system's pool can refuse a wide bitmap and still give small ones.
         for (const uint32_t* one : run) {
-            const OwnedGdiObject single(NewStrip(&one, 1));
+            const OwnedBitmap single(NewStrip(&one, 1));
             AddBitmap(list, single ? single : placeholderBitmap);
             Align(list, ++expected);
         }

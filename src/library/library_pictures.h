@@ -26,7 +26,7 @@ struct LibraryPicture {
     std::vector<uint32_t> pixels;
     // Instead of pixels: the loader's 1-bit bitmap of a black and white file, which an image list
     // masks by its bits, so it is added on its own.
-    OwnedGdiObject blackAndWhite;
+    OwnedBitmap blackAndWhite;
 };
 
 // Reads pictures through one scratch bitmap. A file of exactly 50 x 50 is drawn from the bytes
@@ -40,7 +40,7 @@ class PictureReader {
     LibraryPicture Read(const std::string& fullPath);
 
   private:
-    OwnedGdiObject scratch_;
+    OwnedBitmap scratch_;
     uint32_t* scratchPixels_ = nullptr;
 };
 

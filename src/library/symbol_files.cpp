@@ -12,7 +12,7 @@ static std::string CatalogPath(const char* root) {
 DWORD ReadCatalogText(const char* root, std::string* text) {
     FileHandle file(CreateFileA(CatalogPath(root).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok())
+    if (!file)
         return GetLastError();
     return ReadAll(file.get(), text);
 }
@@ -23,7 +23,7 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
         return ERROR_ACCESS_DENIED;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok())
+    if (!file)
         return GetLastError();
     std::string existing;
     DWORD error = ReadAll(file.get(), &existing);
@@ -54,7 +54,7 @@ DWORD ReplaceCatalogText(const char* root, const std::string& text) {
 DWORD CreateEmptyCatalog(const char* root) {
     FileHandle created(CreateFileA(CatalogPath(root).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    return created.ok() ? 0 : GetLastError();
+    return created ? 0 : GetLastError();
 }
 
 DWORD AddSymbolFile(const char* root, const char* source, int32_t category, const std::string& relativePath) {
@@ -104,7 +104,7 @@ static bool IdentifyFile(const std::string& path, FileId* id) {
     FileHandle file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
-    if (!file.ok() || !GetFileInformationByHandle(file.get(), &info))
+    if (!file || !GetFileInformationByHandle(file.get(), &info))
         return false;
     *id = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
     return true;

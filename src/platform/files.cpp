@@ -70,10 +70,10 @@ bool IsReadOnly(const char* path) {
 DWORD CopyNewFile(const char* source, const char* target) {
     FileHandle from(
         CreateFileA(source, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!from.ok())
+    if (!from)
         return GetLastError();
     FileHandle to(CreateFileA(target, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!to.ok())
+    if (!to)
         return GetLastError();
     DWORD error = 0;
     char chunk[65536];
@@ -91,7 +91,7 @@ DWORD CopyNewFile(const char* source, const char* target) {
         if ((error = WriteAll(to.get(), chunk, got)) != 0)
             break;
     }
-    to.Close();
+    to.Reset();
     // The target did not exist before: a partial copy would only block the next try.
     if (error)
         RemoveFile(target);
@@ -142,7 +142,7 @@ ReplaceResult ReplaceFileContents(const std::string& target, const std::function
         const DWORD error = RetryWhileLocked([&] {
             FileHandle existing(
                 CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-            return existing.ok() ? DWORD(0) : GetLastError();
+            return existing ? DWORD(0) : GetLastError();
         });
         if (error)
             return {ReplaceStage::CREATE, error};
@@ -157,7 +157,7 @@ ReplaceResult ReplaceFileContents(const std::string& target, const std::function
         result = {ReplaceStage::WRITE, error};
     else if (!FlushFileBuffers(file.get()))
         result = {ReplaceStage::WRITE, GetLastError()};
-    file.Close();
+    file.Reset();
     if (result.stage == ReplaceStage::DONE) {
         // One atomic rename: the target is the old file or the new one, never missing or half-written.
         const DWORD error = RetryWhileLocked([&] {

@@ -6,25 +6,15 @@
 #include <string>
 
 #include "platform/test_hooks.h"
+#include "platform/unique_handle.h"
 
-// A file handle closed at the end of the scope.
-class FileHandle {
-  public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE get() const { return handle_; }
-    bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Close() {
-        if (ok())
-            CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-  private:
-    HANDLE handle_;
+struct FileTraits {
+    using Handle = HANDLE;
+    static HANDLE None() { return INVALID_HANDLE_VALUE; }
+    static void Free(HANDLE file) { CloseHandle(file); }
 };
+// An open file, closed when its owner goes.
+using FileHandle = UniqueHandle<FileTraits>;
 
 // Each returns 0 or the system error code.
 DWORD ReadAll(HANDLE file, std::string* bytes);

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/test_hooks.h"
+#include "platform/unique_handle.h"
 
 long LiveGdiObjects();
 long LiveGdiObjects(GdiKind kind);
@@ -50,72 +51,30 @@ class SelectedObject {
     HGDIOBJ old_;
 };
 
-// A pen, bitmap or region owned by the scope.
-class OwnedGdiObject {
-  public:
-    explicit OwnedGdiObject(HGDIOBJ object = nullptr) : object_(object) {}
-    ~OwnedGdiObject() { FreeGdiObject(object_); }
-    OwnedGdiObject(const OwnedGdiObject&) = delete;
-    OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
-    OwnedGdiObject(OwnedGdiObject&& other) noexcept : object_(other.Release()) {}
-    OwnedGdiObject& operator=(OwnedGdiObject&& other) noexcept {
-        if (this != &other) {
-            FreeGdiObject(object_);
-            object_ = other.Release();
-        }
-        return *this;
-    }
-    HGDIOBJ get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-    // Gives the object up without freeing it.
-    HGDIOBJ Release() {
-        HGDIOBJ object = object_;
-        object_ = nullptr;
-        return object;
-    }
-
-  private:
-    HGDIOBJ object_;
+template <class T>
+struct GdiObjectTraits {
+    using Handle = T;
+    static T None() { return nullptr; }
+    static void Free(T object) { FreeGdiObject(object); }
+};
+struct ImageListTraits {
+    using Handle = HIMAGELIST;
+    static HIMAGELIST None() { return nullptr; }
+    static void Free(HIMAGELIST list) { FreeImageList(list); }
+};
+struct MemoryDCTraits {
+    using Handle = HDC;
+    static HDC None() { return nullptr; }
+    static void Free(HDC dc) { FreeMemoryDC(dc); }
 };
 
-// An image list with one owner, freed (and counted) when the owner lets it go.
-class OwnedImageList {
-  public:
-    OwnedImageList() = default;
-    ~OwnedImageList() { FreeImageList(list_); }
-    OwnedImageList(const OwnedImageList&) = delete;
-    OwnedImageList& operator=(const OwnedImageList&) = delete;
-    HIMAGELIST get() const { return list_; }
-    // Frees the list held so far and takes this one (may be null).
-    void Reset(HIMAGELIST list = nullptr) {
-        if (list != list_)
-            FreeImageList(list_);
-        list_ = list;
-    }
-    // Gives the list up without freeing it.
-    HIMAGELIST Release() {
-        HIMAGELIST list = list_;
-        list_ = nullptr;
-        return list;
-    }
-
-  private:
-    HIMAGELIST list_ = nullptr;
-};
-
-// A memory device context owned by the scope.
-class OwnedMemoryDC {
-  public:
-    explicit OwnedMemoryDC(HDC compatibleWith) : dc_(NewMemoryDC(compatibleWith)) {}
-    ~OwnedMemoryDC() { FreeMemoryDC(dc_); }
-    OwnedMemoryDC(const OwnedMemoryDC&) = delete;
-    OwnedMemoryDC& operator=(const OwnedMemoryDC&) = delete;
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-  private:
-    HDC dc_;
-};
+// Pens, bitmaps, regions, image lists and memory device contexts the program made, each with one
+// owner that frees (and counts) it.
+using OwnedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using OwnedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using OwnedRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
+using OwnedImageList = UniqueHandle<ImageListTraits>;
+using OwnedMemoryDC = UniqueHandle<MemoryDCTraits>;
 
 // A window's device context for the life of the scope.
 class WindowDC {

@@ -9,7 +9,7 @@
 #include "render/symbol_image.h"
 
 static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
-    OwnedGdiObject pen(NewPen(PS_DOT, 0, RGB(0, 0, 0)));
+    OwnedPen pen(NewPen(PS_DOT, 0, RGB(0, 0, 0)));
     SelectedObject usePen(dc, pen.get());
     SelectedObject useBrush(dc, GetStockObject(NULL_BRUSH));
     // Rectangle leaves out the right and bottom edges: the frame runs one pixel outside the picture.
@@ -114,16 +114,16 @@ void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const Diagra
     std::vector<RECT> rects;
     for (int i = 0; i < damage.count; ++i)
         rects.push_back({damage.rects[i].left, damage.rects[i].top, damage.rects[i].right, damage.rects[i].bottom});
-    OwnedGdiObject clip(damage.everything ? nullptr : NewRegion(rects.data(), int(rects.size())));
+    OwnedRegion clip(damage.everything ? nullptr : NewRegion(rects.data(), int(rects.size())));
     if (!clip) {
         ComposeDiagram(canvas, diagram, selected);
         return;
     }
     // Only what touches the damage is drawn, in the usual order; the clip keeps every pixel
     // outside it as it was, and inside it the same as a whole composition.
-    SelectClipRgn(dc, static_cast<HRGN>(clip.get()));
+    SelectClipRgn(dc, clip.get());
     // The region's own rectangles do not overlap, unlike the damage's: nothing is drawn twice.
-    const std::vector<CanvasRect> parts = RegionRects(static_cast<HRGN>(clip.get()));
+    const std::vector<CanvasRect> parts = RegionRects(clip.get());
     if (parts.empty())
         Compose(canvas, diagram, selected, damage.rects, damage.count, &damage);
     else
@@ -164,9 +164,8 @@ void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
     // stretch costs the box around its clip, so each piece of the region gets its own.
     const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
                                                THUMBNAIL.bottom - THUMBNAIL.top);
-    OwnedGdiObject region(NewRegion(rects.data(), int(rects.size())));
-    const std::vector<CanvasRect> pieces =
-        region ? RegionRects(static_cast<HRGN>(region.get())) : std::vector<CanvasRect>{};
+    OwnedRegion region(NewRegion(rects.data(), int(rects.size())));
+    const std::vector<CanvasRect> pieces = region ? RegionRects(region.get()) : std::vector<CanvasRect>{};
     if (pieces.empty()) {
         DrawThumbnail(target, canvas);
         return;

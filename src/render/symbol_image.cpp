@@ -12,11 +12,11 @@ SymbolPicture* MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) 
     if (!sourceList || imageIndex < 0 || imageIndex >= ImageList_GetImageCount(sourceList))
         return nullptr;
     uint32_t* drawn = nullptr;
-    OwnedGdiObject scratchBitmap(NewPixelBitmap(dc, SYMBOL_SIZE, SYMBOL_SIZE, &drawn));
+    OwnedBitmap scratchBitmap(NewPixelBitmap(dc, SYMBOL_SIZE, SYMBOL_SIZE, &drawn));
     if (!scratchBitmap)
         return nullptr;
     {
-        OwnedMemoryDC scratch(dc);
+        OwnedMemoryDC scratch(NewMemoryDC(dc));
         if (!scratch)
             return nullptr;
         SelectedObject useBitmap(scratch.get(), scratchBitmap.get());

@@ -35,9 +35,9 @@ static void ShowDamage(HWND window) {
     const CanvasState& canvas = appState.canvas;
     if (!HasDamage(canvas.damage))
         return;
-    OwnedGdiObject region(canvas.damage.everything ? nullptr : NewShownDamageRegion(canvas));
+    OwnedRegion region(canvas.damage.everything ? nullptr : NewShownDamageRegion(canvas));
     if (region)
-        InvalidateRgn(window, static_cast<HRGN>(region.get()), FALSE);
+        InvalidateRgn(window, region.get(), FALSE);
     else
         InvalidateRect(window, nullptr, FALSE);
     if (!GetUpdateRect(window, nullptr, FALSE))

@@ -152,7 +152,7 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
         GetObjectA(loaded, sizeof loadedShape, &loadedShape);
         EXPECT_EQ(bool(made.blackAndWhite), loadedShape.bmBitsPixel == 1) << name;
         const std::vector<unsigned> actual = made.blackAndWhite
-                                                 ? ReadBitmapPixels(static_cast<HBITMAP>(made.blackAndWhite.get())).rgb
+                                                 ? ReadBitmapPixels(made.blackAndWhite.get()).rgb
                                                  : std::vector<unsigned>(made.pixels.begin(), made.pixels.end());
         EXPECT_TRUE(actual == ReadBitmapPixels(loaded).rgb) << name;
         ImageList_AddMasked(reference, loaded, RGB_MAGENTA);
