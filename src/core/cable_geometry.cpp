@@ -4,21 +4,15 @@
 
 namespace {
 
-struct StyleRow {
-    PenStyle penStyle;
-    uint32_t colour;
-    int32_t width;
-};
-
 // Indexed by cable type - 1.
-constexpr StyleRow STYLE_TABLE[] = {
-    {PEN_SOLID, 0x00FF0000, 2},  // straight: blue
-    {PEN_DOT, 0x00FF0000, 1},    // cross: blue, dotted
-    {PEN_SOLID, 0x00646400, 2},  // serial: teal
-    {PEN_SOLID, 0x00FFFF00, 3},  // console: cyan
-    {PEN_SOLID, 0x00000000, 3},  // telephone: black
-    {PEN_SOLID, 0x0000C8C8, 3},  // met: olive yellow
-    {PEN_SOLID, 0x000000FF, 3},  // optical: red
+constexpr CableStyle STYLE_TABLE[] = {
+    {STROKE_SOLID, 0x00FF0000, 2},   // straight: blue
+    {STROKE_DOTTED, 0x00FF0000, 1},  // cross: blue, dotted
+    {STROKE_SOLID, 0x00646400, 2},   // serial: teal
+    {STROKE_SOLID, 0x00FFFF00, 3},   // console: cyan
+    {STROKE_SOLID, 0x00000000, 3},   // telephone: black
+    {STROKE_SOLID, 0x0000C8C8, 3},   // met: olive yellow
+    {STROKE_SOLID, 0x000000FF, 3},   // optical: red
 };
 
 // One-pixel shifts of the cross cable's copies; saturates so that far-off ends cannot overflow.
@@ -94,10 +88,7 @@ void SerialSegments(CableSegments& out, int32_t x1, int32_t y1, int32_t x2, int3
 bool CableStyleFor(int16_t cableType, CableStyle* style) {
     if (cableType < CABLE_STRAIGHT || cableType > CABLE_OPTICAL || !style)
         return false;
-    const StyleRow& row = STYLE_TABLE[cableType - CABLE_STRAIGHT];
-    style->penStyle = row.penStyle;
-    style->colour = row.colour;
-    style->width = row.width;
+    *style = STYLE_TABLE[cableType - CABLE_STRAIGHT];
     return true;
 }
 

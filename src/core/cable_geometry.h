@@ -1,4 +1,5 @@
-// How each kind of cable looks: its pen and the line segments that draw it. Needs no window.
+// How each kind of cable looks: its colour, width, solid or dotted stroke, and the line segments
+// that draw it. Needs no window.
 #pragma once
 #include <cstdint>
 
@@ -7,12 +8,12 @@
 constexpr double SERIAL_ANGLE_OFFSET = 0.785398163375;  // just below pi/4; the drawn pixels depend on it
 constexpr double SERIAL_ARM = 5.0;
 
-enum PenStyle : int16_t { PEN_SOLID = 0, PEN_DOT = 2 };  // the platform's PS_SOLID and PS_DOT
+enum StrokeStyle : int16_t { STROKE_SOLID, STROKE_DOTTED };  // dotted: three pixels on, three off
 
 struct CableStyle {
-    PenStyle penStyle;  // what the paint pass passes in
-    uint32_t colour;    // 0x00BBGGRR, what the paint pass passes in
-    int32_t width;      // follows from the type
+    StrokeStyle stroke;
+    uint32_t colour;  // 0x00BBGGRR
+    int32_t width;    // pixels across
 };
 
 // The look of a cable kind; false for anything but 1 to 7.

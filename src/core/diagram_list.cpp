@@ -5,8 +5,8 @@
 bool HitTest(const SymbolItem& symbol, int32_t px, int32_t py) {
     // Both bounds are inclusive: the sensitive area is one pixel larger than the picture.
     // 64-bit sums keep symbols dragged near the 32-bit limits from wrapping.
-    return px >= symbol.x && int64_t(px) <= int64_t(symbol.x) + symbol.bitmap.bmWidth && py >= symbol.y &&
-           int64_t(py) <= int64_t(symbol.y) + symbol.bitmap.bmHeight;
+    return px >= symbol.x && int64_t(px) <= int64_t(symbol.x) + symbol.size.width && py >= symbol.y &&
+           int64_t(py) <= int64_t(symbol.y) + symbol.size.height;
 }
 
 CanvasPoint SymbolCentre(const SymbolItem& symbol) {

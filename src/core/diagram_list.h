@@ -33,17 +33,16 @@ struct CanvasPoint {
 // and hands it back for release when the symbol goes.
 using PictureHandle = void*;
 
-// The part of the picture's bitmap description that the hit test needs.
-struct SymbolBitmap {
-    int32_t bmWidth;
-    int32_t bmHeight;
-    int32_t bmBitsPixel;
+// The size of a symbol's picture, which the hit test needs.
+struct SymbolSize {
+    int32_t width;
+    int32_t height;
 };
 
 struct SymbolItem {
     int32_t id;
     PictureHandle picture;
-    SymbolBitmap bitmap;
+    SymbolSize size;
     int32_t x;  // top-left corner on the canvas
     int32_t y;
 };

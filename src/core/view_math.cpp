@@ -67,31 +67,31 @@ int32_t LargestScrollPosition(int32_t maximum, int64_t page) {
     return largest < 0 ? 0 : Saturate(largest);
 }
 
-int32_t ScrolledPosition(uint32_t requestCode, int32_t pos, int32_t trackPos, int32_t maxPos) {
+int32_t ScrolledPosition(ScrollRequest request, int32_t pos, int32_t trackPos, int32_t maxPos) {
     int64_t distance;
-    switch (requestCode) {
-        case 0:  // line up / left
+    switch (request) {
+        case ScrollRequest::LINE_BACK:
             distance = -1;
             break;
-        case 1:  // line down / right
+        case ScrollRequest::LINE_ON:
             distance = 1;
             break;
-        case 2:  // page up / left
+        case ScrollRequest::PAGE_BACK:
             distance = -10;
             break;
-        case 3:  // page down / right
+        case ScrollRequest::PAGE_ON:
             distance = 10;
             break;
-        case 5:  // thumb being dragged
+        case ScrollRequest::THUMB_TRACK:
             distance = static_cast<int64_t>(trackPos) - pos;
             break;
-        case 6:  // top / left end
+        case ScrollRequest::TO_START:
             distance = -static_cast<int64_t>(pos);
             break;
-        case 7:  // bottom / right end
+        case ScrollRequest::TO_END:
             distance = static_cast<int64_t>(maxPos) - pos;
             break;
-        default:  // thumb released, end of scroll and anything unknown
+        default:  // the thumb let go, the end of scrolling and anything unknown
             distance = 0;
             break;
     }

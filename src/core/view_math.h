@@ -25,11 +25,25 @@ ScrollAxis ScrollAxisFor(int32_t zoomedLength, int32_t clientLength);
 // clamps it: a page below 1 counts as 1, one larger than the range as the whole range.
 int32_t LargestScrollPosition(int32_t maximum, int64_t page);
 
-// Where a scroll request takes the position; returns pos itself when nothing moves.
-// requestCode is SB_LINEUP (0) .. SB_BOTTOM (7); trackPos is read from the bar for SB_THUMBTRACK.
-int32_t ScrolledPosition(uint32_t requestCode, int32_t pos, int32_t trackPos, int32_t maxPos);
+// A scroll bar's request, with the platform's codes (SB_LINEUP .. SB_ENDSCROLL, the same for both
+// bars); other codes ask for nothing.
+enum class ScrollRequest : uint32_t {
+    LINE_BACK,  // up or left by a line
+    LINE_ON,    // down or right by a line
+    PAGE_BACK,  // by a page
+    PAGE_ON,
+    THUMB_POSITION,  // the thumb let go: it has moved already
+    THUMB_TRACK,     // the thumb being dragged
+    TO_START,        // top or left end
+    TO_END,
+    END_SCROLL,
+};
+
+// Where a scroll request takes the position; returns pos itself when nothing moves. trackPos is
+// read from the bar for THUMB_TRACK.
+int32_t ScrolledPosition(ScrollRequest request, int32_t pos, int32_t trackPos, int32_t maxPos);
 
 // The canvas point drawn under a client point: the exact inverse of the stretched presentation,
-// floor((client + scroll) * canvasLength / zoomedLength). Client points may be negative while the
-// mouse is captured. With nothing drawn (a length of 0 or less) it returns client + scroll.
+// floor((client + scroll) * canvasLength / zoomedLength). Client points may be negative (left of or
+// above the client area). With nothing drawn (a length of 0 or less) it returns client + scroll.
 int32_t CanvasFromClient(int32_t client, int32_t scroll, int32_t canvasLength, int32_t zoomedLength);

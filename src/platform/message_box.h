@@ -1,5 +1,5 @@
-// Every message box the program shows. Texts and captions are the ones users know: the error
-// table and the generic text for other codes live here.
+// Every message box the program shows, with the captions users know. The texts of failed file
+// operations come from core/file_errors; these add the system's description of a code.
 #pragma once
 #include <windows.h>
 

@@ -25,7 +25,7 @@ void DrawCable(const CableItem& cable,
         const Segment& segment = segments.segment[i];
         // The part of the target the segment can reach, for a quick test against each part.
         const CanvasRect reach = BoxBetween(segment.from.x, segment.from.y, segment.to.x, segment.to.y, style.width);
-        const bool dotted = style.penStyle == PEN_DOT;
+        const bool dotted = style.stroke == STROKE_DOTTED;
         const WideStroke stroke = dotted ? WideStroke{} : MakeWideStroke(segment, style.width);
         // Parts come in bands of equal rows: where the segment runs across a band is worked out once.
         int32_t bandTop = 0, bandBottom = 0;

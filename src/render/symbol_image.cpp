@@ -34,7 +34,7 @@ SymbolPicture* MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) 
         const uint32_t colour = drawn[i] & 0xFFFFFF;
         picture->pixels[i] = colour == magenta ? TRANSPARENT_PIXEL : colour;
     }
-    picture->description = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
+    picture->size = {SYMBOL_SIZE, SYMBOL_SIZE};
     picture->references = 1;
     ++liveSymbolPictures;
     return picture;
@@ -50,7 +50,7 @@ void ReleasePicture(SymbolPicture* picture) {
 void GiveSymbolPicture(SymbolItem& symbol, SymbolPicture* picture) {
     ++picture->references;
     symbol.picture = picture;
-    symbol.bitmap = picture->description;
+    symbol.size = picture->size;
 }
 
 void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const CanvasRect* parts, int partCount) {

@@ -16,7 +16,7 @@ constexpr uint32_t TRANSPARENT_PIXEL = 0xFF000000;  // no colour has its top byt
 // reference; the last one released frees it.
 struct SymbolPicture {
     uint32_t pixels[SYMBOL_SIZE * SYMBOL_SIZE];  // rows top to bottom, 0x00RRGGBB or TRANSPARENT_PIXEL
-    SymbolBitmap description;                    // for the hit test
+    SymbolSize size;                             // for the hit test
     int32_t references;
 };
 

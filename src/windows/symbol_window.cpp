@@ -79,14 +79,30 @@ static void OnNotify(HWND dialog, const NMHDR& header) {
         OnTabChange(tabs);
 }
 
-static void SelectTool(WPARAM tool, LPARAM cableType) {
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, tool, cableType);
-}
+// The tool and cable pictures and what each arms: its tool and, for a cable, the cable type.
+struct ToolPicture {
+    int id;
+    int16_t tool;
+    int32_t cableType;  // 0 for the select and delete tools
+};
+static const ToolPicture TOOL_PICTURES[] = {
+    {IDC_PICK_SELECT, TOOL_SELECT, 0},
+    {IDC_PICK_DELETE, TOOL_DELETE, 0},
+    {IDC_PICK_STRAIGHT, TOOL_CABLE, CABLE_STRAIGHT},
+    {IDC_PICK_CROSS, TOOL_CABLE, CABLE_CROSS},
+    {IDC_PICK_SERIAL, TOOL_CABLE, CABLE_SERIAL},
+    {IDC_PICK_CONSOLE, TOOL_CABLE, CABLE_CONSOLE},
+    {IDC_PICK_TELEPHONE, TOOL_CABLE, CABLE_TELEPHONE},
+    {IDC_PICK_MET, TOOL_CABLE, CABLE_MET},
+    {IDC_PICK_OPTICAL, TOOL_CABLE, CABLE_OPTICAL},
+};
 
-// The delete tool's cursor is a shared resource: the topology window must not destroy it.
-static void SelectDeleteTool() {
-    SetPlacementCursor(LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)), false);
-    SelectTool(TOOL_DELETE, 0);
+// The delete tool's cursor is a shared resource, set before the tool is armed: the topology window
+// must not destroy it.
+static void ArmTool(const ToolPicture& picture) {
+    if (picture.tool == TOOL_DELETE)
+        SetPlacementCursor(LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)), false);
+    SendMessageA(appState.topology, MSG_SELECT_TOOL, WPARAM(picture.tool), LPARAM(picture.cableType));
 }
 
 // Picture clicks arrive as STN_CLICKED and STN_DBLCLK alike: a double click acts twice.
@@ -94,37 +110,14 @@ static void OnCommand(HWND dialog, UINT id) {
     switch (id) {
         case IDC_ADD_SYMBOL:
             DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_ADD_SYMBOL), dialog, AddSymbolDialogProc, 0);
-            break;
+            return;
         case IDC_DELETE_SYMBOL:
             SendMessageA(appState.tools.palettePage[appState.tools.currentTab], MSG_PALETTE_DELETE, 0, 0);
-            break;
-        case IDC_PICK_SELECT:
-            SelectTool(TOOL_SELECT, 0);
-            break;
-        case IDC_PICK_DELETE:
-            SelectDeleteTool();
-            break;
-        case IDC_PICK_STRAIGHT:
-            SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
-            break;
-        case IDC_PICK_CROSS:
-            SelectTool(TOOL_CABLE, CABLE_CROSS);
-            break;
-        case IDC_PICK_SERIAL:
-            SelectTool(TOOL_CABLE, CABLE_SERIAL);
-            break;
-        case IDC_PICK_CONSOLE:
-            SelectTool(TOOL_CABLE, CABLE_CONSOLE);
-            break;
-        case IDC_PICK_TELEPHONE:
-            SelectTool(TOOL_CABLE, CABLE_TELEPHONE);
-            break;
-        case IDC_PICK_MET:
-            SelectTool(TOOL_CABLE, CABLE_MET);
-            break;
-        case IDC_PICK_OPTICAL:
-            SelectTool(TOOL_CABLE, CABLE_OPTICAL);
-            break;
+            return;
+    }
+    for (const ToolPicture& picture : TOOL_PICTURES) {
+        if (picture.id == int(id))
+            ArmTool(picture);
     }
 }
 

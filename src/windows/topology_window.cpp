@@ -106,7 +106,11 @@ static void UpdateScrollRanges(HWND topology) {
     SetScrollBar(topology, SB_VERT, vertical, canvas.scrollY);
 }
 
-static void Scroll(HWND window, int bar, UINT requestCode, int32_t& scroll) {
+static_assert(uint32_t(ScrollRequest::LINE_BACK) == SB_LINEUP && uint32_t(ScrollRequest::TO_END) == SB_BOTTOM &&
+                  uint32_t(ScrollRequest::END_SCROLL) == SB_ENDSCROLL,
+              "scroll requests carry the platform's codes");
+
+static void Scroll(HWND window, int bar, ScrollRequest request, int32_t& scroll) {
     // What is pending is painted where it is before the picture moves.
     UpdateWindow(window);
     SCROLLINFO info = {};
@@ -114,7 +118,7 @@ static void Scroll(HWND window, int bar, UINT requestCode, int32_t& scroll) {
     info.fMask = SIF_ALL;
     GetScrollInfo(window, bar, &info);
     const int32_t maxPos = LargestScrollPosition(info.nMax, info.nPage);
-    const int32_t position = ScrolledPosition(requestCode, info.nPos, info.nTrackPos, maxPos);
+    const int32_t position = ScrolledPosition(request, info.nPos, info.nTrackPos, maxPos);
     if (position == info.nPos)
         return;
     const int32_t distance = info.nPos - position;
@@ -232,10 +236,10 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             UpdateScrollRanges(window);
             return 0;
         case WM_HSCROLL:
-            Scroll(window, SB_HORZ, LOWORD(wParam), appState.canvas.scrollX);
+            Scroll(window, SB_HORZ, ScrollRequest(LOWORD(wParam)), appState.canvas.scrollX);
             return 0;
         case WM_VSCROLL:
-            Scroll(window, SB_VERT, LOWORD(wParam), appState.canvas.scrollY);
+            Scroll(window, SB_VERT, ScrollRequest(LOWORD(wParam)), appState.canvas.scrollY);
             return 0;
         case WM_COMMAND:
             RunMenuCommand(window, LOWORD(wParam));

@@ -27,18 +27,18 @@ std::vector<Seg> Segments(int16_t type, int32_t x1, int32_t y1, int32_t x2, int3
 TEST(CableStyleTest, TableGivesEachKindItsPenAndUnknownKindsNothing) {
     struct Row {
         int16_t type;
-        PenStyle penStyle;
+        StrokeStyle stroke;
         uint32_t colour;
         int32_t width;
     } rows[] = {
-        {1, PEN_SOLID, 0x00FF0000, 2}, {2, PEN_DOT, 0x00FF0000, 1},   {3, PEN_SOLID, 0x00646400, 2},
-        {4, PEN_SOLID, 0x00FFFF00, 3}, {5, PEN_SOLID, 0x00000000, 3}, {6, PEN_SOLID, 0x0000C8C8, 3},
-        {7, PEN_SOLID, 0x000000FF, 3},
+        {1, STROKE_SOLID, 0x00FF0000, 2}, {2, STROKE_DOTTED, 0x00FF0000, 1}, {3, STROKE_SOLID, 0x00646400, 2},
+        {4, STROKE_SOLID, 0x00FFFF00, 3}, {5, STROKE_SOLID, 0x00000000, 3},  {6, STROKE_SOLID, 0x0000C8C8, 3},
+        {7, STROKE_SOLID, 0x000000FF, 3},
     };
     for (const Row& row : rows) {
         CableStyle style{};
         ASSERT_TRUE(CableStyleFor(row.type, &style)) << row.type;
-        EXPECT_EQ(style.penStyle, row.penStyle) << row.type;
+        EXPECT_EQ(style.stroke, row.stroke) << row.type;
         EXPECT_EQ(style.colour, row.colour) << row.type;
         EXPECT_EQ(style.width, row.width) << row.type;
     }

@@ -111,7 +111,7 @@ class DamageEditTest : public ::testing::Test {
     void TearDown() override { ClearList(diagram); }
     DiagramNode* Symbol(int32_t x, int32_t y) {
         SymbolItem* symbol = NewSymbolItem();
-        symbol->bitmap = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
+        symbol->size = {SYMBOL_SIZE, SYMBOL_SIZE};
         EXPECT_TRUE(PlaceSymbol(diagram, damage, symbol, {x, y}));
         return diagram.listTail->prev;
     }

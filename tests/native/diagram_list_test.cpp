@@ -29,7 +29,7 @@ class DiagramListTest : public ::testing::Test {
         SymbolItem* symbol = NewSymbolItem();
         symbol->x = x;
         symbol->y = y;
-        symbol->bitmap = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
+        symbol->size = {SYMBOL_SIZE, SYMBOL_SIZE};
         symbol->picture = reinterpret_cast<PictureHandle>(picture);
         return AppendItem(list, symbol);
     }

@@ -14,7 +14,7 @@ class EditorTest : public ::testing::Test {
     // A 50 x 50 symbol centred on the point, as the symbol tool places it.
     DiagramNode* Symbol(int32_t x, int32_t y) {
         SymbolItem* symbol = NewSymbolItem();
-        symbol->bitmap = {SYMBOL_SIZE, SYMBOL_SIZE, 24};
+        symbol->size = {SYMBOL_SIZE, SYMBOL_SIZE};
         EXPECT_TRUE(PlaceSymbol(diagram, damage, symbol, {x, y}));
         return symbol ? diagram.listTail->prev : nullptr;
     }

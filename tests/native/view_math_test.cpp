@@ -8,8 +8,7 @@
 
 namespace {
 
-constexpr uint32_t LINEUP = 0, LINEDOWN = 1, PAGEUP = 2, PAGEDOWN = 3, THUMBPOSITION = 4, THUMBTRACK = 5, TOP = 6,
-                   BOTTOM = 7, ENDSCROLL = 8;
+using Request = ScrollRequest;
 
 TEST(ZoomTest, PositionsGiveFactorsAndLabels) {
     struct Row {
@@ -98,31 +97,31 @@ TEST(ScrollTest, ZoomingOutPullsScrollBackAndGrowingClientResetsIt) {
 
 TEST(ScrollTest, RequestsMoveAndClampThePosition) {
     struct Row {
-        uint32_t code;
+        Request request;
         int32_t pos, trackPos, maxPos, expected;
     } rows[] = {
-        {PAGEDOWN, 195, 0, 201, 201},
-        {PAGEUP, 5, 0, 201, 0},
-        {PAGEDOWN, 100, 0, 201, 110},
-        {PAGEUP, 100, 0, 201, 90},
-        {LINEUP, 0, 0, 201, 0},
-        {LINEDOWN, 0, 0, 201, 1},
-        {LINEDOWN, 201, 0, 201, 201},
-        {LINEDOWN, 0, 0, 0, 0},
-        {THUMBPOSITION, 50, 80, 201, 50},
-        {ENDSCROLL, 50, 80, 201, 50},
-        {0xFFFF, 50, 80, 201, 50},
-        {THUMBTRACK, 50, 80, 201, 80},
-        {THUMBTRACK, 50, 300, 201, 201},
-        {THUMBTRACK, 50, -3, 201, 0},
-        {TOP, 50, 0, 201, 0},
-        {BOTTOM, 50, 0, 201, 201},
-        {THUMBPOSITION, 300, 0, 201, 300},  // nothing moves, not even back
-        {THUMBTRACK, INT32_MIN, INT32_MAX, 201, 201},
+        {Request::PAGE_ON, 195, 0, 201, 201},
+        {Request::PAGE_BACK, 5, 0, 201, 0},
+        {Request::PAGE_ON, 100, 0, 201, 110},
+        {Request::PAGE_BACK, 100, 0, 201, 90},
+        {Request::LINE_BACK, 0, 0, 201, 0},
+        {Request::LINE_ON, 0, 0, 201, 1},
+        {Request::LINE_ON, 201, 0, 201, 201},
+        {Request::LINE_ON, 0, 0, 0, 0},
+        {Request::THUMB_POSITION, 50, 80, 201, 50},
+        {Request::END_SCROLL, 50, 80, 201, 50},
+        {Request(0xFFFF), 50, 80, 201, 50},
+        {Request::THUMB_TRACK, 50, 80, 201, 80},
+        {Request::THUMB_TRACK, 50, 300, 201, 201},
+        {Request::THUMB_TRACK, 50, -3, 201, 0},
+        {Request::TO_START, 50, 0, 201, 0},
+        {Request::TO_END, 50, 0, 201, 201},
+        {Request::THUMB_POSITION, 300, 0, 201, 300},  // nothing moves, not even back
+        {Request::THUMB_TRACK, INT32_MIN, INT32_MAX, 201, 201},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(ScrolledPosition(row.code, row.pos, row.trackPos, row.maxPos), row.expected)
-            << "code " << row.code << " at " << row.pos;
+        EXPECT_EQ(ScrolledPosition(row.request, row.pos, row.trackPos, row.maxPos), row.expected)
+            << "request " << uint32_t(row.request) << " at " << row.pos;
 }
 
 TEST(CanvasFromClientTest, MatchesWorkedPoints) {

@@ -76,7 +76,7 @@ TEST_F(EditingTest, SymbolToolPlacesCentredSymbolsWithCountingIds) {
     EXPECT_EQ(std::make_pair(symbols[0]->x, symbols[0]->y), std::make_pair(75, 75));
     EXPECT_EQ(std::make_pair(symbols[1]->x, symbols[1]->y), std::make_pair(175, 125));
     EXPECT_EQ(std::make_pair(symbols[2]->x, symbols[2]->y), std::make_pair(-15, -15));
-    EXPECT_EQ(symbols[1]->bitmap.bmWidth, 50);
+    EXPECT_EQ(symbols[1]->size.width, 50);
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(pixels.at(175, 125), RED);
     EXPECT_EQ(pixels.at(0, 0), RED);
