@@ -1,4 +1,4 @@
-#include "render/canvas.h"
+#include "render/back_buffer.h"
 
 #include <algorithm>
 #include <utility>
@@ -36,21 +36,4 @@ BackBuffer& BackBuffer::operator=(BackBuffer&& other) noexcept {
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     return *this;
-}
-
-void ResetCanvasView(CanvasState& canvas) {
-    canvas.width = DEFAULT_CANVAS_WIDTH;
-    canvas.height = DEFAULT_CANVAS_HEIGHT;
-    canvas.zoomFactor = 1.0f;
-    canvas.scrollX = 0;
-    canvas.scrollY = 0;
-}
-
-bool CreateBackBuffer(CanvasState& canvas, HWND window, int32_t width, int32_t height) {
-    BackBuffer made = BackBuffer::Make(window, width, height);
-    if (!made)
-        return false;
-    canvas.backBuffer = std::move(made);
-    ResetDamage(canvas.damage, width, height);
-    return true;
 }

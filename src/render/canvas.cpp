@@ -1,6 +1,7 @@
 #include "render/canvas.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "core/view_math.h"
@@ -181,4 +182,21 @@ void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
 CanvasPoint ClientToCanvas(const CanvasState& canvas, int clientX, int clientY) {
     return {CanvasFromClient(clientX, canvas.scrollX, canvas.width, ZoomedLength(canvas.width, canvas.zoomFactor)),
             CanvasFromClient(clientY, canvas.scrollY, canvas.height, ZoomedLength(canvas.height, canvas.zoomFactor))};
+}
+
+void ResetCanvasView(CanvasState& canvas) {
+    canvas.width = DEFAULT_CANVAS_WIDTH;
+    canvas.height = DEFAULT_CANVAS_HEIGHT;
+    canvas.zoomFactor = 1.0f;
+    canvas.scrollX = 0;
+    canvas.scrollY = 0;
+}
+
+bool CreateBackBuffer(CanvasState& canvas, HWND window, int32_t width, int32_t height) {
+    BackBuffer made = BackBuffer::Make(window, width, height);
+    if (!made)
+        return false;
+    canvas.backBuffer = std::move(made);
+    ResetDamage(canvas.damage, width, height);
+    return true;
 }

@@ -106,6 +106,13 @@ static void UpdateScrollRanges(HWND topology) {
     SetScrollBar(topology, SB_VERT, vertical, canvas.scrollY);
 }
 
+// A new zoom or canvas size: new scroll ranges, and the whole window shown again. The 1:1 picture
+// does not change with the zoom, so only what is pending is composed (a new canvas is all pending).
+static void OnViewChanged(HWND window) {
+    UpdateScrollRanges(window);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 static_assert(uint32_t(ScrollRequest::LINE_BACK) == SB_LINEUP && uint32_t(ScrollRequest::TO_END) == SB_BOTTOM &&
                   uint32_t(ScrollRequest::END_SCROLL) == SB_ENDSCROLL,
               "scroll requests carry the platform's codes");
@@ -267,8 +274,7 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             OnLibraryChanged(wParam, lParam);
             return 0;
         case MSG_VIEW_CHANGED:
-            UpdateScrollRanges(window);
-            RepaintWholeCanvas(window);
+            OnViewChanged(window);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
