@@ -71,7 +71,7 @@ static std::vector<uint8_t> SymbolFile(unsigned colour) {
 }
 
 // The one picture every benchmark symbol shares, made as for a palette item.
-static SymbolPicture* Picture() {
+static std::shared_ptr<const SymbolPicture> Picture() {
     HIMAGELIST list = ImageList_Create(SYMBOL_SIZE, SYMBOL_SIZE, ILC_COLOR32 | ILC_MASK, 4, 0);
     const std::string path = TempFolder("nexadraw-bench-picture") + "\\disc.bmp";
     WriteBytes(path, SymbolFile(0x2060C0));
@@ -79,10 +79,15 @@ static SymbolPicture* Picture() {
     ImageList_AddMasked(list, bitmap, MASK_COLOUR);
     DeleteObject(bitmap);
     HDC dc = GetDC(appState.topology);
-    SymbolPicture* picture = MakeSymbolPicture(dc, list, 0);
+    std::shared_ptr<const SymbolPicture> picture = MakeSymbolPicture(dc, list, 0);
     ReleaseDC(appState.topology, dc);
     ImageList_Destroy(list);
     return picture;
+}
+
+static void ClearBenchDiagram() {
+    ForgetAllSymbols(appState.editor);
+    ClearDiagram(appState.diagram);
 }
 
 // How the benchmark diagrams are laid out: symbols spread over the canvas in a scattered order
@@ -92,28 +97,27 @@ static SymbolPicture* Picture() {
 enum class Layout { ACROSS, NEIGHBOURS };
 
 // Symbols laid out over the canvas, each joined by one cable to another.
-static std::vector<DiagramNode*> Populate(SymbolPicture* picture, int count, Layout layout) {
-    ForgetAllNodes(appState.editor);
-    ClearList(appState.diagram);
-    InitList(appState.diagram);
+static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPicture>& picture,
+                                         int count,
+                                         Layout layout) {
+    ClearBenchDiagram();
     const int width = appState.canvas.width - 50, height = appState.canvas.height - 50;
     const int columns = int(std::ceil(std::sqrt(double(count) * width / height)));
     const int rows = (count + columns - 1) / columns;
-    std::vector<DiagramNode*> nodes;
+    std::vector<SymbolItem*> nodes;
     for (int i = 0; i < count; ++i) {
-        SymbolItem* symbol = NewSymbolItem();
-        GiveSymbolPicture(*symbol, picture);
-        symbol->x = layout == Layout::ACROSS ? (i * 37) % width : i % columns * width / columns;
-        symbol->y = layout == Layout::ACROSS ? (i * 53) % height : i / columns * height / rows;
-        nodes.push_back(AppendItem(appState.diagram, symbol));
+        SymbolItem symbol = SymbolWithPicture(picture);
+        symbol.x = layout == Layout::ACROSS ? (i * 37) % width : i % columns * width / columns;
+        symbol.y = layout == Layout::ACROSS ? (i * 53) % height : i / columns * height / rows;
+        nodes.push_back(AppendSymbol(appState.diagram, std::move(symbol)));
     }
     for (int i = 0; i < count; ++i) {
         const int across = (i * 7 + 3) % count;
         const int neighbour = i % 2 && i + columns < count ? i + columns : (i + 1) % count;
-        const SymbolItem& a = *AsSymbol(nodes[i]);
-        const SymbolItem& b = *AsSymbol(nodes[layout == Layout::ACROSS ? across : neighbour]);
+        const SymbolItem& a = *nodes[i];
+        const SymbolItem& b = *nodes[layout == Layout::ACROSS ? across : neighbour];
         const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
-        AppendItem(appState.diagram, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, 1 + i % 7);
+        AppendCable(appState.diagram, {p.x, p.y, q.x, q.y, a.id, b.id, CableType(1 + i % 7)});
     }
     return nodes;
 }
@@ -163,7 +167,7 @@ static double DragStepMilliseconds(const SymbolItem& symbol, int repeats, bool w
     return Median(times);
 }
 
-static void PaintAndDragTable(SymbolPicture* picture, bool quick, Layout layout) {
+static void PaintAndDragTable(const std::shared_ptr<const SymbolPicture>& picture, bool quick, Layout layout) {
     appState.canvas.width = 2000;
     appState.canvas.height = 1500;
     CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height);
@@ -173,14 +177,14 @@ static void PaintAndDragTable(SymbolPicture* picture, bool quick, Layout layout)
         "| symbols | cables | zoom | full paint (ms) | drag step (ms) | drag step, whole canvas (ms) | ratio |\n"
         "|---:|---:|---:|---:|---:|---:|---:|\n");
     for (int count : {100, 1000, 5000}) {
-        const std::vector<DiagramNode*> nodes = Populate(picture, count, layout);
+        const std::vector<SymbolItem*> nodes = Populate(picture, count, layout);
         // The symbol nearest the middle, where the most cables cross what a drag changes.
-        auto fromMiddle = [](const DiagramNode* node) {
-            const CanvasPoint c = SymbolCentre(*AsSymbol(node));
+        auto fromMiddle = [](const SymbolItem* symbol) {
+            const CanvasPoint c = SymbolCentre(*symbol);
             return std::abs(c.x - 1000) + std::abs(c.y - 750);
         };
-        const SymbolItem& dragged = *AsSymbol(*std::min_element(
-            nodes.begin(), nodes.end(), [&](DiagramNode* a, DiagramNode* b) { return fromMiddle(a) < fromMiddle(b); }));
+        const SymbolItem& dragged = **std::min_element(
+            nodes.begin(), nodes.end(), [&](SymbolItem* a, SymbolItem* b) { return fromMiddle(a) < fromMiddle(b); });
         for (float zoom : {1.0f, 1.0f / 6}) {
             SetZoom(zoom);
             const int repeats = quick ? 5 : (count >= 5000 ? 15 : 41);
@@ -193,9 +197,7 @@ static void PaintAndDragTable(SymbolPicture* picture, bool quick, Layout layout)
         }
     }
     SetZoom(1.0f);
-    ForgetAllNodes(appState.editor);
-    ClearList(appState.diagram);
-    InitList(appState.diagram);
+    ClearBenchDiagram();
 }
 
 static void ExportTable(bool quick) {
@@ -238,32 +240,23 @@ static bool PictureDrawn(const SymbolItem& symbol) {
     return scratch[25 * SYMBOL_SIZE + 25] != 0 && scratch[SYMBOL_SIZE + 1] == 0;
 }
 
-static void CostTable(SymbolPicture* picture, int limit) {
+static void CostTable(const std::shared_ptr<const SymbolPicture>& picture, int limit) {
     printf("\nCost of placed symbols (the program's own count of live GDI objects)\n");
-    ForgetAllNodes(appState.editor);
-    ClearList(appState.diagram);
-    InitList(appState.diagram);
+    ClearBenchDiagram();
     const size_t memoryBefore = PrivateBytes();
     const long objectsBefore = LiveGdiObjects();
     int placed = 0;
     const char* failure = "none up to the limit of this run";
     const double start = Now();
     for (; placed < limit; ++placed) {
-        SymbolItem* symbol = NewSymbolItem();
-        if (!symbol) {
-            failure = "allocation of a symbol record";
-            break;
-        }
-        GiveSymbolPicture(*symbol, picture);
-        if (!PictureDrawn(*symbol)) {
-            FreeSymbolItem(appState.diagram, symbol);
+        SymbolItem symbol = SymbolWithPicture(picture);
+        if (!PictureDrawn(symbol)) {
             failure = "the picture came out blank";
             break;
         }
-        symbol->x = placed % 450;
-        symbol->y = placed % 350;
-        if (!AppendItem(appState.diagram, symbol)) {
-            FreeSymbolItem(appState.diagram, symbol);
+        symbol.x = placed % 450;
+        symbol.y = placed % 350;
+        if (!AppendSymbol(appState.diagram, std::move(symbol))) {
             failure = "allocation of a list node";
             break;
         }
@@ -281,9 +274,7 @@ static void CostTable(SymbolPicture* picture, int limit) {
     printf("| symbols placed before the first failure | %d |\n", placed);
     printf("| first failure | %s |\n", failure);
     printf("| time to place them (s) | %.1f |\n", Now() - start);
-    ForgetAllNodes(appState.editor);
-    ClearList(appState.diagram);
-    InitList(appState.diagram);
+    ClearBenchDiagram();
 }
 
 // Peak committed memory of another process (see PrivateBytes).
@@ -376,14 +367,14 @@ int main(int argc, char** argv) {
     SetCurrentDirectoryA(TempFolder("nexadraw-bench-empty").c_str());
     if (!StartApplication(GetModuleHandleA(nullptr), SW_SHOWNORMAL))
         return 1;
-    SymbolPicture* picture = Picture();
+    std::shared_ptr<const SymbolPicture> picture = Picture();
     if (!picture)
         return 1;
     PaintAndDragTable(picture, quick, Layout::ACROSS);
     PaintAndDragTable(picture, quick, Layout::NEIGHBOURS);
     ExportTable(quick);
     CostTable(picture, quick ? 2000 : 200000);
-    ReleasePicture(picture);
+    picture.reset();
     DestroyWindow(appState.topology);
     StartupTable(quick);
     return 0;

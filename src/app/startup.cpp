@@ -6,7 +6,6 @@
 
 #include "windows/app_state.h"
 #include "windows/topology_window.h"
-#include "render/symbol_image.h"
 #include "resources/resource.h"
 #include "library/symbol_files.h"
 #include "library/symbol_library.h"
@@ -54,8 +53,6 @@ static void FindLibraryRoot() {
 
 bool StartApplication(HINSTANCE instance, int showCommand) {
     appState.diagram = DiagramList{};
-    appState.diagram.releasePicture = ReleaseSymbolPicture;
-    InitList(appState.diagram);
     FindLibraryRoot();
     appState.instance = instance;
 

@@ -85,16 +85,16 @@ void SerialSegments(CableSegments& out, int32_t x1, int32_t y1, int32_t x2, int3
 
 }  // namespace
 
-bool CableStyleFor(int16_t cableType, CableStyle* style) {
-    if (cableType < CABLE_STRAIGHT || cableType > CABLE_OPTICAL || !style)
+bool CableStyleFor(CableType type, CableStyle* style) {
+    if (!IsCableType(type) || !style)
         return false;
-    *style = STYLE_TABLE[cableType - CABLE_STRAIGHT];
+    *style = STYLE_TABLE[type - CABLE_STRAIGHT];
     return true;
 }
 
-CableSegments CableGeometry(int16_t cableType, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+CableSegments CableGeometry(CableType type, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     CableSegments out;
-    switch (cableType) {
+    switch (type) {
         case CABLE_STRAIGHT:
         case CABLE_CONSOLE:
         case CABLE_TELEPHONE:

@@ -16,8 +16,8 @@ struct CableStyle {
     int32_t width;    // pixels across
 };
 
-// The look of a cable kind; false for anything but 1 to 7.
-bool CableStyleFor(int16_t cableType, CableStyle* style);
+// The look of a cable type; false for anything but 1 to 7.
+bool CableStyleFor(CableType type, CableStyle* style);
 
 struct Segment {
     CanvasPoint from;
@@ -32,4 +32,4 @@ struct CableSegments {
 };
 
 // The segments that draw a cable of the given type between two ends; none for unknown types.
-CableSegments CableGeometry(int16_t cableType, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+CableSegments CableGeometry(CableType type, int32_t x1, int32_t y1, int32_t x2, int32_t y2);

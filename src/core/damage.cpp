@@ -21,11 +21,11 @@ bool Contains(const CanvasRect& outer, const CanvasRect& inner) {
 }
 
 // How far a cable's pixels may lie from the straight line between its ends.
-int64_t CableMargin(ItemKind kind, const CableStyle& style) {
+int64_t CableMargin(CableType type, const CableStyle& style) {
     int64_t margin = style.width + 2;  // half the width each side, the round ends, rounding
-    if (kind == CABLE_CROSS)
+    if (type == CABLE_CROSS)
         margin += 1;  // the copies shifted by a pixel
-    if (kind == CABLE_SERIAL)
+    if (type == CABLE_SERIAL)
         margin += int64_t(SERIAL_ARM) + 3;  // the bend about the middle, its rounding
     return margin;
 }
@@ -87,11 +87,11 @@ void AddSymbolDamage(CanvasDamage& damage, const SymbolItem& symbol) {
     AddDamage(damage, SymbolBox(symbol));
 }
 
-int CableBoxes(ItemKind kind, const CableItem& cable, CanvasRect* boxes) {
+int CableBoxes(const CableItem& cable, CanvasRect* boxes) {
     CableStyle style;
-    if (!CableStyleFor(int16_t(kind), &style))
+    if (!CableStyleFor(cable.type, &style))
         return 0;
-    const int64_t margin = CableMargin(kind, style);
+    const int64_t margin = CableMargin(cable.type, style);
     const int64_t dx = int64_t(cable.x2) - cable.x1;
     const int64_t dy = int64_t(cable.y2) - cable.y1;
     const int64_t length = std::max(std::llabs(dx), std::llabs(dy));
@@ -107,9 +107,9 @@ int CableBoxes(ItemKind kind, const CableItem& cable, CanvasRect* boxes) {
     return int(pieces);
 }
 
-void AddCableDamage(CanvasDamage& damage, ItemKind kind, const CableItem& cable) {
+void AddCableDamage(CanvasDamage& damage, const CableItem& cable) {
     CanvasRect boxes[MAX_CABLE_BOXES];
-    const int count = CableBoxes(kind, cable, boxes);
+    const int count = CableBoxes(cable, boxes);
     for (int i = 0; i < count; ++i)
         AddDamage(damage, boxes[i]);
 }
@@ -125,16 +125,16 @@ bool Touches(const CanvasDamage& damage, const CanvasRect& rect) {
     return false;
 }
 
-bool CableTouches(const CanvasDamage& damage, ItemKind kind, const CableItem& cable) {
+bool CableTouches(const CanvasDamage& damage, const CableItem& cable) {
     CableStyle style;
-    if (!HasDamage(damage) || !CableStyleFor(int16_t(kind), &style))
+    if (!HasDamage(damage) || !CableStyleFor(cable.type, &style))
         return false;
     // Most cables are far from a small change: one box around the whole cable rules them out.
-    const int64_t margin = CableMargin(kind, style);
+    const int64_t margin = CableMargin(cable.type, style);
     if (!RectsOverlap(BoxBetween(cable.x1, cable.y1, cable.x2, cable.y2, margin), damage.bounds))
         return false;
     CanvasRect boxes[MAX_CABLE_BOXES];
-    const int count = CableBoxes(kind, cable, boxes);
+    const int count = CableBoxes(cable, boxes);
     for (int i = 0; i < count; ++i)
         if (Touches(damage, boxes[i]))
             return true;

@@ -48,13 +48,13 @@ void AddDamage(CanvasDamage& damage, CanvasRect rect);
 // A symbol's picture with the ring its selection frame takes.
 CanvasRect SymbolBox(const SymbolItem& symbol);
 void AddSymbolDamage(CanvasDamage& damage, const SymbolItem& symbol);
-void AddCableDamage(CanvasDamage& damage, ItemKind kind, const CableItem& cable);
+void AddCableDamage(CanvasDamage& damage, const CableItem& cable);
 
 bool Touches(const CanvasDamage& damage, const CanvasRect& rect);
-bool CableTouches(const CanvasDamage& damage, ItemKind kind, const CableItem& cable);
+bool CableTouches(const CanvasDamage& damage, const CableItem& cable);
 
 // Boxes that together hold every pixel the cable paints: a few along its length, so that a long
 // diagonal cable does not claim the whole rectangle between its ends. Returns how many were
-// written (at most MAX_CABLE_BOXES; none for an unknown kind).
+// written (at most MAX_CABLE_BOXES; none for an unknown type).
 constexpr int MAX_CABLE_BOXES = 16;
-int CableBoxes(ItemKind kind, const CableItem& cable, CanvasRect* boxes);
+int CableBoxes(const CableItem& cable, CanvasRect* boxes);

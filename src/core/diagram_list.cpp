@@ -13,92 +13,60 @@ CanvasPoint SymbolCentre(const SymbolItem& symbol) {
     return {symbol.x + SYMBOL_HALF, symbol.y + SYMBOL_HALF};
 }
 
-SymbolItem* AsSymbol(const DiagramNode* node) {
-    return node && node->next && node->kind == KIND_SYMBOL ? static_cast<SymbolItem*>(node->item) : nullptr;
-}
-
-CableItem* AsCable(const DiagramNode* node) {
-    return node && node->next && IsCableKind(node->kind) ? static_cast<CableItem*>(node->item) : nullptr;
-}
-
-bool InitList(DiagramList& list) {
-    DiagramNode* sentinel = new (std::nothrow) DiagramNode{nullptr, 0, nullptr, nullptr};
-    list.listHead = sentinel;
-    list.listTail = sentinel;
-    return sentinel != nullptr;
-}
-
-static DiagramNode* AppendNode(DiagramList& list, void* item, ItemKind kind) {
-    if (!list.listTail)
+SymbolItem* AppendSymbol(DiagramList& list, SymbolItem symbol) {
+    symbol.id = list.nextSymbolId;
+    try {
+        list.items.emplace_back(std::move(symbol));
+        try {
+            list.symbolsById.emplace(list.nextSymbolId, std::prev(list.items.end()));
+        } catch (const std::bad_alloc&) {
+            list.items.pop_back();
+            return nullptr;
+        }
+    } catch (const std::bad_alloc&) {
         return nullptr;
-    DiagramNode* sentinel = new (std::nothrow) DiagramNode{nullptr, 0, nullptr, nullptr};
-    if (!sentinel)
-        return nullptr;
-    // The old sentinel takes the item; the new node becomes the sentinel.
-    DiagramNode* node = list.listTail;
-    node->item = item;
-    node->kind = kind;
-    node->next = sentinel;
-    sentinel->prev = node;
-    list.listTail = sentinel;
-    return node;
-}
-
-DiagramNode* AppendItem(DiagramList& list, SymbolItem* symbol) {
-    DiagramNode* node = AppendNode(list, symbol, KIND_SYMBOL);
-    if (node)
-        symbol->id = list.nextSymbolId++;
-    return node;
-}
-
-DiagramNode* AppendItem(DiagramList& list, CableItem* cable, ItemKind kind) {
-    return IsCableKind(kind) ? AppendNode(list, cable, kind) : nullptr;
-}
-
-static void ReleaseItem(const DiagramList& list, DiagramNode* node) {
-    if (node->kind == KIND_SYMBOL)
-        FreeSymbolItem(list, static_cast<SymbolItem*>(node->item));
-    else if (IsCableKind(node->kind))
-        delete static_cast<CableItem*>(node->item);
-}
-
-void RemoveNode(DiagramList& list, DiagramNode* node) {
-    if (!node || !node->next)
-        return;  // the sentinel stays
-    DiagramNode* successor = node->next;
-    if (!node->prev) {
-        successor->prev = nullptr;
-        list.listHead = successor;
-    } else {
-        node->prev->next = successor;
-        successor->prev = node->prev;
     }
-    ReleaseItem(list, node);
-    delete node;
+    ++list.nextSymbolId;
+    return &std::get<SymbolItem>(list.items.back());
 }
 
-void ClearList(DiagramList& list) {
-    DiagramNode* node = list.listHead;
-    while (node) {
-        DiagramNode* next = node->next;
-        if (next)
-            ReleaseItem(list, node);
-        delete node;
-        node = next;
-    }
-    list.listHead = nullptr;
-    list.listTail = nullptr;
-}
-
-DiagramNode* FindSymbolAt(const DiagramList& list, int32_t px, int32_t py) {
-    if (!list.listTail)
+CableItem* AppendCable(DiagramList& list, const CableItem& cable) {
+    if (!IsCableType(cable.type))
         return nullptr;
-    for (DiagramNode* node = list.listTail->prev; node; node = node->prev) {
-        const SymbolItem* symbol = AsSymbol(node);
+    try {
+        list.items.emplace_back(cable);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return &std::get<CableItem>(list.items.back());
+}
+
+SymbolItem* FindSymbol(const DiagramList& list, int32_t id) {
+    const auto found = list.symbolsById.find(id);
+    return found == list.symbolsById.end() ? nullptr : &std::get<SymbolItem>(*found->second);
+}
+
+SymbolItem* FindSymbolAt(DiagramList& list, int32_t px, int32_t py) {
+    for (auto item = list.items.rbegin(); item != list.items.rend(); ++item) {
+        SymbolItem* symbol = std::get_if<SymbolItem>(&*item);
         if (symbol && HitTest(*symbol, px, py))
-            return node;
+            return symbol;
     }
     return nullptr;
+}
+
+bool RemoveSymbol(DiagramList& list, int32_t id) {
+    const auto found = list.symbolsById.find(id);
+    if (found == list.symbolsById.end())
+        return false;
+    list.items.erase(found->second);
+    list.symbolsById.erase(found);
+    return true;
+}
+
+void ClearDiagram(DiagramList& list) {
+    list.items.clear();
+    list.symbolsById.clear();
 }
 
 bool ReattachCable(CableItem& cable, const SymbolItem& symbol) {
@@ -114,19 +82,4 @@ bool ReattachCable(CableItem& cable, const SymbolItem& symbol) {
         cable.y2 = centre.y;
     }
     return first || second;
-}
-
-SymbolItem* NewSymbolItem() {
-    SymbolItem* symbol = new (std::nothrow) SymbolItem{};
-    if (symbol)
-        symbol->id = -1;
-    return symbol;
-}
-
-void FreeSymbolItem(const DiagramList& list, SymbolItem* symbol) {
-    if (!symbol)
-        return;
-    if (symbol->picture && list.releasePicture)
-        list.releasePicture(symbol->picture);
-    delete symbol;
 }

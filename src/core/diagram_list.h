@@ -1,14 +1,16 @@
-// The diagram: a doubly linked list of placed symbols and cables in creation order,
-// ending in a permanent empty sentinel node. Needs no window.
+// The diagram: the placed symbols and the cables between them, in creation order, owned by the
+// list. Other code refers to a symbol by its id, so a deleted symbol is never reached through a
+// stale pointer. Needs no window.
 #pragma once
 #include <cstdint>
+#include <iterator>
+#include <list>
+#include <memory>
+#include <unordered_map>
+#include <variant>
 
 constexpr int32_t SYMBOL_SIZE = 50;
 constexpr int32_t SYMBOL_HALF = 25;
-
-// A node's kind: 1 to 7 is a cable of that CableType, KIND_SYMBOL a placed symbol.
-using ItemKind = int32_t;
-constexpr ItemKind KIND_SYMBOL = 10;
 
 enum CableType : int32_t {
     CABLE_STRAIGHT = 1,
@@ -20,8 +22,8 @@ enum CableType : int32_t {
     CABLE_OPTICAL = 7,
 };
 
-inline bool IsCableKind(ItemKind kind) {
-    return kind >= CABLE_STRAIGHT && kind <= CABLE_OPTICAL;
+inline bool IsCableType(int32_t type) {
+    return type >= CABLE_STRAIGHT && type <= CABLE_OPTICAL;
 }
 
 struct CanvasPoint {
@@ -29,9 +31,9 @@ struct CanvasPoint {
     int32_t y;
 };
 
-// A symbol's picture belongs to the windowing layer; the list only carries the handle
-// and hands it back for release when the symbol goes.
-using PictureHandle = void*;
+// A library picture ready for drawing (render's); the diagram only shares it with the library
+// item it came from and every other symbol placed from that item.
+struct SymbolPicture;
 
 // The size of a symbol's picture, which the hit test needs.
 struct SymbolSize {
@@ -40,8 +42,8 @@ struct SymbolSize {
 };
 
 struct SymbolItem {
-    int32_t id;
-    PictureHandle picture;
+    int32_t id;  // given when the symbol joins the diagram
+    std::shared_ptr<const SymbolPicture> picture;
     SymbolSize size;
     int32_t x;  // top-left corner on the canvas
     int32_t y;
@@ -58,56 +60,48 @@ struct CableItem {
     int32_t y2;
     int32_t firstSymbolId;
     int32_t secondSymbolId;
+    CableType type;
 };
 
-struct DiagramNode {
-    void* item;  // SymbolItem or CableItem, owned by the node; nothing in the sentinel
-    ItemKind kind;
-    DiagramNode* prev;
-    DiagramNode* next;  // null only at the sentinel
-};
-
-SymbolItem* AsSymbol(const DiagramNode* node);  // null unless the node holds a symbol
-CableItem* AsCable(const DiagramNode* node);    // null unless the node holds a cable
-
-using ReleasePictureFn = void (*)(PictureHandle picture);
+using DiagramItem = std::variant<SymbolItem, CableItem>;
 
 struct DiagramList {
-    DiagramNode* listHead = nullptr;
-    DiagramNode* listTail = nullptr;  // the sentinel
-    ReleasePictureFn releasePicture = nullptr;
-    // Ids are unique for the whole run: clearing the list never resets the counter.
+    // Later items are drawn over earlier ones (every cable under every symbol).
+    std::list<DiagramItem> items;
+    std::unordered_map<int32_t, std::list<DiagramItem>::iterator> symbolsById;
+    // Ids are unique for the whole run: clearing the diagram never resets the counter.
     int32_t nextSymbolId = 0;
 };
 
-// Fresh empty list (one sentinel). False when the sentinel cannot be allocated.
-bool InitList(DiagramList& list);
+// Appends a symbol with the next id; a cable of an unknown type is refused. Null (and nothing
+// changed) when memory runs out.
+SymbolItem* AppendSymbol(DiagramList& list, SymbolItem symbol);
+CableItem* AppendCable(DiagramList& list, const CableItem& cable);
 
-// Appends in front of the sentinel and takes ownership of the item; a symbol gets the next id then,
-// so a symbol that is never placed uses none. On a failed allocation it returns null and the
-// caller keeps the item.
-DiagramNode* AppendItem(DiagramList& list, SymbolItem* symbol);
-DiagramNode* AppendItem(DiagramList& list, CableItem* cable, ItemKind kind);
-
-// Unlinks and releases a node that is not the sentinel, with its item and picture.
-void RemoveNode(DiagramList& list, DiagramNode* node);
-
-// Releases every node; afterwards there is no list until InitList runs again.
-void ClearList(DiagramList& list);
-
+// The symbol of this id, or null.
+SymbolItem* FindSymbol(const DiagramList& list, int32_t id);
 // Topmost symbol under the point (the last one appended wins), or null.
-DiagramNode* FindSymbolAt(const DiagramList& list, int32_t px, int32_t py);
+SymbolItem* FindSymbolAt(DiagramList& list, int32_t px, int32_t py);
+
+// Removes the symbol of this id (its cables stay); false when there is none.
+bool RemoveSymbol(DiagramList& list, int32_t id);
+// Removes every item; ids go on counting.
+void ClearDiagram(DiagramList& list);
 
 // Moves the ends of the cable that are joined to the symbol onto its centre; false when neither is.
 bool ReattachCable(CableItem& cable, const SymbolItem& symbol);
 
-// New symbol record without an id (appending gives it one) and no picture yet; null if out of memory.
-SymbolItem* NewSymbolItem();
-void FreeSymbolItem(const DiagramList& list, SymbolItem* symbol);
-
-// Calls visit(node) for every node but the sentinel, in list order.
-template <class Visit>
-void ForEachNode(const DiagramList& list, Visit visit) {
-    for (DiagramNode* node = list.listHead; node && node->next; node = node->next)
-        visit(node);
+// visit(symbol) or visit(cable) for every item of that kind, in list order; the items are const
+// when the list is.
+template <class List, class Visit>
+void ForEachSymbol(List& list, Visit visit) {
+    for (auto& item : list.items)
+        if (auto* symbol = std::get_if<SymbolItem>(&item))
+            visit(*symbol);
+}
+template <class List, class Visit>
+void ForEachCable(List& list, Visit visit) {
+    for (auto& item : list.items)
+        if (auto* cable = std::get_if<CableItem>(&item))
+            visit(*cable);
 }

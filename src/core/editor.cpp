@@ -1,92 +1,75 @@
 #include "core/editor.h"
 
-#include <new>
-
 void ResetEditor(Editor& editor) {
     editor = {};
 }
 
 // The frame moves: both the old and the new place need composing.
-static void Select(Editor& editor, CanvasDamage& damage, DiagramNode* node) {
-    if (node == editor.selectedNode)
+static void Select(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t id) {
+    if (id == editor.selectedId)
         return;
-    if (const SymbolItem* old = AsSymbol(editor.selectedNode))
+    if (const SymbolItem* old = FindSymbol(diagram, editor.selectedId))
         AddSymbolDamage(damage, *old);
-    if (const SymbolItem* symbol = AsSymbol(node))
+    if (const SymbolItem* symbol = FindSymbol(diagram, id))
         AddSymbolDamage(damage, *symbol);
-    editor.selectedNode = node;
+    editor.selectedId = id;
 }
 
-void PickSymbolTool(Editor& editor, CanvasDamage& damage, int16_t category, int16_t image) {
+void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t category, int16_t image) {
     editor.tool = {category, image, true};
-    Select(editor, damage, nullptr);
+    Select(editor, diagram, damage, NO_SYMBOL);
 }
 
-void SelectTool(Editor& editor, CanvasDamage& damage, int16_t tool, int16_t subCode) {
+void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t tool, int16_t subCode) {
     if (tool == TOOL_SELECT || tool == TOOL_DELETE)
         editor.tool = {tool, 0, false};
     else
         editor.tool = {tool, subCode, true};
-    Select(editor, damage, nullptr);
-}
-
-static const SymbolItem* FindSymbolById(const DiagramList& diagram, int32_t id) {
-    const SymbolItem* found = nullptr;
-    ForEachNode(diagram, [&](DiagramNode* node) {
-        const SymbolItem* symbol = AsSymbol(node);
-        if (symbol && symbol->id == id)
-            found = symbol;
-    });
-    return found;
+    Select(editor, diagram, damage, NO_SYMBOL);
 }
 
 static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
-    DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
-    const SymbolItem* symbol = AsSymbol(node);
+    const SymbolItem* symbol = FindSymbolAt(diagram, point.x, point.y);
     if (!symbol)
         return PressResult::NOTHING;
-    const SymbolItem* first =
-        editor.connect.firstEndChosen ? FindSymbolById(diagram, editor.connect.firstEndId) : nullptr;
+    const SymbolItem* first = editor.connect.firstEndChosen ? FindSymbol(diagram, editor.connect.firstEndId) : nullptr;
     if (!first) {
-        Select(editor, damage, node);
+        Select(editor, diagram, damage, symbol->id);
         editor.connect = {true, symbol->id};
         return PressResult::REDRAW;
     }
-    if (node == editor.selectedNode)
+    if (symbol->id == editor.selectedId)
         return PressResult::NOTHING;  // the framed first end again
     // Both ends where their symbols are now.
     const CanvasPoint start = SymbolCentre(*first);
     const CanvasPoint end = SymbolCentre(*symbol);
-    CableItem* cable = new (std::nothrow) CableItem{start.x, start.y, end.x, end.y, first->id, symbol->id};
-    if (!cable || !AppendItem(diagram, cable, editor.tool.subCode)) {
-        delete cable;
+    const CableItem* cable =
+        AppendCable(diagram, {start.x, start.y, end.x, end.y, first->id, symbol->id, CableType(editor.tool.subCode)});
+    if (!cable)
         return PressResult::NOTHING;
-    }
-    AddCableDamage(damage, editor.tool.subCode, *cable);
-    Select(editor, damage, nullptr);
+    AddCableDamage(damage, *cable);
+    Select(editor, diagram, damage, NO_SYMBOL);
     editor.connect = {};
     return PressResult::REDRAW;
 }
 
-static PressResult SelectAndStartDrag(Editor& editor,
-                                      const DiagramList& diagram,
-                                      CanvasDamage& damage,
-                                      CanvasPoint point) {
-    DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
-    Select(editor, damage, node);
-    if (node)
-        editor.drag = {true, node, point};
+static PressResult SelectAndStartDrag(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
+    const SymbolItem* symbol = FindSymbolAt(diagram, point.x, point.y);
+    Select(editor, diagram, damage, symbol ? symbol->id : NO_SYMBOL);
+    if (symbol)
+        editor.drag = {true, symbol->id, point};
     return PressResult::REDRAW;
 }
 
 static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
-    DiagramNode* node = FindSymbolAt(diagram, point.x, point.y);
-    if (!node)
+    const SymbolItem* symbol = FindSymbolAt(diagram, point.x, point.y);
+    if (!symbol)
         return PressResult::NOTHING;
-    Select(editor, damage, nullptr);
-    AddSymbolDamage(damage, *AsSymbol(node));
-    ForgetNode(editor, node);
-    RemoveNode(diagram, node);
+    const int32_t id = symbol->id;
+    Select(editor, diagram, damage, NO_SYMBOL);
+    AddSymbolDamage(damage, *symbol);
+    ForgetSymbol(editor, id);
+    RemoveSymbol(diagram, id);
     return PressResult::REDRAW;
 }
 
@@ -100,33 +83,32 @@ PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, Ca
     return PressResult::NOTHING;
 }
 
-bool PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem* symbol, CanvasPoint point) {
-    symbol->x = point.x - SYMBOL_HALF;
-    symbol->y = point.y - SYMBOL_HALF;
-    if (!AppendItem(diagram, symbol))
-        return false;
-    AddSymbolDamage(damage, *symbol);
-    return true;
+SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem symbol, CanvasPoint point) {
+    symbol.x = point.x - SYMBOL_HALF;
+    symbol.y = point.y - SYMBOL_HALF;
+    SymbolItem* placed = AppendSymbol(diagram, std::move(symbol));
+    if (placed)
+        AddSymbolDamage(damage, *placed);
+    return placed;
 }
 
-bool DragTo(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown) {
+bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown) {
     if (!buttonDown)
         editor.drag = {};
-    if (!editor.drag.dragging)
+    SymbolItem* symbol = editor.drag.dragging ? FindSymbol(diagram, editor.drag.symbolId) : nullptr;
+    if (!symbol)
         return false;
-    SymbolItem& symbol = *AsSymbol(editor.drag.dragNode);
-    AddSymbolDamage(damage, symbol);
-    symbol.x += point.x - editor.drag.lastMousePos.x;
-    symbol.y += point.y - editor.drag.lastMousePos.y;
-    AddSymbolDamage(damage, symbol);
+    AddSymbolDamage(damage, *symbol);
+    symbol->x += point.x - editor.drag.lastMousePos.x;
+    symbol->y += point.y - editor.drag.lastMousePos.y;
+    AddSymbolDamage(damage, *symbol);
     // The cables go where the symbol went: where they were and where they are now.
-    ForEachNode(diagram, [&](DiagramNode* node) {
-        CableItem* cable = AsCable(node);
-        if (!cable || (cable->firstSymbolId != symbol.id && cable->secondSymbolId != symbol.id))
+    ForEachCable(diagram, [&](CableItem& cable) {
+        if (cable.firstSymbolId != symbol->id && cable.secondSymbolId != symbol->id)
             return;
-        AddCableDamage(damage, node->kind, *cable);
-        ReattachCable(*cable, symbol);
-        AddCableDamage(damage, node->kind, *cable);
+        AddCableDamage(damage, cable);
+        ReattachCable(cable, *symbol);
+        AddCableDamage(damage, cable);
     });
     editor.drag.lastMousePos = point;
     return true;
@@ -136,18 +118,17 @@ void Release(Editor& editor) {
     editor.drag = {};
 }
 
-void ForgetNode(Editor& editor, const DiagramNode* node) {
-    if (editor.selectedNode == node)
-        editor.selectedNode = nullptr;
-    if (editor.drag.dragNode == node)
+void ForgetSymbol(Editor& editor, int32_t id) {
+    if (editor.selectedId == id)
+        editor.selectedId = NO_SYMBOL;
+    if (editor.drag.dragging && editor.drag.symbolId == id)
         editor.drag = {};
-    const SymbolItem* symbol = AsSymbol(node);
-    if (symbol && editor.connect.firstEndChosen && editor.connect.firstEndId == symbol->id)
+    if (editor.connect.firstEndChosen && editor.connect.firstEndId == id)
         editor.connect = {};
 }
 
-void ForgetAllNodes(Editor& editor) {
-    editor.selectedNode = nullptr;
+void ForgetAllSymbols(Editor& editor) {
+    editor.selectedId = NO_SYMBOL;
     editor.drag = {};
     editor.connect = {};
 }

@@ -25,13 +25,15 @@ struct ConnectState {
 
 struct DragState {
     bool dragging;
-    DiagramNode* dragNode;
+    int32_t symbolId;
     CanvasPoint lastMousePos;  // canvas point under the mouse at the last step
 };
 
+constexpr int32_t NO_SYMBOL = -1;
+
 struct Editor {
     ToolState tool;
-    DiagramNode* selectedNode;  // framed on the canvas
+    int32_t selectedId = NO_SYMBOL;  // the symbol framed on the canvas
     ConnectState connect;
     DragState drag;
 };
@@ -40,9 +42,9 @@ struct Editor {
 void ResetEditor(Editor& editor);
 
 // A palette picture arms its category's symbol tool. A pending cable end stays.
-void PickSymbolTool(Editor& editor, CanvasDamage& damage, int16_t category, int16_t image);
+void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t category, int16_t image);
 // The tool buttons: select, delete, or a cable type (other codes arm that tool with subCode).
-void SelectTool(Editor& editor, CanvasDamage& damage, int16_t tool, int16_t subCode);
+void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t tool, int16_t subCode);
 
 // What a press on the canvas asks of the window.
 enum class PressResult {
@@ -52,19 +54,18 @@ enum class PressResult {
 };
 PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point);
 
-// Appends a symbol whose picture is made, centred on the point. False when it cannot be appended
-// (the caller keeps the symbol).
-bool PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem* symbol, CanvasPoint point);
+// Appends a symbol whose picture is made, centred on the point; null when it cannot be appended.
+SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem symbol, CanvasPoint point);
 
 // One mouse move: a dragged symbol follows by the canvas difference and its cables with it. A move
 // without the button ends the drag (it was released where the window could not see it). True
 // when something moved.
-bool DragTo(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown);
+bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown);
 void Release(Editor& editor);
 
-// Forgets every reference into the diagram before nodes go (New) or one node goes (delete).
-void ForgetNode(Editor& editor, const DiagramNode* node);
-void ForgetAllNodes(Editor& editor);
+// Forgets every reference to a symbol before it goes (delete), or to every symbol (New).
+void ForgetSymbol(Editor& editor, int32_t id);
+void ForgetAllSymbols(Editor& editor);
 
 // Image index of the category left the library: an armed symbol tool keeps placing the picture it
 // was armed with, and is disarmed when that picture was the one that went. True when disarmed.

@@ -7,13 +7,13 @@
 #include "library/symbol_files.h"
 #include "platform/gdi_objects.h"
 
-SymbolPicture* ItemPicture(SymbolLibrary& library, HDC dc, int32_t category, int32_t index) {
+std::shared_ptr<const SymbolPicture> ItemPicture(SymbolLibrary& library, HDC dc, int32_t category, int32_t index) {
     if (category < 0 || category >= CATEGORY_COUNT)
         return nullptr;
     LibraryCategory& shelf = library.categories[category];
     if (index < 0 || size_t(index) >= shelf.items.size())
         return nullptr;
-    SymbolPicture*& picture = shelf.items[size_t(index)].picture;
+    std::shared_ptr<const SymbolPicture>& picture = shelf.items[size_t(index)].picture;
     if (!picture)
         picture = MakeSymbolPicture(dc, shelf.images.get(), index);
     return picture;
@@ -26,8 +26,6 @@ static HIMAGELIST NewCategoryImageList(int32_t initial) {
 void ReleaseSymbolLibrary(SymbolLibrary& library) {
     for (LibraryCategory& category : library.categories) {
         category.images.Reset();
-        for (LibraryItem& item : category.items)
-            ReleasePicture(item.picture);
         category.items.clear();
         category.recordsLeftOut = 0;
     }
@@ -148,7 +146,6 @@ DeleteResult DeleteLibrarySymbol(SymbolLibrary& library, int32_t category, int32
         return {DeleteOutcome::CATALOGUE_ERROR, error, 0};
 
     ImageList_Remove(shelf.images.get(), index);
-    ReleasePicture(shelf.items[size_t(index)].picture);
     shelf.items.erase(shelf.items.begin() + index);
     // The record is gone either way; a file left behind would block adding its name again.
     return {DeleteOutcome::DELETED, 0, RemoveSymbolImageFile(root, plan)};

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,9 @@
 // while it is still where the palette found it, and the picture placed symbols share.
 struct LibraryItem {
     std::string relativePath;
-    // Made when the item is first placed (null before). The item holds one reference and drops it
-    // when it goes; placed symbols hold their own, so they keep their picture.
-    SymbolPicture* picture;
+    // Made when the item is first placed (null before), shared with the symbols placed from it,
+    // which keep it when the item goes.
+    std::shared_ptr<const SymbolPicture> picture;
 };
 
 // One category: its items in catalogue order, item k showing image k of its list.
@@ -55,7 +56,7 @@ void ReleaseSymbolLibrary(SymbolLibrary& library);
 
 // The picture of item index of the category, made on first use from its image; null when there is
 // no such item or the picture cannot be made.
-SymbolPicture* ItemPicture(SymbolLibrary& library, HDC dc, int32_t category, int32_t index);
+std::shared_ptr<const SymbolPicture> ItemPicture(SymbolLibrary& library, HDC dc, int32_t category, int32_t index);
 
 enum class AddOutcome {
     ADDED,

@@ -26,7 +26,7 @@ static PixelTarget PixelsOf(const CanvasState& canvas) {
 // the parts.
 static void Compose(CanvasState& canvas,
                     const DiagramList& diagram,
-                    const DiagramNode* selected,
+                    int32_t selectedId,
                     const CanvasRect* parts,
                     int partCount,
                     const CanvasDamage* damage) {
@@ -43,25 +43,22 @@ static void Compose(CanvasState& canvas,
         }
     }
     // All cables first, so that every symbol lies over every cable.
-    ForEachNode(diagram, [&](DiagramNode* node) {
-        const CableItem* cable = AsCable(node);
-        if (cable && (!damage || CableTouches(*damage, node->kind, *cable)))
-            DrawCable(*cable, int16_t(node->kind), target, parts, partCount);
+    ForEachCable(diagram, [&](const CableItem& cable) {
+        if (!damage || CableTouches(*damage, cable))
+            DrawCable(cable, target, parts, partCount);
     });
-    ForEachNode(diagram, [&](DiagramNode* node) {
-        const SymbolItem* symbol = AsSymbol(node);
-        if (!symbol || (damage && !Touches(*damage, SymbolBox(*symbol))))
-            return;
-        DrawSymbol(*symbol, target, parts, partCount);
+    ForEachSymbol(diagram, [&](const SymbolItem& symbol) {
+        if (!damage || Touches(*damage, SymbolBox(symbol)))
+            DrawSymbol(symbol, target, parts, partCount);
     });
-    const SymbolItem* symbol = AsSymbol(selected);
+    const SymbolItem* symbol = FindSymbol(diagram, selectedId);
     if (symbol && (!damage || Touches(*damage, SymbolBox(*symbol))))
         DrawSelectionFrame(dc, *symbol);
 }
 
-void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected) {
+void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, int32_t selectedId) {
     const CanvasRect whole = {0, 0, canvas.width, canvas.height};
-    Compose(canvas, diagram, selected, &whole, 1, nullptr);
+    Compose(canvas, diagram, selectedId, &whole, 1, nullptr);
 }
 
 // The damaged rectangles placed on a target where the canvas (width x height) is shown stretched
@@ -106,7 +103,7 @@ static std::vector<CanvasRect> RegionRects(HRGN region) {
     return rects;
 }
 
-void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected) {
+void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, int32_t selectedId) {
     const CanvasDamage& damage = canvas.damage;
     HDC dc = canvas.backBuffer.dc();
     if (!dc || !HasDamage(damage))
@@ -117,7 +114,7 @@ void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const Diagra
         rects.push_back({damage.rects[i].left, damage.rects[i].top, damage.rects[i].right, damage.rects[i].bottom});
     OwnedRegion clip(damage.everything ? nullptr : NewRegion(rects.data(), int(rects.size())));
     if (!clip) {
-        ComposeDiagram(canvas, diagram, selected);
+        ComposeDiagram(canvas, diagram, selectedId);
         return;
     }
     // Only what touches the damage is drawn, in the usual order; the clip keeps every pixel
@@ -126,9 +123,9 @@ void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const Diagra
     // The region's own rectangles do not overlap, unlike the damage's: nothing is drawn twice.
     const std::vector<CanvasRect> parts = RegionRects(clip.get());
     if (parts.empty())
-        Compose(canvas, diagram, selected, damage.rects, damage.count, &damage);
+        Compose(canvas, diagram, selectedId, damage.rects, damage.count, &damage);
     else
-        Compose(canvas, diagram, selected, parts.data(), int(parts.size()), &damage);
+        Compose(canvas, diagram, selectedId, parts.data(), int(parts.size()), &damage);
     SelectClipRgn(dc, nullptr);
 }
 

@@ -31,10 +31,10 @@ void ResetCanvasView(CanvasState& canvas);
 bool CreateBackBuffer(CanvasState& canvas, HWND window, int32_t width, int32_t height);
 
 // The whole diagram at 1:1 into the back buffer: white, cables, symbols, the selected symbol's frame.
-void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected);
+void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, int32_t selectedId);
 // The damaged part of the back buffer composed again (everything when so damaged), with the same
 // pixels a whole composition gives. The damage is left for the caller to show and clear.
-void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, const DiagramNode* selected);
+void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, int32_t selectedId);
 // Where the damage is shown in the window, in client pixels; null without damage or a region.
 HRGN NewShownDamageRegion(const CanvasState& canvas);
 // The back buffer stretched by the zoom and shifted by the scroll positions onto a device context.

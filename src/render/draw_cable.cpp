@@ -11,16 +11,12 @@ static uint32_t PixelOf(COLORREF colour) {
     return uint32_t(GetRValue(colour)) << 16 | uint32_t(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
-void DrawCable(const CableItem& cable,
-               int16_t cableType,
-               const PixelTarget& target,
-               const CanvasRect* parts,
-               int partCount) {
+void DrawCable(const CableItem& cable, const PixelTarget& target, const CanvasRect* parts, int partCount) {
     CableStyle style;
-    if (!CableStyleFor(cableType, &style) || !target.pixels)
+    if (!CableStyleFor(cable.type, &style) || !target.pixels)
         return;
     const uint32_t colour = PixelOf(style.colour);
-    const CableSegments segments = CableGeometry(cableType, cable.x1, cable.y1, cable.x2, cable.y2);
+    const CableSegments segments = CableGeometry(cable.type, cable.x1, cable.y1, cable.x2, cable.y2);
     for (int i = 0; i < segments.count; ++i) {
         const Segment& segment = segments.segment[i];
         // The part of the target the segment can reach, for a quick test against each part.

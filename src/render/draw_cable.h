@@ -5,11 +5,7 @@
 #include "core/diagram_list.h"
 #include "render/pixel_target.h"
 
-// Draws one cable of the type into the parts of the target given, pixel by pixel; the look
-// follows from the type, unknown types draw nothing. Whatever the device context of the picture
-// drew before must have been flushed.
-void DrawCable(const CableItem& cable,
-               int16_t cableType,
-               const PixelTarget& target,
-               const CanvasRect* parts,
-               int partCount);
+// Draws one cable into the parts of the target given, pixel by pixel; the look follows from its
+// type, unknown types draw nothing. Whatever the device context of the picture drew before must
+// have been flushed.
+void DrawCable(const CableItem& cable, const PixelTarget& target, const CanvasRect* parts, int partCount);

@@ -8,7 +8,7 @@
 
 // The image list draws the image over magenta in a scratch picture; its pixels are copied out and
 // the scratch picture goes, so the picture itself holds no GDI object.
-SymbolPicture* MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) {
+std::shared_ptr<const SymbolPicture> MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) {
     if (!sourceList || imageIndex < 0 || imageIndex >= ImageList_GetImageCount(sourceList))
         return nullptr;
     uint32_t* drawn = nullptr;
@@ -25,36 +25,30 @@ SymbolPicture* MakeSymbolPicture(HDC dc, HIMAGELIST sourceList, int imageIndex) 
                          ILD_NORMAL);
     }
     GdiFlush();
-    SymbolPicture* picture = new (std::nothrow) SymbolPicture{};
-    if (!picture)
+    std::shared_ptr<SymbolPicture> picture;
+    try {
+        picture = std::make_shared<SymbolPicture>();
+    } catch (const std::bad_alloc&) {
         return nullptr;
+    }
     const uint32_t magenta =
         uint32_t(GetRValue(MASK_COLOUR)) << 16 | uint32_t(GetGValue(MASK_COLOUR)) << 8 | GetBValue(MASK_COLOUR);
     for (int i = 0; i < SYMBOL_SIZE * SYMBOL_SIZE; ++i) {
         const uint32_t colour = drawn[i] & 0xFFFFFF;
         picture->pixels[i] = colour == magenta ? TRANSPARENT_PIXEL : colour;
     }
-    picture->size = {SYMBOL_SIZE, SYMBOL_SIZE};
-    picture->references = 1;
-    ++liveSymbolPictures;
     return picture;
 }
 
-void ReleasePicture(SymbolPicture* picture) {
-    if (!picture || --picture->references > 0)
-        return;
-    delete picture;
-    --liveSymbolPictures;
-}
-
-void GiveSymbolPicture(SymbolItem& symbol, SymbolPicture* picture) {
-    ++picture->references;
-    symbol.picture = picture;
-    symbol.size = picture->size;
+SymbolItem SymbolWithPicture(std::shared_ptr<const SymbolPicture> picture) {
+    SymbolItem symbol = {};
+    symbol.size = picture ? picture->size : SymbolSize{SYMBOL_SIZE, SYMBOL_SIZE};
+    symbol.picture = std::move(picture);
+    return symbol;
 }
 
 void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const CanvasRect* parts, int partCount) {
-    const auto* picture = static_cast<const SymbolPicture*>(symbol.picture);
+    const SymbolPicture* picture = symbol.picture.get();
     if (!picture || !target.pixels)
         return;
     const CanvasRect box = {symbol.x, symbol.y, symbol.x + SYMBOL_SIZE, symbol.y + SYMBOL_SIZE};
@@ -71,8 +65,4 @@ void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const Canva
                     *to = *from;
         }
     }
-}
-
-void ReleaseSymbolPicture(PictureHandle picture) {
-    ReleasePicture(static_cast<SymbolPicture*>(picture));
 }

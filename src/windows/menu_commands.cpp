@@ -17,9 +17,8 @@
 // The diagram in progress is discarded; the user is told, not asked.
 static void NewDiagram(HWND topology) {
     ShowNotice(topology, "作業中の設計を破棄します", "Message");
-    ForgetAllNodes(appState.editor);
-    ClearList(appState.diagram);
-    InitList(appState.diagram);
+    ForgetAllSymbols(appState.editor);
+    ClearDiagram(appState.diagram);
     DamageEverything(appState.canvas.damage);
     InvalidateRect(topology, nullptr, TRUE);
 }

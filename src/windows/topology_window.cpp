@@ -20,7 +20,7 @@ static void ComposePendingDamage() {
     CanvasState& canvas = appState.canvas;
     if (!HasDamage(canvas.damage))
         return;
-    ComposeDamage(canvas, appState.diagram, appState.editor.selectedNode);
+    ComposeDamage(canvas, appState.diagram, appState.editor.selectedId);
     if (appState.tools.viewWindow) {
         WindowDC viewDC(appState.tools.viewWindow);
         DrawThumbnailDamage(viewDC.get(), canvas);
@@ -66,8 +66,8 @@ static void OnClose(HWND window) {
 
 // The tool windows, owned by this one, are gone already: nothing shows the library any more.
 static void OnDestroy() {
-    ForgetAllNodes(appState.editor);
-    ClearList(appState.diagram);
+    ForgetAllSymbols(appState.editor);
+    ClearDiagram(appState.diagram);
     ReleaseSymbolLibrary(appState.library);
     SetPlacementCursor(nullptr, false);
     appState.canvas.backBuffer = BackBuffer();
@@ -146,20 +146,11 @@ static CanvasPoint CanvasPointAt(LPARAM lParam) {
 
 // A placed symbol shares the armed palette item's picture.
 static void PlaceSymbolAt(HWND window, CanvasPoint point) {
-    SymbolItem* symbol = NewSymbolItem();
-    bool placed = false;
-    if (symbol) {
-        WindowDC dc(window);
-        SymbolPicture* picture =
-            dc ? ItemPicture(appState.library, dc.get(), appState.editor.tool.toolCode, appState.editor.tool.subCode)
-               : nullptr;
-        if (picture)
-            GiveSymbolPicture(*symbol, picture);
-        placed = picture != nullptr;
-    }
-    placed = placed && PlaceSymbol(appState.diagram, appState.canvas.damage, symbol, point);
-    if (!placed) {
-        FreeSymbolItem(appState.diagram, symbol);
+    std::shared_ptr<const SymbolPicture> picture;
+    if (WindowDC dc(window); dc)
+        picture = ItemPicture(appState.library, dc.get(), appState.editor.tool.toolCode, appState.editor.tool.subCode);
+    if (!picture ||
+        !PlaceSymbol(appState.diagram, appState.canvas.damage, SymbolWithPicture(std::move(picture)), point)) {
         ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
         return;
     }
@@ -200,7 +191,8 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
 
 // The palette set the cursor (an icon of the picture) before it sent the message.
 static void OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
-    PickSymbolTool(appState.editor, appState.canvas.damage, int16_t(LOWORD(wParam)), int16_t(LOWORD(lParam)));
+    PickSymbolTool(appState.editor, appState.diagram, appState.canvas.damage, int16_t(LOWORD(wParam)),
+                   int16_t(LOWORD(lParam)));
     ShowDamage(window);
 }
 
@@ -209,7 +201,7 @@ static void OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
     const int16_t tool = int16_t(LOWORD(wParam));
     if (tool != TOOL_DELETE)
         SetPlacementCursor(nullptr, false);
-    SelectTool(appState.editor, appState.canvas.damage, tool, int16_t(LOWORD(lParam)));
+    SelectTool(appState.editor, appState.diagram, appState.canvas.damage, tool, int16_t(LOWORD(lParam)));
     ShowDamage(window);
 }
 

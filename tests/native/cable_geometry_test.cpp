@@ -16,24 +16,25 @@ void PrintTo(const Seg& s, std::ostream* os) {
     *os << "(" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ")";
 }
 
-std::vector<Seg> Segments(int16_t type, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    CableSegments out = CableGeometry(type, x1, y1, x2, y2);
+std::vector<Seg> Segments(int32_t type, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    CableSegments out = CableGeometry(CableType(type), x1, y1, x2, y2);
     std::vector<Seg> result;
     for (int i = 0; i < out.count; ++i)
         result.push_back({out.segment[i].from.x, out.segment[i].from.y, out.segment[i].to.x, out.segment[i].to.y});
     return result;
 }
 
-TEST(CableStyleTest, TableGivesEachKindItsPenAndUnknownKindsNothing) {
+TEST(CableStyleTest, TableGivesEachTypeItsLookAndUnknownTypesNothing) {
     struct Row {
-        int16_t type;
+        CableType type;
         StrokeStyle stroke;
         uint32_t colour;
         int32_t width;
     } rows[] = {
-        {1, STROKE_SOLID, 0x00FF0000, 2}, {2, STROKE_DOTTED, 0x00FF0000, 1}, {3, STROKE_SOLID, 0x00646400, 2},
-        {4, STROKE_SOLID, 0x00FFFF00, 3}, {5, STROKE_SOLID, 0x00000000, 3},  {6, STROKE_SOLID, 0x0000C8C8, 3},
-        {7, STROKE_SOLID, 0x000000FF, 3},
+        {CABLE_STRAIGHT, STROKE_SOLID, 0x00FF0000, 2},  {CABLE_CROSS, STROKE_DOTTED, 0x00FF0000, 1},
+        {CABLE_SERIAL, STROKE_SOLID, 0x00646400, 2},    {CABLE_CONSOLE, STROKE_SOLID, 0x00FFFF00, 3},
+        {CABLE_TELEPHONE, STROKE_SOLID, 0x00000000, 3}, {CABLE_MET, STROKE_SOLID, 0x0000C8C8, 3},
+        {CABLE_OPTICAL, STROKE_SOLID, 0x000000FF, 3},
     };
     for (const Row& row : rows) {
         CableStyle style{};
@@ -42,10 +43,10 @@ TEST(CableStyleTest, TableGivesEachKindItsPenAndUnknownKindsNothing) {
         EXPECT_EQ(style.colour, row.colour) << row.type;
         EXPECT_EQ(style.width, row.width) << row.type;
     }
-    for (int16_t type : {0, 8, 10, -1, INT16_MIN, INT16_MAX}) {
+    for (int32_t type : {0, 8, 10, -1, INT32_MIN, INT32_MAX}) {
         CableStyle style{};
-        EXPECT_FALSE(CableStyleFor(type, &style)) << type;
-        EXPECT_EQ(CableGeometry(type, 100, 100, 200, 200).count, 0) << type;
+        EXPECT_FALSE(CableStyleFor(CableType(type), &style)) << type;
+        EXPECT_EQ(CableGeometry(CableType(type), 100, 100, 200, 200).count, 0) << type;
     }
 }
 

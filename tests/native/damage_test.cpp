@@ -19,15 +19,15 @@ bool InsideAny(const CanvasRect* boxes, int count, int64_t x, int64_t y) {
 
 // Every pixel a pen of the cable's width can touch along each segment it draws, ends included,
 // lies in one of the cable's boxes.
-void ExpectBoxesHoldTheCable(ItemKind kind, const CableItem& cable) {
+void ExpectBoxesHoldTheCable(const CableItem& cable) {
     CanvasRect boxes[MAX_CABLE_BOXES];
-    const int count = CableBoxes(kind, cable, boxes);
+    const int count = CableBoxes(cable, boxes);
     ASSERT_GT(count, 0);
     ASSERT_LE(count, MAX_CABLE_BOXES);
     CableStyle style;
-    ASSERT_TRUE(CableStyleFor(int16_t(kind), &style));
+    ASSERT_TRUE(CableStyleFor(cable.type, &style));
     const int reach = style.width / 2 + 1;
-    const CableSegments segments = CableGeometry(int16_t(kind), cable.x1, cable.y1, cable.x2, cable.y2);
+    const CableSegments segments = CableGeometry(cable.type, cable.x1, cable.y1, cable.x2, cable.y2);
     for (int s = 0; s < segments.count; ++s) {
         const Segment& segment = segments.segment[s];
         const double dx = double(segment.to.x) - segment.from.x, dy = double(segment.to.y) - segment.from.y;
@@ -38,8 +38,8 @@ void ExpectBoxesHoldTheCable(ItemKind kind, const CableItem& cable) {
             for (int oy = -reach; oy <= reach; ++oy)
                 for (int ox = -reach; ox <= reach; ++ox)
                     ASSERT_TRUE(InsideAny(boxes, count, x + ox, y + oy))
-                        << "kind " << kind << " cable (" << cable.x1 << "," << cable.y1 << ")-(" << cable.x2 << ","
-                        << cable.y2 << ") pixel " << x + ox << "," << y + oy;
+                        << "type " << cable.type << " cable (" << cable.x1 << "," << cable.y1 << ")-(" << cable.x2
+                        << "," << cable.y2 << ") pixel " << x + ox << "," << y + oy;
         }
     }
 }
@@ -47,27 +47,28 @@ void ExpectBoxesHoldTheCable(ItemKind kind, const CableItem& cable) {
 TEST(DamageTest, CableBoxesHoldEveryPixelOfEveryKind) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int32_t> coordinate(-300, 2300);
-    for (ItemKind kind = CABLE_STRAIGHT; kind <= CABLE_OPTICAL; ++kind) {
-        ExpectBoxesHoldTheCable(kind, {100, 100, 100, 100, 0, 0});  // both ends on one symbol
-        ExpectBoxesHoldTheCable(kind, {0, 0, 1999, 1499, 0, 0});
-        ExpectBoxesHoldTheCable(kind, {1999, 0, 0, 1499, 0, 0});
-        ExpectBoxesHoldTheCable(kind, {10, 500, 1900, 501, 0, 0});
+    for (int32_t type = CABLE_STRAIGHT; type <= CABLE_OPTICAL; ++type) {
+        const CableType t = CableType(type);
+        ExpectBoxesHoldTheCable({100, 100, 100, 100, 0, 0, t});  // both ends on one symbol
+        ExpectBoxesHoldTheCable({0, 0, 1999, 1499, 0, 0, t});
+        ExpectBoxesHoldTheCable({1999, 0, 0, 1499, 0, 0, t});
+        ExpectBoxesHoldTheCable({10, 500, 1900, 501, 0, 0, t});
         for (int i = 0; i < 40; ++i)
             ExpectBoxesHoldTheCable(
-                kind, {coordinate(random), coordinate(random), coordinate(random), coordinate(random), 0, 0});
+                {coordinate(random), coordinate(random), coordinate(random), coordinate(random), 0, 0, t});
     }
     CanvasRect boxes[MAX_CABLE_BOXES];
-    EXPECT_EQ(CableBoxes(0, {0, 0, 10, 10, 0, 0}, boxes), 0);
-    EXPECT_EQ(CableBoxes(KIND_SYMBOL, {0, 0, 10, 10, 0, 0}, boxes), 0);
+    EXPECT_EQ(CableBoxes({0, 0, 10, 10, 0, 0, CableType(0)}, boxes), 0);
+    EXPECT_EQ(CableBoxes({0, 0, 10, 10, 0, 0, CableType(10)}, boxes), 0);
     // Far-off ends neither overflow nor give more boxes than the limit.
-    EXPECT_EQ(CableBoxes(CABLE_SERIAL, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0}, boxes), MAX_CABLE_BOXES);
+    EXPECT_EQ(CableBoxes({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX, 0, 0, CABLE_SERIAL}, boxes), MAX_CABLE_BOXES);
 }
 
 TEST(DamageTest, LongDiagonalCableClaimsAStripNotItsWholeRectangle) {
     CanvasDamage damage;
     ResetDamage(damage, 2000, 1500);
     ClearDamage(damage);
-    AddCableDamage(damage, CABLE_OPTICAL, {0, 0, 1999, 1499, 0, 0});
+    AddCableDamage(damage, {0, 0, 1999, 1499, 0, 0, CABLE_OPTICAL});
     int64_t area = 0;
     for (int i = 0; i < damage.count; ++i)
         area += int64_t(damage.rects[i].right - damage.rects[i].left) * (damage.rects[i].bottom - damage.rects[i].top);
@@ -104,22 +105,17 @@ TEST(DamageTest, RectsAreCutToTheCanvasAndOverflowMergesIntoOneBoxAroundThemAll)
 
 class DamageEditTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(InitList(diagram));
-        ResetDamage(damage, 2000, 1500);
+    void SetUp() override { ResetDamage(damage, 2000, 1500); }
+    SymbolItem* Symbol(int32_t x, int32_t y) {
+        SymbolItem* symbol = PlaceSymbol(diagram, damage, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0}, {x, y});
+        EXPECT_TRUE(symbol);
+        return symbol;
     }
-    void TearDown() override { ClearList(diagram); }
-    DiagramNode* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = NewSymbolItem();
-        symbol->size = {SYMBOL_SIZE, SYMBOL_SIZE};
-        EXPECT_TRUE(PlaceSymbol(diagram, damage, symbol, {x, y}));
-        return diagram.listTail->prev;
-    }
-    CableItem* Cable(ItemKind kind, const DiagramNode* a, const DiagramNode* b) {
-        SelectTool(editor, damage, TOOL_CABLE, int16_t(kind));
-        Press(editor, diagram, damage, SymbolCentre(*AsSymbol(a)));
-        Press(editor, diagram, damage, SymbolCentre(*AsSymbol(b)));
-        return AsCable(diagram.listTail->prev);
+    CableItem* Cable(CableType type, const SymbolItem* a, const SymbolItem* b) {
+        SelectTool(editor, diagram, damage, TOOL_CABLE, int16_t(type));
+        Press(editor, diagram, damage, SymbolCentre(*a));
+        Press(editor, diagram, damage, SymbolCentre(*b));
+        return std::get_if<CableItem>(&diagram.items.back());
     }
     DiagramList diagram;
     Editor editor = {};
@@ -129,45 +125,45 @@ class DamageEditTest : public ::testing::Test {
 // What each edit changed is exactly what the next paint composes; anything missed here would
 // leave stale pixels on the canvas.
 TEST_F(DamageEditTest, EachEditDamagesWhatItChanged) {
-    DiagramNode* a = Symbol(100, 100);
-    DiagramNode* b = Symbol(1800, 1300);
-    DiagramNode* c = Symbol(1000, 100);
-    DiagramNode* d = Symbol(1800, 100);
+    SymbolItem* a = Symbol(100, 100);
+    SymbolItem* b = Symbol(1800, 1300);
+    SymbolItem* c = Symbol(1000, 100);
+    SymbolItem* d = Symbol(1800, 100);
     const CableItem ab = *Cable(CABLE_SERIAL, a, b);
     const CableItem cd = *Cable(CABLE_CROSS, c, d);
     ClearDamage(damage);
 
-    SelectTool(editor, damage, TOOL_SELECT, 0);
+    SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
     EXPECT_FALSE(HasDamage(damage));
     Press(editor, diagram, damage, {100, 100});
     EXPECT_TRUE(Touches(damage, {74, 74, 75, 75})) << "the frame's corner";
-    EXPECT_FALSE(Touches(damage, SymbolBox(*AsSymbol(b))));
+    EXPECT_FALSE(Touches(damage, SymbolBox(*b)));
     ClearDamage(damage);
 
-    const CanvasRect before = SymbolBox(*AsSymbol(a));
+    const CanvasRect before = SymbolBox(*a);
     DragTo(editor, diagram, damage, {400, 700}, true);
     EXPECT_TRUE(Touches(damage, before));
-    EXPECT_TRUE(Touches(damage, SymbolBox(*AsSymbol(a))));
-    EXPECT_TRUE(CableTouches(damage, CABLE_SERIAL, ab)) << "where the cable was";
-    const CableItem& moved = *AsCable(diagram.listTail->prev->prev);
+    EXPECT_TRUE(Touches(damage, SymbolBox(*a)));
+    EXPECT_TRUE(CableTouches(damage, ab)) << "where the cable was";
+    const CableItem& moved = std::get<CableItem>(*std::prev(diagram.items.end(), 2));
     CanvasRect boxes[MAX_CABLE_BOXES];
-    const int count = CableBoxes(CABLE_SERIAL, moved, boxes);
+    const int count = CableBoxes(moved, boxes);
     for (int i = 0; i < count; ++i)
         EXPECT_TRUE(Touches(damage, boxes[i])) << "where it is now, box " << i;
-    EXPECT_FALSE(CableTouches(damage, CABLE_CROSS, cd)) << "a cable not joined to it stays";
-    EXPECT_FALSE(Touches(damage, SymbolBox(*AsSymbol(c))));
+    EXPECT_FALSE(CableTouches(damage, cd)) << "a cable not joined to it stays";
+    EXPECT_FALSE(Touches(damage, SymbolBox(*c)));
     ClearDamage(damage);
 
     // A press elsewhere drops the selection: its frame goes.
     Press(editor, diagram, damage, {1000, 1000});
-    EXPECT_TRUE(Touches(damage, SymbolBox(*AsSymbol(a))));
+    EXPECT_TRUE(Touches(damage, SymbolBox(*a)));
     ClearDamage(damage);
 
-    SelectTool(editor, damage, TOOL_DELETE, 0);
-    const CanvasRect deleted = SymbolBox(*AsSymbol(c));
+    SelectTool(editor, diagram, damage, TOOL_DELETE, 0);
+    const CanvasRect deleted = SymbolBox(*c);
     Press(editor, diagram, damage, {1000, 100});
     EXPECT_TRUE(Touches(damage, deleted));
-    EXPECT_FALSE(Touches(damage, SymbolBox(*AsSymbol(b))));
+    EXPECT_FALSE(Touches(damage, SymbolBox(*b)));
 }
 
 }  // namespace

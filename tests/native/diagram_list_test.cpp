@@ -2,130 +2,62 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <string>
 #include <vector>
 
 namespace {
 
-// Pictures are plain integers here; every release is recorded so double frees show up.
-std::map<intptr_t, int> releases;
-void RecordRelease(PictureHandle picture) {
-    ++releases[reinterpret_cast<intptr_t>(picture)];
-}
-
 class DiagramListTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        releases.clear();
-        list.releasePicture = RecordRelease;
-        ASSERT_TRUE(InitList(list));
+    SymbolItem* Symbol(int32_t x, int32_t y) {
+        return AppendSymbol(list, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, x, y});
     }
-    void TearDown() override {
-        if (list.listHead)
-            ClearList(list);
-    }
-
-    DiagramNode* Symbol(int32_t x, int32_t y, intptr_t picture = 0) {
-        SymbolItem* symbol = NewSymbolItem();
-        symbol->x = x;
-        symbol->y = y;
-        symbol->size = {SYMBOL_SIZE, SYMBOL_SIZE};
-        symbol->picture = reinterpret_cast<PictureHandle>(picture);
-        return AppendItem(list, symbol);
-    }
-    DiagramNode* Cable(const SymbolItem& a, const SymbolItem& b, ItemKind kind = CABLE_STRAIGHT) {
+    CableItem* Cable(const SymbolItem& a, const SymbolItem& b, CableType type = CABLE_STRAIGHT) {
         CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
-        return AppendItem(list, new CableItem{p.x, p.y, q.x, q.y, a.id, b.id}, kind);
+        return AppendCable(list, {p.x, p.y, q.x, q.y, a.id, b.id, type});
     }
-    std::vector<DiagramNode*> Walk() {
-        std::vector<DiagramNode*> nodes;
-        ForEachNode(list, [&](DiagramNode* node) { nodes.push_back(node); });
-        return nodes;
-    }
-    // Checks the links in both directions and that only the sentinel ends the list.
-    void ExpectConsistent() {
-        ASSERT_NE(list.listHead, nullptr);
-        EXPECT_EQ(list.listHead->prev, nullptr);
-        EXPECT_EQ(list.listTail->next, nullptr);
-        for (DiagramNode* node = list.listHead; node->next; node = node->next)
-            EXPECT_EQ(node->next->prev, node);
+    // "s<id>" for each symbol and "c<type>" for each cable, in list order.
+    std::vector<std::string> Walk() {
+        std::vector<std::string> items;
+        for (const DiagramItem& item : list.items) {
+            if (const SymbolItem* symbol = std::get_if<SymbolItem>(&item))
+                items.push_back("s" + std::to_string(symbol->id));
+            else
+                items.push_back("c" + std::to_string(std::get<CableItem>(item).type));
+        }
+        return items;
     }
 
     DiagramList list;
 };
 
-TEST_F(DiagramListTest, EmptyListIsOneSentinelThatFindsAndVisitsNothing) {
-    EXPECT_EQ(list.listHead, list.listTail);
-    EXPECT_EQ(list.listTail->prev, nullptr);
+using Items = std::vector<std::string>;
+
+TEST_F(DiagramListTest, ItemsKeepCreationOrderAndSymbolsAreFoundByIdUntilTheyGo) {
     EXPECT_TRUE(Walk().empty());
     EXPECT_EQ(FindSymbolAt(list, 0, 0), nullptr);
-    EXPECT_EQ(AsSymbol(list.listTail), nullptr);
-    RemoveNode(list, list.listTail);  // the sentinel is never removed
-    EXPECT_EQ(list.listHead, list.listTail);
-}
+    EXPECT_EQ(FindSymbol(list, 0), nullptr);
+    SymbolItem* a = Symbol(0, 0);
+    Cable(*a, *a, CABLE_OPTICAL);
+    SymbolItem* b = Symbol(10, 10);
+    Symbol(20, 20);
+    EXPECT_EQ(Walk(), (Items{"s0", "c7", "s1", "s2"}));
+    EXPECT_EQ(FindSymbol(list, 1), b);
+    // Only the seven cable types are accepted for cables.
+    EXPECT_EQ(AppendCable(list, {0, 0, 1, 1, 0, 1, CableType(0)}), nullptr);
+    EXPECT_EQ(AppendCable(list, {0, 0, 1, 1, 0, 1, CableType(8)}), nullptr);
 
-TEST_F(DiagramListTest, AppendKeepsCreationOrderAndKinds) {
-    DiagramNode* a = Symbol(0, 0);
-    DiagramNode* c = Cable(*AsSymbol(a), *AsSymbol(a), CABLE_OPTICAL);
-    DiagramNode* b = Symbol(10, 10);
-    EXPECT_EQ(Walk(), (std::vector<DiagramNode*>{a, c, b}));
-    EXPECT_EQ(c->kind, CABLE_OPTICAL);
-    EXPECT_EQ(AsSymbol(c), nullptr);
-    EXPECT_NE(AsCable(c), nullptr);
-    EXPECT_EQ(list.listTail->prev, b);
-    ExpectConsistent();
-    // Only the seven cable kinds are accepted for cables.
-    CableItem stray{};
-    EXPECT_EQ(AppendItem(list, &stray, 0), nullptr);
-    EXPECT_EQ(AppendItem(list, &stray, KIND_SYMBOL), nullptr);
-    EXPECT_EQ(Walk().size(), 3u);
-}
-
-TEST_F(DiagramListTest, RemoveAtHeadMiddleTailAndOnlyItem) {
-    DiagramNode* a = Symbol(0, 0, 1);
-    DiagramNode* b = Symbol(0, 0, 2);
-    DiagramNode* c = Symbol(0, 0, 3);
-    DiagramNode* d = Symbol(0, 0, 4);
-
-    RemoveNode(list, a);  // head: successor becomes head with no predecessor
-    EXPECT_EQ(list.listHead, b);
-    EXPECT_EQ(b->prev, nullptr);
-    ExpectConsistent();
-
-    RemoveNode(list, c);  // middle
-    EXPECT_EQ(Walk(), (std::vector<DiagramNode*>{b, d}));
-    ExpectConsistent();
-
-    RemoveNode(list, d);  // just before the sentinel
-    EXPECT_EQ(list.listTail->prev, b);
-    ExpectConsistent();
-
-    RemoveNode(list, b);  // the only item
-    EXPECT_EQ(list.listHead, list.listTail);
-    EXPECT_EQ(list.listTail->prev, nullptr);
-    EXPECT_EQ(releases, (std::map<intptr_t, int>{{1, 1}, {2, 1}, {3, 1}, {4, 1}}));
-}
-
-TEST_F(DiagramListTest, EveryPictureIsReleasedExactlyOnce) {
-    Symbol(0, 0, 11);
-    DiagramNode* removed = Symbol(0, 0, 12);
-    Cable(*AsSymbol(removed), *AsSymbol(removed));
-    Symbol(0, 0, 13);
-    Symbol(0, 0);  // no picture: nothing to release
-    RemoveNode(list, removed);
-    ClearList(list);
-    EXPECT_EQ(list.listHead, nullptr);
-    EXPECT_EQ(list.listTail, nullptr);
-    EXPECT_EQ(releases, (std::map<intptr_t, int>{{11, 1}, {12, 1}, {13, 1}}));
-    ClearList(list);  // a second clear (the window is destroyed twice) finds nothing
-    EXPECT_EQ(releases.size(), 3u);
-    SymbolItem* orphan = NewSymbolItem();
-    EXPECT_EQ(AppendItem(list, orphan), nullptr) << "no list, nothing appended";
-    FreeSymbolItem(list, orphan);
+    EXPECT_TRUE(RemoveSymbol(list, 0));  // at the head: its cable stays
+    EXPECT_FALSE(RemoveSymbol(list, 0));
+    EXPECT_TRUE(RemoveSymbol(list, 2));  // at the end
+    EXPECT_EQ(Walk(), (Items{"c7", "s1"}));
+    EXPECT_EQ(FindSymbol(list, 0), nullptr);
+    EXPECT_EQ(FindSymbol(list, 1), b);
+    EXPECT_EQ(b->x, 10) << "the others are where they were";
 }
 
 TEST_F(DiagramListTest, HitBoundsAreInclusiveAndSigned) {
-    const SymbolItem& s = *AsSymbol(Symbol(100, 100));
+    const SymbolItem& s = *(Symbol(100, 100));
     EXPECT_TRUE(HitTest(s, 100, 100));
     EXPECT_TRUE(HitTest(s, 150, 150));
     EXPECT_TRUE(HitTest(s, 150, 100));
@@ -134,56 +66,55 @@ TEST_F(DiagramListTest, HitBoundsAreInclusiveAndSigned) {
     EXPECT_FALSE(HitTest(s, 120, 151));
     EXPECT_FALSE(HitTest(s, 120, 99));
 
-    const SymbolItem& negative = *AsSymbol(Symbol(-20, -20));
+    const SymbolItem& negative = *(Symbol(-20, -20));
     EXPECT_TRUE(HitTest(negative, -20, -20));
     EXPECT_TRUE(HitTest(negative, 30, 30));
     EXPECT_FALSE(HitTest(negative, 31, 30));
     EXPECT_FALSE(HitTest(negative, -21, 0));
 
     // Far out on the canvas the bounds must not wrap around.
-    const SymbolItem& edge = *AsSymbol(Symbol(INT32_MAX - 10, INT32_MIN));
+    const SymbolItem& edge = *(Symbol(INT32_MAX - 10, INT32_MIN));
     EXPECT_TRUE(HitTest(edge, INT32_MAX, INT32_MIN + 50));
     EXPECT_FALSE(HitTest(edge, INT32_MIN, INT32_MIN));
 }
 
 TEST_F(DiagramListTest, FindSymbolAtPrefersTheLaterSymbolAndSkipsCables) {
-    DiagramNode* first = Symbol(0, 0);
-    DiagramNode* second = Symbol(30, 30);
-    DiagramNode* far = Symbol(300, 0);
-    Cable(*AsSymbol(first), *AsSymbol(far));
+    SymbolItem* first = Symbol(0, 0);
+    SymbolItem* second = Symbol(30, 30);
+    SymbolItem* far = Symbol(300, 0);
+    Cable(*first, *far);
     EXPECT_EQ(FindSymbolAt(list, 40, 40), second);
     EXPECT_EQ(FindSymbolAt(list, 10, 10), first);
     EXPECT_EQ(FindSymbolAt(list, 150, 25), nullptr) << "a point on a cable only finds nothing";
-    RemoveNode(list, second);
+    RemoveSymbol(list, second->id);
     EXPECT_EQ(FindSymbolAt(list, 40, 40), first);
 }
 
-TEST_F(DiagramListTest, IdsCountUpAcrossAClearAndOnlyPlacedSymbolsUseOne) {
-    EXPECT_EQ(AsSymbol(Symbol(0, 0))->id, 0);
-    FreeSymbolItem(list, NewSymbolItem());  // made but never placed, as when its picture fails
-    EXPECT_EQ(AsSymbol(Symbol(0, 0))->id, 1);
-    ClearList(list);
-    ASSERT_TRUE(InitList(list));
-    EXPECT_EQ(AsSymbol(Symbol(0, 0))->id, 2);
+TEST_F(DiagramListTest, IdsCountUpAcrossRemovalsAndAClear) {
+    EXPECT_EQ(Symbol(0, 0)->id, 0);
+    EXPECT_EQ(Symbol(0, 0)->id, 1);
+    RemoveSymbol(list, 1);
+    EXPECT_EQ(Symbol(0, 0)->id, 2);
+    ClearDiagram(list);
+    EXPECT_TRUE(list.items.empty());
+    EXPECT_EQ(FindSymbol(list, 0), nullptr);
+    EXPECT_EQ(Symbol(0, 0)->id, 3);
 }
 
 TEST_F(DiagramListTest, ReattachMovesOnlyTheMatchingEnds) {
     auto Reattach = [this](const SymbolItem& symbol) {
-        ForEachNode(list, [&](DiagramNode* node) {
-            CableItem* cable = AsCable(node);
-            if (!cable)
-                return;
-            const bool joined = cable->firstSymbolId == symbol.id || cable->secondSymbolId == symbol.id;
-            EXPECT_EQ(ReattachCable(*cable, symbol), joined);
+        ForEachCable(list, [&](CableItem& cable) {
+            const bool joined = cable.firstSymbolId == symbol.id || cable.secondSymbolId == symbol.id;
+            EXPECT_EQ(ReattachCable(cable, symbol), joined);
         });
     };
-    SymbolItem& a = *AsSymbol(Symbol(0, 0));
-    SymbolItem& b = *AsSymbol(Symbol(100, 0));
-    SymbolItem& c = *AsSymbol(Symbol(0, 100));
-    CableItem& ab = *AsCable(Cable(a, b));
-    CableItem& ca = *AsCable(Cable(c, a, CABLE_SERIAL));
-    CableItem& bc = *AsCable(Cable(b, c));
-    CableItem& aa = *AsCable(Cable(a, a));
+    SymbolItem& a = *(Symbol(0, 0));
+    SymbolItem& b = *(Symbol(100, 0));
+    SymbolItem& c = *(Symbol(0, 100));
+    CableItem& ab = *Cable(a, b);
+    CableItem& ca = *Cable(c, a, CABLE_SERIAL);
+    CableItem& bc = *Cable(b, c);
+    CableItem& aa = *Cable(a, a);
 
     a.x += 7;
     a.y -= 3;
@@ -194,7 +125,7 @@ TEST_F(DiagramListTest, ReattachMovesOnlyTheMatchingEnds) {
     EXPECT_EQ((std::vector<int32_t>{aa.x1, aa.y1, aa.x2, aa.y2}), (std::vector<int32_t>{32, 22, 32, 22}));
 
     // A removed symbol's cables stay where they were, even when another symbol moves.
-    RemoveNode(list, FindSymbolAt(list, 110, 10));
+    RemoveSymbol(list, FindSymbolAt(list, 110, 10)->id);
     c.x += 50;
     Reattach(c);
     EXPECT_EQ((std::vector<int32_t>{ab.x1, ab.y1, ab.x2, ab.y2}), (std::vector<int32_t>{32, 22, 125, 25}));

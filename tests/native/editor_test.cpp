@@ -8,22 +8,15 @@ namespace {
 
 class EditorTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(InitList(diagram)); }
-    void TearDown() override { ClearList(diagram); }
-
     // A 50 x 50 symbol centred on the point, as the symbol tool places it.
-    DiagramNode* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = NewSymbolItem();
-        symbol->size = {SYMBOL_SIZE, SYMBOL_SIZE};
-        EXPECT_TRUE(PlaceSymbol(diagram, damage, symbol, {x, y}));
-        return symbol ? diagram.listTail->prev : nullptr;
+    SymbolItem* Symbol(int32_t x, int32_t y) {
+        SymbolItem* symbol = PlaceSymbol(diagram, damage, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0}, {x, y});
+        EXPECT_TRUE(symbol);
+        return symbol;
     }
     std::vector<CableItem> Cables() {
         std::vector<CableItem> cables;
-        ForEachNode(diagram, [&](DiagramNode* node) {
-            if (const CableItem* cable = AsCable(node))
-                cables.push_back(*cable);
-        });
+        ForEachCable(diagram, [&](const CableItem& cable) { cables.push_back(cable); });
         return cables;
     }
 
@@ -33,75 +26,76 @@ class EditorTest : public ::testing::Test {
 };
 
 TEST_F(EditorTest, CableStartsWhereItsFirstEndWasDraggedBeforeTheSecondClick) {
-    DiagramNode* first = Symbol(100, 100);
+    SymbolItem* first = Symbol(100, 100);
     Symbol(300, 100);
-    SelectTool(editor, damage, TOOL_CABLE, CABLE_SERIAL);
+    SelectTool(editor, diagram, damage, TOOL_CABLE, CABLE_SERIAL);
     EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::NOTHING);
     EXPECT_EQ(Press(editor, diagram, damage, {100, 100}), PressResult::REDRAW);
-    EXPECT_EQ(editor.selectedNode, first);
+    EXPECT_EQ(editor.selectedId, first->id);
     EXPECT_EQ(Press(editor, diagram, damage, {110, 90}), PressResult::NOTHING) << "the framed first end again";
 
-    SelectTool(editor, damage, TOOL_SELECT, 0);
+    SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
     EXPECT_TRUE(editor.connect.firstEndChosen) << "another tool keeps the pending end";
     EXPECT_EQ(Press(editor, diagram, damage, {100, 100}), PressResult::REDRAW);
     EXPECT_TRUE(DragTo(editor, diagram, damage, {110, 150}, true));
     EXPECT_TRUE(DragTo(editor, diagram, damage, {130, 200}, true));
     Release(editor);
     EXPECT_FALSE(DragTo(editor, diagram, damage, {500, 500}, true));
-    EXPECT_EQ(AsSymbol(first)->x, 105);
-    EXPECT_EQ(AsSymbol(first)->y, 175);
+    EXPECT_EQ(first->x, 105);
+    EXPECT_EQ(first->y, 175);
 
-    SelectTool(editor, damage, TOOL_CABLE, CABLE_OPTICAL);
+    SelectTool(editor, diagram, damage, TOOL_CABLE, CABLE_OPTICAL);
     EXPECT_EQ(Press(editor, diagram, damage, {300, 100}), PressResult::REDRAW);
     const std::vector<CableItem> cables = Cables();
     ASSERT_EQ(cables.size(), 1u);
     EXPECT_EQ((std::vector<int32_t>{cables[0].x1, cables[0].y1, cables[0].x2, cables[0].y2}),
               (std::vector<int32_t>{130, 200, 300, 100}));
-    EXPECT_EQ(diagram.listTail->prev->kind, CABLE_OPTICAL);
+    EXPECT_EQ(cables[0].type, CABLE_OPTICAL);
     EXPECT_FALSE(editor.connect.firstEndChosen);
-    EXPECT_EQ(editor.selectedNode, nullptr);
+    EXPECT_EQ(editor.selectedId, NO_SYMBOL);
 }
 
 TEST_F(EditorTest, DeletingThePendingFirstEndForgetsIt) {
     Symbol(100, 100);
-    DiagramNode* second = Symbol(300, 100);
-    DiagramNode* topmost = Symbol(110, 110);
-    SelectTool(editor, damage, TOOL_CABLE, CABLE_STRAIGHT);
+    SymbolItem* second = Symbol(300, 100);
+    SymbolItem* topmost = Symbol(110, 110);
+    SelectTool(editor, diagram, damage, TOOL_CABLE, CABLE_STRAIGHT);
     Press(editor, diagram, damage, {105, 105});
-    ASSERT_EQ(editor.selectedNode, topmost) << "the last placed symbol lies on top";
+    ASSERT_EQ(editor.selectedId, topmost->id) << "the last placed symbol lies on top";
 
-    SelectTool(editor, damage, TOOL_DELETE, 0);
+    SelectTool(editor, diagram, damage, TOOL_DELETE, 0);
     EXPECT_EQ(Press(editor, diagram, damage, {105, 105}), PressResult::REDRAW);
     EXPECT_FALSE(editor.connect.firstEndChosen);
     EXPECT_EQ(Press(editor, diagram, damage, {200, 300}), PressResult::NOTHING);
 
-    SelectTool(editor, damage, TOOL_CABLE, CABLE_STRAIGHT);
+    SelectTool(editor, diagram, damage, TOOL_CABLE, CABLE_STRAIGHT);
     Press(editor, diagram, damage, {300, 100});
     EXPECT_TRUE(Cables().empty()) << "the second symbol becomes a new first end";
-    EXPECT_EQ(editor.selectedNode, second);
-    EXPECT_EQ(editor.connect.firstEndId, AsSymbol(second)->id);
+    EXPECT_EQ(editor.selectedId, second->id);
+    EXPECT_EQ(editor.connect.firstEndId, second->id);
 }
 
 TEST_F(EditorTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
-    DiagramNode* node = Symbol(100, 100);
-    DiagramNode* other = Symbol(300, 100);
-    SelectTool(editor, damage, TOOL_SELECT, 0);
+    SymbolItem* node = Symbol(100, 100);
+    SymbolItem* other = Symbol(300, 100);
+    SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
     Press(editor, diagram, damage, {100, 100});
     EXPECT_FALSE(DragTo(editor, diagram, damage, {140, 140}, false));
     EXPECT_FALSE(editor.drag.dragging);
     EXPECT_FALSE(DragTo(editor, diagram, damage, {180, 180}, true));
-    EXPECT_EQ(AsSymbol(node)->x, 75);
-    EXPECT_EQ(editor.selectedNode, node) << "the selection stays";
+    EXPECT_EQ(node->x, 75);
+    EXPECT_EQ(editor.selectedId, node->id) << "the selection stays";
 
     Press(editor, diagram, damage, {300, 100});
-    ForgetNode(editor, other);
-    RemoveNode(diagram, other);
-    EXPECT_EQ(editor.selectedNode, nullptr);
+    const int32_t otherId = other->id;
+    ForgetSymbol(editor, otherId);
+    RemoveSymbol(diagram, otherId);
+    EXPECT_EQ(editor.selectedId, NO_SYMBOL);
     EXPECT_FALSE(DragTo(editor, diagram, damage, {310, 110}, true));
 }
 
 TEST_F(EditorTest, LibraryDeleteShiftsOrDisarmsTheArmedSymbolTool) {
-    PickSymbolTool(editor, damage, 2, 3);
+    PickSymbolTool(editor, diagram, damage, 2, 3);
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 2, 4));
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 1, 0));
     EXPECT_EQ(editor.tool.subCode, 3);

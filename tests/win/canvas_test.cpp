@@ -56,10 +56,10 @@ TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
 }
 
 TEST_F(CanvasTest, CablesLieUnderEverySymbolWhateverTheOrder) {
-    DiagramNode* a = AddTestSymbol(0, 100, 100);
-    DiagramNode* b = AddTestSymbol(1, 300, 100);
-    AddTestCable(CABLE_OPTICAL, a, b);            // created after both symbols
-    DiagramNode* c = AddTestSymbol(2, 200, 100);  // over the middle of the cable
+    SymbolItem* a = AddTestSymbol(0, 100, 100);
+    SymbolItem* b = AddTestSymbol(1, 300, 100);
+    AddTestCable(CABLE_OPTICAL, a, b);           // created after both symbols
+    SymbolItem* c = AddTestSymbol(2, 200, 100);  // over the middle of the cable
     const Pixels pixels = CanvasPixels();
     ExpectArea(pixels, 100, 100, 140, 150, RED);
     ExpectArea(pixels, 300, 100, 340, 150, GREEN);
@@ -91,7 +91,7 @@ TEST_F(CanvasTest, SymbolOffTheTopLeftIsClipped) {
 }
 
 TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
-    appState.editor.selectedNode = AddTestSymbol(0, 100, 100);
+    appState.editor.selectedId = AddTestSymbol(0, 100, 100)->id;
     const Pixels pixels = CanvasPixels();
     int frameBlack = 0, elsewhereBlack = 0;
     for (int y = 90; y < 160; ++y) {
@@ -112,8 +112,8 @@ TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
             black += (pixels.at(i, j) == RGB_BLACK) + (pixels.at(j, i) == RGB_BLACK);
         EXPECT_GT(black, 30) << "line " << i;
     }
-    AddSymbolDamage(appState.canvas.damage, *AsSymbol(appState.editor.selectedNode));
-    appState.editor.selectedNode = nullptr;
+    AddSymbolDamage(appState.canvas.damage, *SelectedSymbol());
+    appState.editor.selectedId = NO_SYMBOL;
     const Pixels cleared = CanvasPixels();
     ExpectArea(cleared, 99, 99, 151, 100, RGB_WHITE);
     ExpectArea(cleared, 150, 99, 151, 151, RGB_WHITE);
@@ -132,7 +132,7 @@ double Distance(double px, double py, const Stroke& s) {
 }
 
 struct CableCase {
-    ItemKind kind;
+    CableType type;
     int x1, y1, x2, y2;
     unsigned colour;
     double tolerance;              // half the pen width and a little
@@ -142,10 +142,9 @@ struct CableCase {
 // Every painted pixel has the cable's colour and lies on an expected stroke, and every stroke
 // has paint along its middle.
 void ExpectCableDrawn(const CableCase& c) {
-    ClearList(appState.diagram);
-    InitList(appState.diagram);
+    ClearDiagram(appState.diagram);
     DamageEverything(appState.canvas.damage);
-    AddTestCableAt(c.kind, c.x1, c.y1, c.x2, c.y2);
+    AddTestCableAt(c.type, c.x1, c.y1, c.x2, c.y2);
     const Pixels pixels = CanvasPixels();
     std::vector<int> hits(c.expected.size());
     int stray = 0, miscoloured = 0;
@@ -164,7 +163,7 @@ void ExpectCableDrawn(const CableCase& c) {
             stray += !onStroke;
         }
     }
-    SCOPED_TRACE(::testing::Message() << "cable kind " << c.kind << " (" << c.x1 << "," << c.y1 << ")-(" << c.x2 << ","
+    SCOPED_TRACE(::testing::Message() << "cable type " << c.type << " (" << c.x1 << "," << c.y1 << ")-(" << c.x2 << ","
                                       << c.y2 << ")");
     EXPECT_EQ(miscoloured, 0);
     EXPECT_EQ(stray, 0);
@@ -273,12 +272,12 @@ TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
 
 TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
     // Every picture and cable kind, a selection frame; a leak shows as a count after a few paints.
-    std::vector<DiagramNode*> symbols;
+    std::vector<SymbolItem*> symbols;
     for (int i = 0; i < 21; ++i)
         symbols.push_back(AddTestSymbol(i % 3, (i * 37) % 450, (i * 53) % 350));
     for (int i = 0; i < 21; ++i)
-        AddTestCable(1 + i % 7, symbols[i], symbols[(i * 5 + 3) % 21]);
-    appState.editor.selectedNode = symbols[5];
+        AddTestCable(CableType(1 + i % 7), symbols[i], symbols[(i * 5 + 3) % 21]);
+    appState.editor.selectedId = symbols[5]->id;
     Repaint();
     const long before = LiveGdiObjects();
     for (int i = 0; i < 20; ++i) {
@@ -286,7 +285,7 @@ TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
         if (i % 2)
             RepaintWholeCanvas(appState.topology);
         else
-            AddSymbolDamage(appState.canvas.damage, *AsSymbol(symbols[i]));
+            AddSymbolDamage(appState.canvas.damage, *symbols[i]);
         Repaint();
     }
     EXPECT_EQ(LiveGdiObjects(), before);

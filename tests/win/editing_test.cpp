@@ -15,12 +15,10 @@ namespace {
 
 constexpr unsigned RED = 0xFF0000, GREEN = 0x00FF00;
 
-std::vector<std::pair<ItemKind, CableItem>> Cables() {
-    std::vector<std::pair<ItemKind, CableItem>> cables;
-    ForEachNode(appState.diagram, [&](DiagramNode* node) {
-        if (CableItem* cable = AsCable(node))
-            cables.push_back({node->kind, *cable});
-    });
+std::vector<std::pair<CableType, CableItem>> Cables() {
+    std::vector<std::pair<CableType, CableItem>> cables;
+    for (const CableItem* cable : DiagramCables())
+        cables.push_back({cable->type, *cable});
     return cables;
 }
 
@@ -63,7 +61,7 @@ TEST_F(EditingTest, ClicksRightAfterStartCreateNothing) {
     UpdateWindow(appState.topology);
     Click(100, 100);
     MouseMove(120, 120);
-    EXPECT_EQ(appState.diagram.listHead, appState.diagram.listTail);
+    EXPECT_TRUE(appState.diagram.items.empty());
     EXPECT_FALSE(RepaintPending());
 }
 
@@ -100,7 +98,7 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
 
     Click(90, 110);  // the first end is framed
     ASSERT_TRUE(appState.editor.connect.firstEndChosen);
-    EXPECT_EQ(AsSymbol(appState.editor.selectedNode)->id, 0);
+    EXPECT_EQ(SelectedSymbol()->id, 0);
     EXPECT_GT(BlackInColumn(CanvasPixels(), 74, 74, 126), 10);
 
     Click(100, 100);  // the same symbol again
@@ -109,7 +107,7 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     EXPECT_TRUE(Cables().empty());
 
     SelectTool(TOOL_CABLE, CABLE_OPTICAL);  // another type; the first end stays pending
-    EXPECT_EQ(appState.editor.selectedNode, nullptr);
+    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
     Click(310, 90);
     const auto cables = Cables();
     ASSERT_EQ(cables.size(), 1u);
@@ -118,7 +116,7 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     EXPECT_EQ((std::vector<int>{cable.x1, cable.y1, cable.x2, cable.y2, cable.firstSymbolId, cable.secondSymbolId}),
               (std::vector<int>{100, 100, 300, 100, 0, 1}));
     EXPECT_FALSE(appState.editor.connect.firstEndChosen);
-    EXPECT_EQ(appState.editor.selectedNode, nullptr);
+    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(pixels.at(200, 100), 0xFF0000u) << "an optical cable is red";
     EXPECT_EQ(BlackInColumn(pixels, 74, 74, 126), 0) << "no frame after the cable is made";
@@ -185,7 +183,7 @@ TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
               (std::vector<int>{140, 140, 300, 100}));
     EXPECT_EQ((std::vector<int>{cables[1].second.x1, cables[1].second.y1, cables[1].second.x2, cables[1].second.y2}),
               (std::vector<int>{200, 300, 140, 140}));
-    EXPECT_EQ(AsSymbol(appState.editor.selectedNode), symbols[0]) << "the dragged symbol stays selected";
+    EXPECT_EQ(SelectedSymbol(), symbols[0]) << "the dragged symbol stays selected";
 }
 
 TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
@@ -232,8 +230,8 @@ TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "Message");
     EXPECT_EQ(SeenDialogs()[0].text, "作業中の設計を破棄します");
-    EXPECT_EQ(appState.diagram.listHead, appState.diagram.listTail);
-    EXPECT_EQ(appState.editor.selectedNode, nullptr);
+    EXPECT_TRUE(appState.diagram.items.empty());
+    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(std::count(pixels.rgb.begin(), pixels.rgb.end(), RGB_WHITE), 500 * 400);
 

@@ -115,7 +115,7 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
     AddTestSymbol(0, 0, 0);    // red in the top-left corner
     AddTestSymbol(1, 0, 250);  // green in the bottom-left corner
-    appState.editor.selectedNode = AddTestSymbol(0, 300, 100);
+    appState.editor.selectedId = AddTestSymbol(0, 300, 100)->id;
     const std::string bytes = Export("a.bmp");
     ASSERT_EQ(bytes.size(), 54u + 1504u * 300u);
     EXPECT_EQ(U32(bytes, 34), 1504u * 300u);

@@ -151,35 +151,33 @@ TEST_F(StartupTest, LibraryRootIsTheCurrentDirectoryAtStart) {
 
 TEST_F(StartupTest, CloseAnsweredNoKeepsEverything) {
     AnswerNextBox(IDNO);
-    DiagramNode* before = appState.diagram.listHead;
+    const SymbolItem* before = AppendSymbol(appState.diagram, {});
     SendMessageA(appState.topology, WM_CLOSE, 0, 0);
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "確認");
     EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
     EXPECT_TRUE(IsWindow(appState.topology));
-    EXPECT_EQ(appState.diagram.listHead, before);
+    EXPECT_EQ(FindSymbol(appState.diagram, before->id), before);
     WPARAM code;
     EXPECT_FALSE(QuitPosted(&code));
 }
 
 TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
-    // Two symbols sharing a picture: closing must release each reference once.
+    // Two symbols sharing a picture: closing must release it with them.
     const long before = LiveGdiObjects(GDI_IMAGE_LIST);
     const long bitmaps = LiveGdiObjects(GDI_BITMAP);
     const long pictures = liveSymbolPictures;
-    auto* picture = new SymbolPicture{};
-    ++liveSymbolPictures;  // as made, the symbols' references being the only ones
-    for (int i = 0; i < 2; ++i) {
-        SymbolItem* symbol = NewSymbolItem();
-        GiveSymbolPicture(*symbol, picture);
-        AppendItem(appState.diagram, symbol);
+    {
+        const std::shared_ptr<const SymbolPicture> picture = std::make_shared<SymbolPicture>();
+        for (int i = 0; i < 2; ++i)
+            AppendSymbol(appState.diagram, SymbolWithPicture(picture));
     }
     const long memoryDCs = LiveGdiObjects(GDI_MEMORY_DC);
 
     AnswerNextBox(IDYES);
     SendMessageA(appState.topology, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(appState.topology));
-    EXPECT_EQ(appState.diagram.listHead, nullptr);
+    EXPECT_TRUE(appState.diagram.items.empty());
     // The five category lists go with the palettes that own them.
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before - 5);
     EXPECT_EQ(liveSymbolPictures, pictures) << "released with the last symbol, once";

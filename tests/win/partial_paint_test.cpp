@@ -169,7 +169,7 @@ class PartialPaintTest : public ProgramTest {
         fresh.scrollY = canvas.scrollY;
         fresh.backBuffer = BackBuffer::Make(appState.topology, canvas.width, canvas.height);
         ASSERT_TRUE(fresh.backBuffer);
-        ComposeDiagram(fresh, appState.diagram, appState.editor.selectedNode);
+        ComposeDiagram(fresh, appState.diagram, appState.editor.selectedId);
         EXPECT_EQ(Differences(ReadBitmapPixels(canvas.backBuffer.bitmap()), ReadBitmapPixels(fresh.backBuffer.bitmap()),
                               0, 0, canvas.width, canvas.height),
                   "")

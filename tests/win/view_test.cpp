@@ -19,7 +19,7 @@ constexpr unsigned RED = 0xFF0000;
 
 int CableCount() {
     int count = 0;
-    ForEachNode(appState.diagram, [&](DiagramNode* node) { count += AsCable(node) != nullptr; });
+    ForEachCable(appState.diagram, [&](const CableItem&) { ++count; });
     return count;
 }
 
@@ -193,7 +193,7 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     // The picture drawn under the mouse is that symbol: a select click there finds it.
     SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     Click(170 * 2 - 10 - 100, 60 * 2 - 10);  // canvas (115, 55), inside the symbol
-    EXPECT_EQ(AsSymbol(appState.editor.selectedNode), DiagramSymbols()[0]);
+    EXPECT_EQ(SelectedSymbol(), DiagramSymbols()[0]);
 
     // A drag moves the symbol by the canvas distance under the mouse: it stays under it.
     MouseDown(210, 110);
@@ -215,9 +215,9 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(335, 275));
     SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     Click(100, 80);
-    EXPECT_EQ(AsSymbol(appState.editor.selectedNode), DiagramSymbols()[1]);
+    EXPECT_EQ(SelectedSymbol(), DiagramSymbols()[1]);
     Click(150, 80);  // canvas x 510: beside it
-    EXPECT_EQ(appState.editor.selectedNode, nullptr);
+    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
 }
 
 TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
@@ -240,7 +240,7 @@ TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
     SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
     Click(300, 100);
     EXPECT_FALSE(appState.editor.drag.dragging);
-    EXPECT_EQ(appState.editor.drag.dragNode, nullptr);
+    EXPECT_FALSE(appState.editor.drag.dragging);
     MouseMove(320, 120);
     ASSERT_EQ(DiagramSymbols().size(), 1u);
     EXPECT_EQ(DiagramSymbols()[0]->x, 85);

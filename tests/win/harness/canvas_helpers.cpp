@@ -7,44 +7,47 @@
 #include "library/symbol_library.h"
 #include "resources/resource.h"
 
-DiagramNode* AddTestSymbol(int index, int x, int y) {
-    SymbolItem* symbol = NewSymbolItem();
+SymbolItem* AddTestSymbol(int index, int x, int y) {
     HDC dc = GetDC(appState.topology);
-    SymbolPicture* picture = ItemPicture(appState.library, dc, CATEGORY_ROUTER, index);
+    std::shared_ptr<const SymbolPicture> picture = ItemPicture(appState.library, dc, CATEGORY_ROUTER, index);
     ReleaseDC(appState.topology, dc);
     EXPECT_TRUE(picture);
-    if (picture)
-        GiveSymbolPicture(*symbol, picture);
-    symbol->x = x;
-    symbol->y = y;
-    AddSymbolDamage(appState.canvas.damage, *symbol);
-    return AppendItem(appState.diagram, symbol);
+    SymbolItem symbol = SymbolWithPicture(std::move(picture));
+    symbol.x = x;
+    symbol.y = y;
+    AddSymbolDamage(appState.canvas.damage, symbol);
+    return AppendSymbol(appState.diagram, std::move(symbol));
 }
 
 // Added as an edit adds it: the canvas it covers is composed at the next paint.
-static DiagramNode* AddTestCableItem(ItemKind kind, const CableItem& cable) {
-    AddCableDamage(appState.canvas.damage, kind, cable);
-    return AppendItem(appState.diagram, new CableItem(cable), kind);
+CableItem* AddTestCableAt(CableType type, int x1, int y1, int x2, int y2) {
+    const CableItem cable = {x1, y1, x2, y2, -1, -1, type};
+    AddCableDamage(appState.canvas.damage, cable);
+    return AppendCable(appState.diagram, cable);
 }
 
-DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const DiagramNode* second) {
-    const SymbolItem& a = *AsSymbol(first);
-    const SymbolItem& b = *AsSymbol(second);
-    const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
-    return AddTestCableItem(kind, {p.x, p.y, q.x, q.y, a.id, b.id});
-}
-
-DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2) {
-    return AddTestCableItem(kind, {x1, y1, x2, y2, -1, -1});
+CableItem* AddTestCable(CableType type, const SymbolItem* first, const SymbolItem* second) {
+    const CanvasPoint p = SymbolCentre(*first), q = SymbolCentre(*second);
+    CableItem* cable = AddTestCableAt(type, p.x, p.y, q.x, q.y);
+    cable->firstSymbolId = first->id;
+    cable->secondSymbolId = second->id;
+    return cable;
 }
 
 std::vector<SymbolItem*> DiagramSymbols() {
     std::vector<SymbolItem*> symbols;
-    ForEachNode(appState.diagram, [&](DiagramNode* node) {
-        if (SymbolItem* symbol = AsSymbol(node))
-            symbols.push_back(symbol);
-    });
+    ForEachSymbol(appState.diagram, [&](SymbolItem& symbol) { symbols.push_back(&symbol); });
     return symbols;
+}
+
+std::vector<CableItem*> DiagramCables() {
+    std::vector<CableItem*> cables;
+    ForEachCable(appState.diagram, [&](CableItem& cable) { cables.push_back(&cable); });
+    return cables;
+}
+
+SymbolItem* SelectedSymbol() {
+    return FindSymbol(appState.diagram, appState.editor.selectedId);
 }
 
 TestLibrary RouterPictures(const std::vector<unsigned>& colours) {

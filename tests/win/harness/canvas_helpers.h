@@ -12,12 +12,14 @@
 
 // A symbol of router palette item `index`, sharing its picture as placing one does, appended to the
 // diagram.
-DiagramNode* AddTestSymbol(int index, int x, int y);
-DiagramNode* AddTestCable(ItemKind kind, const DiagramNode* first, const DiagramNode* second);
-DiagramNode* AddTestCableAt(ItemKind kind, int x1, int y1, int x2, int y2);
+SymbolItem* AddTestSymbol(int index, int x, int y);
+CableItem* AddTestCable(CableType type, const SymbolItem* first, const SymbolItem* second);
+CableItem* AddTestCableAt(CableType type, int x1, int y1, int x2, int y2);
 
-// The diagram's symbols in list order.
+// The diagram's symbols and cables in list order, and the framed symbol (null for none).
 std::vector<SymbolItem*> DiagramSymbols();
+std::vector<CableItem*> DiagramCables();
+SymbolItem* SelectedSymbol();
 
 // A library whose router category holds StripedBmp pictures of the colours, in order.
 TestLibrary RouterPictures(const std::vector<unsigned>& colours);
