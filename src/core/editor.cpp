@@ -15,16 +15,25 @@ static void Select(Editor& editor, const DiagramList& diagram, CanvasDamage& dam
     editor.selectedId = id;
 }
 
-void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t category, int16_t image) {
-    editor.tool = {category, image, true};
+void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t category, int32_t image) {
+    editor.tool = {ToolKind::SYMBOL, category, image, CABLE_STRAIGHT};
     Select(editor, diagram, damage, NO_SYMBOL);
 }
 
-void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t tool, int16_t subCode) {
-    if (tool == TOOL_SELECT || tool == TOOL_DELETE)
-        editor.tool = {tool, 0, false};
-    else
-        editor.tool = {tool, subCode, true};
+void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t toolCode, int32_t cableType) {
+    switch (toolCode) {
+        case TOOL_CABLE:
+            editor.tool = {ToolKind::CABLE, 0, 0, CableType(cableType)};
+            break;
+        case TOOL_SELECT:
+            editor.tool = {ToolKind::SELECT};
+            break;
+        case TOOL_DELETE:
+            editor.tool = {ToolKind::DELETE_SYMBOL};
+            break;
+        default:
+            return;
+    }
     Select(editor, diagram, damage, NO_SYMBOL);
 }
 
@@ -44,7 +53,7 @@ static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& d
     const CanvasPoint start = SymbolCentre(*first);
     const CanvasPoint end = SymbolCentre(*symbol);
     const CableItem* cable =
-        AppendCable(diagram, {start.x, start.y, end.x, end.y, first->id, symbol->id, CableType(editor.tool.subCode)});
+        AppendCable(diagram, {start.x, start.y, end.x, end.y, first->id, symbol->id, editor.tool.cable});
     if (!cable)
         return PressResult::NOTHING;
     AddCableDamage(damage, *cable);
@@ -74,12 +83,18 @@ static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasDa
 }
 
 PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
-    if (editor.tool.placing)
-        return editor.tool.toolCode == TOOL_CABLE ? Connect(editor, diagram, damage, point) : PressResult::PLACE_SYMBOL;
-    if (editor.tool.toolCode == TOOL_SELECT)
-        return SelectAndStartDrag(editor, diagram, damage, point);
-    if (editor.tool.toolCode == TOOL_DELETE)
-        return DeleteSymbolAt(editor, diagram, damage, point);
+    switch (editor.tool.kind) {
+        case ToolKind::SYMBOL:
+            return PressResult::PLACE_SYMBOL;
+        case ToolKind::CABLE:
+            return Connect(editor, diagram, damage, point);
+        case ToolKind::SELECT:
+            return SelectAndStartDrag(editor, diagram, damage, point);
+        case ToolKind::DELETE_SYMBOL:
+            return DeleteSymbolAt(editor, diagram, damage, point);
+        case ToolKind::NONE:
+            break;
+    }
     return PressResult::NOTHING;
 }
 
@@ -134,13 +149,13 @@ void ForgetAllSymbols(Editor& editor) {
 }
 
 bool OnLibraryImageDeleted(Editor& editor, int32_t category, int32_t index) {
-    if (!editor.tool.placing || editor.tool.toolCode != category || editor.tool.subCode < index)
+    ArmedTool& tool = editor.tool;
+    if (tool.kind != ToolKind::SYMBOL || tool.category != category || tool.image < index)
         return false;
-    if (editor.tool.subCode > index) {
-        --editor.tool.subCode;  // its picture moved down one place
+    if (tool.image > index) {
+        --tool.image;  // its picture moved down one place
         return false;
     }
-    editor.tool.placing = false;
-    editor.tool.subCode = 0;
+    tool = {};
     return true;
 }

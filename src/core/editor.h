@@ -7,14 +7,21 @@
 #include "core/damage.h"
 #include "core/diagram_list.h"
 
+// The codes the symbol window's tool and cable pictures send (MSG_SELECT_TOOL's wParam).
 constexpr int16_t TOOL_CABLE = 5;
 constexpr int16_t TOOL_SELECT = 6;
 constexpr int16_t TOOL_DELETE = 7;
 
-struct ToolState {
-    int16_t toolCode;  // 0..4 symbol tool of that category, or TOOL_CABLE, TOOL_SELECT, TOOL_DELETE
-    int16_t subCode;   // image index for a symbol tool, cable type for the cable tool
-    bool placing;      // a symbol tool or the cable tool is armed
+enum class ToolKind { NONE, SYMBOL, CABLE, SELECT, DELETE_SYMBOL };
+
+// What a press on the canvas does.
+struct ArmedTool {
+    ToolKind kind = ToolKind::NONE;
+    int32_t category = 0;  // a symbol tool's palette item
+    int32_t image = 0;
+    CableType cable = CABLE_STRAIGHT;  // the cable tool's type
+    // A symbol or cable tool: each press adds to the diagram, and the tool stays armed.
+    bool Placing() const { return kind == ToolKind::SYMBOL || kind == ToolKind::CABLE; }
 };
 
 // The first end is kept by id: the symbol may be dragged before the second click.
@@ -32,7 +39,7 @@ struct DragState {
 constexpr int32_t NO_SYMBOL = -1;
 
 struct Editor {
-    ToolState tool;
+    ArmedTool tool;
     int32_t selectedId = NO_SYMBOL;  // the symbol framed on the canvas
     ConnectState connect;
     DragState drag;
@@ -42,9 +49,10 @@ struct Editor {
 void ResetEditor(Editor& editor);
 
 // A palette picture arms its category's symbol tool. A pending cable end stays.
-void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t category, int16_t image);
-// The tool buttons: select, delete, or a cable type (other codes arm that tool with subCode).
-void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int16_t tool, int16_t subCode);
+void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t category, int32_t image);
+// The tool pictures by their codes: select, delete, or the cable tool with its type. Other codes
+// change nothing.
+void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t toolCode, int32_t cableType);
 
 // What a press on the canvas asks of the window.
 enum class PressResult {

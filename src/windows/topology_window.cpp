@@ -148,7 +148,7 @@ static CanvasPoint CanvasPointAt(LPARAM lParam) {
 static void PlaceSymbolAt(HWND window, CanvasPoint point) {
     std::shared_ptr<const SymbolPicture> picture;
     if (WindowDC dc(window); dc)
-        picture = ItemPicture(appState.library, dc.get(), appState.editor.tool.toolCode, appState.editor.tool.subCode);
+        picture = ItemPicture(appState.library, dc.get(), appState.editor.tool.category, appState.editor.tool.image);
     if (!picture ||
         !PlaceSymbol(appState.diagram, appState.canvas.damage, SymbolWithPicture(std::move(picture)), point)) {
         ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
@@ -191,17 +191,16 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
 
 // The palette set the cursor (an icon of the picture) before it sent the message.
 static void OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
-    PickSymbolTool(appState.editor, appState.diagram, appState.canvas.damage, int16_t(LOWORD(wParam)),
-                   int16_t(LOWORD(lParam)));
+    PickSymbolTool(appState.editor, appState.diagram, appState.canvas.damage, int32_t(wParam), int32_t(lParam));
     ShowDamage(window);
 }
 
 // The delete cursor was set by the sender; every other tool shows the default cursor.
 static void OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
-    const int16_t tool = int16_t(LOWORD(wParam));
+    const int32_t tool = int32_t(wParam);
     if (tool != TOOL_DELETE)
         SetPlacementCursor(nullptr, false);
-    SelectTool(appState.editor, appState.diagram, appState.canvas.damage, tool, int16_t(LOWORD(lParam)));
+    SelectTool(appState.editor, appState.diagram, appState.canvas.damage, tool, int32_t(lParam));
     ShowDamage(window);
 }
 

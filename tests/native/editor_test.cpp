@@ -96,15 +96,17 @@ TEST_F(EditorTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
 
 TEST_F(EditorTest, LibraryDeleteShiftsOrDisarmsTheArmedSymbolTool) {
     PickSymbolTool(editor, diagram, damage, 2, 3);
+    SelectTool(editor, diagram, damage, 2, 0);  // no tool picture sends this code: nothing changes
+    ASSERT_EQ(editor.tool.kind, ToolKind::SYMBOL);
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 2, 4));
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 1, 0));
-    EXPECT_EQ(editor.tool.subCode, 3);
+    EXPECT_EQ(editor.tool.image, 3);
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 2, 0));
-    EXPECT_EQ(editor.tool.subCode, 2) << "its picture moved down one place";
+    EXPECT_EQ(editor.tool.image, 2) << "its picture moved down one place";
     EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::PLACE_SYMBOL);
 
     EXPECT_TRUE(OnLibraryImageDeleted(editor, 2, 2));
-    EXPECT_FALSE(editor.tool.placing);
+    EXPECT_FALSE(editor.tool.Placing());
     EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::NOTHING);
 }
 

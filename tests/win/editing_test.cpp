@@ -79,7 +79,7 @@ TEST_F(EditingTest, SymbolToolPlacesCentredSymbolsWithCountingIds) {
     EXPECT_EQ(pixels.at(175, 125), RED);
     EXPECT_EQ(pixels.at(0, 0), RED);
     EXPECT_EQ(pixels.at(25, 25), RGB_WHITE) << "the transparent strip of the clipped symbol";
-    EXPECT_TRUE(appState.editor.tool.placing) << "the tool stays armed";
+    EXPECT_TRUE(appState.editor.tool.Placing()) << "the tool stays armed";
 
     // The second picture of the category.
     PickSymbol(CATEGORY_ROUTER, 1);
@@ -235,7 +235,7 @@ TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(std::count(pixels.rgb.begin(), pixels.rgb.end(), RGB_WHITE), 500 * 400);
 
-    EXPECT_EQ(appState.editor.tool.toolCode, TOOL_SELECT) << "New keeps the tool";
+    EXPECT_EQ(appState.editor.tool.kind, ToolKind::SELECT) << "New keeps the tool";
     const std::vector<SymbolItem*> symbols = Place({{50, 50}});
     ASSERT_EQ(symbols.size(), 1u);
     EXPECT_EQ(symbols[0]->id, 2);
@@ -249,7 +249,7 @@ TEST_F(EditingTest, ExitAnsweredNoChangesNothing) {
     EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
     EXPECT_TRUE(IsWindow(appState.topology));
     EXPECT_EQ(DiagramSymbols().size(), 1u);
-    EXPECT_TRUE(appState.editor.tool.placing);
+    EXPECT_TRUE(appState.editor.tool.Placing());
     Command(IDM_HELP_GUIDE);  // the short guide does nothing
     Command(12345);
     EXPECT_TRUE(SeenDialogs().size() == 1u);

@@ -365,8 +365,8 @@ TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
     // A placeholder can be placed like any picture.
     SelectTab(CATEGORY_HUB);
     ClickPaletteItem(CATEGORY_HUB, 1);
-    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HUB);
-    EXPECT_EQ(appState.editor.tool.subCode, 1);
+    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HUB);
+    EXPECT_EQ(appState.editor.tool.image, 1);
     Click(100, 100);
     EXPECT_TRUE(SeenDialogs().empty());
     EXPECT_FALSE(appState.diagram.items.empty());
@@ -593,14 +593,14 @@ TEST_F(LibraryTest, ClickOnAHalfHiddenItemPicksThatItem) {
     ASSERT_GE(cut, 0);
     MouseClickPaletteAt(CATEGORY_ROUTER, {(icon.left + icon.right) / 2, client.bottom - 2});
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), cut);
-    EXPECT_TRUE(appState.editor.tool.placing);
-    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_ROUTER);
-    EXPECT_EQ(appState.editor.tool.subCode, cut);
+    EXPECT_TRUE(appState.editor.tool.Placing());
+    EXPECT_EQ(appState.editor.tool.category, CATEGORY_ROUTER);
+    EXPECT_EQ(appState.editor.tool.image, cut);
 
     // A click beside the items then changes nothing.
     const HCURSOR cursor = appState.placementCursor.cursor;
     MouseClickPaletteAt(CATEGORY_ROUTER, {client.right - 3, client.bottom - 3});
-    EXPECT_EQ(appState.editor.tool.subCode, cut);
+    EXPECT_EQ(appState.editor.tool.image, cut);
     EXPECT_EQ(appState.placementCursor.cursor, cursor);
 }
 
@@ -631,9 +631,9 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
     SelectTab(CATEGORY_HOST);
     MouseClickPaletteItem(CATEGORY_HOST, 2);
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_HOST), 2);
-    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HOST);
-    EXPECT_EQ(appState.editor.tool.subCode, 2);
-    EXPECT_TRUE(appState.editor.tool.placing);
+    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HOST);
+    EXPECT_EQ(appState.editor.tool.image, 2);
+    EXPECT_TRUE(appState.editor.tool.Placing());
     ASSERT_TRUE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
@@ -648,7 +648,7 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
 
     // Picking again replaces the cursor, and the old icon is freed.
     ClickPaletteItem(CATEGORY_HOST, 0);
-    EXPECT_EQ(appState.editor.tool.subCode, 0);
+    EXPECT_EQ(appState.editor.tool.image, 0);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
     // A click beside the items changes nothing.
@@ -656,14 +656,14 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
     GetClientRect(PaletteListOf(CATEGORY_HOST), &client);
     const HCURSOR before = appState.placementCursor.cursor;
     ClickPaletteAt(CATEGORY_HOST, {client.right - 3, client.bottom - 3});
-    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HOST);
-    EXPECT_EQ(appState.editor.tool.subCode, 0);
+    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HOST);
+    EXPECT_EQ(appState.editor.tool.image, 0);
     EXPECT_EQ(appState.placementCursor.cursor, before);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
     // Changing tabs changes neither the tool nor the cursor.
     SelectTab(CATEGORY_ROUTER);
-    EXPECT_EQ(appState.editor.tool.toolCode, CATEGORY_HOST);
+    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HOST);
     EXPECT_EQ(appState.placementCursor.cursor, before);
 }
 
@@ -679,25 +679,25 @@ TEST_F(LibraryTest, ToolAndCablePicturesSelectTheirTools) {
     for (const Picture& picture : cables) {
         ClickPaletteItem(CATEGORY_ROUTER, 0);  // a symbol cursor that the cable tool must drop
         PressSymbolWindowButton(picture.id);
-        EXPECT_EQ(appState.editor.tool.toolCode, TOOL_CABLE) << picture.id;
-        EXPECT_EQ(appState.editor.tool.subCode, picture.cableType) << picture.id;
-        EXPECT_TRUE(appState.editor.tool.placing);
+        EXPECT_EQ(appState.editor.tool.kind, ToolKind::CABLE) << picture.id;
+        EXPECT_EQ(appState.editor.tool.cable, picture.cableType) << picture.id;
+        EXPECT_TRUE(appState.editor.tool.Placing());
         EXPECT_FALSE(appState.placementCursor.cursor);
         EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
     }
 
     ClickPaletteItem(CATEGORY_ROUTER, 0);
     PressSymbolWindowButton(IDC_PICK_DELETE);
-    EXPECT_EQ(appState.editor.tool.toolCode, TOOL_DELETE);
-    EXPECT_FALSE(appState.editor.tool.placing);
+    EXPECT_EQ(appState.editor.tool.kind, ToolKind::DELETE_SYMBOL);
+    EXPECT_FALSE(appState.editor.tool.Placing());
     EXPECT_EQ(appState.placementCursor.cursor, LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)));
     EXPECT_TRUE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
 
     const HCURSOR deleteCursor = appState.placementCursor.cursor;
     PressSymbolWindowButton(IDC_PICK_SELECT);
-    EXPECT_EQ(appState.editor.tool.toolCode, TOOL_SELECT);
-    EXPECT_FALSE(appState.editor.tool.placing);
+    EXPECT_EQ(appState.editor.tool.kind, ToolKind::SELECT);
+    EXPECT_FALSE(appState.editor.tool.Placing());
     EXPECT_FALSE(appState.placementCursor.cursor);
     // The shared delete cursor survives being replaced.
     ICONINFO info = {};

@@ -572,7 +572,7 @@ TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
     EXPECT_EQ(CanvasPixels().at(100, 100), BLUE);
 
     Delete(CATEGORY_HUB, 1);
-    EXPECT_FALSE(appState.editor.tool.placing);
+    EXPECT_FALSE(appState.editor.tool.Placing());
     EXPECT_FALSE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
     Click(300, 300);
