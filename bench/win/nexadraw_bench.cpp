@@ -104,22 +104,22 @@ static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPictu
     const int width = appState.canvas.width - 50, height = appState.canvas.height - 50;
     const int columns = int(std::ceil(std::sqrt(double(count) * width / height)));
     const int rows = (count + columns - 1) / columns;
-    std::vector<SymbolItem*> nodes;
+    std::vector<SymbolItem*> symbols;
     for (int i = 0; i < count; ++i) {
         SymbolItem symbol = SymbolWithPicture(picture);
         symbol.x = layout == Layout::ACROSS ? (i * 37) % width : i % columns * width / columns;
         symbol.y = layout == Layout::ACROSS ? (i * 53) % height : i / columns * height / rows;
-        nodes.push_back(AppendSymbol(appState.diagram, std::move(symbol)));
+        symbols.push_back(AppendSymbol(appState.diagram, std::move(symbol)));
     }
     for (int i = 0; i < count; ++i) {
         const int across = (i * 7 + 3) % count;
         const int neighbour = i % 2 && i + columns < count ? i + columns : (i + 1) % count;
-        const SymbolItem& a = *nodes[i];
-        const SymbolItem& b = *nodes[layout == Layout::ACROSS ? across : neighbour];
+        const SymbolItem& a = *symbols[i];
+        const SymbolItem& b = *symbols[layout == Layout::ACROSS ? across : neighbour];
         const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
         AppendCable(appState.diagram, {p.x, p.y, q.x, q.y, a.id, b.id, CableType(1 + i % 7)});
     }
-    return nodes;
+    return symbols;
 }
 
 // The canvas at the zoom, scrolled so that its middle is in the middle of the window as far as
@@ -177,14 +177,15 @@ static void PaintAndDragTable(const std::shared_ptr<const SymbolPicture>& pictur
         "| symbols | cables | zoom | full paint (ms) | drag step (ms) | drag step, whole canvas (ms) | ratio |\n"
         "|---:|---:|---:|---:|---:|---:|---:|\n");
     for (int count : {100, 1000, 5000}) {
-        const std::vector<SymbolItem*> nodes = Populate(picture, count, layout);
+        const std::vector<SymbolItem*> symbols = Populate(picture, count, layout);
         // The symbol nearest the middle, where the most cables cross what a drag changes.
         auto fromMiddle = [](const SymbolItem* symbol) {
             const CanvasPoint c = SymbolCentre(*symbol);
             return std::abs(c.x - 1000) + std::abs(c.y - 750);
         };
-        const SymbolItem& dragged = **std::min_element(
-            nodes.begin(), nodes.end(), [&](SymbolItem* a, SymbolItem* b) { return fromMiddle(a) < fromMiddle(b); });
+        const SymbolItem& dragged =
+            **std::min_element(symbols.begin(), symbols.end(),
+                               [&](SymbolItem* a, SymbolItem* b) { return fromMiddle(a) < fromMiddle(b); });
         for (float zoom : {1.0f, 1.0f / 6}) {
             SetZoom(zoom);
             const int repeats = quick ? 5 : (count >= 5000 ? 15 : 41);

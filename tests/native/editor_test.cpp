@@ -76,15 +76,15 @@ TEST_F(EditorTest, DeletingThePendingFirstEndForgetsIt) {
 }
 
 TEST_F(EditorTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
-    SymbolItem* node = Symbol(100, 100);
+    SymbolItem* dragged = Symbol(100, 100);
     SymbolItem* other = Symbol(300, 100);
     SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
     Press(editor, diagram, damage, {100, 100});
     EXPECT_FALSE(DragTo(editor, diagram, damage, {140, 140}, false));
     EXPECT_FALSE(editor.drag.dragging);
     EXPECT_FALSE(DragTo(editor, diagram, damage, {180, 180}, true));
-    EXPECT_EQ(node->x, 75);
-    EXPECT_EQ(editor.selectedId, node->id) << "the selection stays";
+    EXPECT_EQ(dragged->x, 75);
+    EXPECT_EQ(editor.selectedId, dragged->id) << "the selection stays";
 
     Press(editor, diagram, damage, {300, 100});
     const int32_t otherId = other->id;
