@@ -62,19 +62,25 @@ struct ImageListTraits {
     static HIMAGELIST None() { return nullptr; }
     static void Free(HIMAGELIST list) { FreeImageList(list); }
 };
+struct IconTraits {
+    using Handle = HICON;
+    static HICON None() { return nullptr; }
+    static void Free(HICON icon) { FreeIcon(icon); }
+};
 struct MemoryDCTraits {
     using Handle = HDC;
     static HDC None() { return nullptr; }
     static void Free(HDC dc) { FreeMemoryDC(dc); }
 };
 
-// Pens, bitmaps, regions, image lists and memory device contexts the program made, each with one
-// owner that frees (and counts) it.
+// Pens, bitmaps, regions, image lists, memory device contexts and icons the program made, each with
+// one owner that frees (and counts) it.
 using OwnedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using OwnedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 using OwnedRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
 using OwnedImageList = UniqueHandle<ImageListTraits>;
 using OwnedMemoryDC = UniqueHandle<MemoryDCTraits>;
+using OwnedIcon = UniqueHandle<IconTraits>;
 
 // A window's device context for the life of the scope.
 class WindowDC {

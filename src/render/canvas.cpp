@@ -89,17 +89,16 @@ static std::vector<RECT> ShownRects(const CanvasState& canvas,
     return rects;
 }
 
-// The rectangles a region is made of; none when they cannot be read.
-static std::vector<CanvasRect> RegionRects(HRGN region) {
-    std::vector<CanvasRect> rects;
+// The rectangles a region is made of, in its own coordinates; none when they cannot be read.
+static std::vector<RECT> RegionRects(HRGN region) {
+    std::vector<RECT> rects;
     const DWORD size = GetRegionData(region, 0, nullptr);
     std::vector<uint8_t> data(size);
     if (!size || GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data())) != size)
         return rects;
     const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
     const auto* each = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
-    for (DWORD i = 0; i < header->nCount; ++i)
-        rects.push_back({each[i].left, each[i].top, each[i].right, each[i].bottom});
+    rects.assign(each, each + header->nCount);
     return rects;
 }
 
@@ -121,7 +120,9 @@ void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, int32_t sele
     // outside it as it was, and inside it the same as a whole composition.
     SelectClipRgn(dc, clip.get());
     // The region's own rectangles do not overlap, unlike the damage's: nothing is drawn twice.
-    const std::vector<CanvasRect> parts = RegionRects(clip.get());
+    std::vector<CanvasRect> parts;
+    for (const RECT& part : RegionRects(clip.get()))
+        parts.push_back({part.left, part.top, part.right, part.bottom});
     if (parts.empty())
         Compose(canvas, diagram, selectedId, damage.rects, damage.count, &damage);
     else
@@ -163,12 +164,12 @@ void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
     const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
                                                THUMBNAIL.bottom - THUMBNAIL.top);
     OwnedRegion region(NewRegion(rects.data(), int(rects.size())));
-    const std::vector<CanvasRect> pieces = region ? RegionRects(region.get()) : std::vector<CanvasRect>{};
+    const std::vector<RECT> pieces = region ? RegionRects(region.get()) : std::vector<RECT>{};
     if (pieces.empty()) {
         DrawThumbnail(target, canvas);
         return;
     }
-    for (const CanvasRect& piece : pieces) {
+    for (const RECT& piece : pieces) {
         const int saved = SaveDC(target);
         IntersectClipRect(target, piece.left, piece.top, piece.right, piece.bottom);
         DrawThumbnail(target, canvas);

@@ -10,11 +10,11 @@
 
 constexpr char TOPOLOGY_CLASS[] = "topology_window";
 
-// Shown over the canvas while a tool is armed. Icons made from palette images are owned and
-// destroyed when replaced; shared cursors (resources) are not.
+// Shown over the canvas while a tool is armed: a shared cursor (a resource), or an icon made of a
+// palette picture, owned here until the cursor changes again.
 struct PlacementCursor {
-    HCURSOR cursor;
-    bool owned;
+    HCURSOR cursor;  // null: the default
+    OwnedIcon madeIcon;
 };
 
 // The last file chosen with "参照" in the add dialog; kept for the whole run, so OK without

@@ -80,10 +80,8 @@ static void OnClick(HWND page) {
     const int index = int(SendMessageA(PaletteList(page), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
     if (index < 0)
         return;
-    // The editing code owns the icon from here and frees it when the cursor changes again.
-    SetPlacementCursor(
-        NewImageListIcon(appState.library.categories[category].images.get(), index, ILD_TRANSPARENT | ILD_BLEND50),
-        true);
+    ShowPlacementIcon(OwnedIcon(
+        NewImageListIcon(appState.library.categories[category].images.get(), index, ILD_TRANSPARENT | ILD_BLEND50)));
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
 }
 

@@ -1,11 +1,15 @@
 #include "windows/placement_cursor.h"
 
-#include "platform/gdi_objects.h"
+#include <utility>
+
 #include "windows/app_state.h"
 
-void SetPlacementCursor(HCURSOR cursor, bool owned) {
-    if (appState.placementCursor.owned && appState.placementCursor.cursor != cursor)
-        FreeIcon(appState.placementCursor.cursor);
-    appState.placementCursor.cursor = cursor;
-    appState.placementCursor.owned = owned && cursor;
+void ShowPlacementCursor(HCURSOR shared) {
+    appState.placementCursor.cursor = shared;
+    appState.placementCursor.madeIcon.Reset();
+}
+
+void ShowPlacementIcon(OwnedIcon icon) {
+    appState.placementCursor.cursor = icon.get();
+    appState.placementCursor.madeIcon = std::move(icon);
 }

@@ -2,6 +2,9 @@
 #pragma once
 #include <windows.h>
 
-// Makes a cursor the one shown over the canvas. Cursors made for the purpose (icons of palette
-// images) are owned here and destroyed when replaced; shared ones (resources) are not.
-void SetPlacementCursor(HCURSOR cursor, bool owned);
+#include "platform/gdi_objects.h"
+
+// A shared cursor (a resource), or none for the default.
+void ShowPlacementCursor(HCURSOR shared);
+// An icon made for the purpose, owned until the cursor changes again.
+void ShowPlacementIcon(OwnedIcon icon);

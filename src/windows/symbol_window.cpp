@@ -101,7 +101,7 @@ static const ToolPicture TOOL_PICTURES[] = {
 // must not destroy it.
 static void ArmTool(const ToolPicture& picture) {
     if (picture.tool == TOOL_DELETE)
-        SetPlacementCursor(LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)), false);
+        ShowPlacementCursor(LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)));
     SendMessageA(appState.topology, MSG_SELECT_TOOL, WPARAM(picture.tool), LPARAM(picture.cableType));
 }
 

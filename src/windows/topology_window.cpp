@@ -50,7 +50,7 @@ void RepaintWholeCanvas(HWND topology) {
 }
 
 static LRESULT OnCreate(HWND window) {
-    SetPlacementCursor(nullptr, false);
+    ShowPlacementCursor(nullptr);
     ResetEditor(appState.editor);
     ResetCanvasView(appState.canvas);
     CreateToolWindows(window);
@@ -69,7 +69,7 @@ static void OnDestroy() {
     ForgetAllSymbols(appState.editor);
     ClearDiagram(appState.diagram);
     ReleaseSymbolLibrary(appState.library);
-    SetPlacementCursor(nullptr, false);
+    ShowPlacementCursor(nullptr);
     appState.canvas.backBuffer = BackBuffer();
     PostQuitMessage(0);
 }
@@ -199,7 +199,7 @@ static void OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
 static void OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
     const int32_t tool = int32_t(wParam);
     if (tool != TOOL_DELETE)
-        SetPlacementCursor(nullptr, false);
+        ShowPlacementCursor(nullptr);
     SelectTool(appState.editor, appState.diagram, appState.canvas.damage, tool, int32_t(lParam));
     ShowDamage(window);
 }
@@ -212,7 +212,7 @@ static void OnLibraryChanged(WPARAM category, LPARAM index) {
         return;
     }
     if (OnLibraryImageDeleted(appState.editor, int32_t(category), int32_t(index)))
-        SetPlacementCursor(nullptr, false);
+        ShowPlacementCursor(nullptr);
     if (category < WPARAM(CATEGORY_COUNT))
         SendMessageA(appState.tools.palettePage[category], MSG_PALETTE_REFRESH, 0, 0);
 }
