@@ -65,8 +65,13 @@ BitmapCheck CheckRunLengthStream(const uint8_t* stream, uint64_t size, bool four
 
 }  // namespace
 
-// The check up to the last byte, for a file no larger than the limit.
-static BitmapCheck CheckBitmapBytes(const uint8_t* data, size_t size, BitmapShape* shape) {
+BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
+    if (!data || size < 2)
+        return BitmapCheck::TOO_SHORT;
+    if (data[0] != 'B' || data[1] != 'M')
+        return BitmapCheck::NOT_BITMAP;
+    if (size > BITMAP_FILE_SIZE_LIMIT)
+        return BitmapCheck::TOO_LARGE;
     if (size < BMP_FILE_HEADER_SIZE + 4)
         return BitmapCheck::TOO_SHORT;
     const uint32_t headerSize = BmpInfoHeaderSize(data);
@@ -92,7 +97,6 @@ static BitmapCheck CheckBitmapBytes(const uint8_t* data, size_t size, BitmapShap
         return BitmapCheck::BAD_SIZE;
     if (width > BITMAP_SIDE_LIMIT || rows > BITMAP_SIDE_LIMIT)
         return BitmapCheck::TOO_LARGE;
-    *shape = {int32_t(width), int32_t(rows)};
 
     // Everything from here is in 64 bits: a 32-bit field times anything must not wrap.
     uint64_t tableEntries = header.coloursUsed;
@@ -129,18 +133,4 @@ static BitmapCheck CheckBitmapBytes(const uint8_t* data, size_t size, BitmapShap
     if (pixelOffset + stride * static_cast<uint64_t>(rows) > size)
         return BitmapCheck::DATA_OUTSIDE_FILE;
     return BitmapCheck::OK;
-}
-
-BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size, BitmapShape* shape) {
-    if (!data || size < 2)
-        return BitmapCheck::TOO_SHORT;
-    if (data[0] != 'B' || data[1] != 'M')
-        return BitmapCheck::NOT_BITMAP;
-    if (size > BITMAP_FILE_SIZE_LIMIT)
-        return BitmapCheck::TOO_LARGE;
-    BitmapShape found = {};
-    const BitmapCheck check = CheckBitmapBytes(data, size, &found);
-    if (check == BitmapCheck::OK && shape)
-        *shape = found;
-    return check;
 }

@@ -23,14 +23,8 @@ enum class BitmapCheck {
 constexpr int32_t BITMAP_SIDE_LIMIT = 1024;
 constexpr uint64_t BITMAP_FILE_SIZE_LIMIT = 8u << 20;
 
-struct BitmapShape {
-    int32_t width;
-    int32_t height;  // rows, whichever way they are stored
-};
-
 // Accepts uncompressed (or bit-field) files of 1, 4, 8, 16, 24 or 32 bits with a 12, 40, 52, 56,
 // 108 or 124-byte info header whose colour table and pixel rows lie inside the file, and
 // run-length encoded (RLE8, RLE4) bottom-up files whose stream, of the size the header gives,
 // lies inside the file, keeps every run inside the picture and ends with its end-of-bitmap code.
-// The shape (may be null) receives the picture's size when the file is accepted.
-BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size, BitmapShape* shape = nullptr);
+BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size);

@@ -17,13 +17,13 @@ SymbolItem* AppendSymbol(DiagramList& list, SymbolItem symbol) {
     symbol.id = list.nextSymbolId;
     try {
         list.items.emplace_back(std::move(symbol));
-        try {
-            list.symbolsById.emplace(list.nextSymbolId, std::prev(list.items.end()));
-        } catch (const std::bad_alloc&) {
-            list.items.pop_back();
-            return nullptr;
-        }
     } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    try {
+        list.symbolsById.emplace(list.nextSymbolId, std::prev(list.items.end()));
+    } catch (const std::bad_alloc&) {
+        list.items.pop_back();
         return nullptr;
     }
     ++list.nextSymbolId;

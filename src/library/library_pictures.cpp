@@ -91,8 +91,7 @@ LibraryPicture PictureReader::Read(const std::string& fullPath) {
     if (DWORD error = ReadAll(file.get(), &bytes))
         return Refused(PictureStatus::CANNOT_OPEN, error);
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-    BitmapShape shape = {};
-    switch (CheckBitmapFile(data, bytes.size(), &shape)) {
+    switch (CheckBitmapFile(data, bytes.size())) {
         case BitmapCheck::OK:
             break;
         case BitmapCheck::TOO_LARGE:
@@ -104,7 +103,7 @@ LibraryPicture PictureReader::Read(const std::string& fullPath) {
     const BitmapFileBytes decoder(data, bytes.size());
     LibraryPicture picture;
     OwnedBitmap made;
-    if (shape.width != SYMBOL_SIZE || shape.height != SYMBOL_SIZE) {
+    if (decoder.width != SYMBOL_SIZE || decoder.height != SYMBOL_SIZE) {
         made = OwnedBitmap(NewBitmapFromFile(fullPath.c_str(), SYMBOL_SIZE, SYMBOL_SIZE));
         BITMAP description = {};
         if (made && GetObjectA(made.get(), sizeof description, &description) && description.bmBitsPixel == 1)

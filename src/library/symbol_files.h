@@ -23,8 +23,8 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
 DWORD ReplaceCatalogText(const char* root, const std::string& text);
 
 // Copies source into the Symbol folder under root (made when missing) as relativePath, then
-// appends its record to Symbol.txt. On failure the library is as it was (a copy whose record could not be written is
-// removed again).
+// appends its record to Symbol.txt. On failure the library is as it was (a copy whose record
+// could not be written is removed again).
 DWORD AddSymbolFile(const char* root, const char* source, int32_t category, const std::string& relativePath);
 
 // Removes the picture of a record that a delete took out of the catalogue, if the plan lets it go,

@@ -31,7 +31,8 @@ void ReleaseSymbolLibrary(SymbolLibrary& library) {
     }
 }
 
-bool CategoryIsFull(const SymbolLibrary& library, int32_t category) {
+// Whether the category can take another symbol.
+static bool CategoryIsFull(const SymbolLibrary& library, int32_t category) {
     const LibraryCategory& shelf = library.categories[category];
     return shelf.items.size() >= size_t(CATEGORY_IMAGE_LIMIT) || shelf.recordsLeftOut > 0;
 }

@@ -97,6 +97,3 @@ struct DeleteResult {
 // Deletes item index of the category: its record from Symbol.txt first (when that fails nothing
 // changes), then the item and its image, then its picture file unless another record still names it.
 DeleteResult DeleteLibrarySymbol(SymbolLibrary& library, int32_t category, int32_t index);
-
-// Whether the category can take another symbol.
-bool CategoryIsFull(const SymbolLibrary& library, int32_t category);

@@ -40,12 +40,6 @@ static bool BitmapFits(int width, int height) {
     return gdiLargestBitmap < 0 || int64_t(width) * height <= gdiLargestBitmap;
 }
 
-HBITMAP NewCompatibleBitmap(HDC dc, int width, int height) {
-    if (!BitmapFits(width, height))
-        return nullptr;
-    return Made(GDI_BITMAP, [&] { return CreateCompatibleBitmap(dc, width, height); });
-}
-
 HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
     *pixels = nullptr;
     if (!BitmapFits(width, height))

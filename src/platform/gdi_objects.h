@@ -15,7 +15,6 @@ long LiveGdiObjects(GdiKind kind);
 
 HPEN NewPen(int style, int width, COLORREF colour);
 HDC NewMemoryDC(HDC compatibleWith);
-HBITMAP NewCompatibleBitmap(HDC dc, int width, int height);
 // A 32-bit top-down bitmap whose pixels (rows one after another, 0x00RRGGBB) the program reads and
 // writes itself.
 HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels);
@@ -51,36 +50,22 @@ class SelectedObject {
     HGDIOBJ old_;
 };
 
-template <class T>
-struct GdiObjectTraits {
+// Handles that hold nothing when null, freed by FREE.
+template <class T, auto FREE>
+struct NullableTraits {
     using Handle = T;
     static T None() { return nullptr; }
-    static void Free(T object) { FreeGdiObject(object); }
-};
-struct ImageListTraits {
-    using Handle = HIMAGELIST;
-    static HIMAGELIST None() { return nullptr; }
-    static void Free(HIMAGELIST list) { FreeImageList(list); }
-};
-struct IconTraits {
-    using Handle = HICON;
-    static HICON None() { return nullptr; }
-    static void Free(HICON icon) { FreeIcon(icon); }
-};
-struct MemoryDCTraits {
-    using Handle = HDC;
-    static HDC None() { return nullptr; }
-    static void Free(HDC dc) { FreeMemoryDC(dc); }
+    static void Free(T handle) { FREE(handle); }
 };
 
 // Pens, bitmaps, regions, image lists, memory device contexts and icons the program made, each with
 // one owner that frees (and counts) it.
-using OwnedPen = UniqueHandle<GdiObjectTraits<HPEN>>;
-using OwnedBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using OwnedRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
-using OwnedImageList = UniqueHandle<ImageListTraits>;
-using OwnedMemoryDC = UniqueHandle<MemoryDCTraits>;
-using OwnedIcon = UniqueHandle<IconTraits>;
+using OwnedPen = UniqueHandle<NullableTraits<HPEN, FreeGdiObject>>;
+using OwnedBitmap = UniqueHandle<NullableTraits<HBITMAP, FreeGdiObject>>;
+using OwnedRegion = UniqueHandle<NullableTraits<HRGN, FreeGdiObject>>;
+using OwnedImageList = UniqueHandle<NullableTraits<HIMAGELIST, FreeImageList>>;
+using OwnedMemoryDC = UniqueHandle<NullableTraits<HDC, FreeMemoryDC>>;
+using OwnedIcon = UniqueHandle<NullableTraits<HICON, FreeIcon>>;
 
 // A window's device context for the life of the scope.
 class WindowDC {
