@@ -30,6 +30,19 @@ SymbolItem* AppendSymbol(DiagramList& list, SymbolItem symbol) {
     return &std::get<SymbolItem>(list.items.back());
 }
 
+// Joins the cable to the symbol's own list when the symbol is in the diagram; false when memory runs
+// out.
+static bool JoinCable(DiagramList& list, int32_t symbolId, CableItem* cable) {
+    if (!list.symbolsById.count(symbolId))
+        return true;
+    try {
+        list.cablesBySymbol[symbolId].push_back(cable);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
 CableItem* AppendCable(DiagramList& list, const CableItem& cable) {
     if (!IsCableType(cable.type))
         return nullptr;
@@ -38,12 +51,30 @@ CableItem* AppendCable(DiagramList& list, const CableItem& cable) {
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
-    return &std::get<CableItem>(list.items.back());
+    CableItem* added = &std::get<CableItem>(list.items.back());
+    const int32_t first = cable.firstSymbolId, second = cable.secondSymbolId;
+    if (!JoinCable(list, first, added)) {
+        list.items.pop_back();
+        return nullptr;
+    }
+    if (second != first && !JoinCable(list, second, added)) {
+        if (list.symbolsById.count(first))
+            list.cablesBySymbol[first].pop_back();
+        list.items.pop_back();
+        return nullptr;
+    }
+    return added;
 }
 
 SymbolItem* FindSymbol(const DiagramList& list, int32_t id) {
     const auto found = list.symbolsById.find(id);
     return found == list.symbolsById.end() ? nullptr : &std::get<SymbolItem>(*found->second);
+}
+
+const std::vector<CableItem*>& CablesOf(const DiagramList& list, int32_t id) {
+    static const std::vector<CableItem*> NONE;
+    const auto found = list.cablesBySymbol.find(id);
+    return found == list.cablesBySymbol.end() ? NONE : found->second;
 }
 
 SymbolItem* FindSymbolAt(DiagramList& list, int32_t px, int32_t py) {
@@ -61,12 +92,14 @@ bool RemoveSymbol(DiagramList& list, int32_t id) {
         return false;
     list.items.erase(found->second);
     list.symbolsById.erase(found);
+    list.cablesBySymbol.erase(id);  // its cables stay, joined to nothing that can move them
     return true;
 }
 
 void ClearDiagram(DiagramList& list) {
     list.items.clear();
     list.symbolsById.clear();
+    list.cablesBySymbol.clear();
 }
 
 bool ReattachCable(CableItem& cable, const SymbolItem& symbol) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <unordered_map>
 #include <variant>
+#include <vector>
 
 constexpr int32_t SYMBOL_SIZE = 50;
 constexpr int32_t SYMBOL_HALF = 25;
@@ -69,6 +70,8 @@ struct DiagramList {
     // Later items are drawn over earlier ones (every cable under every symbol).
     std::list<DiagramItem> items;
     std::unordered_map<int32_t, std::list<DiagramItem>::iterator> symbolsById;
+    // The cables joined to each symbol in the diagram, so that moving one costs its own cables.
+    std::unordered_map<int32_t, std::vector<CableItem*>> cablesBySymbol;
     // Ids are unique for the whole run: clearing the diagram never resets the counter.
     int32_t nextSymbolId = 0;
 };
@@ -80,6 +83,8 @@ CableItem* AppendCable(DiagramList& list, const CableItem& cable);
 
 // The symbol of this id, or null.
 SymbolItem* FindSymbol(const DiagramList& list, int32_t id);
+// The cables joined to the symbol of this id, in creation order; none once it has gone.
+const std::vector<CableItem*>& CablesOf(const DiagramList& list, int32_t id);
 // Topmost symbol under the point (the last one appended wins), or null.
 SymbolItem* FindSymbolAt(DiagramList& list, int32_t px, int32_t py);
 

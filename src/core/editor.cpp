@@ -118,13 +118,11 @@ bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPo
     symbol->y += point.y - editor.drag.lastMousePos.y;
     AddSymbolDamage(damage, *symbol);
     // The cables go where the symbol went: where they were and where they are now.
-    ForEachCable(diagram, [&](CableItem& cable) {
-        if (cable.firstSymbolId != symbol->id && cable.secondSymbolId != symbol->id)
-            return;
-        AddCableDamage(damage, cable);
-        ReattachCable(cable, *symbol);
-        AddCableDamage(damage, cable);
-    });
+    for (CableItem* cable : CablesOf(diagram, symbol->id)) {
+        AddCableDamage(damage, *cable);
+        ReattachCable(*cable, *symbol);
+        AddCableDamage(damage, *cable);
+    }
     editor.drag.lastMousePos = point;
     return true;
 }

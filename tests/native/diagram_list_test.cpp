@@ -101,6 +101,25 @@ TEST_F(DiagramListTest, IdsCountUpAcrossRemovalsAndAClear) {
     EXPECT_EQ(Symbol(0, 0)->id, 3);
 }
 
+TEST_F(DiagramListTest, EachSymbolKnowsItsOwnCablesOnceUntilItGoes) {
+    SymbolItem* a = Symbol(0, 0);
+    SymbolItem* b = Symbol(100, 0);
+    CableItem* ab = Cable(*a, *b);
+    CableItem* aa = Cable(*a, *a);
+    CableItem* ba = Cable(*b, *a, CABLE_MET);
+    CableItem* loose = AppendCable(list, {0, 0, 1, 1, a->id, 99, CABLE_STRAIGHT});  // the other end is no symbol
+    EXPECT_EQ(CablesOf(list, a->id), (std::vector<CableItem*>{ab, aa, ba, loose}));
+    EXPECT_EQ(CablesOf(list, b->id), (std::vector<CableItem*>{ab, ba}));
+    EXPECT_TRUE(CablesOf(list, 99).empty());
+
+    const int32_t gone = b->id;
+    RemoveSymbol(list, gone);
+    EXPECT_TRUE(CablesOf(list, gone).empty());
+    EXPECT_EQ(CablesOf(list, a->id).size(), 4u) << "the cables stay with the symbol that is left";
+    ClearDiagram(list);
+    EXPECT_TRUE(CablesOf(list, Symbol(0, 0)->id).empty());
+}
+
 TEST_F(DiagramListTest, ReattachMovesOnlyTheMatchingEnds) {
     auto Reattach = [this](const SymbolItem& symbol) {
         ForEachCable(list, [&](CableItem& cable) {
