@@ -25,10 +25,14 @@ static bool RegisterTopologyClass() {
     windowClass.hInstance = appState.instance;
     windowClass.hIconSm = LoadIconA(appState.instance, MAKEINTRESOURCEA(IDI_PROGRAM));
     windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    // The class owns its brush: the system deletes it with the class.
+    windowClass.hbrBackground = CreateSolidBrush(RGB(128, 128, 128));
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_TOPOLOGY_MENU);
     windowClass.lpszClassName = TOPOLOGY_CLASS;
-    return RegisterClassExA(&windowClass) != 0;
+    if (RegisterClassExA(&windowClass))
+        return true;
+    DeleteObject(windowClass.hbrBackground);
+    return false;
 }
 
 // Its WM_CREATE makes the tool windows and the back buffer; null when the class or window cannot be made.

@@ -142,7 +142,7 @@ static HBITMAP NewStrip(const uint32_t* const* pictures, size_t count) {
 
 // The placeholder's pixels; all magenta (nothing shows) when the resource cannot be read.
 static std::vector<uint32_t> PlaceholderPixels(HINSTANCE resources) {
-    OwnedBitmap bitmap(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL, SYMBOL_SIZE, SYMBOL_SIZE));
+    OwnedBitmap bitmap(NewBitmapFromResource(resources, IDB_MISSING_SYMBOL));
     std::vector<uint32_t> pixels = PixelsOf(bitmap.get());
     if (pixels.empty())
         pixels.assign(PICTURE_PIXELS, 0xFF00FF);

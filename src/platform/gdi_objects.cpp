@@ -64,16 +64,14 @@ HBITMAP NewMonochromeBitmap(int width, int height, const void* bits) {
 HBITMAP NewBitmapFromFile(const char* path, int width, int height) {
     if (!BitmapFits(width, height))
         return nullptr;
+    // The loader hands back any kind of image as a plain handle; asked for a bitmap, it is one.
     return Made(GDI_BITMAP, [&] {
         return static_cast<HBITMAP>(loadImageCall(nullptr, path, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
     });
 }
 
-HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height) {
-    return Made(GDI_BITMAP, [&] {
-        return static_cast<HBITMAP>(
-            LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, width, height, LR_CREATEDIBSECTION));
-    });
+HBITMAP NewBitmapFromResource(HINSTANCE instance, int id) {
+    return Made(GDI_BITMAP, [&] { return LoadBitmapA(instance, MAKEINTRESOURCEA(id)); });
 }
 
 HRGN NewRegion(const RECT* rects, int count) {

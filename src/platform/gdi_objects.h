@@ -20,7 +20,8 @@ HDC NewMemoryDC(HDC compatibleWith);
 HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels);
 // A 1-bit bitmap; its rows of bits are padded to whole 16-bit words.
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits);
-HBITMAP NewBitmapFromResource(HINSTANCE instance, int id, int width, int height);
+// A bitmap resource at its own size.
+HBITMAP NewBitmapFromResource(HINSTANCE instance, int id);
 // The system loader's picture of a bitmap file, stretched to width x height. The loader crashes
 // on malformed files: the file must have passed the bitmap file check and be held against writes.
 HBITMAP NewBitmapFromFile(const char* path, int width, int height);
