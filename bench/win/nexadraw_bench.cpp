@@ -101,7 +101,7 @@ static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPictu
                                          int count,
                                          Layout layout) {
     ClearBenchDiagram();
-    const int width = appState.canvas.width - 50, height = appState.canvas.height - 50;
+    const int width = appState.canvas.Width() - 50, height = appState.canvas.Height() - 50;
     const int columns = int(std::ceil(std::sqrt(double(count) * width / height)));
     const int rows = (count + columns - 1) / columns;
     std::vector<SymbolItem*> symbols;
@@ -127,9 +127,9 @@ static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPictu
 static void SetZoom(float factor) {
     RECT client;
     GetClientRect(appState.topology, &client);
-    appState.canvas.zoomFactor = factor;
-    appState.canvas.scrollX = std::max(0, int(appState.canvas.width / 2 * factor - client.right / 2));
-    appState.canvas.scrollY = std::max(0, int(appState.canvas.height / 2 * factor - client.bottom / 2));
+    appState.view.zoomFactor = factor;
+    appState.view.scrollX = std::max(0, int(appState.canvas.Width() / 2 * factor - client.right / 2));
+    appState.view.scrollY = std::max(0, int(appState.canvas.Height() / 2 * factor - client.bottom / 2));
     SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
 }
 
@@ -150,8 +150,8 @@ static double PaintMilliseconds(int repeats) {
 static double DragStepMilliseconds(const SymbolItem& symbol, int repeats, bool whole) {
     SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
     const CanvasPoint centre = SymbolCentre(symbol);
-    const int x0 = int(centre.x * appState.canvas.zoomFactor) - appState.canvas.scrollX;
-    const int y0 = int(centre.y * appState.canvas.zoomFactor) - appState.canvas.scrollY;
+    const int x0 = int(centre.x * appState.view.zoomFactor) - appState.view.scrollX;
+    const int y0 = int(centre.y * appState.view.zoomFactor) - appState.view.scrollY;
     SendMessageA(appState.topology, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x0, y0));
     UpdateWindow(appState.topology);
     std::vector<double> times;
@@ -168,9 +168,7 @@ static double DragStepMilliseconds(const SymbolItem& symbol, int repeats, bool w
 }
 
 static void PaintAndDragTable(const std::shared_ptr<const SymbolPicture>& picture, bool quick, Layout layout) {
-    appState.canvas.width = 2000;
-    appState.canvas.height = 1500;
-    CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height);
+    CreateBackBuffer(appState.canvas, appState.topology, 2000, 1500);
     printf("\nPaint and drag on a 2000 x 1500 canvas, %s (topology window client area as laid out at start)\n",
            layout == Layout::ACROSS ? "cables to far-off symbols" : "cables to neighbours");
     printf(
@@ -206,9 +204,7 @@ static void ExportTable(bool quick) {
     printf("| canvas | file size (bytes) | export (ms) |\n|---|---:|---:|\n");
     snprintf(appState.saveFileName, MAX_PATH, "%s\\export.bmp", TempFolder("nexadraw-bench-export").c_str());
     for (auto size : {std::make_pair(500, 400), std::make_pair(2000, 2000), std::make_pair(8000, 8000)}) {
-        appState.canvas.width = size.first;
-        appState.canvas.height = size.second;
-        if (!CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height)) {
+        if (!CreateBackBuffer(appState.canvas, appState.topology, size.first, size.second)) {
             printf("| %d x %d | - | back buffer could not be made |\n", size.first, size.second);
             continue;
         }
@@ -226,9 +222,7 @@ static void ExportTable(bool quick) {
         fflush(stdout);
         DeleteFileA(appState.saveFileName);
     }
-    appState.canvas.width = DEFAULT_CANVAS_WIDTH;
-    appState.canvas.height = DEFAULT_CANVAS_HEIGHT;
-    CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height);
+    CreateBackBuffer(appState.canvas, appState.topology, DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT);
 }
 
 // A picture that came out as the system made it: not blank, not all one colour.

@@ -112,3 +112,12 @@ int32_t CanvasFromClient(int32_t client, int32_t scroll, int32_t canvasLength, i
     // |zoomed| <= 2^32 and canvasLength < 2^31, so the product stays inside 64 bits.
     return Saturate(FloorDiv(zoomed * canvasLength, zoomedLength));
 }
+
+CanvasPoint ClientToCanvas(const CanvasView& view,
+                           int32_t canvasWidth,
+                           int32_t canvasHeight,
+                           int32_t clientX,
+                           int32_t clientY) {
+    return {CanvasFromClient(clientX, view.scrollX, canvasWidth, ZoomedLength(canvasWidth, view.zoomFactor)),
+            CanvasFromClient(clientY, view.scrollY, canvasHeight, ZoomedLength(canvasHeight, view.zoomFactor))};
+}

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "core/diagram_list.h"
+
 // Track-bar position to magnification: 2..6 magnify, -1..1 is 1, -2..-6 reduce to 1/2..1/6.
 float ZoomFromPosition(int32_t position);
 
@@ -47,3 +49,17 @@ int32_t ScrolledPosition(ScrollRequest request, int32_t pos, int32_t trackPos, i
 // floor((client + scroll) * canvasLength / zoomedLength). Client points may be negative (left of or
 // above the client area). With nothing drawn (a length of 0 or less) it returns client + scroll.
 int32_t CanvasFromClient(int32_t client, int32_t scroll, int32_t canvasLength, int32_t zoomedLength);
+
+// How the topology window shows the canvas: stretched by the zoom, shifted by the scroll positions.
+struct CanvasView {
+    float zoomFactor = 1.0f;  // 6, 5, 4, 3, 2, 1, 1/2 .. 1/6
+    int32_t scrollX = 0;      // window pixels of the zoomed canvas scrolled off the left edge
+    int32_t scrollY = 0;
+};
+
+// The canvas point drawn under a client point, for a canvas of the given size.
+CanvasPoint ClientToCanvas(const CanvasView& view,
+                           int32_t canvasWidth,
+                           int32_t canvasHeight,
+                           int32_t clientX,
+                           int32_t clientY);

@@ -17,14 +17,14 @@ static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
     Rectangle(dc, symbol.x - 1, symbol.y - 1, symbol.x + SYMBOL_SIZE + 1, symbol.y + SYMBOL_SIZE + 1);
 }
 
-static PixelTarget PixelsOf(const CanvasState& canvas) {
+static PixelTarget PixelsOf(const Canvas& canvas) {
     return {canvas.backBuffer.pixels(), canvas.backBuffer.width(), canvas.backBuffer.height()};
 }
 
 // White, then every cable, every symbol and the selected symbol's frame, inside
 // the parts; with a damage, only the items that touch it. The device context must be clipped to
 // the parts.
-static void Compose(CanvasState& canvas,
+static void Compose(Canvas& canvas,
                     const DiagramList& diagram,
                     int32_t selectedId,
                     const CanvasRect* parts,
@@ -56,26 +56,22 @@ static void Compose(CanvasState& canvas,
         DrawSelectionFrame(dc, *symbol);
 }
 
-void ComposeDiagram(CanvasState& canvas, const DiagramList& diagram, int32_t selectedId) {
-    const CanvasRect whole = {0, 0, canvas.width, canvas.height};
+void ComposeDiagram(Canvas& canvas, const DiagramList& diagram, int32_t selectedId) {
+    const CanvasRect whole = {0, 0, canvas.Width(), canvas.Height()};
     Compose(canvas, diagram, selectedId, &whole, 1, nullptr);
 }
 
 // The damaged rectangles placed on a target where the canvas (width x height) is shown stretched
 // to shownWidth x shownHeight with its corner at originX, originY. Widened by two target pixels on
 // every side: a stretch blends neighbouring canvas pixels into one target pixel.
-static std::vector<RECT> ShownRects(const CanvasState& canvas,
-                                    int originX,
-                                    int originY,
-                                    int shownWidth,
-                                    int shownHeight) {
+static std::vector<RECT> ShownRects(const Canvas& canvas, int originX, int originY, int shownWidth, int shownHeight) {
     auto shownX = [&](int64_t x, bool up) {
         const int64_t scaled = x * shownWidth;
-        return originX + (scaled / canvas.width) + (up && scaled % canvas.width ? 1 : 0);
+        return originX + (scaled / canvas.Width()) + (up && scaled % canvas.Width() ? 1 : 0);
     };
     auto shownY = [&](int64_t y, bool up) {
         const int64_t scaled = y * shownHeight;
-        return originY + (scaled / canvas.height) + (up && scaled % canvas.height ? 1 : 0);
+        return originY + (scaled / canvas.Height()) + (up && scaled % canvas.Height() ? 1 : 0);
     };
     const CanvasDamage& damage = canvas.damage;
     std::vector<RECT> rects;
@@ -102,7 +98,7 @@ static std::vector<RECT> RegionRects(HRGN region) {
     return rects;
 }
 
-void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, int32_t selectedId) {
+void ComposeDamage(Canvas& canvas, const DiagramList& diagram, int32_t selectedId) {
     const CanvasDamage& damage = canvas.damage;
     HDC dc = canvas.backBuffer.dc();
     if (!dc || !HasDamage(damage))
@@ -130,29 +126,30 @@ void ComposeDamage(CanvasState& canvas, const DiagramList& diagram, int32_t sele
     SelectClipRgn(dc, nullptr);
 }
 
-HRGN NewShownDamageRegion(const CanvasState& canvas) {
-    if (!HasDamage(canvas.damage) || canvas.width <= 0 || canvas.height <= 0)
+HRGN NewShownDamageRegion(const Canvas& canvas, const CanvasView& view) {
+    if (!HasDamage(canvas.damage) || !canvas.backBuffer)
         return nullptr;
     const std::vector<RECT> rects =
-        ShownRects(canvas, -canvas.scrollX, -canvas.scrollY, ZoomedLength(canvas.width, canvas.zoomFactor),
-                   ZoomedLength(canvas.height, canvas.zoomFactor));
+        ShownRects(canvas, -view.scrollX, -view.scrollY, ZoomedLength(canvas.Width(), view.zoomFactor),
+                   ZoomedLength(canvas.Height(), view.zoomFactor));
     return NewRegion(rects.data(), int(rects.size()));
 }
 
-void PresentCanvas(HDC target, const CanvasState& canvas) {
-    StretchBlt(target, -canvas.scrollX, -canvas.scrollY, ZoomedLength(canvas.width, canvas.zoomFactor),
-               ZoomedLength(canvas.height, canvas.zoomFactor), canvas.backBuffer.dc(), 0, 0, canvas.width,
-               canvas.height, SRCCOPY);
+void PresentCanvas(HDC target, const Canvas& canvas, const CanvasView& view) {
+    StretchBlt(target, -view.scrollX, -view.scrollY, ZoomedLength(canvas.Width(), view.zoomFactor),
+               ZoomedLength(canvas.Height(), view.zoomFactor), canvas.backBuffer.dc(), 0, 0, canvas.Width(),
+               canvas.Height(), SRCCOPY);
 }
 
-void DrawThumbnail(HDC target, const CanvasState& canvas) {
+void DrawThumbnail(HDC target, const Canvas& canvas) {
     if (!canvas.backBuffer)
         return;
     StretchBlt(target, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
-               THUMBNAIL.bottom - THUMBNAIL.top, canvas.backBuffer.dc(), 0, 0, canvas.width, canvas.height, SRCCOPY);
+               THUMBNAIL.bottom - THUMBNAIL.top, canvas.backBuffer.dc(), 0, 0, canvas.Width(), canvas.Height(),
+               SRCCOPY);
 }
 
-void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
+void DrawThumbnailDamage(HDC target, const Canvas& canvas) {
     if (!HasDamage(canvas.damage))
         return;
     if (canvas.damage.everything) {
@@ -177,20 +174,7 @@ void DrawThumbnailDamage(HDC target, const CanvasState& canvas) {
     }
 }
 
-CanvasPoint ClientToCanvas(const CanvasState& canvas, int clientX, int clientY) {
-    return {CanvasFromClient(clientX, canvas.scrollX, canvas.width, ZoomedLength(canvas.width, canvas.zoomFactor)),
-            CanvasFromClient(clientY, canvas.scrollY, canvas.height, ZoomedLength(canvas.height, canvas.zoomFactor))};
-}
-
-void ResetCanvasView(CanvasState& canvas) {
-    canvas.width = DEFAULT_CANVAS_WIDTH;
-    canvas.height = DEFAULT_CANVAS_HEIGHT;
-    canvas.zoomFactor = 1.0f;
-    canvas.scrollX = 0;
-    canvas.scrollY = 0;
-}
-
-bool CreateBackBuffer(CanvasState& canvas, HWND window, int32_t width, int32_t height) {
+bool CreateBackBuffer(Canvas& canvas, HWND window, int32_t width, int32_t height) {
     BackBuffer made = BackBuffer::Make(window, width, height);
     if (!made)
         return false;

@@ -46,7 +46,8 @@ struct AppState {
     DiagramList diagram;
     Editor editor;
     PlacementCursor placementCursor;
-    CanvasState canvas;
+    CanvasView view;
+    Canvas canvas;
     SymbolLibrary library;
     AddDialogState addDialog;
     ToolWindows tools;

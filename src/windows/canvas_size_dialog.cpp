@@ -23,14 +23,12 @@ void ApplyCanvasSize(HWND dialog) {
         ShowError(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
         return;
     }
-    appState.canvas.width = width;
-    appState.canvas.height = height;
     SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
 }
 
 static void OnInitDialog(HWND dialog) {
-    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(appState.canvas.width), FALSE);
-    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(appState.canvas.height), FALSE);
+    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(appState.canvas.Width()), FALSE);
+    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(appState.canvas.Height()), FALSE);
 }
 
 INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

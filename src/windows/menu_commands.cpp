@@ -61,8 +61,7 @@ static bool ChooseSaveFile(HWND owner) {
 
 void ExportCanvas(HWND owner) {
     const BackBuffer& buffer = appState.canvas.backBuffer;
-    const ExportStatus status =
-        WriteCanvasBmp(buffer.pixels(), appState.canvas.width, appState.canvas.height, appState.saveFileName);
+    const ExportStatus status = WriteCanvasBmp(buffer.pixels(), buffer.width(), buffer.height(), appState.saveFileName);
     switch (status.stage) {
         case ExportStage::DONE:
             break;

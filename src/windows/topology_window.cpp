@@ -17,7 +17,7 @@
 
 // What the edits damaged is composed again and shown in the thumbnail.
 static void ComposePendingDamage() {
-    CanvasState& canvas = appState.canvas;
+    Canvas& canvas = appState.canvas;
     if (!HasDamage(canvas.damage))
         return;
     ComposeDamage(canvas, appState.diagram, appState.editor.selectedId);
@@ -32,10 +32,10 @@ static void ComposePendingDamage() {
 // the picture covers it. A change scrolled out of sight is composed at once: no paint would come
 // for it, and the thumbnail shows it.
 static void ShowDamage(HWND window) {
-    const CanvasState& canvas = appState.canvas;
+    const Canvas& canvas = appState.canvas;
     if (!HasDamage(canvas.damage))
         return;
-    OwnedRegion region(canvas.damage.everything ? nullptr : NewShownDamageRegion(canvas));
+    OwnedRegion region(canvas.damage.everything ? nullptr : NewShownDamageRegion(canvas, appState.view));
     if (region)
         InvalidateRgn(window, region.get(), FALSE);
     else
@@ -52,9 +52,9 @@ void RepaintWholeCanvas(HWND topology) {
 static LRESULT OnCreate(HWND window) {
     ShowPlacementCursor(nullptr);
     ResetEditor(appState.editor);
-    ResetCanvasView(appState.canvas);
+    appState.view = CanvasView();
     CreateToolWindows(window);
-    CreateBackBuffer(appState.canvas, window, appState.canvas.width, appState.canvas.height);
+    CreateBackBuffer(appState.canvas, window, DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT);
     ShowWindow(appState.tools.listWindow, SW_HIDE);
     return 0;
 }
@@ -78,7 +78,7 @@ static void OnDestroy() {
 static void OnPaint(HWND window) {
     ComposePendingDamage();
     PaintDC paint(window);
-    PresentCanvas(paint.get(), appState.canvas);
+    PresentCanvas(paint.get(), appState.canvas, appState.view);
 }
 
 static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t position) {
@@ -95,15 +95,15 @@ static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t
 static void UpdateScrollRanges(HWND topology) {
     RECT client = {};
     GetClientRect(topology, &client);
-    CanvasState& canvas = appState.canvas;
-    const ScrollAxis horizontal = ScrollAxisFor(ZoomedLength(canvas.width, canvas.zoomFactor), client.right);
-    if (canvas.scrollX > horizontal.maxPos)
-        canvas.scrollX = horizontal.maxPos;
-    SetScrollBar(topology, SB_HORZ, horizontal, canvas.scrollX);
-    const ScrollAxis vertical = ScrollAxisFor(ZoomedLength(canvas.height, canvas.zoomFactor), client.bottom);
-    if (canvas.scrollY > vertical.maxPos)
-        canvas.scrollY = vertical.maxPos;
-    SetScrollBar(topology, SB_VERT, vertical, canvas.scrollY);
+    CanvasView& view = appState.view;
+    const ScrollAxis horizontal = ScrollAxisFor(ZoomedLength(appState.canvas.Width(), view.zoomFactor), client.right);
+    if (view.scrollX > horizontal.maxPos)
+        view.scrollX = horizontal.maxPos;
+    SetScrollBar(topology, SB_HORZ, horizontal, view.scrollX);
+    const ScrollAxis vertical = ScrollAxisFor(ZoomedLength(appState.canvas.Height(), view.zoomFactor), client.bottom);
+    if (view.scrollY > vertical.maxPos)
+        view.scrollY = vertical.maxPos;
+    SetScrollBar(topology, SB_VERT, vertical, view.scrollY);
 }
 
 // A new zoom or canvas size: new scroll ranges, and the whole window shown again. The 1:1 picture
@@ -141,7 +141,8 @@ static void Scroll(HWND window, int bar, ScrollRequest request, int32_t& scroll)
 }
 
 static CanvasPoint CanvasPointAt(LPARAM lParam) {
-    return ClientToCanvas(appState.canvas, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    return ClientToCanvas(appState.view, appState.canvas.Width(), appState.canvas.Height(), GET_X_LPARAM(lParam),
+                          GET_Y_LPARAM(lParam));
 }
 
 // A placed symbol shares the armed palette item's picture.
@@ -234,10 +235,10 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             UpdateScrollRanges(window);
             return 0;
         case WM_HSCROLL:
-            Scroll(window, SB_HORZ, ScrollRequest(LOWORD(wParam)), appState.canvas.scrollX);
+            Scroll(window, SB_HORZ, ScrollRequest(LOWORD(wParam)), appState.view.scrollX);
             return 0;
         case WM_VSCROLL:
-            Scroll(window, SB_VERT, ScrollRequest(LOWORD(wParam)), appState.canvas.scrollY);
+            Scroll(window, SB_VERT, ScrollRequest(LOWORD(wParam)), appState.view.scrollY);
             return 0;
         case WM_COMMAND:
             RunMenuCommand(window, LOWORD(wParam));

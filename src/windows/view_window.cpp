@@ -19,13 +19,13 @@ constexpr int ZOOM_POSITION_MAX = 5;
 
 static void ShowZoomLabel(HWND dialog) {
     char text[32];
-    FormatZoomLabel(appState.canvas.zoomFactor, text, sizeof text);
+    FormatZoomLabel(appState.view.zoomFactor, text, sizeof text);
     SetDlgItemTextA(dialog, IDC_ZOOM_LABEL, text);
 }
 
 // Every zoom change: new scroll ranges, a full repaint with erasing, and the label.
 static void ApplyZoom(HWND dialog, int32_t position) {
-    appState.canvas.zoomFactor = ZoomFromPosition(position);
+    appState.view.zoomFactor = ZoomFromPosition(position);
     SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
     ShowZoomLabel(dialog);
 }
@@ -62,7 +62,7 @@ static void OnInitDialog(HWND dialog) {
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMIN, FALSE, ZOOM_POSITION_MIN);
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMAX, TRUE, ZOOM_POSITION_MAX);
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, 1);
-    appState.canvas.zoomFactor = ZoomFromPosition(TrackBarPosition(dialog));
+    appState.view.zoomFactor = ZoomFromPosition(TrackBarPosition(dialog));
     ShowZoomLabel(dialog);
 }
 

@@ -227,25 +227,24 @@ std::pair<int, int> WhiteExtent(const Pixels& pixels, int x, int y) {
 TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
     CanvasPixels();
     Target target(1200, 1000);
-    appState.canvas.zoomFactor = 1.0f / 3;
-    PresentCanvas(target.dc(), appState.canvas);
+    CanvasView view;
+    view.zoomFactor = 1.0f / 3;
+    PresentCanvas(target.dc(), appState.canvas, view);
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(166, 133));
-    appState.canvas.zoomFactor = 0.5f;
+    view.zoomFactor = 0.5f;
     PatBlt(target.dc(), 0, 0, 1200, 1000, BLACKNESS);
-    PresentCanvas(target.dc(), appState.canvas);
+    PresentCanvas(target.dc(), appState.canvas, view);
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(250, 200));
-    appState.canvas.zoomFactor = 2.0f;
-    PresentCanvas(target.dc(), appState.canvas);
+    view.zoomFactor = 2.0f;
+    PresentCanvas(target.dc(), appState.canvas, view);
     EXPECT_EQ(WhiteExtent(target.Read(), 0, 0), std::make_pair(1000, 800));
 
     // At zoom 1, scrolled by (30, 40), canvas pixel (30, 40) is at the client origin.
     AddTestSymbol(0, 30, 40);
     CanvasPixels();
-    appState.canvas.zoomFactor = 1.0f;
-    appState.canvas.scrollX = 30;
-    appState.canvas.scrollY = 40;
+    view = {1.0f, 30, 40};
     PatBlt(target.dc(), 0, 0, 1200, 1000, BLACKNESS);
-    PresentCanvas(target.dc(), appState.canvas);
+    PresentCanvas(target.dc(), appState.canvas, view);
     const Pixels shown = target.Read();
     EXPECT_EQ(shown.at(0, 0), RED);
     EXPECT_EQ(shown.at(39, 49), RED);
@@ -255,9 +254,7 @@ TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
 }
 
 TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
-    appState.canvas.width = 1000;
-    appState.canvas.height = 100;
-    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
+    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, 1000, 100));
     AddTestSymbol(0, 0, 0);
     CanvasPixels();
     Target target(300, 200);

@@ -9,6 +9,7 @@
 #include "core/editor.h"
 #include "windows/menu_commands.h"
 #include "core/bmp_layout.h"
+#include "export/bmp_export.h"
 #include "platform/files.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
@@ -110,9 +111,7 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
 }
 
 TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
-    appState.canvas.width = 501;
-    appState.canvas.height = 300;
-    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
+    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, 501, 300));
     AddTestSymbol(0, 0, 0);    // red in the top-left corner
     AddTestSymbol(1, 0, 250);  // green in the bottom-left corner
     appState.editor.selectedId = AddTestSymbol(0, 300, 100)->id;
@@ -134,9 +133,7 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     EXPECT_TRUE(decoded == std::vector<uint32_t>(canvas.rgb.begin(), canvas.rgb.end()));
     EXPECT_EQ(canvas.at(299, 120), RGB_BLACK);
 
-    appState.canvas.zoomFactor = 2.0f;
-    appState.canvas.scrollX = 37;
-    appState.canvas.scrollY = 11;
+    appState.view = {2.0f, 37, 11};
     EXPECT_EQ(Export("b.bmp"), bytes);
 }
 
@@ -276,17 +273,11 @@ TEST_F(ExportTest, TargetsInJapaneseAndDeepFoldersAreWritten) {
 
 TEST_F(ExportTest, CanvasTooLargeForTheFileFormatIsRefused) {
     ASSERT_TRUE(WriteFileBytes(folder.File("big.bmp"), "old"));
-    const int32_t width = appState.canvas.width, height = appState.canvas.height;
-    appState.canvas.width = 40000;  // 40000 x 40000 x 3 bytes do not fit in 32 bits
-    appState.canvas.height = 40000;
-    strcpy(appState.saveFileName, folder.File("big.bmp").c_str());
-    ExportCanvas(appState.topology);
-    appState.canvas.width = width;
-    appState.canvas.height = height;
+    // 40000 x 40000 x 3 bytes do not fit in 32 bits; refused before a pixel is read.
+    const uint32_t pixel = 0;
+    EXPECT_EQ(WriteCanvasBmp(&pixel, 40000, 40000, folder.File("big.bmp").c_str()).stage, ExportStage::TOO_LARGE);
     EXPECT_EQ(ReadFileBytes(folder.File("big.bmp")), "old");
     EXPECT_EQ(FolderFiles(), std::vector<std::string>{"big.bmp"});
-    ASSERT_EQ(SeenDialogs().size(), 1u);
-    EXPECT_EQ(SeenDialogs()[0].caption, "Error");
 }
 
 }  // namespace

@@ -43,15 +43,15 @@ class PartialPaintTest : public ProgramTest {
     PartialPaintTest() : ProgramTest(MixedPictures()) {}
 
     POINT ClientOf(CanvasPoint p) const {
-        const CanvasState& canvas = appState.canvas;
-        const int64_t shownWidth = ZoomedLength(canvas.width, canvas.zoomFactor);
-        const int64_t shownHeight = ZoomedLength(canvas.height, canvas.zoomFactor);
-        return {LONG(p.x * shownWidth / canvas.width - canvas.scrollX),
-                LONG(p.y * shownHeight / canvas.height - canvas.scrollY)};
+        const int64_t width = appState.canvas.Width(), height = appState.canvas.Height();
+        const CanvasView& view = appState.view;
+        const int64_t shownWidth = ZoomedLength(int32_t(width), view.zoomFactor);
+        const int64_t shownHeight = ZoomedLength(int32_t(height), view.zoomFactor);
+        return {LONG(p.x * shownWidth / width - view.scrollX), LONG(p.y * shownHeight / height - view.scrollY)};
     }
     // Somewhere on the canvas or just beyond its edges, in client pixels.
     POINT AnyPoint() {
-        std::uniform_int_distribution<int> x(-30, appState.canvas.width + 30), y(-30, appState.canvas.height + 30);
+        std::uniform_int_distribution<int> x(-30, appState.canvas.Width() + 30), y(-30, appState.canvas.Height() + 30);
         return ClientOf({x(random), y(random)});
     }
     SymbolItem* AnySymbol() {
@@ -160,29 +160,24 @@ class PartialPaintTest : public ProgramTest {
     // The back buffer, the window and the thumbnail against a whole composition of the diagram.
     void ExpectSameAsAWholeComposition() {
         UpdateWindow(appState.topology);
-        const CanvasState& canvas = appState.canvas;
-        CanvasState fresh = {};
-        fresh.width = canvas.width;
-        fresh.height = canvas.height;
-        fresh.zoomFactor = canvas.zoomFactor;
-        fresh.scrollX = canvas.scrollX;
-        fresh.scrollY = canvas.scrollY;
-        fresh.backBuffer = BackBuffer::Make(appState.topology, canvas.width, canvas.height);
+        const Canvas& canvas = appState.canvas;
+        const CanvasView& view = appState.view;
+        const int32_t width = canvas.Width(), height = canvas.Height();
+        Canvas fresh;
+        fresh.backBuffer = BackBuffer::Make(appState.topology, width, height);
         ASSERT_TRUE(fresh.backBuffer);
         ComposeDiagram(fresh, appState.diagram, appState.editor.selectedId);
         EXPECT_EQ(Differences(ReadBitmapPixels(canvas.backBuffer.bitmap()), ReadBitmapPixels(fresh.backBuffer.bitmap()),
-                              0, 0, canvas.width, canvas.height),
+                              0, 0, width, height),
                   "")
             << "back buffer";
 
         RECT client;
         GetClientRect(appState.topology, &client);
         Target window(client.right, client.bottom);
-        PresentCanvas(window.dc(), fresh);
-        const int shownRight =
-            std::min<int>(client.right, ZoomedLength(canvas.width, canvas.zoomFactor) - canvas.scrollX);
-        const int shownBottom =
-            std::min<int>(client.bottom, ZoomedLength(canvas.height, canvas.zoomFactor) - canvas.scrollY);
+        PresentCanvas(window.dc(), fresh, view);
+        const int shownRight = std::min<int>(client.right, ZoomedLength(width, view.zoomFactor) - view.scrollX);
+        const int shownBottom = std::min<int>(client.bottom, ZoomedLength(height, view.zoomFactor) - view.scrollY);
         EXPECT_EQ(Differences(ReadWindowPixels(appState.topology), window.Read(), 0, 0, shownRight, shownBottom), "")
             << "window";
 

@@ -75,31 +75,31 @@ TEST_F(ViewTest, ZoomButtonsAndTrackBarSetTheFactorAndLabel) {
     EXPECT_EQ(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMIN, 0, 0), -5);
     EXPECT_EQ(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETRANGEMAX, 0, 0), 5);
     EXPECT_EQ(ThumbPosition(), 1);
-    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f);
+    EXPECT_EQ(appState.view.zoomFactor, 1.0f);
     EXPECT_EQ(ZoomLabel(), "1.00");
     for (int step = 2; step <= 5; ++step) {
         PressZoom(IDC_ZOOM_IN);
-        EXPECT_EQ(appState.canvas.zoomFactor, float(step));
+        EXPECT_EQ(appState.view.zoomFactor, float(step));
         EXPECT_EQ(ThumbPosition(), step);
     }
     PressZoom(IDC_ZOOM_IN);  // past the end of the track bar
-    EXPECT_EQ(appState.canvas.zoomFactor, 6.0f);
+    EXPECT_EQ(appState.view.zoomFactor, 6.0f);
     EXPECT_EQ(ThumbPosition(), 5);
     EXPECT_EQ(ZoomLabel(), "6.00");
     PressZoom(IDC_ZOOM_OUT);
-    EXPECT_EQ(appState.canvas.zoomFactor, 4.0f);
+    EXPECT_EQ(appState.view.zoomFactor, 4.0f);
 
     MoveThumb(-3);
-    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f / 3);
+    EXPECT_EQ(appState.view.zoomFactor, 1.0f / 3);
     EXPECT_EQ(ZoomLabel(), "0.33");
     UpdateWindow(appState.topology);
     MoveThumb(0);
-    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f);
+    EXPECT_EQ(appState.view.zoomFactor, 1.0f);
     EXPECT_EQ(ZoomLabel(), "1.00");
     EXPECT_TRUE(GetUpdateRect(appState.topology, nullptr, FALSE)) << "still repainted";
     MoveThumb(-5);
     PressZoom(IDC_ZOOM_OUT);
-    EXPECT_EQ(appState.canvas.zoomFactor, 1.0f / 6);
+    EXPECT_EQ(appState.view.zoomFactor, 1.0f / 6);
     EXPECT_EQ(ZoomLabel(), "0.17");
 }
 
@@ -119,31 +119,31 @@ TEST_F(ViewTest, ScrollBarsFollowCanvasZoomAndClientSize) {
 
     for (int i = 0; i < 19; ++i)
         Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    EXPECT_EQ(appState.canvas.scrollY, 190);
+    EXPECT_EQ(appState.view.scrollY, 190);
     Scroll(WM_VSCROLL, SB_LINEDOWN);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    EXPECT_EQ(appState.canvas.scrollY, 201) << "the last page step is clamped";
+    EXPECT_EQ(appState.view.scrollY, 201) << "the last page step is clamped";
     EXPECT_EQ(ScrollBar(SB_VERT).nPos, 201);
     Scroll(WM_VSCROLL, SB_TOP);
-    EXPECT_EQ(appState.canvas.scrollY, 0);
+    EXPECT_EQ(appState.view.scrollY, 0);
     Scroll(WM_VSCROLL, SB_LINEUP);
-    EXPECT_EQ(appState.canvas.scrollY, 0);
+    EXPECT_EQ(appState.view.scrollY, 0);
     Scroll(WM_HSCROLL, SB_RIGHT);
-    EXPECT_EQ(appState.canvas.scrollX, 201);
+    EXPECT_EQ(appState.view.scrollX, 201);
     Scroll(WM_HSCROLL, SB_THUMBPOSITION);
     Scroll(WM_HSCROLL, SB_ENDSCROLL);
-    EXPECT_EQ(appState.canvas.scrollX, 201);
+    EXPECT_EQ(appState.view.scrollX, 201);
 
     // Back to factor 1 with a client 400 wide: the position is pulled back to the new end.
     SetClientSize(400, 600);
-    EXPECT_EQ(appState.canvas.scrollX, 201);
+    EXPECT_EQ(appState.view.scrollX, 201);
     Scroll(WM_HSCROLL, SB_LINELEFT);
     Scroll(WM_HSCROLL, SB_LINELEFT);
     PressZoom(IDC_ZOOM_OUT);
-    EXPECT_EQ(appState.canvas.scrollX, 101);
+    EXPECT_EQ(appState.view.scrollX, 101);
     EXPECT_EQ(ScrollBar(SB_HORZ).nPos, 101);
     SetClientSize(800, 600);  // larger than the canvas: nothing to scroll
-    EXPECT_EQ(appState.canvas.scrollX, 0);
+    EXPECT_EQ(appState.view.scrollX, 0);
 }
 
 // The left edge of the red symbol on the screen, along a row through it; -1 when not shown.
@@ -172,10 +172,10 @@ TEST_F(ViewTest, HorizontalScrollingMovesThePictureAndStopsAtTheEnds) {
     for (const Step& step : steps) {
         SCOPED_TRACE(step.code);
         Scroll(WM_HSCROLL, step.code);
-        EXPECT_EQ(appState.canvas.scrollX, step.position);
+        EXPECT_EQ(appState.view.scrollX, step.position);
         EXPECT_EQ(ScrollBar(SB_HORZ).nPos, step.position);
         EXPECT_EQ(ShownRedEdge(125), 200 - step.position);
-        EXPECT_EQ(appState.canvas.scrollY, 0);
+        EXPECT_EQ(appState.view.scrollY, 0);
     }
 }
 
@@ -184,7 +184,7 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     PressZoom(IDC_ZOOM_IN);  // factor 2
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    ASSERT_EQ(appState.canvas.scrollX, 10);
+    ASSERT_EQ(appState.view.scrollX, 10);
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(210, 110);  // canvas ((210 + 10) / 2, (110 + 10) / 2) = (110, 60)
     ASSERT_EQ(DiagramSymbols().size(), 1u);
@@ -202,13 +202,11 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(105, 55));
 
     // Factor 1/3 on a canvas big enough to scroll.
-    appState.canvas.width = 3000;
-    appState.canvas.height = 2400;
-    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, appState.canvas.width, appState.canvas.height));
+    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, 3000, 2400));
     MoveThumb(-3);
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
-    ASSERT_EQ(appState.canvas.scrollX, 10 + 10);
+    ASSERT_EQ(appState.view.scrollX, 10 + 10);
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     Click(100, 80);  // canvas (120 * 3000 / 1000, 100 * 2400 / 800) = (360, 300)
     ASSERT_EQ(DiagramSymbols().size(), 2u);
@@ -288,8 +286,8 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     SendMessageA(appState.topology, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
 
     ApplyCanvasSizeTexts("800", "600");
-    EXPECT_EQ(appState.canvas.width, 800);
-    EXPECT_EQ(appState.canvas.height, 600);
+    EXPECT_EQ(appState.canvas.Width(), 800);
+    EXPECT_EQ(appState.canvas.Height(), 600);
     EXPECT_EQ(ScrollBar(SB_HORZ).nMax, 800);
     EXPECT_EQ(ScrollBar(SB_VERT).nMax, 600);
     Pixels pixels = CanvasPixels();
@@ -303,8 +301,8 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     for (const char* bad : {"0", "-5", "99999", "abc", ""}) {
         ForgetSeenDialogs();
         ApplyCanvasSizeTexts(bad, "300", true);
-        EXPECT_EQ(appState.canvas.width, 800) << bad;
-        EXPECT_EQ(appState.canvas.height, 600) << bad;
+        EXPECT_EQ(appState.canvas.Width(), 800) << bad;
+        EXPECT_EQ(appState.canvas.Height(), 600) << bad;
         ASSERT_EQ(SeenDialogs().size(), 2u) << bad;
         EXPECT_EQ(SeenDialogs()[1].caption, "エラー");
     }
