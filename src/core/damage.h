@@ -2,6 +2,7 @@
 // compose again. Edits add to it; a paint composes it and starts afresh. Needs no window.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "core/diagram_list.h"
 
@@ -49,6 +50,11 @@ void AddDamage(CanvasDamage& damage, CanvasRect rect);
 CanvasRect SymbolBox(const SymbolItem& symbol);
 void AddSymbolDamage(CanvasDamage& damage, const SymbolItem& symbol);
 void AddCableDamage(CanvasDamage& damage, const CableItem& cable);
+
+// The damage as disjoint rectangles in bands from top to bottom, a band's rectangles left to right
+// with its top and bottom: every damaged pixel lies in exactly one, so a paint fills and draws each
+// pixel once. The whole canvas when everything is damaged.
+std::vector<CanvasRect> DamageBands(const CanvasDamage& damage);
 
 bool Touches(const CanvasDamage& damage, const CanvasRect& rect);
 bool CableTouches(const CanvasDamage& damage, const CableItem& cable);

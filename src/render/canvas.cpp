@@ -9,21 +9,29 @@
 #include "render/draw_cable.h"
 #include "render/symbol_image.h"
 
-static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol) {
+// The frame runs one pixel outside the picture, dotted, drawn whole and clipped to each part, so a
+// part shows the same dots a whole composition gives.
+static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol, const CanvasRect* parts, int partCount) {
+    const CanvasRect frame = SymbolBox(symbol);
     OwnedPen pen(NewPen(PS_DOT, 0, RGB(0, 0, 0)));
     SelectedObject usePen(dc, pen.get());
     SelectedObject useBrush(dc, GetStockObject(NULL_BRUSH));
-    // Rectangle leaves out the right and bottom edges: the frame runs one pixel outside the picture.
-    Rectangle(dc, symbol.x - 1, symbol.y - 1, symbol.x + SYMBOL_SIZE + 1, symbol.y + SYMBOL_SIZE + 1);
+    for (int p = 0; p < partCount; ++p) {
+        if (!RectsOverlap(parts[p], frame))
+            continue;
+        IntersectClipRect(dc, parts[p].left, parts[p].top, parts[p].right, parts[p].bottom);
+        // Rectangle leaves out the right and bottom edges.
+        Rectangle(dc, symbol.x - 1, symbol.y - 1, symbol.x + SYMBOL_SIZE + 1, symbol.y + SYMBOL_SIZE + 1);
+        SelectClipRgn(dc, nullptr);
+    }
 }
 
 static PixelTarget PixelsOf(const Canvas& canvas) {
     return {canvas.backBuffer.pixels(), canvas.backBuffer.width(), canvas.backBuffer.height()};
 }
 
-// White, then every cable, every symbol and the selected symbol's frame, inside
-// the parts; with a damage, only the items that touch it. The device context must be clipped to
-// the parts.
+// White, then every cable, every symbol and the selected symbol's frame, inside the parts, which do
+// not overlap; with a damage, only the items that touch it.
 static void Compose(Canvas& canvas,
                     const DiagramList& diagram,
                     int32_t selectedId,
@@ -51,9 +59,8 @@ static void Compose(Canvas& canvas,
         if (!damage || Touches(*damage, SymbolBox(symbol)))
             DrawSymbol(symbol, target, parts, partCount);
     });
-    const SymbolItem* symbol = FindSymbol(diagram, selectedId);
-    if (symbol && (!damage || Touches(*damage, SymbolBox(*symbol))))
-        DrawSelectionFrame(dc, *symbol);
+    if (const SymbolItem* symbol = FindSymbol(diagram, selectedId))
+        DrawSelectionFrame(dc, *symbol, parts, partCount);
 }
 
 void ComposeDiagram(Canvas& canvas, const DiagramList& diagram, int32_t selectedId) {
@@ -85,45 +92,9 @@ static std::vector<RECT> ShownRects(const Canvas& canvas, int originX, int origi
     return rects;
 }
 
-// The rectangles a region is made of, in its own coordinates; none when they cannot be read.
-static std::vector<RECT> RegionRects(HRGN region) {
-    std::vector<RECT> rects;
-    const DWORD size = GetRegionData(region, 0, nullptr);
-    std::vector<uint8_t> data(size);
-    if (!size || GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data())) != size)
-        return rects;
-    const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
-    const auto* each = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
-    rects.assign(each, each + header->nCount);
-    return rects;
-}
-
 void ComposeDamage(Canvas& canvas, const DiagramList& diagram, int32_t selectedId) {
-    const CanvasDamage& damage = canvas.damage;
-    HDC dc = canvas.backBuffer.dc();
-    if (!dc || !HasDamage(damage))
-        return;
-    // Exactly the damage: what is cleared here is what gets drawn again.
-    std::vector<RECT> rects;
-    for (int i = 0; i < damage.count; ++i)
-        rects.push_back({damage.rects[i].left, damage.rects[i].top, damage.rects[i].right, damage.rects[i].bottom});
-    OwnedRegion clip(damage.everything ? nullptr : NewRegion(rects.data(), int(rects.size())));
-    if (!clip) {
-        ComposeDiagram(canvas, diagram, selectedId);
-        return;
-    }
-    // Only what touches the damage is drawn, in the usual order; the clip keeps every pixel
-    // outside it as it was, and inside it the same as a whole composition.
-    SelectClipRgn(dc, clip.get());
-    // The region's own rectangles do not overlap, unlike the damage's: nothing is drawn twice.
-    std::vector<CanvasRect> parts;
-    for (const RECT& part : RegionRects(clip.get()))
-        parts.push_back({part.left, part.top, part.right, part.bottom});
-    if (parts.empty())
-        Compose(canvas, diagram, selectedId, damage.rects, damage.count, &damage);
-    else
-        Compose(canvas, diagram, selectedId, parts.data(), int(parts.size()), &damage);
-    SelectClipRgn(dc, nullptr);
+    const std::vector<CanvasRect> bands = DamageBands(canvas.damage);
+    Compose(canvas, diagram, selectedId, bands.data(), int(bands.size()), &canvas.damage);
 }
 
 HRGN NewShownDamageRegion(const Canvas& canvas, const CanvasView& view) {
@@ -149,29 +120,22 @@ void DrawThumbnail(HDC target, const Canvas& canvas) {
                SRCCOPY);
 }
 
-void DrawThumbnailDamage(HDC target, const Canvas& canvas) {
-    if (!HasDamage(canvas.damage))
-        return;
-    if (canvas.damage.everything) {
-        DrawThumbnail(target, canvas);
-        return;
-    }
-    // The same whole stretch as ever, clipped: the same pixels at a fraction of the cost. A
-    // stretch costs the box around its clip, so each piece of the region gets its own.
-    const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
-                                               THUMBNAIL.bottom - THUMBNAIL.top);
-    OwnedRegion region(NewRegion(rects.data(), int(rects.size())));
-    const std::vector<RECT> pieces = region ? RegionRects(region.get()) : std::vector<RECT>{};
-    if (pieces.empty()) {
-        DrawThumbnail(target, canvas);
-        return;
-    }
+void DrawThumbnailPieces(HDC target, const Canvas& canvas, const std::vector<RECT>& pieces) {
+    // A stretch costs the box around its clip, so each piece gets its own.
     for (const RECT& piece : pieces) {
         const int saved = SaveDC(target);
         IntersectClipRect(target, piece.left, piece.top, piece.right, piece.bottom);
         DrawThumbnail(target, canvas);
         RestoreDC(target, saved);
     }
+}
+
+HRGN NewThumbnailDamageRegion(const Canvas& canvas) {
+    if (!HasDamage(canvas.damage) || !canvas.backBuffer)
+        return nullptr;
+    const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
+                                               THUMBNAIL.bottom - THUMBNAIL.top);
+    return NewRegion(rects.data(), int(rects.size()));
 }
 
 bool CreateBackBuffer(Canvas& canvas, HWND window, int32_t width, int32_t height) {

@@ -15,15 +15,20 @@
 #include "windows/placement_cursor.h"
 #include "windows/tool_windows.h"
 
-// What the edits damaged is composed again and shown in the thumbnail.
+// What the edits damaged is composed again; the view window paints it into the thumbnail when it
+// gets to it.
 static void ComposePendingDamage() {
     Canvas& canvas = appState.canvas;
     if (!HasDamage(canvas.damage))
         return;
     ComposeDamage(canvas, appState.diagram, appState.editor.selectedId);
-    if (appState.tools.viewWindow) {
-        WindowDC viewDC(appState.tools.viewWindow);
-        DrawThumbnailDamage(viewDC.get(), canvas);
+    if (HWND view = appState.tools.viewWindow) {
+        const RECT thumbnail = {THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right, THUMBNAIL.bottom};
+        OwnedRegion region(canvas.damage.everything ? nullptr : NewThumbnailDamageRegion(canvas));
+        if (region)
+            InvalidateRgn(view, region.get(), FALSE);
+        else
+            InvalidateRect(view, &thumbnail, FALSE);
     }
     ClearDamage(canvas.damage);
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "core/view_layout.h"
 #include "core/view_math.h"
@@ -73,10 +74,17 @@ static void OnStep(HWND dialog, int32_t step) {
     ApplyZoom(dialog, position);
 }
 
-// The thumbnail is drawn from the last composed picture, so it survives being covered.
+// The thumbnail is drawn from the last composed picture, only where it was asked for: the part
+// the topology window said changed, or what was covered.
 static void OnPaint(HWND dialog) {
+    std::vector<RECT> pieces;
+    if (OwnedRegion update(NewEmptyRegion()); update && GetUpdateRgn(dialog, update.get(), FALSE) == COMPLEXREGION)
+        pieces = RegionRects(update.get());
     PaintDC paint(dialog);
-    DrawThumbnail(paint.get(), appState.canvas);
+    if (pieces.empty())
+        DrawThumbnail(paint.get(), appState.canvas);  // clipped to what was asked for
+    else
+        DrawThumbnailPieces(paint.get(), appState.canvas, pieces);
 }
 
 INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -167,3 +167,48 @@ TEST_F(DamageEditTest, EachEditDamagesWhatItChanged) {
 }
 
 }  // namespace
+
+// Random damage on a small canvas, up to past the merge limit: the bands cover each damaged pixel
+// exactly once and nothing else, and are ordered as bands (top to bottom, left to right, one top
+// and bottom per band, no band the same as the one directly above it).
+TEST(DamageTest, BandsCoverTheDamageOnceInOrder) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int32_t> coordinate(-5, 45);
+    for (int round = 0; round < 300; ++round) {
+        CanvasDamage damage;
+        ResetDamage(damage, 40, 30);
+        if (round % 50)
+            ClearDamage(damage);
+        for (int n = round % 110; n > 0; --n)
+            AddDamage(damage,
+                      BoxBetween(coordinate(random), coordinate(random), coordinate(random), coordinate(random), 0));
+        const std::vector<CanvasRect> bands = DamageBands(damage);
+        for (int32_t y = 0; y < 30; ++y)
+            for (int32_t x = 0; x < 40; ++x) {
+                int covering = 0;
+                for (const CanvasRect& band : bands)
+                    covering += band.left <= x && x < band.right && band.top <= y && y < band.bottom;
+                const CanvasRect pixel = {x, y, x + 1, y + 1};
+                ASSERT_EQ(covering, Touches(damage, pixel) ? 1 : 0) << "round " << round << " at " << x << "," << y;
+            }
+        for (size_t i = 1; i < bands.size(); ++i) {
+            const CanvasRect &a = bands[i - 1], &b = bands[i];
+            ASSERT_FALSE(IsEmptyRect(b));
+            ASSERT_TRUE(a.top == b.top ? a.bottom == b.bottom && a.right < b.left : a.bottom <= b.top)
+                << "round " << round << " band " << i;
+        }
+        for (size_t i = 0, j; i < bands.size(); i = j) {  // each band against the one below it
+            for (j = i; j < bands.size() && bands[j].top == bands[i].top;)
+                ++j;
+            size_t k = j;
+            while (k < bands.size() && bands[k].top == bands[j].top)
+                ++k;
+            if (j == bands.size() || bands[j].top != bands[i].bottom || k - j != j - i)
+                continue;
+            bool same = true;
+            for (size_t m = 0; m < j - i; ++m)
+                same = same && bands[i + m].left == bands[j + m].left && bands[i + m].right == bands[j + m].right;
+            ASSERT_FALSE(same) << "round " << round << ": bands at " << bands[i].top << " and " << bands[j].top;
+        }
+    }
+}
