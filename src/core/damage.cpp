@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/bands.h"
 #include "core/cable_geometry.h"
 
 namespace {
@@ -117,45 +118,7 @@ void AddCableDamage(CanvasDamage& damage, const CableItem& cable) {
 std::vector<CanvasRect> DamageBands(const CanvasDamage& damage) {
     if (damage.everything)
         return IsEmptyRect(damage.bounds) ? std::vector<CanvasRect>{} : std::vector<CanvasRect>{damage.bounds};
-    const CanvasRect* const rects = damage.rects;
-    const int count = damage.count;
-    std::vector<int32_t> edges;
-    for (int i = 0; i < count; ++i) {
-        edges.push_back(rects[i].top);
-        edges.push_back(rects[i].bottom);
-    }
-    std::sort(edges.begin(), edges.end());
-    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-    std::vector<CanvasRect> bands;
-    std::vector<std::pair<int32_t, int32_t>> spans, above;
-    size_t aboveStart = 0;  // where the band just above begins in `bands`
-    for (size_t e = 0; e + 1 < edges.size(); ++e) {
-        const int32_t top = edges[e], bottom = edges[e + 1];
-        spans.clear();
-        for (int i = 0; i < count; ++i)
-            if (rects[i].top <= top && rects[i].bottom >= bottom && rects[i].left < rects[i].right)
-                spans.emplace_back(rects[i].left, rects[i].right);
-        std::sort(spans.begin(), spans.end());
-        size_t merged = 0;
-        for (const auto& span : spans) {
-            if (merged && span.first <= spans[merged - 1].second)
-                spans[merged - 1].second = std::max(spans[merged - 1].second, span.second);
-            else
-                spans[merged++] = span;
-        }
-        spans.resize(merged);
-        // A band like the one above it (the edges are consecutive) only makes that one taller.
-        if (!spans.empty() && spans == above) {
-            for (size_t i = aboveStart; i < bands.size(); ++i)
-                bands[i].bottom = bottom;
-            continue;
-        }
-        aboveStart = bands.size();
-        for (const auto& span : spans)
-            bands.push_back({span.first, top, span.second, bottom});
-        above.swap(spans);
-    }
-    return bands;
+    return DisjointBands(damage.rects, size_t(damage.count));
 }
 
 bool Touches(const CanvasDamage& damage, const CanvasRect& rect) {

@@ -93,22 +93,6 @@ HRGN NewRegion(const RECT* rects, int count) {
     });
 }
 
-HRGN NewEmptyRegion() {
-    return Made(GDI_REGION, [] { return CreateRectRgn(0, 0, 0, 0); });
-}
-
-std::vector<RECT> RegionRects(HRGN region) {
-    std::vector<RECT> rects;
-    const DWORD size = GetRegionData(region, 0, nullptr);
-    std::vector<uint8_t> data(size);
-    if (!size || GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data())) != size)
-        return rects;
-    const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
-    const auto* each = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
-    rects.assign(each, each + header->nCount);
-    return rects;
-}
-
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow) {
     return Made(GDI_IMAGE_LIST, [&] { return ImageList_Create(width, height, flags, initial, grow); });
 }

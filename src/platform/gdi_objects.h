@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "platform/test_hooks.h"
 #include "platform/unique_handle.h"
@@ -28,9 +27,6 @@ HBITMAP NewBitmapFromResource(HINSTANCE instance, int id);
 HBITMAP NewBitmapFromFile(const char* path, int width, int height);
 // The union of the rectangles; null when there are none or it cannot be made.
 HRGN NewRegion(const RECT* rects, int count);
-HRGN NewEmptyRegion();
-// The rectangles a region is made of; none when they cannot be read.
-std::vector<RECT> RegionRects(HRGN region);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
 HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags);
 

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/bands.h"
 #include "core/view_math.h"
 #include "platform/gdi_objects.h"
 #include "render/draw_cable.h"
@@ -120,22 +121,23 @@ void DrawThumbnail(HDC target, const Canvas& canvas) {
                SRCCOPY);
 }
 
-void DrawThumbnailPieces(HDC target, const Canvas& canvas, const std::vector<RECT>& pieces) {
-    // A stretch costs the box around its clip, so each piece gets its own.
-    for (const RECT& piece : pieces) {
+void DrawThumbnailDamage(HDC target, const Canvas& canvas) {
+    if (!HasDamage(canvas.damage))
+        return;
+    if (canvas.damage.everything) {
+        DrawThumbnail(target, canvas);
+        return;
+    }
+    // The same whole stretch, clipped: the same pixels at a fraction of the cost. A stretch costs
+    // the box around its clip, so each piece gets its own.
+    const std::vector<RECT> shown = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
+                                               THUMBNAIL.bottom - THUMBNAIL.top);
+    for (const RECT& piece : DisjointBands(shown.data(), shown.size())) {
         const int saved = SaveDC(target);
         IntersectClipRect(target, piece.left, piece.top, piece.right, piece.bottom);
         DrawThumbnail(target, canvas);
         RestoreDC(target, saved);
     }
-}
-
-HRGN NewThumbnailDamageRegion(const Canvas& canvas) {
-    if (!HasDamage(canvas.damage) || !canvas.backBuffer)
-        return nullptr;
-    const std::vector<RECT> rects = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
-                                               THUMBNAIL.bottom - THUMBNAIL.top);
-    return NewRegion(rects.data(), int(rects.size()));
 }
 
 bool CreateBackBuffer(Canvas& canvas, HWND window, int32_t width, int32_t height) {

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <vector>
 
 #include "core/damage.h"
 #include "core/diagram_list.h"
@@ -38,7 +37,5 @@ HRGN NewShownDamageRegion(const Canvas& canvas, const CanvasView& view);
 void PresentCanvas(HDC target, const Canvas& canvas, const CanvasView& view);
 // The 185 x 130 thumbnail of the whole canvas; nothing without a back buffer.
 void DrawThumbnail(HDC target, const Canvas& canvas);
-// The same thumbnail, only inside the pieces (client rectangles that do not overlap).
-void DrawThumbnailPieces(HDC target, const Canvas& canvas, const std::vector<RECT>& pieces);
-// Where the thumbnail shows the damage; null without damage or a region.
-HRGN NewThumbnailDamageRegion(const Canvas& canvas);
+// Only the part of the thumbnail that shows the damage.
+void DrawThumbnailDamage(HDC target, const Canvas& canvas);

@@ -11,3 +11,5 @@ constexpr UINT MSG_SELECT_TOOL = WM_APP + 12;     // to the topology window: wPa
 constexpr UINT MSG_LIBRARY_CHANGED = WM_APP + 13;
 // To the topology window: the zoom or the canvas size changed (new scroll ranges, a full repaint).
 constexpr UINT MSG_VIEW_CHANGED = WM_APP + 14;
+// To the view window: the canvas composed what changed; its damage is not yet cleared.
+constexpr UINT MSG_CANVAS_COMPOSED = WM_APP + 15;

@@ -15,21 +15,14 @@
 #include "windows/placement_cursor.h"
 #include "windows/tool_windows.h"
 
-// What the edits damaged is composed again; the view window paints it into the thumbnail when it
-// gets to it.
+// What the edits damaged is composed again, and the view window shows it in the thumbnail.
 static void ComposePendingDamage() {
     Canvas& canvas = appState.canvas;
     if (!HasDamage(canvas.damage))
         return;
     ComposeDamage(canvas, appState.diagram, appState.editor.selectedId);
-    if (HWND view = appState.tools.viewWindow) {
-        const RECT thumbnail = {THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right, THUMBNAIL.bottom};
-        OwnedRegion region(canvas.damage.everything ? nullptr : NewThumbnailDamageRegion(canvas));
-        if (region)
-            InvalidateRgn(view, region.get(), FALSE);
-        else
-            InvalidateRect(view, &thumbnail, FALSE);
-    }
+    if (appState.tools.viewWindow)
+        SendMessageA(appState.tools.viewWindow, MSG_CANVAS_COMPOSED, 0, 0);
     ClearDamage(canvas.damage);
 }
 

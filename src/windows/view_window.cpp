@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "core/view_layout.h"
 #include "core/view_math.h"
@@ -74,17 +73,17 @@ static void OnStep(HWND dialog, int32_t step) {
     ApplyZoom(dialog, position);
 }
 
-// The thumbnail is drawn from the last composed picture, only where it was asked for: the part
-// the topology window said changed, or what was covered.
+// The thumbnail is drawn from the last composed picture, so it survives being covered.
 static void OnPaint(HWND dialog) {
-    std::vector<RECT> pieces;
-    if (OwnedRegion update(NewEmptyRegion()); update && GetUpdateRgn(dialog, update.get(), FALSE) == COMPLEXREGION)
-        pieces = RegionRects(update.get());
     PaintDC paint(dialog);
-    if (pieces.empty())
-        DrawThumbnail(paint.get(), appState.canvas);  // clipped to what was asked for
-    else
-        DrawThumbnailPieces(paint.get(), appState.canvas, pieces);
+    DrawThumbnail(paint.get(), appState.canvas);
+}
+
+// The part that changed is drawn at once, as the change is composed: a paint cycle of its own at
+// every mouse step would cost more than the drawing.
+static void OnCanvasComposed(HWND dialog) {
+    if (WindowDC dc(dialog); dc)
+        DrawThumbnailDamage(dc.get(), appState.canvas);
 }
 
 INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -103,6 +102,9 @@ INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_PAINT:
             OnPaint(dialog);
+            return TRUE;
+        case MSG_CANVAS_COMPOSED:
+            OnCanvasComposed(dialog);
             return TRUE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_VIEW_WINDOW);

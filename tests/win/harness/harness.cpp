@@ -396,7 +396,6 @@ Pixels ReadBitmapPixels(HBITMAP bitmap) {
 }
 
 Pixels ReadWindowPixels(HWND window) {
-    UpdateWindow(window);  // as shown once it has painted what it was asked to
     RECT client;
     GetClientRect(window, &client);
     HDC windowDC = GetDC(window);

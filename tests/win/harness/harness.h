@@ -133,7 +133,7 @@ struct Pixels {
 Pixels ReadBitmapPixels(HBITMAP bitmap);
 // Describes a 32-bit device-independent bitmap, top row first.
 BITMAPINFO TopDownInfo(int width, int height);
-Pixels ReadWindowPixels(HWND window);  // client area, as drawn once its pending paint is done
+Pixels ReadWindowPixels(HWND window);  // client area, as drawn
 
 constexpr unsigned RGB_WHITE = 0xFFFFFF;
 constexpr unsigned RGB_BLACK = 0x000000;
