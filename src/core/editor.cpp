@@ -1,5 +1,7 @@
 #include "core/editor.h"
 
+#include <utility>
+
 void ResetEditor(Editor& editor) {
     editor = {};
 }
@@ -15,8 +17,13 @@ static void Select(Editor& editor, const DiagramList& diagram, CanvasDamage& dam
     editor.selectedId = id;
 }
 
-void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t category, int32_t image) {
-    editor.tool = {ToolKind::SYMBOL, category, image, CABLE_STRAIGHT};
+void PickSymbolTool(Editor& editor,
+                    const DiagramList& diagram,
+                    CanvasDamage& damage,
+                    int32_t category,
+                    int32_t image,
+                    SymbolItem symbol) {
+    editor.tool = {ToolKind::SYMBOL, category, image, CABLE_STRAIGHT, std::move(symbol)};
     Select(editor, diagram, damage, NO_SYMBOL);
 }
 
@@ -82,10 +89,21 @@ static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasDa
     return PressResult::REDRAW;
 }
 
+SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem symbol, CanvasPoint point) {
+    symbol.x = point.x - SYMBOL_HALF;
+    symbol.y = point.y - SYMBOL_HALF;
+    SymbolItem* placed = AppendSymbol(diagram, std::move(symbol));
+    if (placed)
+        AddSymbolDamage(damage, *placed);
+    return placed;
+}
+
 PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     switch (editor.tool.kind) {
         case ToolKind::SYMBOL:
-            return PressResult::PLACE_SYMBOL;
+            return editor.tool.symbol.picture && PlaceSymbol(diagram, damage, editor.tool.symbol, point)
+                       ? PressResult::REDRAW
+                       : PressResult::PLACE_FAILED;
         case ToolKind::CABLE:
             return Connect(editor, diagram, damage, point);
         case ToolKind::SELECT:
@@ -96,15 +114,6 @@ PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, Ca
             break;
     }
     return PressResult::NOTHING;
-}
-
-SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem symbol, CanvasPoint point) {
-    symbol.x = point.x - SYMBOL_HALF;
-    symbol.y = point.y - SYMBOL_HALF;
-    SymbolItem* placed = AppendSymbol(diagram, std::move(symbol));
-    if (placed)
-        AddSymbolDamage(damage, *placed);
-    return placed;
 }
 
 bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown) {

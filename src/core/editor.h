@@ -20,6 +20,7 @@ struct ArmedTool {
     int32_t category = 0;  // a symbol tool's palette item
     int32_t image = 0;
     CableType cable = CABLE_STRAIGHT;  // the cable tool's type
+    SymbolItem symbol = {};            // a symbol tool's: each press places a copy of it
     // A symbol or cable tool: each press adds to the diagram, and the tool stays armed.
     bool Placing() const { return kind == ToolKind::SYMBOL || kind == ToolKind::CABLE; }
 };
@@ -48,8 +49,14 @@ struct Editor {
 // Back to the start: no tool, no selection, nothing pending.
 void ResetEditor(Editor& editor);
 
-// A palette picture arms its category's symbol tool. A pending cable end stays.
-void PickSymbolTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t category, int32_t image);
+// A palette picture arms its category's symbol tool with the symbol to place, whose picture the
+// window made (none when it could not). A pending cable end stays.
+void PickSymbolTool(Editor& editor,
+                    const DiagramList& diagram,
+                    CanvasDamage& damage,
+                    int32_t category,
+                    int32_t image,
+                    SymbolItem symbol);
 // The tool pictures by their codes: select, delete, or the cable tool with its type. Other codes
 // change nothing.
 void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t toolCode, int32_t cableType);
@@ -58,11 +65,11 @@ void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage
 enum class PressResult {
     NOTHING,       // nothing changed
     REDRAW,        // the diagram or the selection changed
-    PLACE_SYMBOL,  // the symbol tool is armed: make its picture and place it (PlaceSymbol)
+    PLACE_FAILED,  // the symbol tool has no picture, or its symbol could not be appended
 };
 PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point);
 
-// Appends a symbol whose picture is made, centred on the point; null when it cannot be appended.
+// Appends a copy of the symbol centred on the point; null when it cannot be appended.
 SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem symbol, CanvasPoint point);
 
 // One mouse move: a dragged symbol follows by the canvas difference and its cables with it. A move

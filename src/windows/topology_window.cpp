@@ -64,7 +64,7 @@ static void OnClose(HWND window) {
 
 // The tool windows, owned by this one, are gone already: nothing shows the library any more.
 static void OnDestroy() {
-    ForgetAllSymbols(appState.editor);
+    ResetEditor(appState.editor);
     ClearDiagram(appState.diagram);
     ReleaseSymbolLibrary(appState.library);
     ShowPlacementCursor(nullptr);
@@ -143,24 +143,24 @@ static CanvasPoint CanvasPointAt(LPARAM lParam) {
                           GET_Y_LPARAM(lParam));
 }
 
-// A placed symbol shares the armed palette item's picture.
-static void PlaceSymbolAt(HWND window, CanvasPoint point) {
+// Every symbol the tool places shares the item's picture, made now.
+static void ArmSymbolTool(HWND window, int32_t category, int32_t image) {
     std::shared_ptr<const SymbolPicture> picture;
     if (WindowDC dc(window); dc)
-        picture = ItemPicture(appState.library, dc.get(), appState.editor.tool.category, appState.editor.tool.image);
-    if (!picture ||
-        !PlaceSymbol(appState.diagram, appState.canvas.damage, SymbolWithPicture(std::move(picture)), point)) {
-        ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
-        return;
-    }
-    ShowDamage(window);
+        picture = ItemPicture(appState.library, dc.get(), category, image);
+    PickSymbolTool(appState.editor, appState.diagram, appState.canvas.damage, category, image,
+                   SymbolWithPicture(std::move(picture)));
 }
 
 static void OnLeftButtonDown(HWND window, LPARAM lParam) {
-    const CanvasPoint point = CanvasPointAt(lParam);
-    switch (Press(appState.editor, appState.diagram, appState.canvas.damage, point)) {
-        case PressResult::PLACE_SYMBOL:
-            PlaceSymbolAt(window, point);
+    // A picture that could not be made when the tool was armed is tried again: the system may
+    // have what it lacked by now.
+    const ArmedTool& tool = appState.editor.tool;
+    if (tool.kind == ToolKind::SYMBOL && !tool.symbol.picture)
+        ArmSymbolTool(window, tool.category, tool.image);
+    switch (Press(appState.editor, appState.diagram, appState.canvas.damage, CanvasPointAt(lParam))) {
+        case PressResult::PLACE_FAILED:
+            ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
             break;
         case PressResult::REDRAW:
             ShowDamage(window);
@@ -190,7 +190,7 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
 
 // The palette set the cursor (an icon of the picture) before it sent the message.
 static void OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
-    PickSymbolTool(appState.editor, appState.diagram, appState.canvas.damage, int32_t(wParam), int32_t(lParam));
+    ArmSymbolTool(window, int32_t(wParam), int32_t(lParam));
     ShowDamage(window);
 }
 

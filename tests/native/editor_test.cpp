@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -94,8 +95,32 @@ TEST_F(EditorTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
     EXPECT_FALSE(DragTo(editor, diagram, damage, {310, 110}, true));
 }
 
+// The core never looks inside a picture: any pointer that is not null stands for one.
+std::shared_ptr<const SymbolPicture> StandInPicture() {
+    static const int picture = 0;
+    return {std::shared_ptr<const int>(), reinterpret_cast<const SymbolPicture*>(&picture)};
+}
+
+TEST_F(EditorTest, ArmedSymbolToolPlacesCopiesOfItsSymbolInOnePress) {
+    const SymbolItem armed = {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0};
+    PickSymbolTool(editor, diagram, damage, 1, 0, armed);
+    EXPECT_EQ(Press(editor, diagram, damage, {100, 60}), PressResult::REDRAW);
+    EXPECT_EQ(Press(editor, diagram, damage, {100, 60}), PressResult::REDRAW);
+    const SymbolItem* second = FindSymbolAt(diagram, 100, 60);
+    ASSERT_TRUE(second);
+    EXPECT_EQ(std::make_pair(second->x, second->y), std::make_pair(100 - SYMBOL_HALF, 60 - SYMBOL_HALF));
+    EXPECT_EQ(second->id, 1);
+    EXPECT_EQ(second->picture, armed.picture);
+
+    // A tool whose picture could not be made places nothing and uses no id.
+    PickSymbolTool(editor, diagram, damage, 1, 1, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+    EXPECT_EQ(Press(editor, diagram, damage, {300, 300}), PressResult::PLACE_FAILED);
+    EXPECT_EQ(diagram.items.size(), 2u);
+    EXPECT_EQ(diagram.nextSymbolId, 2);
+}
+
 TEST_F(EditorTest, LibraryDeleteShiftsOrDisarmsTheArmedSymbolTool) {
-    PickSymbolTool(editor, diagram, damage, 2, 3);
+    PickSymbolTool(editor, diagram, damage, 2, 3, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
     SelectTool(editor, diagram, damage, 2, 0);  // no tool picture sends this code: nothing changes
     ASSERT_EQ(editor.tool.kind, ToolKind::SYMBOL);
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 2, 4));
@@ -103,7 +128,7 @@ TEST_F(EditorTest, LibraryDeleteShiftsOrDisarmsTheArmedSymbolTool) {
     EXPECT_EQ(editor.tool.image, 3);
     EXPECT_FALSE(OnLibraryImageDeleted(editor, 2, 0));
     EXPECT_EQ(editor.tool.image, 2) << "its picture moved down one place";
-    EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::PLACE_SYMBOL);
+    EXPECT_EQ(Press(editor, diagram, damage, {10, 10}), PressResult::REDRAW) << "still armed";
 
     EXPECT_TRUE(OnLibraryImageDeleted(editor, 2, 2));
     EXPECT_FALSE(editor.tool.Placing());

@@ -46,11 +46,11 @@ TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
     EXPECT_EQ(DiagramSymbols().size(), 2u);
     EXPECT_EQ(LiveGdiObjects(), objects);
     // Every step of making the picture of another image (a scratch picture and its device
-    // context) can be the one that fails.
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 1);
+    // context), when the tool is armed or tried again at a click, can be the one that fails.
     for (long budget = 0; budget < 2; ++budget) {
         ForgetSeenDialogs();
         gdiCreationBudget = budget;
+        SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 1);
         AnswerNextBox(IDOK);
         Click(200, 200);
         gdiCreationBudget = -1;

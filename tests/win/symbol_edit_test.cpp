@@ -586,8 +586,8 @@ TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
     Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n",
           {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
     SelectTab(CATEGORY_HUB);
-    ClickPaletteItem(CATEGORY_HUB, 0);
     const long pictures = liveSymbolPictures;
+    ClickPaletteItem(CATEGORY_HUB, 0);  // arms the tool with the item's picture
     const long objects = LiveGdiObjects();
     for (int x : {100, 200, 300})
         Click(x, 100);
