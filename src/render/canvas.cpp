@@ -95,7 +95,11 @@ static std::vector<RECT> ShownRects(const Canvas& canvas, int originX, int origi
 
 void ComposeDamage(Canvas& canvas, const DiagramList& diagram, int32_t selectedId) {
     const std::vector<CanvasRect> bands = DamageBands(canvas.damage);
-    Compose(canvas, diagram, selectedId, bands.data(), int(bands.size()), &canvas.damage);
+    if (bands.empty())
+        return;
+    // Everything damaged: every item is drawn, none need be checked against the damage.
+    Compose(canvas, diagram, selectedId, bands.data(), int(bands.size()),
+            canvas.damage.everything ? nullptr : &canvas.damage);
 }
 
 HRGN NewShownDamageRegion(const Canvas& canvas, const CanvasView& view) {
