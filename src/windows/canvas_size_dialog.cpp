@@ -26,9 +26,11 @@ void ApplyCanvasSize(HWND dialog) {
     SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
 }
 
+// Without a back buffer (none could be made at start) the canvas has no size: the default is offered.
 static void OnInitDialog(HWND dialog) {
-    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(appState.canvas.Width()), FALSE);
-    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(appState.canvas.Height()), FALSE);
+    const Canvas& canvas = appState.canvas;
+    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(canvas.backBuffer ? canvas.Width() : DEFAULT_CANVAS_WIDTH), FALSE);
+    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(canvas.backBuffer ? canvas.Height() : DEFAULT_CANVAS_HEIGHT), FALSE);
 }
 
 INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

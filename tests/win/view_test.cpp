@@ -313,6 +313,15 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     ApplyCanvasSizeTexts("500", "400");
     EXPECT_EQ(CanvasPixels().at(310, 210), RED);
     EXPECT_EQ(DiagramSymbols().size(), 1u);
+
+    // A canvas whose back buffer could not be made has no size: the dialog offers the default.
+    appState.canvas.backBuffer = BackBuffer();
+    RespondNext([](HWND dialog) {
+        EXPECT_EQ(GetDlgItemInt(dialog, IDC_CANVAS_WIDTH, nullptr, FALSE), 500u);
+        EXPECT_EQ(GetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, nullptr, FALSE), 400u);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    });
+    SendMessageA(appState.topology, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
 }
 
 TEST_F(ViewTest, ThumbnailComesBackWhenTheViewWindowIsUncovered) {
