@@ -73,20 +73,33 @@ static PressResult SelectAndStartDrag(Editor& editor, DiagramList& diagram, Canv
     const SymbolItem* symbol = FindSymbolAt(diagram, point.x, point.y);
     Select(editor, diagram, damage, symbol ? symbol->id : NO_SYMBOL);
     if (symbol)
-        editor.drag = {true, symbol->id, point};
+        editor.drag = {true, symbol->id, point, point};
     return PressResult::REDRAW;
+}
+
+// Its cables stay where they are.
+static void DeleteSymbol(Editor& editor, DiagramList& diagram, CanvasDamage& damage, const SymbolItem& symbol) {
+    const int32_t id = symbol.id;
+    Select(editor, diagram, damage, NO_SYMBOL);
+    AddSymbolDamage(damage, symbol);
+    ForgetSymbol(editor, id);
+    RemoveSymbol(diagram, id);
 }
 
 static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     const SymbolItem* symbol = FindSymbolAt(diagram, point.x, point.y);
     if (!symbol)
         return PressResult::NOTHING;
-    const int32_t id = symbol->id;
-    Select(editor, diagram, damage, NO_SYMBOL);
-    AddSymbolDamage(damage, *symbol);
-    ForgetSymbol(editor, id);
-    RemoveSymbol(diagram, id);
+    DeleteSymbol(editor, diagram, damage, *symbol);
     return PressResult::REDRAW;
+}
+
+bool DeleteSelected(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
+    const SymbolItem* symbol = FindSymbol(diagram, editor.selectedId);
+    if (!symbol)
+        return false;
+    DeleteSymbol(editor, diagram, damage, *symbol);
+    return true;
 }
 
 SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem symbol, CanvasPoint point) {
@@ -116,28 +129,50 @@ PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, Ca
     return PressResult::NOTHING;
 }
 
+// The symbol moves by (dx, dy) and its cables follow: what they covered and what they cover now.
+static void MoveSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem& symbol, int32_t dx, int32_t dy) {
+    AddSymbolDamage(damage, symbol);
+    symbol.x += dx;
+    symbol.y += dy;
+    AddSymbolDamage(damage, symbol);
+    for (CableItem* cable : CablesOf(diagram, symbol.id)) {
+        AddCableDamage(damage, *cable);
+        ReattachCable(*cable, symbol);
+        AddCableDamage(damage, *cable);
+    }
+}
+
 bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown) {
     if (!buttonDown)
         editor.drag = {};
     SymbolItem* symbol = editor.drag.dragging ? FindSymbol(diagram, editor.drag.symbolId) : nullptr;
     if (!symbol)
         return false;
-    AddSymbolDamage(damage, *symbol);
-    symbol->x += point.x - editor.drag.lastMousePos.x;
-    symbol->y += point.y - editor.drag.lastMousePos.y;
-    AddSymbolDamage(damage, *symbol);
-    // The cables go where the symbol went: where they were and where they are now.
-    for (CableItem* cable : CablesOf(diagram, symbol->id)) {
-        AddCableDamage(damage, *cable);
-        ReattachCable(*cable, *symbol);
-        AddCableDamage(damage, *cable);
-    }
+    MoveSymbol(diagram, damage, *symbol, point.x - editor.drag.lastMousePos.x, point.y - editor.drag.lastMousePos.y);
     editor.drag.lastMousePos = point;
     return true;
 }
 
 void Release(Editor& editor) {
     editor.drag = {};
+}
+
+bool CancelPending(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
+    bool changed = false;
+    if (editor.connect.firstEndChosen) {
+        if (editor.selectedId == editor.connect.firstEndId)
+            Select(editor, diagram, damage, NO_SYMBOL);
+        editor.connect = {};
+        changed = true;
+    }
+    if (SymbolItem* symbol = editor.drag.dragging ? FindSymbol(diagram, editor.drag.symbolId) : nullptr) {
+        const DragState& drag = editor.drag;
+        MoveSymbol(diagram, damage, *symbol, drag.startMousePos.x - drag.lastMousePos.x,
+                   drag.startMousePos.y - drag.lastMousePos.y);
+        changed = true;
+    }
+    editor.drag = {};
+    return changed;
 }
 
 void ForgetSymbol(Editor& editor, int32_t id) {

@@ -34,7 +34,8 @@ struct ConnectState {
 struct DragState {
     bool dragging;
     int32_t symbolId;
-    CanvasPoint lastMousePos;  // canvas point under the mouse at the last step
+    CanvasPoint lastMousePos;   // canvas point under the mouse at the last step
+    CanvasPoint startMousePos;  // where the drag began, for Esc
 };
 
 constexpr int32_t NO_SYMBOL = -1;
@@ -77,6 +78,12 @@ SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem s
 // when something moved.
 bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown);
 void Release(Editor& editor);
+
+// Esc: drops a pending cable end (its frame goes) and puts a dragged symbol, with its cables, back
+// where the drag began. True when something changed.
+bool CancelPending(Editor& editor, DiagramList& diagram, CanvasDamage& damage);
+// Delete: removes the selected symbol as the delete tool would. True when there was one.
+bool DeleteSelected(Editor& editor, DiagramList& diagram, CanvasDamage& damage);
 
 // Forgets every reference to a symbol before it goes (delete), or to every symbol (New).
 void ForgetSymbol(Editor& editor, int32_t id);

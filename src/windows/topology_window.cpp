@@ -180,6 +180,20 @@ static void OnLeftButtonUp() {
     Release(appState.editor);
 }
 
+// Esc drops a pending cable end or puts a dragged symbol back; Delete removes the selected symbol.
+static bool OnKeyDown(HWND window, WPARAM key) {
+    bool changed = false;
+    if (key == VK_ESCAPE)
+        changed = CancelPending(appState.editor, appState.diagram, appState.canvas.damage);
+    else if (key == VK_DELETE)
+        changed = DeleteSelected(appState.editor, appState.diagram, appState.canvas.damage);
+    else
+        return false;
+    if (changed)
+        ShowDamage(window);
+    return true;
+}
+
 // Over the client area an armed tool shows its cursor; false leaves the choice to the default.
 static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
     if (reinterpret_cast<HWND>(wParam) != window || LOWORD(lParam) != HTCLIENT || !appState.placementCursor.cursor)
@@ -250,6 +264,10 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
         case WM_LBUTTONUP:
             OnLeftButtonUp();
             return 0;
+        case WM_KEYDOWN:
+            if (OnKeyDown(window, wParam))
+                return 0;
+            break;
         case WM_SETCURSOR:
             if (OnSetCursor(window, wParam, lParam))
                 return TRUE;

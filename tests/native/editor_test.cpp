@@ -56,6 +56,48 @@ TEST_F(EditorTest, CableStartsWhereItsFirstEndWasDraggedBeforeTheSecondClick) {
     EXPECT_EQ(editor.selectedId, NO_SYMBOL);
 }
 
+// Esc and Delete: each does nothing where nothing is pending or selected.
+TEST_F(EditorTest, EscDropsTheFirstEndAndUndoesADragAndDeleteRemovesTheSelection) {
+    ResetDamage(damage, 2000, 1500);
+    SymbolItem* a = Symbol(100, 100);
+    SymbolItem* b = Symbol(300, 100);
+    EXPECT_FALSE(CancelPending(editor, diagram, damage));
+    EXPECT_FALSE(DeleteSelected(editor, diagram, damage));
+
+    SelectTool(editor, diagram, damage, TOOL_CABLE, CABLE_STRAIGHT);
+    Press(editor, diagram, damage, {100, 100});
+    Press(editor, diagram, damage, {300, 100});  // a cable between the two
+    Press(editor, diagram, damage, {100, 100});
+    ClearDamage(damage);
+    EXPECT_TRUE(CancelPending(editor, diagram, damage));
+    EXPECT_EQ(editor.selectedId, NO_SYMBOL);
+    EXPECT_TRUE(Touches(damage, SymbolBox(*a))) << "the frame goes";
+    EXPECT_EQ(Press(editor, diagram, damage, {300, 100}), PressResult::REDRAW);
+    EXPECT_EQ(editor.connect.firstEndId, b->id) << "a new first end, not a cable";
+    EXPECT_EQ(Cables().size(), 1u);
+
+    // A drag put back where it began, its cables with it; the selection stays.
+    SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
+    CancelPending(editor, diagram, damage);
+    Press(editor, diagram, damage, {100, 100});
+    DragTo(editor, diagram, damage, {130, 140}, true);
+    DragTo(editor, diagram, damage, {170, 90}, true);
+    ClearDamage(damage);
+    EXPECT_TRUE(CancelPending(editor, diagram, damage));
+    EXPECT_EQ(std::make_pair(a->x, a->y), std::make_pair(75, 75));
+    EXPECT_EQ((std::vector<int32_t>{Cables()[0].x1, Cables()[0].y1}), (std::vector<int32_t>{100, 100}));
+    EXPECT_TRUE(Touches(damage, {160, 80, 170, 90})) << "where it was dragged to is composed again";
+    EXPECT_FALSE(DragTo(editor, diagram, damage, {200, 200}, true)) << "the drag is over";
+    EXPECT_EQ(editor.selectedId, a->id);
+
+    const int32_t id = a->id;
+    EXPECT_TRUE(DeleteSelected(editor, diagram, damage));
+    EXPECT_FALSE(FindSymbol(diagram, id));
+    EXPECT_EQ(editor.selectedId, NO_SYMBOL);
+    EXPECT_EQ(Cables().size(), 1u) << "its cable stays, as with the delete tool";
+    EXPECT_FALSE(DeleteSelected(editor, diagram, damage));
+}
+
 TEST_F(EditorTest, DeletingThePendingFirstEndForgetsIt) {
     Symbol(100, 100);
     SymbolItem* second = Symbol(300, 100);

@@ -221,6 +221,40 @@ TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
               (std::vector<int>{300, 100, 200, 300}));
 }
 
+// The keys arrive as key messages to the window that has the focus, through the message loop.
+static void PressKey(WPARAM key) {
+    SetFocus(appState.topology);
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
+    PumpMessages();
+}
+
+TEST_F(EditingTest, EscAndDeleteKeysActOnTheCanvas) {
+    Place({{100, 100}, {300, 100}});
+    SelectTool(TOOL_CABLE, CABLE_TELEPHONE);
+    Click(100, 100);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(CanvasPixels().at(74, 74), RGB_WHITE) << "the first end's frame goes";
+    Click(300, 100);
+    Click(100, 100);
+    EXPECT_EQ(Cables().size(), 1u);
+    EXPECT_EQ(Cables()[0].second.x1, 300) << "the cable starts at the end picked after Esc";
+
+    SelectTool(TOOL_SELECT);
+    MouseDown(300, 100);
+    MouseMove(350, 180);
+    PressKey(VK_ESCAPE);
+    MouseMove(400, 250);
+    MouseUp(400, 250);
+    EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(275, 75));
+    EXPECT_EQ(CanvasPixels().at(350, 180), RGB_WHITE) << "nothing left where the drag had taken it";
+
+    PressKey(VK_DELETE);
+    ASSERT_EQ(DiagramSymbols().size(), 1u);
+    EXPECT_EQ(Cables().size(), 1u);
+    PressKey(VK_DELETE);  // nothing selected
+    EXPECT_EQ(DiagramSymbols().size(), 1u);
+}
+
 TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
     Place({{100, 100}, {200, 200}});
     SelectTool(TOOL_SELECT);
