@@ -44,6 +44,18 @@ void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage
     Select(editor, diagram, damage, NO_SYMBOL);
 }
 
+bool IsArmed(const ArmedTool& tool, int32_t toolCode, int32_t cableType) {
+    switch (toolCode) {
+        case TOOL_CABLE:
+            return tool.kind == ToolKind::CABLE && tool.cable == cableType;
+        case TOOL_SELECT:
+            return tool.kind == ToolKind::SELECT;
+        case TOOL_DELETE:
+            return tool.kind == ToolKind::DELETE_SYMBOL;
+    }
+    return false;
+}
+
 static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     const SymbolItem* symbol = FindSymbolAt(diagram, point.x, point.y);
     if (!symbol)

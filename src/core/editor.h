@@ -62,6 +62,9 @@ void PickSymbolTool(Editor& editor,
 // change nothing.
 void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t toolCode, int32_t cableType);
 
+// Whether the tool picture of that code (and cable type) is the armed tool.
+bool IsArmed(const ArmedTool& tool, int32_t toolCode, int32_t cableType);
+
 // What a press on the canvas asks of the window.
 enum class PressResult {
     NOTHING,       // nothing changed

@@ -13,3 +13,5 @@ constexpr UINT MSG_LIBRARY_CHANGED = WM_APP + 13;
 constexpr UINT MSG_VIEW_CHANGED = WM_APP + 14;
 // To the view window: the canvas composed what changed; its damage is not yet cleared.
 constexpr UINT MSG_CANVAS_COMPOSED = WM_APP + 15;
+// To the symbol window: another tool is armed (or none); the frame of the armed picture follows.
+constexpr UINT MSG_TOOL_ARMED = WM_APP + 16;

@@ -11,6 +11,7 @@
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
 #include "library/symbol_library.h"
+#include "platform/gdi_objects.h"
 #include "platform/message_box.h"
 #include "windows/palette_page.h"
 
@@ -105,6 +106,36 @@ static void ArmTool(const ToolPicture& picture) {
     SendMessageA(appState.topology, MSG_SELECT_TOOL, WPARAM(picture.tool), LPARAM(picture.cableType));
 }
 
+constexpr int ARMED_FRAME = 2;  // pixels of highlight around the armed tool's picture
+
+static RECT FrameAround(HWND dialog, const ToolPicture& picture) {
+    RECT rect = {};
+    GetWindowRect(GetDlgItem(dialog, picture.id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    InflateRect(&rect, ARMED_FRAME, ARMED_FRAME);
+    return rect;
+}
+
+// The armed tool's picture is framed in the system's highlight colour; a symbol tool frames none.
+static void OnPaint(HWND dialog) {
+    PaintDC paint(dialog);
+    for (const ToolPicture& picture : TOOL_PICTURES) {
+        if (!IsArmed(appState.editor.tool, picture.tool, picture.cableType))
+            continue;
+        RECT frame = FrameAround(dialog, picture);
+        for (int i = 0; i < ARMED_FRAME; ++i, InflateRect(&frame, -1, -1))
+            FrameRect(paint.get(), &frame, GetSysColorBrush(COLOR_HIGHLIGHT));
+    }
+}
+
+// Every frame drawn again, with the pictures it surrounds.
+static void OnToolArmed(HWND dialog) {
+    for (const ToolPicture& picture : TOOL_PICTURES) {
+        const RECT frame = FrameAround(dialog, picture);
+        RedrawWindow(dialog, &frame, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
+
 // Picture clicks arrive as STN_CLICKED and STN_DBLCLK alike: a double click acts twice.
 static void OnCommand(HWND dialog, UINT id) {
     switch (id) {
@@ -132,6 +163,12 @@ INT_PTR CALLBACK SymbolWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_COMMAND:
             OnCommand(dialog, LOWORD(wParam));
             return FALSE;
+        case WM_PAINT:
+            OnPaint(dialog);
+            return TRUE;
+        case MSG_TOOL_ARMED:
+            OnToolArmed(dialog);
+            return TRUE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_SYMBOL_WINDOW);
             return TRUE;

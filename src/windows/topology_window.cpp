@@ -202,9 +202,16 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
+// The symbol window frames the armed tool's picture.
+static void ShowArmedTool() {
+    if (appState.tools.symbolWindow)
+        SendMessageA(appState.tools.symbolWindow, MSG_TOOL_ARMED, 0, 0);
+}
+
 // The palette set the cursor (an icon of the picture) before it sent the message.
 static void OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
     ArmSymbolTool(window, int32_t(wParam), int32_t(lParam));
+    ShowArmedTool();
     ShowDamage(window);
 }
 
@@ -214,6 +221,7 @@ static void OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
     if (tool != TOOL_DELETE)
         ShowPlacementCursor(nullptr);
     SelectTool(appState.editor, appState.diagram, appState.canvas.damage, tool, int32_t(lParam));
+    ShowArmedTool();
     ShowDamage(window);
 }
 

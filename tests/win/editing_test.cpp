@@ -290,3 +290,43 @@ TEST_F(EditingTest, ExitAnsweredNoChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+unsigned HighlightPixel() {
+    const COLORREF colour = GetSysColor(COLOR_HIGHLIGHT);
+    return unsigned(GetRValue(colour)) << 16 | unsigned(GetGValue(colour)) << 8 | GetBValue(colour);
+}
+
+// The tool and cable pictures whose frame shows the highlight colour.
+std::vector<int> FramedPictures() {
+    static const int PICTURES[] = {IDC_PICK_SELECT,    IDC_PICK_DELETE, IDC_PICK_STRAIGHT,
+                                   IDC_PICK_CROSS,     IDC_PICK_SERIAL, IDC_PICK_CONSOLE,
+                                   IDC_PICK_TELEPHONE, IDC_PICK_MET,    IDC_PICK_OPTICAL};
+    HWND window = appState.tools.symbolWindow;
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    UpdateWindow(window);
+    const Pixels pixels = ReadWindowPixels(window);
+    std::vector<int> framed;
+    for (int id : PICTURES) {
+        RECT rect = {};
+        GetWindowRect(GetDlgItem(window, id), &rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        if (pixels.at(rect.left - 1, (rect.top + rect.bottom) / 2) == HighlightPixel())
+            framed.push_back(id);
+    }
+    return framed;
+}
+
+}  // namespace
+
+TEST_F(EditingTest, OnlyTheArmedToolsPictureIsFramed) {
+    EXPECT_EQ(FramedPictures(), std::vector<int>{}) << "no tool at start";
+    for (int id : {IDC_PICK_DELETE, IDC_PICK_MET, IDC_PICK_STRAIGHT, IDC_PICK_SELECT, IDC_PICK_OPTICAL}) {
+        SendMessageA(appState.tools.symbolWindow, WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(appState.tools.symbolWindow, id)));
+        EXPECT_EQ(FramedPictures(), std::vector<int>{id});
+    }
+    ClickPaletteItem(CATEGORY_ROUTER, 0);
+    EXPECT_EQ(FramedPictures(), std::vector<int>{}) << "a symbol tool frames no picture";
+}
