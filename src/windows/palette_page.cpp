@@ -85,10 +85,47 @@ static void OnClick(HWND page) {
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
 }
 
-static void OnNotify(HWND page, const NMHDR& header) {
+constexpr int PICKED_FRAME = 2;  // pixels of highlight inside the picked item's picture box
+
+static bool IsPicked(HWND list, int index) {
+    return (SendMessageA(list, LVM_GETITEMSTATE, WPARAM(index), LVIS_SELECTED) & LVIS_SELECTED) != 0;
+}
+
+// A list without the focus shows no selection of its own: the picked item gets a frame in the
+// highlight colour, so the item "シンボルの削除" deletes is the one the user sees. The list draws
+// its selected items again itself when it gains or loses the focus.
+static LRESULT OnCustomDraw(HWND list, const NMLVCUSTOMDRAW& draw) {
+    const int index = int(draw.nmcd.dwItemSpec);
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return GetFocus() != list && IsPicked(list, index) ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
+        case CDDS_ITEMPOSTPAINT: {
+            RECT box = {};
+            box.left = LVIR_ICON;
+            SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&box));
+            for (int i = 0; i < PICKED_FRAME; ++i, InflateRect(&box, -1, -1))
+                FrameRect(draw.nmcd.hdc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
+            return CDRF_DODEFAULT;
+        }
+    }
+    return CDRF_DODEFAULT;
+}
+
+// Returns the list's answer to a custom draw notification; 0 for the others.
+static LRESULT OnNotify(HWND page, const NMHDR& header) {
     HWND list = PaletteList(page);
-    if (list && header.hwndFrom == list && header.code == UINT(NM_CLICK))
-        OnClick(page);
+    if (!list || header.hwndFrom != list)
+        return 0;
+    switch (header.code) {
+        case UINT(NM_CLICK):
+            OnClick(page);
+            break;
+        case UINT(NM_CUSTOMDRAW):
+            return OnCustomDraw(list, reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+    }
+    return 0;
 }
 
 static void ShowDeleteResult(HWND owner, const DeleteResult& result) {
@@ -132,7 +169,7 @@ INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
             OnInitDialog(page, int32_t(lParam));
             return TRUE;
         case WM_NOTIFY:
-            OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+            SetWindowLongPtrA(page, DWLP_MSGRESULT, OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam)));
             return TRUE;
         case MSG_PALETTE_REFRESH:
             Refresh(page);

@@ -330,3 +330,26 @@ TEST_F(EditingTest, OnlyTheArmedToolsPictureIsFramed) {
     ClickPaletteItem(CATEGORY_ROUTER, 0);
     EXPECT_EQ(FramedPictures(), std::vector<int>{}) << "a symbol tool frames no picture";
 }
+
+// The item "シンボルの削除" would delete is framed while the list does not have the focus.
+TEST_F(EditingTest, PickedPaletteItemIsFramedWhileTheCanvasHasTheFocus) {
+    HWND list = PaletteListOf(CATEGORY_ROUTER);
+    auto framed = [list](int index) {
+        RECT box = {};
+        box.left = LVIR_ICON;
+        SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&box));
+        UpdateWindow(list);
+        return ReadWindowPixels(list).at(box.left, (box.top + box.bottom) / 2) == HighlightPixel();
+    };
+    EXPECT_FALSE(framed(1));
+    ClickPaletteItem(CATEGORY_ROUTER, 1);
+    SetFocus(appState.topology);
+    EXPECT_TRUE(framed(1));
+    ClickPaletteItem(CATEGORY_ROUTER, 0);
+    EXPECT_TRUE(framed(0));
+    EXPECT_FALSE(framed(1));
+    SetFocus(list);
+    UpdateWindow(list);
+    SetFocus(appState.topology);
+    EXPECT_TRUE(framed(0)) << "drawn again when the list loses the focus";
+}
