@@ -97,6 +97,8 @@ int RunMessageLoop() {
             ShowPlainError(nullptr, "GetMessageエラー");
             return 1;
         }
+        if (RouteHistoryKey(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -102,6 +102,85 @@ void ClearDiagram(DiagramList& list) {
     list.cablesBySymbol.clear();
 }
 
+DetachedSymbol TakeOutSymbol(DiagramList& list, int32_t id) {
+    DetachedSymbol detached;
+    const auto found = list.symbolsById.find(id);
+    if (found == list.symbolsById.end())
+        return detached;
+    detached.before = std::next(found->second);
+    detached.node.splice(detached.node.end(), list.items, found->second);
+    list.symbolsById.erase(found);
+    if (const auto cables = list.cablesBySymbol.find(id); cables != list.cablesBySymbol.end()) {
+        detached.cables = std::move(cables->second);
+        list.cablesBySymbol.erase(cables);
+    }
+    return detached;
+}
+
+void PutBackSymbol(DiagramList& list, DetachedSymbol& symbol) {
+    if (symbol.node.empty())
+        return;
+    const auto node = symbol.node.begin();
+    const int32_t id = std::get<SymbolItem>(*node).id;
+    list.items.splice(symbol.before, symbol.node);
+    list.symbolsById[id] = node;
+    if (!symbol.cables.empty())
+        list.cablesBySymbol[id] = std::move(symbol.cables);
+    symbol.cables.clear();
+}
+
+// Takes the cable out of its symbols' lists, where it came last.
+static void LeaveCableLists(DiagramList& list, const CableItem* cable) {
+    for (const int32_t id : {cable->firstSymbolId, cable->secondSymbolId}) {
+        const auto found = list.cablesBySymbol.find(id);
+        if (found == list.cablesBySymbol.end())
+            continue;
+        std::vector<CableItem*>& cables = found->second;
+        for (auto at = cables.rbegin(); at != cables.rend(); ++at)
+            if (*at == cable) {
+                cables.erase(std::next(at).base());
+                break;
+            }
+        if (cables.empty())
+            list.cablesBySymbol.erase(found);
+    }
+}
+
+std::list<DiagramItem> TakeOutLastCable(DiagramList& list) {
+    std::list<DiagramItem> detached;
+    if (list.items.empty() || !std::holds_alternative<CableItem>(list.items.back()))
+        return detached;
+    LeaveCableLists(list, &std::get<CableItem>(list.items.back()));
+    detached.splice(detached.end(), list.items, std::prev(list.items.end()));
+    return detached;
+}
+
+void PutBackCable(DiagramList& list, std::list<DiagramItem>& cable) {
+    if (cable.empty())
+        return;
+    CableItem* item = &std::get<CableItem>(cable.front());
+    list.items.splice(list.items.end(), cable);
+    const int32_t first = item->firstSymbolId, second = item->secondSymbolId;
+    if (list.symbolsById.count(first))
+        list.cablesBySymbol[first].push_back(item);
+    if (second != first && list.symbolsById.count(second))
+        list.cablesBySymbol[second].push_back(item);
+}
+
+DetachedDiagram TakeOutAll(DiagramList& list) {
+    DetachedDiagram detached;
+    detached.items.swap(list.items);
+    detached.symbolsById.swap(list.symbolsById);
+    detached.cablesBySymbol.swap(list.cablesBySymbol);
+    return detached;
+}
+
+void PutBackAll(DiagramList& list, DetachedDiagram& diagram) {
+    list.items.swap(diagram.items);
+    list.symbolsById.swap(diagram.symbolsById);
+    list.cablesBySymbol.swap(diagram.cablesBySymbol);
+}
+
 bool ReattachCable(CableItem& cable, const SymbolItem& symbol) {
     const CanvasPoint centre = SymbolCentre(symbol);
     const bool first = cable.firstSymbolId == symbol.id;

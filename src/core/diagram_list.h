@@ -93,6 +93,29 @@ bool RemoveSymbol(DiagramList& list, int32_t id);
 // Removes every item; ids go on counting.
 void ClearDiagram(DiagramList& list);
 
+// Items taken out of the diagram keep their nodes, so that when they go back every pointer and
+// iterator to them, and to the items around them, is as before. Putting back is for the diagram as
+// it was right after the taking out.
+struct DetachedSymbol {
+    std::list<DiagramItem> node;  // empty: nothing was taken
+    std::list<DiagramItem>::iterator before;
+    std::vector<CableItem*> cables;  // joined to it, which stay in the diagram
+};
+// The symbol of this id out of the diagram, with its place and its cables' list.
+DetachedSymbol TakeOutSymbol(DiagramList& list, int32_t id);
+void PutBackSymbol(DiagramList& list, DetachedSymbol& symbol);
+// The last item, a cable, out of the diagram and back at the end; empty when the last is none.
+std::list<DiagramItem> TakeOutLastCable(DiagramList& list);
+void PutBackCable(DiagramList& list, std::list<DiagramItem>& cable);
+// Every item with its indexes; putting them back needs an empty diagram.
+struct DetachedDiagram {
+    std::list<DiagramItem> items;
+    std::unordered_map<int32_t, std::list<DiagramItem>::iterator> symbolsById;
+    std::unordered_map<int32_t, std::vector<CableItem*>> cablesBySymbol;
+};
+DetachedDiagram TakeOutAll(DiagramList& list);
+void PutBackAll(DiagramList& list, DetachedDiagram& diagram);
+
 // Moves the ends of the cable that are joined to the symbol onto its centre; false when neither is.
 bool ReattachCable(CableItem& cable, const SymbolItem& symbol);
 

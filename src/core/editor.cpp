@@ -6,6 +6,22 @@ void ResetEditor(Editor& editor) {
     editor = {};
 }
 
+// A new edit: what was undone cannot be redone any more, and the oldest step goes past the bound.
+static void Record(Editor& editor, EditStep step) {
+    EditHistory& history = editor.history;
+    history.redo.clear();
+    history.undo.push_back(std::move(step));
+    if (history.undo.size() > MAX_UNDO_STEPS)
+        history.undo.pop_front();
+}
+
+static EditStep StepOf(EditStep::Kind kind, int32_t symbolId) {
+    EditStep step;
+    step.kind = kind;
+    step.symbolId = symbolId;
+    return step;
+}
+
 // The frame moves: both the old and the new place need composing.
 static void Select(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t id) {
     if (id == editor.selectedId)
@@ -76,6 +92,7 @@ static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& d
     if (!cable)
         return PressResult::NOTHING;
     AddCableDamage(damage, *cable);
+    Record(editor, StepOf(EditStep::Kind::CABLE, NO_SYMBOL));
     Select(editor, diagram, damage, NO_SYMBOL);
     editor.connect = {};
     return PressResult::REDRAW;
@@ -95,7 +112,9 @@ static void DeleteSymbol(Editor& editor, DiagramList& diagram, CanvasDamage& dam
     Select(editor, diagram, damage, NO_SYMBOL);
     AddSymbolDamage(damage, symbol);
     ForgetSymbol(editor, id);
-    RemoveSymbol(diagram, id);
+    EditStep step = StepOf(EditStep::Kind::DELETE_SYMBOL, id);
+    step.symbol = TakeOutSymbol(diagram, id);
+    Record(editor, std::move(step));
 }
 
 static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
@@ -125,10 +144,14 @@ SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem s
 
 PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     switch (editor.tool.kind) {
-        case ToolKind::SYMBOL:
-            return editor.tool.symbol.picture && PlaceSymbol(diagram, damage, editor.tool.symbol, point)
-                       ? PressResult::REDRAW
-                       : PressResult::PLACE_FAILED;
+        case ToolKind::SYMBOL: {
+            const SymbolItem* placed =
+                editor.tool.symbol.picture ? PlaceSymbol(diagram, damage, editor.tool.symbol, point) : nullptr;
+            if (!placed)
+                return PressResult::PLACE_FAILED;
+            Record(editor, StepOf(EditStep::Kind::PLACE, placed->id));
+            return PressResult::REDRAW;
+        }
         case ToolKind::CABLE:
             return Connect(editor, diagram, damage, point);
         case ToolKind::SELECT:
@@ -154,9 +177,21 @@ static void MoveSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem& s
     }
 }
 
+// A drag that moved its symbol is one step, however many mouse moves it took.
+static void EndDrag(Editor& editor) {
+    const DragState& drag = editor.drag;
+    const CanvasPoint offset = {drag.lastMousePos.x - drag.startMousePos.x, drag.lastMousePos.y - drag.startMousePos.y};
+    if (drag.dragging && (offset.x || offset.y)) {
+        EditStep step = StepOf(EditStep::Kind::MOVE, drag.symbolId);
+        step.offset = offset;
+        Record(editor, std::move(step));
+    }
+    editor.drag = {};
+}
+
 bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown) {
     if (!buttonDown)
-        editor.drag = {};
+        EndDrag(editor);
     SymbolItem* symbol = editor.drag.dragging ? FindSymbol(diagram, editor.drag.symbolId) : nullptr;
     if (!symbol)
         return false;
@@ -166,7 +201,80 @@ bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPo
 }
 
 void Release(Editor& editor) {
-    editor.drag = {};
+    EndDrag(editor);
+}
+
+void ClearWithHistory(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
+    ForgetAllSymbols(editor);
+    EditStep step = StepOf(EditStep::Kind::CLEAR, NO_SYMBOL);
+    step.diagram = TakeOutAll(diagram);
+    Record(editor, std::move(step));
+    DamageEverything(damage);
+}
+
+// The step's change taken back (undo) or made again (redo).
+static void Apply(Editor& editor, DiagramList& diagram, CanvasDamage& damage, EditStep& step, bool undo) {
+    const int32_t sign = undo ? -1 : 1;
+    const bool remove = (step.kind == EditStep::Kind::PLACE || step.kind == EditStep::Kind::CABLE) == undo;
+    switch (step.kind) {
+        case EditStep::Kind::PLACE:
+        case EditStep::Kind::DELETE_SYMBOL:
+            if (remove) {
+                if (const SymbolItem* symbol = FindSymbol(diagram, step.symbolId))
+                    AddSymbolDamage(damage, *symbol);
+                ForgetSymbol(editor, step.symbolId);
+                step.symbol = TakeOutSymbol(diagram, step.symbolId);
+            } else {
+                PutBackSymbol(diagram, step.symbol);
+                if (const SymbolItem* symbol = FindSymbol(diagram, step.symbolId))
+                    AddSymbolDamage(damage, *symbol);
+            }
+            break;
+        case EditStep::Kind::CABLE:
+            if (remove) {
+                step.cable = TakeOutLastCable(diagram);
+                if (!step.cable.empty())
+                    AddCableDamage(damage, std::get<CableItem>(step.cable.front()));
+            } else {
+                if (!step.cable.empty())
+                    AddCableDamage(damage, std::get<CableItem>(step.cable.front()));
+                PutBackCable(diagram, step.cable);
+            }
+            break;
+        case EditStep::Kind::MOVE:
+            if (SymbolItem* symbol = FindSymbol(diagram, step.symbolId))
+                MoveSymbol(diagram, damage, *symbol, sign * step.offset.x, sign * step.offset.y);
+            break;
+        case EditStep::Kind::CLEAR:
+            if (undo) {
+                PutBackAll(diagram, step.diagram);
+            } else {
+                ForgetAllSymbols(editor);
+                step.diagram = TakeOutAll(diagram);
+            }
+            DamageEverything(damage);
+            break;
+    }
+}
+
+// Moves the newest step of one list to the other, applying it.
+static bool Step(Editor& editor, DiagramList& diagram, CanvasDamage& damage, bool undo) {
+    std::deque<EditStep>& from = undo ? editor.history.undo : editor.history.redo;
+    std::deque<EditStep>& to = undo ? editor.history.redo : editor.history.undo;
+    if (from.empty() || editor.drag.dragging)
+        return false;
+    Apply(editor, diagram, damage, from.back(), undo);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return true;
+}
+
+bool Undo(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
+    return Step(editor, diagram, damage, true);
+}
+
+bool Redo(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
+    return Step(editor, diagram, damage, false);
 }
 
 bool CancelPending(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {

@@ -3,6 +3,7 @@
 // add to the damage.
 #pragma once
 #include <cstdint>
+#include <deque>
 
 #include "core/damage.h"
 #include "core/diagram_list.h"
@@ -27,27 +28,46 @@ struct ArmedTool {
 
 // The first end is kept by id: the symbol may be dragged before the second click.
 struct ConnectState {
-    bool firstEndChosen;
-    int32_t firstEndId;
+    bool firstEndChosen = false;
+    int32_t firstEndId = 0;
 };
 
 struct DragState {
-    bool dragging;
-    int32_t symbolId;
-    CanvasPoint lastMousePos;   // canvas point under the mouse at the last step
-    CanvasPoint startMousePos;  // where the drag began, for Esc
+    bool dragging = false;
+    int32_t symbolId = 0;
+    CanvasPoint lastMousePos = {};   // canvas point under the mouse at the last step
+    CanvasPoint startMousePos = {};  // where the drag began, for Esc and the history
 };
 
 constexpr int32_t NO_SYMBOL = -1;
+
+// One edit, as undo and redo need it: what changed, never a copy of the diagram (New hands the
+// cleared diagram over). What an edit took out of the diagram is held here.
+struct EditStep {
+    enum class Kind { PLACE, CABLE, MOVE, DELETE_SYMBOL, CLEAR } kind;
+    int32_t symbolId = NO_SYMBOL;  // placed, moved or deleted
+    CanvasPoint offset = {};       // how far it moved
+    DetachedSymbol symbol;         // a deleted symbol, or a placed one while undone
+    std::list<DiagramItem> cable;  // a cable while undone
+    DetachedDiagram diagram;       // what New cleared
+};
+
+// The last MAX_UNDO_STEPS edits can be undone, and what was undone redone until the next edit.
+constexpr size_t MAX_UNDO_STEPS = 1000;
+struct EditHistory {
+    std::deque<EditStep> undo;  // the latest last
+    std::deque<EditStep> redo;  // the latest undone last
+};
 
 struct Editor {
     ArmedTool tool;
     int32_t selectedId = NO_SYMBOL;  // the symbol framed on the canvas
     ConnectState connect;
     DragState drag;
+    EditHistory history;
 };
 
-// Back to the start: no tool, no selection, nothing pending.
+// Back to the start: no tool, no selection, nothing pending, no history.
 void ResetEditor(Editor& editor);
 
 // A palette picture arms its category's symbol tool with the symbol to place, whose picture the
@@ -87,6 +107,13 @@ void Release(Editor& editor);
 bool CancelPending(Editor& editor, DiagramList& diagram, CanvasDamage& damage);
 // Delete: removes the selected symbol as the delete tool would. True when there was one.
 bool DeleteSelected(Editor& editor, DiagramList& diagram, CanvasDamage& damage);
+
+// New: every item leaves the diagram in one step that undo brings back. Ids go on counting.
+void ClearWithHistory(Editor& editor, DiagramList& diagram, CanvasDamage& damage);
+// The last edit undone, or the last undone edit done again, with the damage of what it changes;
+// false when there is none, or while a drag goes on.
+bool Undo(Editor& editor, DiagramList& diagram, CanvasDamage& damage);
+bool Redo(Editor& editor, DiagramList& diagram, CanvasDamage& damage);
 
 // Forgets every reference to a symbol before it goes (delete), or to every symbol (New).
 void ForgetSymbol(Editor& editor, int32_t id);

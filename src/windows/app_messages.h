@@ -15,3 +15,7 @@ constexpr UINT MSG_VIEW_CHANGED = WM_APP + 14;
 constexpr UINT MSG_CANVAS_COMPOSED = WM_APP + 15;
 // To the symbol window: another tool is armed (or none); the frame of the armed picture follows.
 constexpr UINT MSG_TOOL_ARMED = WM_APP + 16;
+// To the topology window: wParam HISTORY_UNDO or HISTORY_REDO.
+constexpr UINT MSG_EDIT_HISTORY = WM_APP + 17;
+constexpr WPARAM HISTORY_UNDO = 0;
+constexpr WPARAM HISTORY_REDO = 1;

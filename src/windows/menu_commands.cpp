@@ -14,12 +14,10 @@
 #include "resources/resource.h"
 #include "windows/about_dialog.h"
 
-// The diagram in progress is discarded; the user is told, not asked.
+// The diagram in progress is discarded; the user is told, not asked. Undo brings it back.
 static void NewDiagram(HWND topology) {
     ShowNotice(topology, "作業中の設計を破棄します", "Message");
-    ForgetAllSymbols(appState.editor);
-    ClearDiagram(appState.diagram);
-    DamageEverything(appState.canvas.damage);
+    ClearWithHistory(appState.editor, appState.diagram, appState.canvas.damage);
     InvalidateRect(topology, nullptr, TRUE);
 }
 

@@ -202,6 +202,32 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
+static void OnEditHistory(HWND window, WPARAM request) {
+    CanvasDamage& damage = appState.canvas.damage;
+    const bool done = request == HISTORY_REDO ? Redo(appState.editor, appState.diagram, damage)
+                                              : Undo(appState.editor, appState.diagram, damage);
+    if (done)
+        ShowDamage(window);
+}
+
+bool RouteHistoryKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !appState.topology || !(GetKeyState(VK_CONTROL) & 0x8000))
+        return false;
+    WPARAM request;
+    if (message.wParam == 'Z')
+        request = GetKeyState(VK_SHIFT) & 0x8000 ? HISTORY_REDO : HISTORY_UNDO;
+    else if (message.wParam == 'Y')
+        request = HISTORY_REDO;
+    else
+        return false;
+    char className[16] = "";
+    GetClassNameA(message.hwnd, className, sizeof className);
+    if (lstrcmpiA(className, "Edit") == 0)
+        return false;
+    SendMessageA(appState.topology, MSG_EDIT_HISTORY, request, 0);
+    return true;
+}
+
 // The symbol window frames the armed tool's picture.
 static void ShowArmedTool() {
     if (appState.tools.symbolWindow)
@@ -291,6 +317,9 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             return 0;
         case MSG_VIEW_CHANGED:
             OnViewChanged(window);
+            return 0;
+        case MSG_EDIT_HISTORY:
+            OnEditHistory(window, wParam);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

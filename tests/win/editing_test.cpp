@@ -221,18 +221,11 @@ TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
               (std::vector<int>{300, 100, 200, 300}));
 }
 
-// The keys arrive as key messages to the window that has the focus, through the message loop.
-static void PressKey(WPARAM key) {
-    SetFocus(appState.topology);
-    PostMessageA(GetFocus(), WM_KEYDOWN, key, 1);
-    PumpMessages();
-}
-
 TEST_F(EditingTest, EscAndDeleteKeysActOnTheCanvas) {
     Place({{100, 100}, {300, 100}});
     SelectTool(TOOL_CABLE, CABLE_TELEPHONE);
     Click(100, 100);
-    PressKey(VK_ESCAPE);
+    PressKey(appState.topology, VK_ESCAPE);
     EXPECT_EQ(CanvasPixels().at(74, 74), RGB_WHITE) << "the first end's frame goes";
     Click(300, 100);
     Click(100, 100);
@@ -242,16 +235,16 @@ TEST_F(EditingTest, EscAndDeleteKeysActOnTheCanvas) {
     SelectTool(TOOL_SELECT);
     MouseDown(300, 100);
     MouseMove(350, 180);
-    PressKey(VK_ESCAPE);
+    PressKey(appState.topology, VK_ESCAPE);
     MouseMove(400, 250);
     MouseUp(400, 250);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(275, 75));
     EXPECT_EQ(CanvasPixels().at(350, 180), RGB_WHITE) << "nothing left where the drag had taken it";
 
-    PressKey(VK_DELETE);
+    PressKey(appState.topology, VK_DELETE);
     ASSERT_EQ(DiagramSymbols().size(), 1u);
     EXPECT_EQ(Cables().size(), 1u);
-    PressKey(VK_DELETE);  // nothing selected
+    PressKey(appState.topology, VK_DELETE);  // nothing selected
     EXPECT_EQ(DiagramSymbols().size(), 1u);
 }
 
@@ -352,4 +345,63 @@ TEST_F(EditingTest, PickedPaletteItemIsFramedWhileTheCanvasHasTheFocus) {
     UpdateWindow(list);
     SetFocus(appState.topology);
     EXPECT_TRUE(framed(0)) << "drawn again when the list loses the focus";
+}
+
+// Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) from the canvas or a tool window; a text field keeps its own.
+TEST_F(EditingTest, UndoAndRedoKeysWorkFromEveryWindowButATextField) {
+    Place({{100, 100}, {300, 100}});
+    SelectTool(TOOL_CABLE, CABLE_SERIAL);
+    Click(100, 100);
+    Click(300, 100);
+    SelectTool(TOOL_SELECT);
+    MouseDown(300, 100);
+    MouseMove(320, 150);
+    MouseMove(340, 200);
+    MouseUp(340, 200);
+    SelectTool(TOOL_DELETE);
+    Click(100, 100);
+    const int32_t firstId = appState.diagram.nextSymbolId - 2;
+    ASSERT_EQ(DiagramSymbols().size(), 1u);
+
+    PressKey(appState.topology, 'Z', true);  // the delete
+    ASSERT_EQ(DiagramSymbols().size(), 2u);
+    EXPECT_EQ(DiagramSymbols()[0]->id, firstId) << "back with its id, in its place in the drawing order";
+    EXPECT_EQ(CanvasPixels().at(80, 80), RED);
+    PressKey(appState.tools.symbolWindow, 'Z', true);  // the whole drag, from a tool window
+    EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(275, 75));
+    EXPECT_EQ(Cables()[0].second.x2, 300) << "its cable went back with it";
+    HWND filterEdit =
+        FindWindowExA(GetDlgItem(appState.tools.listWindow, IDC_DISPLAY_FILTER), nullptr, "Edit", nullptr);
+    ASSERT_TRUE(filterEdit);
+    PressKey(filterEdit, 'Z', true);
+    EXPECT_EQ(Cables().size(), 1u) << "a text field keeps Ctrl+Z";
+    PressKey(appState.topology, 'Z', true);  // the cable
+    EXPECT_EQ(Cables().size(), 0u);
+    PressKey(appState.topology, 'Y', true);
+    PressKey(appState.topology, 'Z', true, true);
+    EXPECT_EQ(DiagramSymbols()[1]->x, 315) << "cable and drag done again";
+    EXPECT_EQ(Cables().size(), 1u);
+
+    // A dragged symbol, deleted, comes back with its id: its cable follows it again.
+    PressKey(appState.topology, 'Y', true);
+    PressKey(appState.topology, 'Z', true);
+    SelectTool(TOOL_SELECT);
+    MouseDown(115, 115);
+    MouseMove(135, 135);
+    MouseUp(135, 135);
+    EXPECT_EQ((std::vector<int>{Cables()[0].second.x1, Cables()[0].second.y1}), (std::vector<int>{120, 120}));
+
+    // New is undone as one step; a new edit leaves nothing to redo.
+    AnswerNextBox(IDOK);
+    Command(IDM_FILE_NEW);
+    EXPECT_TRUE(DiagramSymbols().empty());
+    PressKey(appState.topology, 'Z', true);
+    EXPECT_EQ(DiagramSymbols().size(), 2u);
+    EXPECT_EQ(Cables().size(), 1u);
+    PressKey(appState.topology, 'Z', true);  // the drag
+    EXPECT_EQ(DiagramSymbols()[0]->x, 75);
+    Click(100, 100);
+    PressKey(appState.topology, VK_DELETE);
+    PressKey(appState.topology, 'Y', true);
+    EXPECT_EQ(DiagramSymbols().size(), 1u) << "the undone drag is gone with the new edit";
 }

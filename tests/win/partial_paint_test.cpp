@@ -137,16 +137,20 @@ class PartialPaintTest : public ProgramTest {
     void RandomStep(std::string* name) {
         // Mostly the edits a user makes all day; now and then what changes everything.
         const int pick = Below(100);
-        if (pick < 22)
+        if (pick < 20)
             *name = "place", Place();
-        else if (pick < 40)
+        else if (pick < 34)
             *name = "connect", Connect();
-        else if (pick < 65)
+        else if (pick < 56)
             *name = "drag", Drag();
-        else if (pick < 80)
+        else if (pick < 68)
             *name = "select", Select();
-        else if (pick < 88)
+        else if (pick < 76)
             *name = "delete", Delete();
+        else if (pick < 83)
+            *name = "undo", PressKey(appState.topology, 'Z', true);
+        else if (pick < 88)
+            *name = "redo", PressKey(appState.topology, 'Y', true);
         else if (pick < 93)
             *name = "zoom", Zoom();
         else if (pick < 96)

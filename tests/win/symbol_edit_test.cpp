@@ -580,8 +580,8 @@ TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
     EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "確認: 削除してもよろしいですか？"));
 }
 
-// Symbols of one library image share one picture: it stays while any of them is placed, even once
-// the image has left the library, and goes with the last of them or with New.
+// Symbols of one library image share one picture: it stays while any of them is placed or can be
+// brought back by undo, even once the image has left the library.
 TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
     Start("1,\\Symbol\\h1.bmp\r\n1,\\Symbol\\h2.bmp\r\n",
           {{"Symbol\\h1.bmp", FramedBmp(RED)}, {"Symbol\\h2.bmp", FramedBmp(GREEN)}});
@@ -607,10 +607,10 @@ TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
     SelectTool(TOOL_DELETE);
     Click(100, 100);
     Click(200, 100);
-    EXPECT_EQ(liveSymbolPictures, pictures + 1);
-    EXPECT_EQ(CanvasPixels().at(300, 100), RED);
     Click(300, 100);
-    EXPECT_EQ(liveSymbolPictures, pictures) << "the last symbol took the picture with it";
+    EXPECT_EQ(liveSymbolPictures, pictures + 1) << "kept while undo can bring a symbol back";
+    PressKey(appState.topology, 'Z', true);
+    EXPECT_EQ(CanvasPixels().at(300, 100), RED) << "back with a picture its library image no longer has";
 
     ClickPaletteItem(CATEGORY_HUB, 0);
     Click(100, 300);
@@ -619,7 +619,7 @@ TEST_F(SymbolEditTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
     Delete(CATEGORY_HUB, 0);
     AnswerNextBox(IDOK);
     Command(IDM_FILE_NEW);
-    EXPECT_EQ(liveSymbolPictures, pictures);
+    EXPECT_EQ(liveSymbolPictures, pictures + 2) << "New hands the symbols, with their pictures, to the history";
 }
 
 TEST_F(SymbolEditTest, DeleteAfterAMissingPictureRemovesTheRecordShown) {

@@ -8,6 +8,7 @@
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
 #include "app/startup.h"
+#include "windows/topology_window.h"
 
 namespace {
 
@@ -141,6 +142,8 @@ void PumpMessages(DWORD milliseconds) {
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT)
                 continue;  // the program posts it when its window goes; the tests carry on
+            if (RouteHistoryKey(message))
+                continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
@@ -344,6 +347,19 @@ void MouseMove(int x, int y, WPARAM keys) {
 
 void MouseUp(int x, int y) {
     SendMessageA(appState.topology, WM_LBUTTONUP, 0, PointParam(x, y));
+}
+
+void PressKey(HWND window, WPARAM key, bool control, bool shift) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SetFocus(window);
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PumpMessages();
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
 }
 
 void Click(int x, int y) {

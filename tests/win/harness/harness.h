@@ -117,6 +117,9 @@ void MouseDown(int x, int y);
 void MouseMove(int x, int y, WPARAM keys = MK_LBUTTON);
 void MouseUp(int x, int y);
 void Click(int x, int y);
+// A key message to the window, given the focus, through the message loop; Ctrl and Shift held as
+// asked.
+void PressKey(HWND window, WPARAM key, bool control = false, bool shift = false);
 // Commands to the topology window, as its menu and the tool windows send them.
 void Command(UINT id);
 bool MenuChecked(UINT command);

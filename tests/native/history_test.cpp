@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "core/editor.h"
+
+namespace {
+
+// The diagram as the user sees it, in drawing order: kind, id or cable type, the place.
+using Item = std::tuple<int, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>;
+
+std::vector<Item> Snapshot(const DiagramList& diagram) {
+    std::vector<Item> items;
+    for (const DiagramItem& item : diagram.items) {
+        if (const auto* symbol = std::get_if<SymbolItem>(&item))
+            items.emplace_back(0, symbol->id, symbol->x, symbol->y, 0, 0, 0, 0);
+        else if (const auto* cable = std::get_if<CableItem>(&item))
+            items.emplace_back(1, cable->type, cable->x1, cable->y1, cable->x2, cable->y2, cable->firstSymbolId,
+                               cable->secondSymbolId);
+    }
+    return items;
+}
+
+// The indexes agree with the list: every symbol found by its id, each with exactly its cables.
+void ExpectIndexesMatch(const DiagramList& diagram) {
+    size_t symbols = 0;
+    ForEachSymbol(diagram, [&](const SymbolItem& symbol) {
+        ++symbols;
+        ASSERT_EQ(FindSymbol(diagram, symbol.id), &symbol);
+        std::vector<const CableItem*> joined;
+        ForEachCable(diagram, [&](const CableItem& cable) {
+            if (cable.firstSymbolId == symbol.id || cable.secondSymbolId == symbol.id)
+                joined.push_back(&cable);
+        });
+        std::vector<const CableItem*> indexed(CablesOf(diagram, symbol.id).begin(), CablesOf(diagram, symbol.id).end());
+        std::sort(joined.begin(), joined.end());
+        std::sort(indexed.begin(), indexed.end());
+        ASSERT_EQ(indexed, joined) << "cables of symbol " << symbol.id;
+    });
+    ASSERT_EQ(diagram.symbolsById.size(), symbols);
+}
+
+std::shared_ptr<const SymbolPicture> StandInPicture() {
+    static const int picture = 0;
+    return {std::shared_ptr<const int>(), reinterpret_cast<const SymbolPicture*>(&picture)};
+}
+
+// Random edits, undos and redos against the list of states the history should walk through.
+TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        std::mt19937 random(seed);
+        auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+        DiagramList diagram;
+        Editor editor;
+        CanvasDamage damage;
+        ResetDamage(damage, 600, 400);
+        std::vector<std::vector<Item>> states = {Snapshot(diagram)};
+        size_t at = 0;  // states[at] is the diagram now; later ones can be redone
+        std::set<int32_t> ids;
+        auto anySymbolCentre = [&]() {
+            std::vector<CanvasPoint> centres;
+            ForEachSymbol(diagram, [&](const SymbolItem& symbol) { centres.push_back(SymbolCentre(symbol)); });
+            return centres.empty() ? CanvasPoint{below(600), below(400)} : centres[size_t(below(int(centres.size())))];
+        };
+        for (int step = 0; step < 300; ++step) {
+            const size_t recorded = editor.history.undo.size();
+            const int32_t nextId = diagram.nextSymbolId;
+            const int pick = below(100);
+            if (pick < 25) {
+                PickSymbolTool(editor, diagram, damage, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+                Press(editor, diagram, damage, {below(600), below(400)});
+                ASSERT_TRUE(ids.insert(nextId).second) << "an id placed twice";
+            } else if (pick < 40) {
+                SelectTool(editor, diagram, damage, TOOL_CABLE, 1 + below(7));
+                Press(editor, diagram, damage, anySymbolCentre());
+                Press(editor, diagram, damage, anySymbolCentre());
+            } else if (pick < 55) {
+                SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
+                Press(editor, diagram, damage, anySymbolCentre());
+                for (int move = below(4); move > 0; --move)
+                    DragTo(editor, diagram, damage, {below(600), below(400)}, true);
+                if (below(5) == 0)
+                    CancelPending(editor, diagram, damage);
+                Release(editor);
+            } else if (pick < 65) {
+                SelectTool(editor, diagram, damage, TOOL_DELETE, 0);
+                Press(editor, diagram, damage, anySymbolCentre());
+            } else if (pick < 68) {
+                ClearWithHistory(editor, diagram, damage);
+            } else if (pick < 85) {
+                ASSERT_EQ(Undo(editor, diagram, damage), at > 0);
+                at -= at > 0;
+                ASSERT_EQ(Snapshot(diagram), states[at]) << "seed " << seed << " step " << step << " undo";
+                ExpectIndexesMatch(diagram);
+                continue;
+            } else {
+                ASSERT_EQ(Redo(editor, diagram, damage), at + 1 < states.size());
+                at += at + 1 < states.size();
+                ASSERT_EQ(Snapshot(diagram), states[at]) << "seed " << seed << " step " << step << " redo";
+                ExpectIndexesMatch(diagram);
+                continue;
+            }
+            ExpectIndexesMatch(diagram);
+            if (editor.history.undo.size() > recorded) {
+                states.resize(++at);
+                states.push_back(Snapshot(diagram));
+                ASSERT_TRUE(editor.history.redo.empty()) << "a new edit leaves nothing to redo";
+            } else {
+                ASSERT_EQ(Snapshot(diagram), states[at]) << "seed " << seed << " step " << step << ": unrecorded";
+            }
+        }
+        const int32_t nextId = diagram.nextSymbolId;
+        while (Undo(editor, diagram, damage)) {
+        }
+        EXPECT_TRUE(diagram.items.empty()) << "seed " << seed;
+        EXPECT_EQ(diagram.nextSymbolId, nextId) << "ids are never given again";
+        while (Redo(editor, diagram, damage)) {
+        }
+        EXPECT_EQ(Snapshot(diagram), states.back()) << "seed " << seed;
+        ExpectIndexesMatch(diagram);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Past the bound the oldest edit can no longer be undone; the rest still can.
+TEST(HistoryTest, KeepsTheLastStepsOnly) {
+    DiagramList diagram;
+    Editor editor;
+    CanvasDamage damage;
+    ResetDamage(damage, 600, 400);
+    PickSymbolTool(editor, diagram, damage, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+    for (size_t i = 0; i < MAX_UNDO_STEPS + 5; ++i)
+        Press(editor, diagram, damage, {int32_t(i % 600), 200});
+    size_t undone = 0;
+    while (Undo(editor, diagram, damage))
+        ++undone;
+    EXPECT_EQ(undone, MAX_UNDO_STEPS);
+    EXPECT_EQ(diagram.items.size(), 5u);
+}
+
+}  // namespace
