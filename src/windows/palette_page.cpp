@@ -2,6 +2,7 @@
 
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
+#include "windows/armed_frame.h"
 #include "windows/placement_cursor.h"
 #include "platform/gdi_objects.h"
 #include "platform/message_box.h"
@@ -85,8 +86,6 @@ static void OnClick(HWND page) {
     SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
 }
 
-constexpr int PICKED_FRAME = 2;  // pixels of highlight inside the picked item's picture box
-
 static bool IsPicked(HWND list, int index) {
     return (SendMessageA(list, LVM_GETITEMSTATE, WPARAM(index), LVIS_SELECTED) & LVIS_SELECTED) != 0;
 }
@@ -105,8 +104,7 @@ static LRESULT OnCustomDraw(HWND list, const NMLVCUSTOMDRAW& draw) {
             RECT box = {};
             box.left = LVIR_ICON;
             SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&box));
-            for (int i = 0; i < PICKED_FRAME; ++i, InflateRect(&box, -1, -1))
-                FrameRect(draw.nmcd.hdc, &box, GetSysColorBrush(COLOR_HIGHLIGHT));
+            DrawArmedFrame(draw.nmcd.hdc, box);
             return CDRF_DODEFAULT;
         }
     }

@@ -6,6 +6,7 @@
 
 #include "windows/app_messages.h"
 #include "windows/app_state.h"
+#include "windows/armed_frame.h"
 #include "windows/placement_cursor.h"
 #include "windows/tool_window_menu.h"
 #include "resources/resource.h"
@@ -106,8 +107,6 @@ static void ArmTool(const ToolPicture& picture) {
     SendMessageA(appState.topology, MSG_SELECT_TOOL, WPARAM(picture.tool), LPARAM(picture.cableType));
 }
 
-constexpr int ARMED_FRAME = 2;  // pixels of highlight around the armed tool's picture
-
 static RECT FrameAround(HWND dialog, const ToolPicture& picture) {
     RECT rect = {};
     GetWindowRect(GetDlgItem(dialog, picture.id), &rect);
@@ -122,9 +121,7 @@ static void OnPaint(HWND dialog) {
     for (const ToolPicture& picture : TOOL_PICTURES) {
         if (!IsArmed(appState.editor.tool, picture.tool, picture.cableType))
             continue;
-        RECT frame = FrameAround(dialog, picture);
-        for (int i = 0; i < ARMED_FRAME; ++i, InflateRect(&frame, -1, -1))
-            FrameRect(paint.get(), &frame, GetSysColorBrush(COLOR_HIGHLIGHT));
+        DrawArmedFrame(paint.get(), FrameAround(dialog, picture));
     }
 }
 
