@@ -125,12 +125,14 @@ static void OnPaint(HWND dialog) {
     }
 }
 
-// Every frame drawn again, with the pictures it surrounds.
+// The pictures and their frames drawn again at once: nothing is left waiting to be painted.
 static void OnToolArmed(HWND dialog) {
+    RECT all = FrameAround(dialog, TOOL_PICTURES[0]);
     for (const ToolPicture& picture : TOOL_PICTURES) {
         const RECT frame = FrameAround(dialog, picture);
-        RedrawWindow(dialog, &frame, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        UnionRect(&all, &all, &frame);
     }
+    RedrawWindow(dialog, &all, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // Picture clicks arrive as STN_CLICKED and STN_DBLCLK alike: a double click acts twice.
