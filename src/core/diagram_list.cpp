@@ -87,19 +87,11 @@ SymbolItem* FindSymbolAt(DiagramList& list, int32_t px, int32_t py) {
 }
 
 bool RemoveSymbol(DiagramList& list, int32_t id) {
-    const auto found = list.symbolsById.find(id);
-    if (found == list.symbolsById.end())
-        return false;
-    list.items.erase(found->second);
-    list.symbolsById.erase(found);
-    list.cablesBySymbol.erase(id);  // its cables stay, joined to nothing that can move them
-    return true;
+    return !TakeOutSymbol(list, id).node.empty();
 }
 
 void ClearDiagram(DiagramList& list) {
-    list.items.clear();
-    list.symbolsById.clear();
-    list.cablesBySymbol.clear();
+    TakeOutAll(list);
 }
 
 DetachedSymbol TakeOutSymbol(DiagramList& list, int32_t id) {

@@ -43,33 +43,31 @@ void PickSymbolTool(Editor& editor,
     Select(editor, diagram, damage, NO_SYMBOL);
 }
 
-void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t toolCode, int32_t cableType) {
+// The tool a tool or cable picture arms; no tool for any other code.
+static ArmedTool ToolForCode(int32_t toolCode, int32_t cableType) {
     switch (toolCode) {
         case TOOL_CABLE:
-            editor.tool = {ToolKind::CABLE, 0, 0, CableType(cableType)};
-            break;
+            return {ToolKind::CABLE, 0, 0, CableType(cableType)};
         case TOOL_SELECT:
-            editor.tool = {ToolKind::SELECT};
-            break;
+            return {ToolKind::SELECT};
         case TOOL_DELETE:
-            editor.tool = {ToolKind::DELETE_SYMBOL};
-            break;
-        default:
-            return;
+            return {ToolKind::DELETE_SYMBOL};
     }
+    return {};
+}
+
+void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, int32_t toolCode, int32_t cableType) {
+    ArmedTool tool = ToolForCode(toolCode, cableType);
+    if (tool.kind == ToolKind::NONE)
+        return;
+    editor.tool = std::move(tool);
     Select(editor, diagram, damage, NO_SYMBOL);
 }
 
 bool IsArmed(const ArmedTool& tool, int32_t toolCode, int32_t cableType) {
-    switch (toolCode) {
-        case TOOL_CABLE:
-            return tool.kind == ToolKind::CABLE && tool.cable == cableType;
-        case TOOL_SELECT:
-            return tool.kind == ToolKind::SELECT;
-        case TOOL_DELETE:
-            return tool.kind == ToolKind::DELETE_SYMBOL;
-    }
-    return false;
+    const ArmedTool picture = ToolForCode(toolCode, cableType);
+    return picture.kind != ToolKind::NONE && picture.kind == tool.kind &&
+           (picture.kind != ToolKind::CABLE || picture.cable == tool.cable);
 }
 
 static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
