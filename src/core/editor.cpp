@@ -6,6 +6,11 @@ void ResetEditor(Editor& editor) {
     editor = {};
 }
 
+FramedSymbols FramedSymbolsOf(const Editor& editor) {
+    const int32_t pending = editor.connect.firstEndChosen ? editor.connect.firstEndId : NO_SYMBOL;
+    return {editor.selectedId, pending == editor.selectedId ? NO_SYMBOL : pending};
+}
+
 // A new edit: what was undone cannot be redone any more, and the oldest step goes past the bound.
 static void Record(Editor& editor, EditStep step) {
     EditHistory& history = editor.history;
@@ -31,6 +36,14 @@ static void Select(Editor& editor, const DiagramList& diagram, CanvasDamage& dam
     if (const SymbolItem* symbol = FindSymbol(diagram, id))
         AddSymbolDamage(damage, *symbol);
     editor.selectedId = id;
+}
+
+// A pending cable end is framed until it is used or dropped, whatever else is selected meanwhile.
+static void SetPendingEnd(Editor& editor, const DiagramList& diagram, CanvasDamage& damage, ConnectState connect) {
+    for (const ConnectState* end : {&editor.connect, &connect})
+        if (const SymbolItem* symbol = end->firstEndChosen ? FindSymbol(diagram, end->firstEndId) : nullptr)
+            AddSymbolDamage(damage, *symbol);
+    editor.connect = connect;
 }
 
 void PickSymbolTool(Editor& editor,
@@ -70,6 +83,10 @@ bool IsArmed(const ArmedTool& tool, int32_t toolCode, int32_t cableType) {
            (picture.kind != ToolKind::CABLE || picture.cable == tool.cable);
 }
 
+bool IsArmedSymbol(const ArmedTool& tool, int32_t category, int32_t image) {
+    return tool.kind == ToolKind::SYMBOL && tool.category == category && tool.image == image;
+}
+
 static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
     const SymbolItem* symbol = FindSymbolAt(diagram, point.x, point.y);
     if (!symbol)
@@ -77,10 +94,10 @@ static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& d
     const SymbolItem* first = editor.connect.firstEndChosen ? FindSymbol(diagram, editor.connect.firstEndId) : nullptr;
     if (!first) {
         Select(editor, diagram, damage, symbol->id);
-        editor.connect = {true, symbol->id};
+        SetPendingEnd(editor, diagram, damage, {true, symbol->id});
         return PressResult::REDRAW;
     }
-    if (symbol->id == editor.selectedId)
+    if (symbol->id == first->id)
         return PressResult::NOTHING;  // the framed first end again
     // Both ends where their symbols are now.
     const CanvasPoint start = SymbolCentre(*first);
@@ -92,7 +109,7 @@ static PressResult Connect(Editor& editor, DiagramList& diagram, CanvasDamage& d
     AddCableDamage(damage, *cable);
     Record(editor, StepOf(EditStep::Kind::CABLE, NO_SYMBOL));
     Select(editor, diagram, damage, NO_SYMBOL);
-    editor.connect = {};
+    SetPendingEnd(editor, diagram, damage, {});
     return PressResult::REDRAW;
 }
 
@@ -102,6 +119,18 @@ static PressResult SelectAndStartDrag(Editor& editor, DiagramList& diagram, Canv
     if (symbol)
         editor.drag = {true, symbol->id, point, point};
     return PressResult::REDRAW;
+}
+
+// A drag that moved its symbol is one step, however many mouse moves it took.
+static void EndDrag(Editor& editor) {
+    const DragState& drag = editor.drag;
+    const CanvasPoint offset = {drag.lastMousePos.x - drag.startMousePos.x, drag.lastMousePos.y - drag.startMousePos.y};
+    if (drag.dragging && (offset.x || offset.y)) {
+        EditStep step = StepOf(EditStep::Kind::MOVE, drag.symbolId);
+        step.offset = offset;
+        Record(editor, std::move(step));
+    }
+    editor.drag = {};
 }
 
 // Its cables stay where they are.
@@ -124,6 +153,7 @@ static PressResult DeleteSymbolAt(Editor& editor, DiagramList& diagram, CanvasDa
 }
 
 bool DeleteSelected(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
+    EndDrag(editor);  // a drag the key interrupts is a move of its own, before the delete
     const SymbolItem* symbol = FindSymbol(diagram, editor.selectedId);
     if (!symbol)
         return false;
@@ -141,6 +171,7 @@ SymbolItem* PlaceSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem s
 }
 
 PressResult Press(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point) {
+    EndDrag(editor);  // its button came up where the window could not see it
     switch (editor.tool.kind) {
         case ToolKind::SYMBOL: {
             const SymbolItem* placed =
@@ -175,18 +206,6 @@ static void MoveSymbol(DiagramList& diagram, CanvasDamage& damage, SymbolItem& s
     }
 }
 
-// A drag that moved its symbol is one step, however many mouse moves it took.
-static void EndDrag(Editor& editor) {
-    const DragState& drag = editor.drag;
-    const CanvasPoint offset = {drag.lastMousePos.x - drag.startMousePos.x, drag.lastMousePos.y - drag.startMousePos.y};
-    if (drag.dragging && (offset.x || offset.y)) {
-        EditStep step = StepOf(EditStep::Kind::MOVE, drag.symbolId);
-        step.offset = offset;
-        Record(editor, std::move(step));
-    }
-    editor.drag = {};
-}
-
 bool DragTo(Editor& editor, DiagramList& diagram, CanvasDamage& damage, CanvasPoint point, bool buttonDown) {
     if (!buttonDown)
         EndDrag(editor);
@@ -203,6 +222,7 @@ void Release(Editor& editor) {
 }
 
 void ClearWithHistory(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
+    EndDrag(editor);
     ForgetAllSymbols(editor);
     EditStep step = StepOf(EditStep::Kind::CLEAR, NO_SYMBOL);
     step.diagram = TakeOutAll(diagram);
@@ -280,7 +300,7 @@ bool CancelPending(Editor& editor, DiagramList& diagram, CanvasDamage& damage) {
     if (editor.connect.firstEndChosen) {
         if (editor.selectedId == editor.connect.firstEndId)
             Select(editor, diagram, damage, NO_SYMBOL);
-        editor.connect = {};
+        SetPendingEnd(editor, diagram, damage, {});
         changed = true;
     }
     if (SymbolItem* symbol = editor.drag.dragging ? FindSymbol(diagram, editor.drag.symbolId) : nullptr) {

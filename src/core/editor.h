@@ -61,14 +61,21 @@ struct EditHistory {
 
 struct Editor {
     ArmedTool tool;
-    int32_t selectedId = NO_SYMBOL;  // the symbol framed on the canvas
-    ConnectState connect;
+    int32_t selectedId = NO_SYMBOL;  // framed on the canvas
+    ConnectState connect;            // its first end is framed too
     DragState drag;
     EditHistory history;
 };
 
 // Back to the start: no tool, no selection, nothing pending, no history.
 void ResetEditor(Editor& editor);
+
+// The symbols framed on the canvas: the selection, and a pending cable end (NO_SYMBOL for none).
+struct FramedSymbols {
+    int32_t selected;
+    int32_t pendingEnd;
+};
+FramedSymbols FramedSymbolsOf(const Editor& editor);
 
 // A palette picture arms its category's symbol tool with the symbol to place, whose picture the
 // window made (none when it could not). A pending cable end stays.
@@ -84,6 +91,8 @@ void SelectTool(Editor& editor, const DiagramList& diagram, CanvasDamage& damage
 
 // Whether the tool picture of that code (and cable type) is the armed tool.
 bool IsArmed(const ArmedTool& tool, int32_t toolCode, int32_t cableType);
+// Whether the palette item is the armed symbol tool's.
+bool IsArmedSymbol(const ArmedTool& tool, int32_t category, int32_t image);
 
 // What a press on the canvas asks of the window.
 enum class PressResult {

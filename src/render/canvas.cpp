@@ -31,11 +31,11 @@ static PixelTarget PixelsOf(const Canvas& canvas) {
     return {canvas.backBuffer.pixels(), canvas.backBuffer.width(), canvas.backBuffer.height()};
 }
 
-// White, then every cable, every symbol and the selected symbol's frame, inside the parts, which do
+// White, then every cable, every symbol and the frames of the framed symbols, inside the parts, which do
 // not overlap; with a damage, only the items that touch it.
 static void Compose(Canvas& canvas,
                     const DiagramList& diagram,
-                    int32_t selectedId,
+                    FramedSymbols framed,
                     const CanvasRect* parts,
                     int partCount,
                     const CanvasDamage* damage) {
@@ -60,13 +60,14 @@ static void Compose(Canvas& canvas,
         if (!damage || Touches(*damage, SymbolBox(symbol)))
             DrawSymbol(symbol, target, parts, partCount);
     });
-    if (const SymbolItem* symbol = FindSymbol(diagram, selectedId))
-        DrawSelectionFrame(dc, *symbol, parts, partCount);
+    for (const int32_t id : {framed.selected, framed.pendingEnd})
+        if (const SymbolItem* symbol = FindSymbol(diagram, id))
+            DrawSelectionFrame(dc, *symbol, parts, partCount);
 }
 
-void ComposeDiagram(Canvas& canvas, const DiagramList& diagram, int32_t selectedId) {
+void ComposeDiagram(Canvas& canvas, const DiagramList& diagram, FramedSymbols framed) {
     const CanvasRect whole = {0, 0, canvas.Width(), canvas.Height()};
-    Compose(canvas, diagram, selectedId, &whole, 1, nullptr);
+    Compose(canvas, diagram, framed, &whole, 1, nullptr);
 }
 
 // The damaged rectangles placed on a target where the canvas (width x height) is shown stretched
@@ -93,12 +94,12 @@ static std::vector<RECT> ShownRects(const Canvas& canvas, int originX, int origi
     return rects;
 }
 
-void ComposeDamage(Canvas& canvas, const DiagramList& diagram, int32_t selectedId) {
+void ComposeDamage(Canvas& canvas, const DiagramList& diagram, FramedSymbols framed) {
     const std::vector<CanvasRect> bands = DamageBands(canvas.damage);
     if (bands.empty())
         return;
     // Everything damaged: every item is drawn, none need be checked against the damage.
-    Compose(canvas, diagram, selectedId, bands.data(), int(bands.size()),
+    Compose(canvas, diagram, framed, bands.data(), int(bands.size()),
             canvas.damage.everything ? nullptr : &canvas.damage);
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/damage.h"
 #include "core/diagram_list.h"
+#include "core/editor.h"
 #include "core/view_layout.h"
 #include "core/view_math.h"
 #include "render/back_buffer.h"
@@ -26,11 +27,11 @@ struct Canvas {
 // false (and nothing changed) if it cannot be made.
 bool CreateBackBuffer(Canvas& canvas, HWND window, int32_t width, int32_t height);
 
-// The whole diagram at 1:1 into the back buffer: white, cables, symbols, the selected symbol's frame.
-void ComposeDiagram(Canvas& canvas, const DiagramList& diagram, int32_t selectedId);
+// The whole diagram at 1:1 into the back buffer: white, cables, symbols, the framed symbols' frames.
+void ComposeDiagram(Canvas& canvas, const DiagramList& diagram, FramedSymbols framed);
 // The damaged part of the back buffer composed again (everything when so damaged), with the same
 // pixels a whole composition gives. The damage is left for the caller to show and clear.
-void ComposeDamage(Canvas& canvas, const DiagramList& diagram, int32_t selectedId);
+void ComposeDamage(Canvas& canvas, const DiagramList& diagram, FramedSymbols framed);
 // Where the damage is shown in the window, in client pixels; null without damage or a region.
 HRGN NewShownDamageRegion(const Canvas& canvas, const CanvasView& view);
 // The back buffer stretched by the zoom and shifted by the scroll positions onto a device context.

@@ -90,10 +90,18 @@ static bool IsPicked(HWND list, int index) {
     return (SendMessageA(list, LVM_GETITEMSTATE, WPARAM(index), LVIS_SELECTED) & LVIS_SELECTED) != 0;
 }
 
-// A list without the focus shows no selection of its own: the picked item gets a frame in the
-// highlight colour, so the item "シンボルの削除" deletes is the one the user sees. The list draws
-// its selected items again itself when it gains or loses the focus.
-static LRESULT OnCustomDraw(HWND list, const NMLVCUSTOMDRAW& draw) {
+static RECT ItemRect(HWND list, int index, int part) {
+    RECT box = {};
+    box.left = part;
+    SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+// A list without the focus shows no selection of its own, so the picked item, the one
+// "シンボルの削除" deletes, is drawn here: framed in the highlight colour while its symbol tool is
+// armed (the next click on the canvas places it), else on a tile of the face colour, as a selection
+// without the focus. The list draws its selected items again itself when it gains or loses the focus.
+static LRESULT OnCustomDraw(HWND page, HWND list, const NMLVCUSTOMDRAW& draw) {
     const int index = int(draw.nmcd.dwItemSpec);
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
@@ -101,11 +109,18 @@ static LRESULT OnCustomDraw(HWND list, const NMLVCUSTOMDRAW& draw) {
         case CDDS_ITEMPREPAINT:
             return GetFocus() != list && IsPicked(list, index) ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
         case CDDS_ITEMPOSTPAINT: {
-            RECT box = {};
-            box.left = LVIR_ICON;
-            SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&box));
-            DrawArmedFrame(draw.nmcd.hdc, box);
-            return CDRF_DODEFAULT;
+            const RECT icon = ItemRect(list, index, LVIR_ICON);
+            if (IsArmedSymbol(appState.editor.tool, PageCategory(page), index)) {
+                DrawArmedFrame(draw.nmcd.hdc, icon);
+                break;
+            }
+            // Around the picture, which the list has drawn.
+            const RECT tile = ItemRect(list, index, LVIR_BOUNDS);
+            const int saved = SaveDC(draw.nmcd.hdc);
+            ExcludeClipRect(draw.nmcd.hdc, icon.left, icon.top, icon.right, icon.bottom);
+            FillRect(draw.nmcd.hdc, &tile, GetSysColorBrush(COLOR_3DFACE));
+            RestoreDC(draw.nmcd.hdc, saved);
+            break;
         }
     }
     return CDRF_DODEFAULT;
@@ -121,7 +136,7 @@ static LRESULT OnNotify(HWND page, const NMHDR& header) {
             OnClick(page);
             break;
         case UINT(NM_CUSTOMDRAW):
-            return OnCustomDraw(list, reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+            return OnCustomDraw(page, list, reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
     }
     return 0;
 }

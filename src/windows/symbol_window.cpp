@@ -125,14 +125,17 @@ static void OnPaint(HWND dialog) {
     }
 }
 
-// The pictures and their frames drawn again at once: nothing is left waiting to be painted.
+// The pictures and their frames drawn again at once, and the visible palette, whose picked item is
+// framed only while its symbol tool is armed: nothing is left waiting to be painted.
 static void OnToolArmed(HWND dialog) {
     RECT all = FrameAround(dialog, TOOL_PICTURES[0]);
     for (const ToolPicture& picture : TOOL_PICTURES) {
         const RECT frame = FrameAround(dialog, picture);
         UnionRect(&all, &all, &frame);
     }
-    RedrawWindow(dialog, &all, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const UINT now = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
+    RedrawWindow(dialog, &all, nullptr, now);
+    RedrawWindow(PaletteList(appState.tools.palettePage[appState.tools.currentTab]), nullptr, nullptr, now);
 }
 
 // Picture clicks arrive as STN_CLICKED and STN_DBLCLK alike: a double click acts twice.

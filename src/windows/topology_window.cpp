@@ -20,7 +20,7 @@ static void ComposePendingDamage() {
     Canvas& canvas = appState.canvas;
     if (!HasDamage(canvas.damage))
         return;
-    ComposeDamage(canvas, appState.diagram, appState.editor.selectedId);
+    ComposeDamage(canvas, appState.diagram, FramedSymbolsOf(appState.editor));
     if (appState.tools.viewWindow)
         SendMessageA(appState.tools.viewWindow, MSG_CANVAS_COMPOSED, 0, 0);
     ClearDamage(canvas.damage);

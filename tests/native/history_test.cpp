@@ -70,6 +70,7 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
         for (int step = 0; step < 300; ++step) {
             const size_t recorded = editor.history.undo.size();
             const int32_t nextId = diagram.nextSymbolId;
+            std::vector<Item> moved;  // after a drag that an edit then interrupted
             const int pick = below(100);
             if (pick < 25) {
                 PickSymbolTool(editor, diagram, damage, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
@@ -84,8 +85,17 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
                 Press(editor, diagram, damage, anySymbolCentre());
                 for (int move = below(4); move > 0; --move)
                     DragTo(editor, diagram, damage, {below(600), below(400)}, true);
-                if (below(5) == 0)
+                // Delete or New with the button still down: the drag is a move of its own first.
+                const int interruption = below(10);
+                if (interruption == 0)
                     CancelPending(editor, diagram, damage);
+                if (interruption == 1 || interruption == 2) {
+                    moved = Snapshot(diagram);
+                    if (interruption == 1)
+                        DeleteSelected(editor, diagram, damage);
+                    else
+                        ClearWithHistory(editor, diagram, damage);
+                }
                 Release(editor);
             } else if (pick < 65) {
                 SelectTool(editor, diagram, damage, TOOL_DELETE, 0);
@@ -108,6 +118,10 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
             ExpectIndexesMatch(diagram);
             if (editor.history.undo.size() > recorded) {
                 states.resize(++at);
+                if (editor.history.undo.size() == recorded + 2) {
+                    states.push_back(moved);
+                    ++at;
+                }
                 states.push_back(Snapshot(diagram));
                 ASSERT_TRUE(editor.history.redo.empty()) << "a new edit leaves nothing to redo";
             } else {

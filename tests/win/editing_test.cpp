@@ -106,8 +106,13 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     EXPECT_TRUE(appState.editor.connect.firstEndChosen);
     EXPECT_TRUE(Cables().empty());
 
-    SelectTool(TOOL_CABLE, CABLE_OPTICAL);  // another type; the first end stays pending
+    SelectTool(TOOL_CABLE, CABLE_OPTICAL);  // another type or a palette symbol: the first end stays
+    PickSymbol(CATEGORY_ROUTER, 1);         // pending and framed
+    SelectTool(TOOL_CABLE, CABLE_OPTICAL);
     EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
+    EXPECT_GT(BlackInColumn(CanvasPixels(), 74, 74, 126), 10);
+    Click(100, 100);  // the framed first end again
+    EXPECT_TRUE(Cables().empty());
     Click(310, 90);
     const auto cables = Cables();
     ASSERT_EQ(cables.size(), 1u);
@@ -246,6 +251,16 @@ TEST_F(EditingTest, EscAndDeleteKeysActOnTheCanvas) {
     EXPECT_EQ(Cables().size(), 1u);
     PressKey(appState.topology, VK_DELETE);  // nothing selected
     EXPECT_EQ(DiagramSymbols().size(), 1u);
+
+    // Delete with the button still down: the drag is a move of its own, which undo takes back.
+    MouseDown(100, 100);
+    MouseMove(200, 100);
+    PressKey(appState.topology, VK_DELETE);
+    MouseUp(200, 100);
+    PressKey(appState.topology, 'Z', true);
+    PressKey(appState.topology, 'Z', true);
+    ASSERT_EQ(DiagramSymbols().size(), 1u);
+    EXPECT_EQ(DiagramSymbols()[0]->x, 75);
 }
 
 TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
@@ -324,27 +339,38 @@ TEST_F(EditingTest, OnlyTheArmedToolsPictureIsFramed) {
     EXPECT_EQ(FramedPictures(), std::vector<int>{}) << "a symbol tool frames no picture";
 }
 
-// The item "シンボルの削除" would delete is framed while the list does not have the focus.
-TEST_F(EditingTest, PickedPaletteItemIsFramedWhileTheCanvasHasTheFocus) {
+// While the canvas has the focus, the item "シンボルの削除" would delete is framed in the highlight
+// colour when its symbol tool is armed, and lies on the face colour when another tool is.
+TEST_F(EditingTest, PickedPaletteItemShowsWhetherItsToolIsArmed) {
     HWND list = PaletteListOf(CATEGORY_ROUTER);
-    auto framed = [list](int index) {
-        RECT box = {};
-        box.left = LVIR_ICON;
-        SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&box));
+    auto edge = [list](int index) {
+        RECT icon = {LVIR_ICON}, bounds = {LVIR_BOUNDS};
+        SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&icon));
+        SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&bounds));
         UpdateWindow(list);
-        return ReadWindowPixels(list).at(box.left, (box.top + box.bottom) / 2) == HighlightPixel();
+        const Pixels pixels = ReadWindowPixels(list);
+        const COLORREF face = GetSysColor(COLOR_3DFACE);
+        if (pixels.at(icon.left, (icon.top + icon.bottom) / 2) == HighlightPixel())
+            return "frame";
+        const unsigned tile = pixels.at(bounds.left + 1, (icon.top + icon.bottom) / 2);
+        return tile == (unsigned(GetRValue(face)) << 16 | unsigned(GetGValue(face)) << 8 | GetBValue(face)) ? "face"
+                                                                                                         : "none";
     };
-    EXPECT_FALSE(framed(1));
+    EXPECT_STREQ(edge(1), "none");
     ClickPaletteItem(CATEGORY_ROUTER, 1);
     SetFocus(appState.topology);
-    EXPECT_TRUE(framed(1));
+    EXPECT_STREQ(edge(1), "frame");
     ClickPaletteItem(CATEGORY_ROUTER, 0);
-    EXPECT_TRUE(framed(0));
-    EXPECT_FALSE(framed(1));
+    EXPECT_STREQ(edge(0), "frame");
+    EXPECT_STREQ(edge(1), "none");
     SetFocus(list);
     UpdateWindow(list);
     SetFocus(appState.topology);
-    EXPECT_TRUE(framed(0)) << "drawn again when the list loses the focus";
+    EXPECT_STREQ(edge(0), "frame") << "drawn again when the list loses the focus";
+    PressSymbolWindowButton(IDC_PICK_SELECT);
+    EXPECT_STREQ(edge(0), "face");
+    PressSymbolWindowButton(IDC_PICK_STRAIGHT);
+    EXPECT_STREQ(edge(0), "face");
 }
 
 // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) from the canvas or a tool window; a text field keeps its own.

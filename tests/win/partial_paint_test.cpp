@@ -170,7 +170,7 @@ class PartialPaintTest : public ProgramTest {
         Canvas fresh;
         fresh.backBuffer = BackBuffer::Make(appState.topology, width, height);
         ASSERT_TRUE(fresh.backBuffer);
-        ComposeDiagram(fresh, appState.diagram, appState.editor.selectedId);
+        ComposeDiagram(fresh, appState.diagram, FramedSymbolsOf(appState.editor));
         EXPECT_EQ(Differences(ReadBitmapPixels(canvas.backBuffer.bitmap()), ReadBitmapPixels(fresh.backBuffer.bitmap()),
                               0, 0, width, height),
                   "")
