@@ -95,7 +95,7 @@ BitmapCheck CheckBitmapFile(const uint8_t* data, size_t size) {
     const int64_t width = header.width, rows = header.Rows();
     if (width < 1 || rows < 1)
         return BitmapCheck::BAD_SIZE;
-    if (width > BITMAP_SIDE_LIMIT || rows > BITMAP_SIDE_LIMIT)
+    if (width > BITMAP_SIDE_LIMIT || rows > BITMAP_SIDE_LIMIT || uint64_t(width) * uint64_t(rows) > BITMAP_PIXEL_LIMIT)
         return BitmapCheck::TOO_LARGE;
 
     // Everything from here is in 64 bits: a 32-bit field times anything must not wrap.

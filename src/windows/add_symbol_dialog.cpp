@@ -69,8 +69,8 @@ static void ShowRefusedPicture(HWND dialog, const AddResult& result) {
             break;
         case PictureStatus::TOO_LARGE:
             ShowError(dialog,
-                      "選んだビットマップは大きすぎるため、追加できません。シンボルにできるのは縦横 1024 "
-                      "ピクセルまで、8 MB までのビットマップです。");
+                      "選んだビットマップは大きすぎるため、追加できません。シンボルにできるのは縦横 8192 "
+                      "ピクセルまで、合わせて 8192 × 3072 ピクセルまでのビットマップです。");
             break;
         case PictureStatus::NOT_MADE:
             ShowError(dialog, "シンボルの画像を作成できないため、追加できませんでした。");

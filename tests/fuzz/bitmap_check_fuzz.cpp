@@ -36,7 +36,8 @@ std::string CheckBitmapInput(const uint8_t* data, size_t size) {
         core ? static_cast<int64_t>(Little(data + 20, 2)) : static_cast<int32_t>(Little(data + 22, 4));
     const uint64_t bits = Little(data + (core ? 24 : 28), 2);
     const uint64_t rows = static_cast<uint64_t>(height < 0 ? -height : height);
-    if (width < 1 || width > 1024 || rows < 1 || rows > 1024 || size > (8u << 20))
+    if (width < 1 || width > BITMAP_SIDE_LIMIT || rows < 1 || rows > BITMAP_SIDE_LIMIT ||
+        uint64_t(width) * rows > BITMAP_PIXEL_LIMIT || size > BITMAP_FILE_SIZE_LIMIT)
         return "accepted " + std::to_string(width) + " x " + std::to_string(height);
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return "accepted a depth of " + std::to_string(bits);

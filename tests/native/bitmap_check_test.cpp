@@ -78,13 +78,12 @@ BitmapCheck Check(const std::vector<uint8_t>& file) {
 
 TEST(CheckBitmapFile, AcceptsEveryFormThatTheLoaderTakesUpToTheLastPixelByte) {
     const BmpShape shapes[] = {
-        Shape(40, 50, 50, 24),       Shape(40, 100, 80, 24),      Shape(40, 50, 50, 8),
-        Shape(40, 50, 50, 8, 0, 16), Shape(40, 33, 7, 1),         Shape(40, 9, 9, 4, 0, 3),
-        Shape(40, 50, 50, 16),       Shape(40, 50, 50, 16, 3),    Shape(40, 50, 50, 32, 3),
-        Shape(108, 50, 50, 32, 3),   Shape(124, 50, 50, 32),      Shape(52, 50, 50, 16, 3),
-        Shape(56, 50, 50, 24),       Shape(12, 50, 50, 24),       Shape(12, 50, 50, 8),
-        Shape(40, 50, -50, 24),      Shape(40, 1, 1, 24),         Shape(40, 1024, 1, 24),
-        Shape(40, 1, -1024, 32),     Shape(40, 7, 3, 24, 0, 300),  // an optional table for a true-colour file
+        Shape(40, 50, 50, 24),    Shape(40, 100, 80, 24),      Shape(40, 50, 50, 8),    Shape(40, 50, 50, 8, 0, 16),
+        Shape(40, 33, 7, 1),      Shape(40, 9, 9, 4, 0, 3),    Shape(40, 50, 50, 16),   Shape(40, 50, 50, 16, 3),
+        Shape(40, 50, 50, 32, 3), Shape(108, 50, 50, 32, 3),   Shape(124, 50, 50, 32),  Shape(52, 50, 50, 16, 3),
+        Shape(56, 50, 50, 24),    Shape(12, 50, 50, 24),       Shape(12, 50, 50, 8),    Shape(40, 50, -50, 24),
+        Shape(40, 1, 1, 24),      Shape(40, 8192, 1, 24),      Shape(40, 1, -8192, 32), Shape(40, 8192, 3072, 1),
+        Shape(40, 1025, 40, 24),  Shape(40, 7, 3, 24, 0, 300),  // an optional table for a true-colour file
     };
     for (const BmpShape& shape : shapes) {
         SCOPED_TRACE(std::to_string(shape.headerSize) + " " + std::to_string(shape.width) + "x" +
@@ -150,10 +149,16 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
         {"bit fields at 24 bits", Shape(40, 8, 8, 24, 3), nullptr, BitmapCheck::UNSUPPORTED},
         {"width 0", plain, set32(18, 0), BitmapCheck::BAD_SIZE},
         {"width -1", plain, set32(18, 0xFFFFFFFF), BitmapCheck::BAD_SIZE},
-        {"width 1025", plain, set32(18, 1025), BitmapCheck::TOO_LARGE},
+        {"width 8193", plain, set32(18, 8193), BitmapCheck::TOO_LARGE},
         {"height 0", plain, set32(22, 0), BitmapCheck::BAD_SIZE},
-        {"height 1025", plain, set32(22, 1025), BitmapCheck::TOO_LARGE},
-        {"height -1025", plain, set32(22, static_cast<uint32_t>(-1025)), BitmapCheck::TOO_LARGE},
+        {"height 8193", plain, set32(22, 8193), BitmapCheck::TOO_LARGE},
+        {"height -8193", plain, set32(22, static_cast<uint32_t>(-8193)), BitmapCheck::TOO_LARGE},
+        {"5000 x 5100: over 24 megapixels", plain,
+         [](std::vector<uint8_t>& f) {
+             Put32(f, 18, 5000);
+             Put32(f, 22, 5100);
+         },
+         BitmapCheck::TOO_LARGE},
         {"height INT32_MIN", plain, set32(22, 0x80000000), BitmapCheck::TOO_LARGE},
         {"32000 x 32000", plain,
          [](std::vector<uint8_t>& f) {
@@ -172,7 +177,8 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
          BitmapCheck::TOO_LARGE},
         {"core header, width 0", Shape(12, 8, 8, 24), set16(18, 0), BitmapCheck::BAD_SIZE},
         {"core header, width 65535", Shape(12, 8, 8, 24), set16(18, 65535), BitmapCheck::TOO_LARGE},
-        {"file over 8 MiB", plain, [](std::vector<uint8_t>& f) { f.resize((8u << 20) + 1); }, BitmapCheck::TOO_LARGE},
+        {"file over the size limit", plain, [](std::vector<uint8_t>& f) { f.resize(BITMAP_FILE_SIZE_LIMIT + 1); },
+         BitmapCheck::TOO_LARGE},
         {"header only", plain, cut(54), BitmapCheck::DATA_OUTSIDE_FILE},
         {"pixels cut short", plain, cut(54 + 152 * 49), BitmapCheck::DATA_OUTSIDE_FILE},
         {"colour table cut", palette, cut(54 + 512), BitmapCheck::DATA_OUTSIDE_FILE},

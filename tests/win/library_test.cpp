@@ -326,12 +326,15 @@ TEST_F(LibraryTest, CatalogueOverTheLimitShowsTheFirstThousandOfACategory) {
 // Every record keeps its place: a picture that cannot be used shows the placeholder instead. So
 // do pictures that would take seconds to decode, however small their file.
 TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
+    // Ordinary large pictures show as themselves; only those beyond 8192 a side or 24 megapixels do not.
     std::string padded = FramedBmp(GREEN);
     padded.resize((8u << 20) + 1, '\0');
     WriteLibrary(folder.path(), {{"Symbol\\compressed.bmp", CompressedHugeBmp()},
                                  {"Symbol\\wide.bmp", FramedBmp(BLUE, 1025, 50)},
                                  {"Symbol\\padded.bmp", padded},
-                                 {"Symbol\\widest.bmp", FramedBmp(RED, 1024, 50)}});
+                                 {"Symbol\\widest.bmp", FramedBmp(RED, 8192, 2)},
+                                 {"Symbol\\over.bmp", FramedBmp(RED, 8193, 2)},
+                                 {"Symbol\\dense.bmp", CompressedHugeBmp(5000, 5100)}});
     Start(
         "1,\\Symbol\\h1.bmp\r\n"
         "1,\\Symbol\\gone.bmp\r\n"
@@ -343,7 +346,8 @@ TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
         "0,\\Symbol\\empty.bmp\r\n"
         "0,\\Symbol\\text.bmp\r\n"
         "0,\\Symbol\\r1.bmp\r\n"
-        "3,\\Symbol\\compressed.bmp 3,\\Symbol\\wide.bmp 3,\\Symbol\\padded.bmp 3,\\Symbol\\widest.bmp",
+        "3,\\Symbol\\compressed.bmp 3,\\Symbol\\wide.bmp 3,\\Symbol\\padded.bmp 3,\\Symbol\\widest.bmp\r\n"
+        "3,\\Symbol\\over.bmp 3,\\Symbol\\dense.bmp",
         {{"Symbol\\h1.bmp", FramedBmp(RED)},
          {"Symbol\\h3.bmp", FramedBmp(BLUE)},
          {"Symbol\\truncated.bmp", TruncatedBmp()},
@@ -354,13 +358,14 @@ TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
          {"Symbol\\text.bmp", "not a picture\r\n"},
          {"Symbol\\r1.bmp", FramedBmp(ORANGE)}});
     EXPECT_TRUE(SeenDialogs().empty());
-    EXPECT_EQ(CategoryCounts(), (std::vector<int>{7, 3, 0, 4, 0}));
+    EXPECT_EQ(CategoryCounts(), (std::vector<int>{7, 3, 0, 6, 0}));
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), (std::vector<unsigned>{RED, PLACEHOLDER, BLUE}));
-    EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD), (std::vector<unsigned>{PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, RED}));
+    EXPECT_EQ(CategoryPictures(CATEGORY_CLOUD),
+              (std::vector<unsigned>{PLACEHOLDER, BLUE, GREEN, RED, PLACEHOLDER, PLACEHOLDER}));
     EXPECT_EQ(
         CategoryPictures(CATEGORY_ROUTER),
         (std::vector<unsigned>{PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, PLACEHOLDER, ORANGE}));
-    EXPECT_EQ(ItemCounts(), (std::vector<int>{7, 3, 0, 4, 0}));
+    EXPECT_EQ(ItemCounts(), (std::vector<int>{7, 3, 0, 6, 0}));
 
     // A placeholder can be placed like any picture.
     SelectTab(CATEGORY_HUB);

@@ -176,7 +176,7 @@ TEST_F(SymbolEditTest, AddRefusesWhatTheLibraryCannotHold) {
         {"my router.bmp", FramedBmp(RED), "空白"},         {"truncated.bmp", TruncatedBmp(), "読み込めない"},
         {"header.bmp", HeaderOnlyBmp(), "読み込めない"},   {"offset.bmp", OffsetPastEndBmp(), "読み込めない"},
         {"notes.bmp", "just some text", "読み込めない"},   {"huge.bmp", HugeBmp(), tooLarge},
-        {"compressed.bmp", CompressedHugeBmp(), tooLarge}, {"wide.bmp", FramedBmp(RED, 1025, 40), tooLarge},
+        {"compressed.bmp", CompressedHugeBmp(), tooLarge}, {"wide.bmp", FramedBmp(RED, 8193, 2), tooLarge},
     };
     for (const Case& refused : cases) {
         SCOPED_TRACE(refused.name);

@@ -142,10 +142,10 @@ std::string HugeBmp() {
     return bytes;
 }
 
-std::string CompressedHugeBmp() {
+std::string CompressedHugeBmp(int width, int height) {
     std::string bytes = RunLengthBmp(8, 0x336699);
-    PutU32(bytes, 18, 16384);
-    PutU32(bytes, 22, 16384);
+    PutU32(bytes, 18, uint32_t(width));
+    PutU32(bytes, 22, uint32_t(height));
     return bytes;
 }
 

@@ -36,8 +36,9 @@ std::string TruncatedBmp();      // pixel rows cut short
 std::string HeaderOnlyBmp();     // the 54 header bytes and nothing else
 std::string OffsetPastEndBmp();  // pixel offset beyond the end of the file
 std::string HugeBmp();           // 32000 x 32000 claimed by a small file
-// A sound file that would take seconds to decode: 16384 x 16384 claimed by a run-length stream of 1 KB.
-std::string CompressedHugeBmp();
+// A sound file that would take seconds to decode: 16384 x 16384 (or the size given) claimed by a
+// run-length stream of 1 KB.
+std::string CompressedHugeBmp(int width = 16384, int height = 16384);
 
 // The image drawn with its mask onto a 50 x 50 square of the background colour.
 Pixels DrawImage(HIMAGELIST list, int index, unsigned background);
