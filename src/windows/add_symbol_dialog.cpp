@@ -23,6 +23,8 @@ static void OnInitDialog(HWND dialog) {
     for (const char* name : CATEGORY_NAMES)
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
     SendMessageA(combo, CB_SETCURSEL, WPARAM(appState.tools.currentTab), 0);
+    // The file chosen earlier in the run, which OK adds.
+    SetDlgItemTextA(dialog, IDC_ADD_PATH, appState.addDialog.chosenPath);
 }
 
 // The system's buffers are local: a refused or cancelled choice leaves the previous one whole.
@@ -113,6 +115,10 @@ static void ShowAddResult(HWND dialog, const AddResult& result, int32_t category
 // The chosen file joins the library in the chosen category and the dialog closes; whatever is
 // refused or fails leaves the library as it was and the dialog open.
 static void OnOk(HWND dialog) {
+    if (!appState.addDialog.chosenPath[0]) {
+        ShowError(dialog, "追加するビットマップ ファイルを「参照」で選んでください。");
+        return;
+    }
     const int32_t category = ChosenCategory(dialog);
     if (category < 0) {
         ShowError(dialog, "追加シンボル種類は一覧の中から選んでください。");
