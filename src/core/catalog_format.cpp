@@ -42,16 +42,9 @@ bool IsBlank(char ch) {
     return IsScanSpace(static_cast<unsigned char>(ch)) && !IsLineEnd(ch);
 }
 
-bool PathFits(const char* path, size_t length, size_t libraryRootLength) {
-    if (length > PATH_LIMIT || libraryRootLength > PATH_LIMIT - length)
-        return false;
-    // The path ends up in C strings: a NUL would silently name another file.
-    return std::memchr(path, '\0', length) == nullptr;
-}
-
 // Reads the record that starts at the non-blank byte text[start], as far as the scan takes it.
 CatalogRecord ReadRecord(const char* text, size_t size, size_t start, size_t libraryRootLength) {
-    CatalogRecord record{false, 0, {}, start, start};
+    CatalogRecord record{RecordFault::NOT_A_RECORD, 0, {}, start, start};
     size_t pos = start;
     bool negative = false;
     if (text[pos] == '+' || text[pos] == '-') {
@@ -79,11 +72,17 @@ CatalogRecord ReadRecord(const char* text, size_t size, size_t start, size_t lib
         return record;
     }
     record.end = pathEnd;
-    if (value >= 0 && value < CATEGORY_COUNT && PathFits(text + pathStart, pathEnd - pathStart, libraryRootLength)) {
-        record.usable = true;
-        record.category = static_cast<int32_t>(value);
-        record.relativePath.assign(text + pathStart, pathEnd - pathStart);
-    }
+    const char* path = text + pathStart;
+    const size_t length = pathEnd - pathStart;
+    // The path ends up in C strings: a NUL would silently name another file.
+    if (std::memchr(path, '\0', length))
+        return record;
+    if (value < 0 || value >= CATEGORY_COUNT)
+        record.fault = RecordFault::CATEGORY;
+    else if (length > PATH_LIMIT || libraryRootLength > PATH_LIMIT - length)
+        record.fault = RecordFault::PATH_TOO_LONG;
+    else
+        record = {RecordFault::NONE, static_cast<int32_t>(value), std::string(path, length), start, pathEnd};
     return record;
 }
 
@@ -107,6 +106,13 @@ std::vector<CatalogRecord> ParseCatalog(const char* text, size_t size, size_t li
     return records;
 }
 
+size_t LineAtOffset(const char* text, size_t offset) {
+    size_t line = 1;
+    for (size_t i = 0; i < offset; ++i)
+        line += text[i] == '\n' || (text[i] == '\r' && (i + 1 >= offset || text[i + 1] != '\n'));
+    return line;
+}
+
 std::string FormatCatalogLine(int32_t category, const std::string& relativePath) {
     return std::to_string(category) + "," + relativePath + "\r\n";
 }
@@ -122,7 +128,7 @@ CatalogInsertion InsertCatalogRecord(const std::string& existing, int32_t catego
 const CatalogRecord* FindCategoryRecord(const std::vector<CatalogRecord>& records, int32_t category, int32_t k) {
     int32_t seen = 0;
     for (const CatalogRecord& record : records) {
-        if (record.usable && record.category == category && seen++ == k)
+        if (record.Usable() && record.category == category && seen++ == k)
             return &record;
     }
     return nullptr;

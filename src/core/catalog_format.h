@@ -17,12 +17,21 @@ constexpr size_t PATH_LIMIT = 259;  // longest path, in bytes, that fits the 260
 // never finished loading.
 constexpr int32_t CATEGORY_IMAGE_LIMIT = 1000;
 
+// Why a record cannot be used. Such a record is skipped and kept in the file as it is.
+enum class RecordFault {
+    NONE,
+    NOT_A_RECORD,   // not a number directly followed by a comma and a path, or a path holding a NUL
+    CATEGORY,       // a category outside 0..4
+    PATH_TOO_LONG,  // over 259 bytes, alone or after libraryRoot
+};
+
 struct CatalogRecord {
-    bool usable;  // false: a record the format cannot carry; it is skipped and kept as it is
+    RecordFault fault;
     int32_t category;
     std::string relativePath;  // "\Symbol\name.bmp"; empty for an unusable record
     size_t start;              // the record's bytes in the text, [start, end)
     size_t end;
+    bool Usable() const { return fault == RecordFault::NONE; }
 };
 
 // Records as the scan "%d,%s\n" takes them: a number, a comma, then (after any whitespace, line
@@ -33,6 +42,10 @@ struct CatalogRecord {
 // 259 bytes, a path holding a NUL byte. Text that is not a number directly followed by a comma is
 // unusable up to the next whitespace; a number and a comma at the end of the text are one record.
 std::vector<CatalogRecord> ParseCatalog(const char* text, size_t size, size_t libraryRootLength);
+
+// The line, counted from 1, on which the byte at offset lies; CR LF, a bare CR and a bare LF each end
+// a line.
+size_t LineAtOffset(const char* text, size_t offset);
 
 // The canonical line: '0' + category, ',', the path, CR LF.
 std::string FormatCatalogLine(int32_t category, const std::string& relativePath);

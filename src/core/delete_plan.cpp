@@ -18,7 +18,7 @@ DeletePlan PlanSymbolDelete(const std::string& catalogText,
     plan.relativePath = removed->relativePath;
     plan.fileMayGo = IsLibraryImagePath(removed->relativePath);
     for (const CatalogRecord& record : records) {
-        if (&record != removed && record.usable)
+        if (&record != removed && record.Usable())
             plan.otherPaths.push_back(record.relativePath);
     }
     return plan;

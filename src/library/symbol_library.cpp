@@ -60,8 +60,9 @@ LibraryLoad LoadSymbolLibrary(HINSTANCE resources, SymbolLibrary& library) {
     for (LibraryCategory& category : library.categories)
         category.images.Reset(NewCategoryImageList(0));
     const char* root = library.root;
+    LibraryLoad load = {};
     if (!root[0])
-        return {0, 0};
+        return load;
 
     // A missing catalogue is created empty. A read-only one still loads: only adding and deleting
     // need to write it, and they say so when they cannot.
@@ -69,19 +70,22 @@ LibraryLoad LoadSymbolLibrary(HINSTANCE resources, SymbolLibrary& library) {
     DWORD error = ReadCatalogText(root, &text);
     if (error == ERROR_FILE_NOT_FOUND)
         error = CreateEmptyCatalog(root);
+    load.error = error;
     if (error)
-        return {error, 0};
+        return load;
     const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
     std::vector<const CatalogRecord*> categoryRecords[CATEGORY_COUNT];
-    int32_t leftOut = 0;
     for (const CatalogRecord& record : records) {
-        if (!record.usable)
-            continue;
-        if (categoryRecords[record.category].size() < size_t(CATEGORY_IMAGE_LIMIT)) {
+        if (!record.Usable()) {
+            if (load.unusableRecords++ == 0) {
+                load.firstUnusableLine = LineAtOffset(text.data(), record.start);
+                load.firstUnusableFault = record.fault;
+            }
+        } else if (categoryRecords[record.category].size() < size_t(CATEGORY_IMAGE_LIMIT)) {
             categoryRecords[record.category].push_back(&record);
         } else {
             ++library.categories[record.category].recordsLeftOut;
-            ++leftOut;
+            ++load.recordsLeftOut;
         }
     }
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
@@ -92,7 +96,7 @@ LibraryLoad LoadSymbolLibrary(HINSTANCE resources, SymbolLibrary& library) {
         shelf.images.Reset(NewCategoryImageList(int32_t(categoryRecords[category].size())));
         AddCategoryItems(resources, root, categoryRecords[category], shelf);
     }
-    return {0, leftOut};
+    return load;
 }
 
 AddResult AddLibrarySymbol(HINSTANCE resources,

@@ -41,8 +41,11 @@ struct SymbolLibrary {
 };
 
 struct LibraryLoad {
-    DWORD error;             // 0, or the system's code when the catalogue can be neither opened nor created
-    int32_t recordsLeftOut;  // usable records past CATEGORY_IMAGE_LIMIT, in all categories
+    DWORD error;               // 0, or the system's code when the catalogue can be neither opened nor created
+    int32_t recordsLeftOut;    // usable records past CATEGORY_IMAGE_LIMIT, in all categories
+    int32_t unusableRecords;   // records the format cannot carry, skipped
+    size_t firstUnusableLine;  // the first of them: its line in Symbol.txt, counted from 1, and why
+    RecordFault firstUnusableFault;
 };
 
 // Reads Symbol.txt under the root (creating it empty when missing). Every usable record up to the

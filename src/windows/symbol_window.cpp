@@ -21,6 +21,19 @@ static void ShowOnlyPage(int32_t tab) {
         ShowWindow(appState.tools.palettePage[category], category == tab ? SW_SHOW : SW_HIDE);
 }
 
+static const char* UnusableRecordText(RecordFault fault) {
+    switch (fault) {
+        case RecordFault::CATEGORY:
+            return "種類の番号が 0 から 4 の範囲にありません。";
+        case RecordFault::PATH_TOO_LONG:
+            return "パスが長すぎます (プログラムを起動したフォルダを含めて 259 バイトまで)。";
+        case RecordFault::NOT_A_RECORD:
+        case RecordFault::NONE:
+            break;
+    }
+    return "「種類の番号,\\Symbol\\ファイル名」の形になっていません。";
+}
+
 void ShowLibraryLoadResult(HWND owner, const LibraryLoad& load) {
     if (!appState.library.root[0])
         ShowError(owner,
@@ -29,13 +42,18 @@ void ShowLibraryLoadResult(HWND owner, const LibraryLoad& load) {
                   "起動し直してください。");
     else
         ShowFileError(owner, load.error, FileOperation::OPEN_CATALOG);
-    if (load.recordsLeftOut > 0) {
-        const std::string text = "シンボル ファイル (Symbol.txt) のシンボルが多すぎるため、" +
-                                 std::to_string(load.recordsLeftOut) +
-                                 " 個を読み込みませんでした。パレットに表示できるのは種類ごとに " +
-                                 std::to_string(CATEGORY_IMAGE_LIMIT) + " 個までです。Symbol.txt は変更していません。";
-        ShowError(owner, text.c_str());
-    }
+    // What was skipped, in one message.
+    std::string text;
+    if (load.unusableRecords > 0)
+        text = "シンボル ファイル (Symbol.txt) の " + std::to_string(load.unusableRecords) +
+               " 個の記述は使えないため、読み込みませんでした。最初のものは " + std::to_string(load.firstUnusableLine) +
+               " 行目です: " + UnusableRecordText(load.firstUnusableFault) + "\r\n";
+    if (load.recordsLeftOut > 0)
+        text += "シンボル ファイル (Symbol.txt) のシンボルが多すぎるため、" + std::to_string(load.recordsLeftOut) +
+                " 個を読み込みませんでした。パレットに表示できるのは種類ごとに " +
+                std::to_string(CATEGORY_IMAGE_LIMIT) + " 個までです。";
+    if (!text.empty())
+        ShowError(owner, (text + "Symbol.txt は変更していません。").c_str());
 }
 
 static void OnInitDialog(HWND dialog) {

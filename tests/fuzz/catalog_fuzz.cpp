@@ -138,14 +138,14 @@ std::string CheckCatalogInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < records.size(); ++i) {
         const CatalogRecord& record = records[i];
         const ScannedRecord& model = scanned[i];
-        if (record.start != model.start || record.end != model.end || record.usable != model.usable)
+        if (record.start != model.start || record.end != model.end || record.Usable() != model.usable)
             return "record " + std::to_string(i) + " differs from the scan's";
-        if (record.usable && (record.category != model.category || record.relativePath != model.path))
+        if (record.Usable() && (record.category != model.category || record.relativePath != model.path))
             return "record " + std::to_string(i) + " has another category or path than the scan's";
-        if (record.usable &&
+        if (record.Usable() &&
             IsLibraryImagePath(record.relativePath) != ModelFileDirectlyInFolder(SYMBOL_FOLDER, record.relativePath))
             return "the library path guard disagrees on " + record.relativePath;
-        if (record.usable && record.category == category && seen++ == k)
+        if (record.Usable() && record.category == category && seen++ == k)
             expectedCut = &record;
     }
     if (FindCategoryRecord(records, category, k) != expectedCut)
@@ -184,7 +184,7 @@ std::string CheckCatalogInput(const uint8_t* data, size_t size) {
             continue;
         const CatalogRecord& before = records[i];
         const CatalogRecord& after = again[j++];
-        if (before.usable != after.usable || before.category != after.category ||
+        if (before.Usable() != after.Usable() || before.category != after.category ||
             before.relativePath != after.relativePath ||
             text.compare(before.start, before.end - before.start, cut, after.start, after.end - after.start) != 0)
             return "record " + std::to_string(i) + " changed in the cut";

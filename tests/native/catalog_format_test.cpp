@@ -15,8 +15,8 @@ std::vector<CatalogRecord> Parse(const std::string& text, size_t rootLength = 0)
 std::vector<std::string> DescribeText(const std::string& text, size_t rootLength = 0) {
     std::vector<std::string> lines;
     for (const CatalogRecord& record : Parse(text, rootLength))
-        lines.push_back(record.usable ? std::to_string(record.category) + "," + record.relativePath
-                                      : "?" + text.substr(record.start, record.end - record.start));
+        lines.push_back(record.Usable() ? std::to_string(record.category) + "," + record.relativePath
+                                        : "?" + text.substr(record.start, record.end - record.start));
     return lines;
 }
 
@@ -80,6 +80,21 @@ TEST(ParseCatalog, BadRecordsAreSkippedAndReadingGoesOnRightAfterThem) {
         EXPECT_EQ(DescribeText(c.text), c.expected) << c.text;
 }
 
+// Each unusable record says why, and on which line it starts whatever the line ends.
+TEST(ParseCatalog, UnusableRecordsSayWhyAndWhere) {
+    const std::string text =
+        "0,\\a.bmp\r\njunk\r7,\\b.bmp\n\r\n1," + std::string(260, 'p') + std::string("\r\n2,\\c\0.bmp 3,", 14);
+    std::vector<std::pair<RecordFault, size_t>> faults;
+    for (const CatalogRecord& record : Parse(text))
+        faults.emplace_back(record.fault, LineAtOffset(text.data(), record.start));
+    EXPECT_EQ(faults, (std::vector<std::pair<RecordFault, size_t>>{{RecordFault::NONE, 1},
+                                                                   {RecordFault::NOT_A_RECORD, 2},
+                                                                   {RecordFault::CATEGORY, 3},
+                                                                   {RecordFault::PATH_TOO_LONG, 5},
+                                                                   {RecordFault::NOT_A_RECORD, 6},
+                                                                   {RecordFault::NOT_A_RECORD, 6}}));
+}
+
 TEST(ParseCatalog, NulBytesAreOrdinaryTextButNeverEndUpInAPath) {
     const std::string text("0,\\Symbol\\a\0b.bmp\r\n\0\r\n1\0,\\x.bmp\r\n2,\\Symbol\\c.bmp", 48);
     const Lines expected = {std::string("?0,\\Symbol\\a\0b.bmp", 18), std::string("?\0", 2),
@@ -102,11 +117,11 @@ TEST(ParseCatalog, PathLengthsAtTheLimitOfTheBuffers) {
         const std::string path = pathOf(c.pathLength);
         const auto records = Parse("1," + path + "\r\n3,\\Symbol\\next.bmp\r\n", c.rootLength);
         ASSERT_EQ(records.size(), 2u);
-        EXPECT_EQ(records[0].usable, c.usable) << c.pathLength << " + " << c.rootLength;
+        EXPECT_EQ(records[0].Usable(), c.usable) << c.pathLength << " + " << c.rootLength;
         EXPECT_EQ(records[0].end, 2 + path.size());
         EXPECT_EQ(records[0].relativePath, c.usable ? path : "");
         // Reading goes on after a refused path; the next record obeys the same root.
-        EXPECT_EQ(records[1].usable, c.rootLength <= PATH_LIMIT - 16);
+        EXPECT_EQ(records[1].Usable(), c.rootLength <= PATH_LIMIT - 16);
     }
 }
 

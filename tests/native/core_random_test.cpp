@@ -145,8 +145,8 @@ TEST(CoreRandom, CatalogueReaderAndRewriteHoldUpOnGeneratedInput) {
 
         bool usable = false, unusable = false;
         for (const CatalogRecord& record : ParseCatalog(reinterpret_cast<const char*>(input.data()), input.size(), 0)) {
-            usable |= record.usable;
-            unusable |= !record.usable;
+            usable |= record.Usable();
+            unusable |= !record.Usable();
         }
         withUsable += usable;
         withUnusable += unusable;
@@ -194,7 +194,7 @@ TEST(CoreRandom, ReaderAgreesWithTheScanWhereverTheScanCanGo) {
             ParseCatalog(reinterpret_cast<const char*>(input.data()), input.size(), 0);
         ASSERT_GE(records.size(), scanned.size());
         for (size_t r = 0; r < scanned.size(); ++r) {
-            ASSERT_TRUE(records[r].usable) << "input " << i << " record " << r;
+            ASSERT_TRUE(records[r].Usable()) << "input " << i << " record " << r;
             ASSERT_EQ(std::to_string(records[r].category) + "," + records[r].relativePath, scanned[r]) << "input " << i;
         }
         if (wholeFile) {

@@ -89,7 +89,7 @@ TEST_F(LibraryTest, LineEndsBlankLinesAndSpacingDoNotMatter) {
         EXPECT_EQ(CategoryCounts(), (std::vector<int>{2, 0, 1, 0, 0}));
         EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED, BLUE}));
         EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{GREEN}));
-        EXPECT_TRUE(SeenDialogs().empty());
+        EXPECT_EQ(SeenDialogs().size(), catalogue.find("junk") == std::string::npos ? 0u : 1u) << "skipped records";
         EndProgram();
     }
 }
@@ -309,7 +309,7 @@ TEST_F(LibraryTest, EveryItemKeepsItsOwnPictureWhenBitmapsCannotBeMade) {
 // A catalogue too long to load shows the first records of each category up to the limit, says once
 // how many it left out and leaves the file as it is.
 TEST_F(LibraryTest, CatalogueOverTheLimitShowsTheFirstThousandOfACategory) {
-    std::string catalogue = "0,\\Symbol\\r.bmp\r\n";
+    std::string catalogue = "0,\\Symbol\\r.bmp\r\njunk\r\n";
     for (int i = 0; i < CATEGORY_IMAGE_LIMIT + 3; ++i)
         catalogue += i < CATEGORY_IMAGE_LIMIT ? "1,\\Symbol\\h.bmp\r\n" : "1,\\Symbol\\late.bmp\r\n";
     Start(catalogue, {{"Symbol\\r.bmp", FramedBmp(RED)},
@@ -318,7 +318,8 @@ TEST_F(LibraryTest, CatalogueOverTheLimitShowsTheFirstThousandOfACategory) {
     EXPECT_EQ(ItemCounts(), (std::vector<int>{1, CATEGORY_IMAGE_LIMIT, 0, 0, 0}));
     const std::vector<unsigned> hubs = CategoryPictures(CATEGORY_HUB);
     EXPECT_EQ(std::count(hubs.begin(), hubs.end(), GREEN), CATEGORY_IMAGE_LIMIT);
-    ASSERT_EQ(BoxTexts().size(), 1u);
+    ASSERT_EQ(BoxTexts().size(), 1u) << "one message for both";
+    EXPECT_NE(BoxTexts()[0].find("1 個の記述は使えないため"), std::string::npos) << BoxTexts()[0];
     EXPECT_NE(BoxTexts()[0].find("3 個を読み込みませんでした"), std::string::npos) << BoxTexts()[0];
     EXPECT_EQ(ReadFileBytes(Catalogue()), catalogue);
 }
@@ -377,26 +378,48 @@ TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
     EXPECT_FALSE(appState.diagram.items.empty());
 }
 
-TEST_F(LibraryTest, RecordsTheFormatCannotCarryAreSkipped) {
+// Records the format cannot carry are skipped, told in one message after start-up (how many, the
+// first one's line and why), and left in the file as they are.
+TEST_F(LibraryTest, RecordsTheFormatCannotCarryAreSkippedAndTold) {
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}, {"Symbol\\c.bmp", FramedBmp(BLUE)}};
     const std::string longPath = "\\Symbol\\" + std::string(300, 'x') + ".bmp";
-    Start(
+    const std::string told = "エラー: シンボル ファイル (Symbol.txt) の ";
+    const std::pair<std::string, std::string> kinds[] = {
+        {"0\\Symbol\\b.bmp", "「種類の番号,\\Symbol\\ファイル名」の形になっていません。"},
+        {"7,\\Symbol\\b.bmp", "種類の番号が 0 から 4 の範囲にありません。"},
+        {"2," + longPath, "パスが長すぎます (プログラムを起動したフォルダを含めて 259 バイトまで)。"},
+    };
+    for (const auto& [record, why] : kinds) {
+        const std::string catalogue = "0,\\Symbol\\a.bmp\r\n\r\n" + record + "\r\n2,\\Symbol\\c.bmp";
+        Start(catalogue, files);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{told +
+                                                       "1 個の記述は使えないため、読み込みませんでした。最初のもの"
+                                                       "は 3 行目です: " +
+                                                       why + "\r\nSymbol.txt は変更していません。"});
+        EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 0, 1, 0, 0}));
+        EXPECT_EQ(ReadFileBytes(Catalogue()), catalogue);
+    }
+    const std::string catalogue =
         "0,\\Symbol\\a.bmp\r\n"
         "x,\\Symbol\\b.bmp\r\n"
         "7,\\Symbol\\b.bmp\r\n"
         "-1,\\Symbol\\b.bmp\r\n"
         "99999999999999999999,\\Symbol\\b.bmp\r\n"
-        "0\\Symbol\\b.bmp\r\n"
         ",,,,\r\n"
         "2," +
-            longPath +
-            "\r\n"
-            "2,\\Symbol\\c.bmp\r\n"
-            "3,\r\n",
-        {{"Symbol\\a.bmp", FramedBmp(RED)}, {"Symbol\\b.bmp", FramedBmp(GREEN)}, {"Symbol\\c.bmp", FramedBmp(BLUE)}});
-    EXPECT_TRUE(SeenDialogs().empty());
-    EXPECT_EQ(CategoryCounts(), (std::vector<int>{1, 0, 1, 0, 0}));
+        longPath +
+        "\r\n"
+        "2,\\Symbol\\c.bmp\r\n"
+        "3,\r\n";
+    Start(catalogue, files);
+    ASSERT_EQ(BoxTexts().size(), 1u);
+    EXPECT_EQ(
+        BoxTexts()[0].rfind(told + "7 個の記述は使えないため、読み込みませんでした。最初のものは 2 行目です: ", 0), 0u)
+        << BoxTexts()[0];
     EXPECT_EQ(CategoryPictures(CATEGORY_ROUTER), (std::vector<unsigned>{RED}));
     EXPECT_EQ(CategoryPictures(CATEGORY_HOST), (std::vector<unsigned>{BLUE}));
+    EXPECT_EQ(ReadFileBytes(Catalogue()), catalogue);
 }
 
 TEST_F(LibraryTest, CatalogueThatCannotBeOpenedIsReportedAndTheWindowStillComesUp) {
