@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -16,12 +17,36 @@
 #include "app/startup.h"
 #include "core/editor.h"
 #include "windows/menu_commands.h"
+#include "core/bitmap_check.h"
 #include "core/bmp_layout.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
 #include "windows/topology_window.h"
 #include "library/symbol_library.h"
+
+// Heap bytes held through operator new, as the heap sizes each block: what the program's own
+// containers hold, without the heap's headers.
+static long long heapBytes;
+
+void* operator new(size_t size) {
+    void* block = HeapAlloc(GetProcessHeap(), 0, size ? size : 1);
+    if (!block)
+        throw std::bad_alloc();
+    heapBytes += static_cast<long long>(HeapSize(GetProcessHeap(), 0, block));
+    return block;
+}
+
+void operator delete(void* block) noexcept {
+    if (!block)
+        return;
+    heapBytes -= static_cast<long long>(HeapSize(GetProcessHeap(), 0, block));
+    HeapFree(GetProcessHeap(), 0, block);
+}
+
+void operator delete(void* block, size_t) noexcept {
+    operator delete(block);
+}
 
 static double Now() {
     LARGE_INTEGER count, frequency;
@@ -239,6 +264,7 @@ static void CostTable(const std::shared_ptr<const SymbolPicture>& picture, int l
     printf("\nCost of placed symbols (the program's own count of live GDI objects)\n");
     ClearBenchDiagram();
     const size_t memoryBefore = PrivateBytes();
+    const long long heapBefore = heapBytes;
     const long objectsBefore = LiveGdiObjects();
     int placed = 0;
     const char* failure = "none up to the limit of this run";
@@ -260,7 +286,10 @@ static void CostTable(const std::shared_ptr<const SymbolPicture>& picture, int l
             printf("| measure | value |\n|---|---:|\n");
             // Symbols share their library image's picture, made before the first of them.
             printf("| GDI objects per symbol (program count; each is a Windows object) | %.2f |\n", objects / 1000.0);
-            printf("| private memory per symbol (bytes) | %.0f |\n", double(PrivateBytes() - memoryBefore) / 1000);
+            printf("| heap memory per symbol (bytes; its list node, its index entry) | %.0f |\n",
+                   double(heapBytes - heapBefore) / 1000);
+            printf("| private memory per symbol (bytes; whole pages, as the system commits them) | %.0f |\n",
+                   double(PrivateBytes() - memoryBefore) / 1000);
             printf("| GDI objects the program holds with an empty appState.diagram (program count) | %ld |\n",
                    objectsBefore);
             fflush(stdout);
@@ -281,12 +310,26 @@ static size_t PeakPrivateBytes(HANDLE process) {
 }
 
 // A library of `files` distinct pictures named by `records` records, spread over the categories in
-// turn (the last case repeats the same lines, as a hand-made catalogue of 10 MB did).
+// turn (one case repeats the same lines, as a hand-made catalogue of 10 MB did), symbol-sized or as
+// large as a library picture may be.
 struct StartupCase {
     const char* what;
     int records;
     int files;
+    bool largest;
 };
+
+// A picture at the size limit, 8192 x 3072 at 24 bits: a gradient, so that shrinking it is real work.
+static std::vector<uint8_t> LargestPicture() {
+    const int width = BITMAP_SIDE_LIMIT, height = int(BITMAP_PIXEL_LIMIT / BITMAP_SIDE_LIMIT);
+    std::vector<uint32_t> pixels(size_t(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels[size_t(y) * width + x] = uint32_t(x * 255 / width) << 16 | uint32_t(y * 255 / height) << 8 | 0x40;
+    BmpLayout layout;
+    ComputeBmpLayout(width, height, &layout);
+    return EncodeBmp(layout, pixels.data());
+}
 
 // Start-up of the real program, from process creation to an idle, shown window.
 static void StartupTable(bool quick) {
@@ -302,17 +345,20 @@ static void StartupTable(bool quick) {
         "| catalogue | records | start-up (ms) | loading the catalogue alone (ms) | peak memory (MB) |\n"
         "|---|---:|---:|---:|---:|\n");
     const StartupCase cases[] = {
-        {"empty", 0, 0},
-        {"100 pictures", 100, 100},
-        {"1,000 pictures", 1000, 1000},
-        {"at the limit: 1,000 pictures per category", 5 * CATEGORY_IMAGE_LIMIT, 5 * CATEGORY_IMAGE_LIMIT},
-        {"about 10 MB: 15 pictures named again and again", 540000, 15},
+        {"empty", 0, 0, false},
+        {"100 pictures", 100, 100, false},
+        {"1,000 pictures", 1000, 1000, false},
+        {"at the limit: 1,000 pictures per category", 5 * CATEGORY_IMAGE_LIMIT, 5 * CATEGORY_IMAGE_LIMIT, false},
+        {"about 10 MB: 15 pictures named again and again", 540000, 15, false},
+        {"4 pictures at the size limit (8192 x 3072, 72 MB each)", 4, 4, true},
     };
     for (const StartupCase& c : cases) {
         const std::string folder = TempFolder(("nexadraw-bench-library-" + std::to_string(c.records)).c_str());
         CreateDirectoryA((folder + "\\Symbol").c_str(), nullptr);
+        const std::vector<uint8_t> largest = c.largest ? LargestPicture() : std::vector<uint8_t>();
         for (int i = 0; i < c.files; ++i)
-            WriteBytes(folder + "\\Symbol\\s" + std::to_string(i) + ".bmp", SymbolFile(0x101010u * (i % 15 + 1)));
+            WriteBytes(folder + "\\Symbol\\s" + std::to_string(i) + ".bmp",
+                       c.largest ? largest : SymbolFile(0x101010u * (i % 15 + 1)));
         std::string catalogue;
         for (int i = 0; i < c.records; ++i)
             catalogue += FormatCatalogLine(i % CATEGORY_COUNT, "\\Symbol\\s" + std::to_string(i % c.files) + ".bmp");
