@@ -301,8 +301,9 @@ TEST_F(EditingTest, ExitAnsweredNoChangesNothing) {
 
 namespace {
 
-unsigned HighlightPixel() {
-    const COLORREF colour = GetSysColor(COLOR_HIGHLIGHT);
+// A system colour as the pixels read back hold it.
+unsigned SystemColourPixel(int index) {
+    const COLORREF colour = GetSysColor(index);
     return unsigned(GetRValue(colour)) << 16 | unsigned(GetGValue(colour)) << 8 | GetBValue(colour);
 }
 
@@ -320,7 +321,7 @@ std::vector<int> FramedPictures() {
         RECT rect = {};
         GetWindowRect(GetDlgItem(window, id), &rect);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
-        if (pixels.at(rect.left - 1, (rect.top + rect.bottom) / 2) == HighlightPixel())
+        if (pixels.at(rect.left - 1, (rect.top + rect.bottom) / 2) == SystemColourPixel(COLOR_HIGHLIGHT))
             framed.push_back(id);
     }
     return framed;
@@ -349,12 +350,10 @@ TEST_F(EditingTest, PickedPaletteItemShowsWhetherItsToolIsArmed) {
         SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&bounds));
         UpdateWindow(list);
         const Pixels pixels = ReadWindowPixels(list);
-        const COLORREF face = GetSysColor(COLOR_3DFACE);
-        if (pixels.at(icon.left, (icon.top + icon.bottom) / 2) == HighlightPixel())
+        if (pixels.at(icon.left, (icon.top + icon.bottom) / 2) == SystemColourPixel(COLOR_HIGHLIGHT))
             return "frame";
-        const unsigned tile = pixels.at(bounds.left + 1, (icon.top + icon.bottom) / 2);
-        return tile == (unsigned(GetRValue(face)) << 16 | unsigned(GetGValue(face)) << 8 | GetBValue(face)) ? "face"
-                                                                                                         : "none";
+        return pixels.at(bounds.left + 1, (icon.top + icon.bottom) / 2) == SystemColourPixel(COLOR_3DFACE) ? "face"
+                                                                                                           : "none";
     };
     EXPECT_STREQ(edge(1), "none");
     ClickPaletteItem(CATEGORY_ROUTER, 1);
