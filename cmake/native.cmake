@@ -1,4 +1,4 @@
-# Native build: the portable core and its unit tests, under AddressSanitizer and UBSan.
+# Native build: the portable core, its unit tests under AddressSanitizer and UBSan, and artgen.
 option(NEXADRAW_SANITIZE "Build with AddressSanitizer and UBSan" ON)
 if(NEXADRAW_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
@@ -6,8 +6,13 @@ if(NEXADRAW_SANITIZE)
 endif()
 add_compile_options(-Wall -Wextra)
 
-add_library(nexadraw_core STATIC ${CORE_SOURCES})
-target_include_directories(nexadraw_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+nexadraw_layer_sources(core CORE_SOURCES)
+nexadraw_add_layer(core ${CORE_SOURCES})
+
+# Draws every picture in src/resources/ and library/ with the program's own BMP and catalogue writers.
+file(GLOB ARTGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/artgen/*.cpp)
+add_executable(artgen ${ARTGEN_SOURCES})
+target_link_libraries(artgen PRIVATE nexadraw_core)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

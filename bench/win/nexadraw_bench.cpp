@@ -361,7 +361,7 @@ static void StartupTable(bool quick) {
                        c.largest ? largest : SymbolFile(0x101010u * (i % 15 + 1)));
         std::string catalogue;
         for (int i = 0; i < c.records; ++i)
-            catalogue += FormatCatalogLine(i % CATEGORY_COUNT, "\\Symbol\\s" + std::to_string(i % c.files) + ".bmp");
+            catalogue += FormatCatalogueLine(i % CATEGORY_COUNT, "\\Symbol\\s" + std::to_string(i % c.files) + ".bmp");
         WriteBytes(folder + "\\Symbol.txt", std::vector<uint8_t>(catalogue.begin(), catalogue.end()));
         std::vector<double> times;
         size_t peak = 0;

@@ -50,7 +50,7 @@ static HWND CreateTopologyWindow() {
 // another folder.
 static void FindLibraryRoot() {
     const DWORD length = GetCurrentDirectoryA(MAX_PATH, appState.library.root);
-    const size_t longestTail = std::max(sizeof CATALOG_NAME, sizeof SYMBOL_FOLDER + 1) - 1;  // + a 1-byte name
+    const size_t longestTail = std::max(sizeof CATALOGUE_NAME, sizeof SYMBOL_FOLDER + 1) - 1;  // + a 1-byte name
     if (length == 0 || length >= MAX_PATH || length + longestTail > PATH_LIMIT)
         appState.library.root[0] = '\0';
 }

@@ -1,6 +1,6 @@
 #include "core/add_checks.h"
 
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 
 int32_t CategoryOfName(const std::string& text) {
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
@@ -16,7 +16,7 @@ std::string NewSymbolPath(const std::string& fileTitle) {
 
 AddRefusal CheckNewSymbolName(const std::string& fileTitle, size_t libraryRootLength) {
     // The catalogue separates fields by whitespace: such a name could never be read back.
-    if (!IsCatalogFileName(fileTitle))
+    if (!IsCatalogueFileName(fileTitle))
         return AddRefusal::FILE_NAME;
     if (libraryRootLength + NewSymbolPath(fileTitle).size() > PATH_LIMIT)
         return AddRefusal::PATH_TOO_LONG;

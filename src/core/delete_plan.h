@@ -20,9 +20,9 @@ struct DeletePlan {
     std::vector<std::string> otherPaths;
 };
 
-// The plan for deleting item index of the category's palette from catalogText, given the path the
+// The plan for deleting item index of the category's palette from catalogueText, given the path the
 // item came from.
-DeletePlan PlanSymbolDelete(const std::string& catalogText,
+DeletePlan PlanSymbolDelete(const std::string& catalogueText,
                             size_t libraryRootLength,
                             int32_t category,
                             int32_t index,

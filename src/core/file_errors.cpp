@@ -30,7 +30,7 @@ const char* FixedFileErrorText(uint32_t code, FileOperation operation) {
 
 const char* FailedOperationText(FileOperation operation) {
     switch (operation) {
-        case FileOperation::OPEN_CATALOG:
+        case FileOperation::OPEN_CATALOGUE:
             return "シンボル ファイル (Symbol.txt) を開けませんでした。";
         case FileOperation::ADD_SYMBOL:
             return "シンボルを追加できませんでした。";

@@ -5,7 +5,7 @@
 // Which operation failed, named in the message for codes without a fixed text.
 enum class FileOperation {
     FILE_ACCESS,
-    OPEN_CATALOG,
+    OPEN_CATALOGUE,
     ADD_SYMBOL,
     DELETE_SYMBOL,
     REMOVE_IMAGE_FILE,

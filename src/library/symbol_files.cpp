@@ -2,23 +2,23 @@
 
 #include <vector>
 
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 #include "platform/files.h"
 
-static std::string CatalogPath(const char* root) {
-    return std::string(root) + CATALOG_NAME;
+static std::string CataloguePath(const char* root) {
+    return std::string(root) + CATALOGUE_NAME;
 }
 
-DWORD ReadCatalogText(const char* root, std::string* text) {
-    FileHandle file(CreateFileA(CatalogPath(root).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+DWORD ReadCatalogueText(const char* root, std::string* text) {
+    FileHandle file(CreateFileA(CataloguePath(root).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return GetLastError();
     return ReadAll(file.get(), text);
 }
 
-DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string& relativePath) {
-    const std::string path = CatalogPath(root);
+DWORD AppendCatalogueRecord(const char* root, int32_t category, const std::string& relativePath) {
+    const std::string path = CataloguePath(root);
     if (IsReadOnly(path.c_str()))
         return ERROR_ACCESS_DENIED;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
@@ -29,7 +29,7 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
     DWORD error = ReadAll(file.get(), &existing);
     if (error)
         return error;
-    const CatalogInsertion insertion = InsertCatalogRecord(existing, category, relativePath);
+    const CatalogueInsertion insertion = InsertCatalogueRecord(existing, category, relativePath);
     LARGE_INTEGER at;
     at.QuadPart = LONGLONG(insertion.at);
     if (!SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN))
@@ -47,12 +47,12 @@ DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string&
     return error;
 }
 
-DWORD ReplaceCatalogText(const char* root, const std::string& text) {
-    return ReplaceFileContents(CatalogPath(root), [&](HANDLE file) { return WriteAll(file, text); }).error;
+DWORD ReplaceCatalogueText(const char* root, const std::string& text) {
+    return ReplaceFileContents(CataloguePath(root), [&](HANDLE file) { return WriteAll(file, text); }).error;
 }
 
-DWORD CreateEmptyCatalog(const char* root) {
-    FileHandle created(CreateFileA(CatalogPath(root).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+DWORD CreateEmptyCatalogue(const char* root) {
+    FileHandle created(CreateFileA(CataloguePath(root).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     return created ? 0 : GetLastError();
 }
@@ -66,7 +66,7 @@ DWORD AddSymbolFile(const char* root, const char* source, int32_t category, cons
     DWORD error = CopyNewFile(source, target.c_str());
     if (error)
         return error;
-    error = AppendCatalogRecord(root, category, relativePath);
+    error = AppendCatalogueRecord(root, category, relativePath);
     // Without its record the copy would only block adding the same file again.
     if (error)
         RemoveFile(target.c_str());

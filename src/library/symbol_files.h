@@ -9,18 +9,18 @@
 
 #include "core/delete_plan.h"
 
-constexpr char CATALOG_NAME[] = "\\Symbol.txt";
+constexpr char CATALOGUE_NAME[] = "\\Symbol.txt";
 
 // The whole catalogue.
-DWORD ReadCatalogText(const char* root, std::string* text);
+DWORD ReadCatalogueText(const char* root, std::string* text);
 // Creates an empty catalogue where there is none.
-DWORD CreateEmptyCatalog(const char* root);
+DWORD CreateEmptyCatalogue(const char* root);
 // Adds one record where the reader will find it: on a line of its own at the end, or before a
 // Ctrl-Z that ends what is read. On failure the file is as it was.
-DWORD AppendCatalogRecord(const char* root, int32_t category, const std::string& relativePath);
+DWORD AppendCatalogueRecord(const char* root, int32_t category, const std::string& relativePath);
 // Replaces the whole catalogue by a new file written beside it, so a failure at any point leaves
 // the old catalogue whole. A read-only catalogue is refused (ERROR_ACCESS_DENIED).
-DWORD ReplaceCatalogText(const char* root, const std::string& text);
+DWORD ReplaceCatalogueText(const char* root, const std::string& text);
 
 // Copies source into the Symbol folder under root (made when missing) as relativePath, then
 // appends its record to Symbol.txt. On failure the library is as it was (a copy whose record

@@ -41,7 +41,7 @@ static bool CategoryIsFull(const SymbolLibrary& library, int32_t category) {
 // catalogue never holds more than one strip of pictures in memory.
 static void AddCategoryItems(HINSTANCE resources,
                              const char* root,
-                             const std::vector<const CatalogRecord*>& records,
+                             const std::vector<const CatalogueRecord*>& records,
                              LibraryCategory& category) {
     PictureReader reader;
     for (size_t first = 0; first < records.size(); first += PICTURES_PER_STRIP) {
@@ -67,15 +67,15 @@ LibraryLoad LoadSymbolLibrary(HINSTANCE resources, SymbolLibrary& library) {
     // A missing catalogue is created empty. A read-only one still loads: only adding and deleting
     // need to write it, and they say so when they cannot.
     std::string text;
-    DWORD error = ReadCatalogText(root, &text);
+    DWORD error = ReadCatalogueText(root, &text);
     if (error == ERROR_FILE_NOT_FOUND)
-        error = CreateEmptyCatalog(root);
+        error = CreateEmptyCatalogue(root);
     load.error = error;
     if (error)
         return load;
-    const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), strlen(root));
-    std::vector<const CatalogRecord*> categoryRecords[CATEGORY_COUNT];
-    for (const CatalogRecord& record : records) {
+    const std::vector<CatalogueRecord> records = ParseCatalogue(text.data(), text.size(), strlen(root));
+    std::vector<const CatalogueRecord*> categoryRecords[CATEGORY_COUNT];
+    for (const CatalogueRecord& record : records) {
         if (!record.Usable()) {
             if (load.unusableRecords++ == 0) {
                 load.firstUnusableLine = LineAtOffset(text.data(), record.start);
@@ -141,13 +141,13 @@ DeleteResult DeleteLibrarySymbol(SymbolLibrary& library, int32_t category, int32
     if (index < 0 || size_t(index) >= shelf.items.size())
         return {DeleteOutcome::CATALOGUE_CHANGED, 0, 0};
     std::string text;
-    if (const DWORD error = ReadCatalogText(root, &text))
+    if (const DWORD error = ReadCatalogueText(root, &text))
         return {DeleteOutcome::CATALOGUE_ERROR, error, 0};
     const DeletePlan plan =
         PlanSymbolDelete(text, strlen(root), category, index, shelf.items[size_t(index)].relativePath);
     if (!plan.matches)
         return {DeleteOutcome::CATALOGUE_CHANGED, 0, 0};
-    if (const DWORD error = ReplaceCatalogText(root, plan.remainingText))
+    if (const DWORD error = ReplaceCatalogueText(root, plan.remainingText))
         return {DeleteOutcome::CATALOGUE_ERROR, error, 0};
 
     ImageList_Remove(shelf.images.get(), index);

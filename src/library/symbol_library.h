@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 #include "library/library_pictures.h"
 #include "platform/gdi_objects.h"
 #include "render/symbol_image.h"

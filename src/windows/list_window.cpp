@@ -1,6 +1,6 @@
 #include "windows/list_window.h"
 
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 #include "windows/tool_window_menu.h"
 #include "resources/resource.h"
 

@@ -41,7 +41,7 @@ void ShowLibraryLoadResult(HWND owner, const LibraryLoad& load) {
                   "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
                   "起動し直してください。");
     else
-        ShowFileError(owner, load.error, FileOperation::OPEN_CATALOG);
+        ShowFileError(owner, load.error, FileOperation::OPEN_CATALOGUE);
     // What was skipped, in one message.
     std::string text;
     if (load.unusableRecords > 0)

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 #include "library/symbol_library.h"
 
 // The symbol window: category tabs with their palettes, the add and delete buttons, and the

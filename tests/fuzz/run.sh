@@ -14,7 +14,7 @@ cmake --build "$build" -j"$(nproc)"
 
 mkdir -p "$build/artifacts"
 failed=()
-for pair in catalog_fuzz:catalog bitmap_check_fuzz:bitmap; do
+for pair in catalogue_fuzz:catalogue bitmap_check_fuzz:bitmap; do
     target="${pair%%:*}"
     seeds="$root/tests/fuzz/corpus/${pair##*:}"
     # New inputs go to a working corpus in the build tree; the seeds in the repository stay as they are.

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // run covers the catalogue reader and the bitmap check under the sanitizers, clang or not.
 #define FUZZ_ORACLE_ONLY
 #include "../fuzz/bitmap_check_fuzz.cpp"
-#include "../fuzz/catalog_fuzz.cpp"
+#include "../fuzz/catalogue_fuzz.cpp"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +26,14 @@ struct Generator {
 };
 
 // Bytes that matter to the reader, with a share of anything at all.
-uint8_t CatalogByte(Generator& random) {
+uint8_t CatalogueByte(Generator& random) {
     static const char INTERESTING[] = "0123456789,,,+-  \t\r\n\n\\\\Sybml.bp\x81\x5C\xE0";
     if (random.OneIn(8))
         return static_cast<uint8_t>(random.Below(256));
     return static_cast<uint8_t>(INTERESTING[random.Below(sizeof(INTERESTING))]);  // the NUL too
 }
 
-Bytes ValidCatalog(Generator& random) {
+Bytes ValidCatalogue(Generator& random) {
     std::string text;
     const uint32_t lines = random.Below(12);
     for (uint32_t i = 0; i < lines; ++i) {
@@ -135,16 +135,17 @@ TEST(CoreRandom, CatalogueReaderAndRewriteHoldUpOnGeneratedInput) {
         if (i % 2 == 0) {
             input.resize(random.Below(400));
             for (uint8_t& byte : input)
-                byte = CatalogByte(random);
+                byte = CatalogueByte(random);
         } else {
-            input = ValidCatalog(random);
-            Mutate(random, input, CatalogByte);
+            input = ValidCatalogue(random);
+            Mutate(random, input, CatalogueByte);
         }
-        const std::string failure = catalog_fuzz::CheckCatalogInput(input.data(), input.size());
+        const std::string failure = catalogue_fuzz::CheckCatalogueInput(input.data(), input.size());
         ASSERT_EQ(failure, "") << "input " << i << ": " << std::string(input.begin(), input.end());
 
         bool usable = false, unusable = false;
-        for (const CatalogRecord& record : ParseCatalog(reinterpret_cast<const char*>(input.data()), input.size(), 0)) {
+        for (const CatalogueRecord& record :
+             ParseCatalogue(reinterpret_cast<const char*>(input.data()), input.size(), 0)) {
             usable |= record.Usable();
             unusable |= !record.Usable();
         }
@@ -183,15 +184,15 @@ TEST(CoreRandom, ReaderAgreesWithTheScanWhereverTheScanCanGo) {
     Generator random{std::mt19937(20240613)};
     int wholeFiles = 0;
     for (int i = 0; i < INPUTS_PER_KIND; ++i) {
-        Bytes input = ValidCatalog(random);
+        Bytes input = ValidCatalogue(random);
         if (i % 2)
-            Mutate(random, input, CatalogByte);
+            Mutate(random, input, CatalogueByte);
         std::replace(input.begin(), input.end(), uint8_t{0}, uint8_t{'0'});
         std::replace(input.begin(), input.end(), uint8_t{0x1A}, uint8_t{'z'});  // the scan reads past Ctrl-Z
         bool wholeFile = false;
         const std::vector<std::string> scanned = ScannedRecords(input, &wholeFile);
-        const std::vector<CatalogRecord> records =
-            ParseCatalog(reinterpret_cast<const char*>(input.data()), input.size(), 0);
+        const std::vector<CatalogueRecord> records =
+            ParseCatalogue(reinterpret_cast<const char*>(input.data()), input.size(), 0);
         ASSERT_GE(records.size(), scanned.size());
         for (size_t r = 0; r < scanned.size(); ++r) {
             ASSERT_TRUE(records[r].Usable()) << "input " << i << " record " << r;

@@ -454,7 +454,7 @@ TEST_F(LibraryTest, FileErrorBoxesHaveTheirFixedTexts) {
     const std::pair<FileOperation, const char*> operations[] = {
         {FileOperation::ADD_SYMBOL, "シンボルを追加できませんでした。"},
         {FileOperation::DELETE_SYMBOL, "シンボルを削除できませんでした。"},
-        {FileOperation::OPEN_CATALOG, "シンボル ファイル (Symbol.txt) を開けませんでした。"},
+        {FileOperation::OPEN_CATALOGUE, "シンボル ファイル (Symbol.txt) を開けませんでした。"},
     };
     for (const auto& [operation, failed] : operations) {
         for (DWORD code : {32u, 112u, 183u}) {

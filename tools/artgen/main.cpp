@@ -5,7 +5,7 @@
 #include <string>
 
 #include "art.h"
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 
 using namespace art;
 
@@ -34,12 +34,12 @@ int main(int argc, char** argv) {
     writeIconFile(res / "delete.cur", 2, {deleteCursor()}, 0, 0);
     writeIconFile(res / "nexadraw.ico", 1, {programIcon(16), programIcon(32)});
 
-    std::string catalog;
+    std::string catalogue;
     for (const LibraryEntry& e : library()) {
         std::string file = std::string(e.name) + ".bmp";
         writeBmp(root / "library" / "Symbol" / file, e.draw());
-        catalog += FormatCatalogLine(e.category, SYMBOL_FOLDER + file);
+        catalogue += FormatCatalogueLine(e.category, SYMBOL_FOLDER + file);
     }
-    save(root / "library" / "Symbol.txt", std::vector<uint8_t>(catalog.begin(), catalog.end()));
+    save(root / "library" / "Symbol.txt", std::vector<uint8_t>(catalogue.begin(), catalogue.end()));
     return 0;
 }

@@ -1,7 +1,7 @@
 // Fuzz target for the catalogue reader, the cut that deleting a symbol makes and the guard on the
 // files a delete may remove, each against a simple model of its own. The check is also compiled
 // into the native tests (with FUZZ_ORACLE_ONLY), which feed it generated inputs.
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace catalog_fuzz {
+namespace catalogue_fuzz {
 
 bool IsBlank(char ch) {
     return ch == ' ' || (ch >= '\t' && ch <= '\r');
@@ -119,7 +119,7 @@ bool AllBlank(const std::string& text, size_t from, size_t to) {
 }
 
 // What went wrong, or an empty string.
-std::string CheckCatalogInput(const uint8_t* data, size_t size) {
+std::string CheckCatalogueInput(const uint8_t* data, size_t size) {
     uint32_t hash = 2166136261u;
     for (size_t i = 0; i < size; ++i)
         hash = (hash ^ data[i]) * 16777619u;
@@ -129,14 +129,14 @@ std::string CheckCatalogInput(const uint8_t* data, size_t size) {
     const int32_t k = static_cast<int32_t>((hash >> 5) % 6) - 1;
     const std::string text(reinterpret_cast<const char*>(data), size);
 
-    const std::vector<CatalogRecord> records = ParseCatalog(text.data(), text.size(), rootLength);
+    const std::vector<CatalogueRecord> records = ParseCatalogue(text.data(), text.size(), rootLength);
     const std::vector<ScannedRecord> scanned = ModelScan(text, rootLength);
     if (records.size() != scanned.size())
         return std::to_string(records.size()) + " records read, the scan takes " + std::to_string(scanned.size());
     int32_t seen = 0;
-    const CatalogRecord* expectedCut = nullptr;
+    const CatalogueRecord* expectedCut = nullptr;
     for (size_t i = 0; i < records.size(); ++i) {
-        const CatalogRecord& record = records[i];
+        const CatalogueRecord& record = records[i];
         const ScannedRecord& model = scanned[i];
         if (record.start != model.start || record.end != model.end || record.Usable() != model.usable)
             return "record " + std::to_string(i) + " differs from the scan's";
@@ -163,7 +163,7 @@ std::string CheckCatalogInput(const uint8_t* data, size_t size) {
     if (!expectedCut)
         return std::string();
     // One stretch goes: the record and only whitespace around it.
-    const std::string cut = CutCatalogRecord(text, *expectedCut);
+    const std::string cut = CutCatalogueRecord(text, *expectedCut);
     const size_t gone = text.size() - cut.size();
     if (cut.size() >= text.size())
         return "the cut removed nothing";
@@ -176,14 +176,14 @@ std::string CheckCatalogInput(const uint8_t* data, size_t size) {
     if (!oneStretch)
         return "the cut took more than the record and the whitespace around it";
     // Every other record reads back as it was.
-    const std::vector<CatalogRecord> again = ParseCatalog(cut.data(), cut.size(), rootLength);
+    const std::vector<CatalogueRecord> again = ParseCatalogue(cut.data(), cut.size(), rootLength);
     if (again.size() + 1 != records.size())
         return "the cut text holds " + std::to_string(again.size()) + " records of " + std::to_string(records.size());
     for (size_t i = 0, j = 0; i < records.size(); ++i) {
         if (&records[i] == expectedCut)
             continue;
-        const CatalogRecord& before = records[i];
-        const CatalogRecord& after = again[j++];
+        const CatalogueRecord& before = records[i];
+        const CatalogueRecord& after = again[j++];
         if (before.Usable() != after.Usable() || before.category != after.category ||
             before.relativePath != after.relativePath ||
             text.compare(before.start, before.end - before.start, cut, after.start, after.end - after.start) != 0)
@@ -192,13 +192,13 @@ std::string CheckCatalogInput(const uint8_t* data, size_t size) {
     return std::string();
 }
 
-}  // namespace catalog_fuzz
+}  // namespace catalogue_fuzz
 
 #ifndef FUZZ_ORACLE_ONLY
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string failure = catalog_fuzz::CheckCatalogInput(data, size);
+    const std::string failure = catalogue_fuzz::CheckCatalogueInput(data, size);
     if (!failure.empty()) {
-        std::fprintf(stderr, "catalog check failed: %s\n", failure.c_str());
+        std::fprintf(stderr, "catalogue check failed: %s\n", failure.c_str());
         std::abort();
     }
     return 0;

@@ -25,7 +25,7 @@ enum class RecordFault {
     PATH_TOO_LONG,  // over 259 bytes, alone or after libraryRoot
 };
 
-struct CatalogRecord {
+struct CatalogueRecord {
     RecordFault fault;
     int32_t category;
     std::string relativePath;  // "\Symbol\name.bmp"; empty for an unusable record
@@ -41,44 +41,46 @@ struct CatalogRecord {
 // category outside 0..4, a path over 259 bytes or one that would make libraryRoot + path over
 // 259 bytes, a path holding a NUL byte. Text that is not a number directly followed by a comma is
 // unusable up to the next whitespace; a number and a comma at the end of the text are one record.
-std::vector<CatalogRecord> ParseCatalog(const char* text, size_t size, size_t libraryRootLength);
+std::vector<CatalogueRecord> ParseCatalogue(const char* text, size_t size, size_t libraryRootLength);
 
 // The line, counted from 1, on which the byte at offset lies; CR LF, a bare CR and a bare LF each end
 // a line.
 size_t LineAtOffset(const char* text, size_t offset);
 
 // The canonical line: '0' + category, ',', the path, CR LF.
-std::string FormatCatalogLine(int32_t category, const std::string& relativePath);
+std::string FormatCatalogueLine(int32_t category, const std::string& relativePath);
 
 // Where a new record goes in the catalogue's text and what replaces everything from there on: the
 // line at the end, or, when the text holds a Ctrl-Z (where reading stops), just before the first
 // one, every byte from it on kept. A line end goes first when the text before does not end with
 // one (otherwise the last record and the new one would merge).
-struct CatalogInsertion {
+struct CatalogueInsertion {
     size_t at;
     std::string text;
 };
-CatalogInsertion InsertCatalogRecord(const std::string& existing, int32_t category, const std::string& relativePath);
+CatalogueInsertion InsertCatalogueRecord(const std::string& existing,
+                                         int32_t category,
+                                         const std::string& relativePath);
 
 // The k-th usable record of the category (counting that category's usable records only, from 0),
 // or null.
-const CatalogRecord* FindCategoryRecord(const std::vector<CatalogRecord>& records, int32_t category, int32_t k);
+const CatalogueRecord* FindCategoryRecord(const std::vector<CatalogueRecord>& records, int32_t category, int32_t k);
 
 // The text without one of its records: its bytes go, with its whole line when nothing else is
 // left on it, else with the blanks that parted it from its neighbour on the line. Every other
 // byte stays as it was, so records the reader cannot use survive a delete unchanged.
-std::string CutCatalogRecord(const std::string& text, const CatalogRecord& record);
+std::string CutCatalogueRecord(const std::string& text, const CatalogueRecord& record);
 
 // A file name that the catalogue can carry: not empty, at most 63 bytes (the file title buffer),
 // no whitespace, no NUL, no path separator or drive colon. Names are code page 932: a trail byte
 // 0x5C ("ソ", "表") is part of its character, not a backslash.
-bool IsCatalogFileName(const std::string& fileName);
+bool IsCatalogueFileName(const std::string& fileName);
 
 // The folder of the library's pictures, as catalogue paths begin.
 constexpr char SYMBOL_FOLDER[] = "\\Symbol\\";
 
 // Whether path names a file directly inside folder (which ends with a backslash): the folder,
-// its letters in either case, then one name that IsCatalogFileName accepts and that is more than
+// its letters in either case, then one name that IsCatalogueFileName accepts and that is more than
 // dots. Only such files may be deleted, so a hand-edited catalogue cannot point a deletion
 // outside the library: checked on the catalogue path and again on the path the system resolves.
 bool IsFileDirectlyInFolder(const std::string& folder, const std::string& path);

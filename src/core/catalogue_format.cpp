@@ -1,4 +1,4 @@
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 
 #include <algorithm>
 #include <cstring>
@@ -43,8 +43,8 @@ bool IsBlank(char ch) {
 }
 
 // Reads the record that starts at the non-blank byte text[start], as far as the scan takes it.
-CatalogRecord ReadRecord(const char* text, size_t size, size_t start, size_t libraryRootLength) {
-    CatalogRecord record{RecordFault::NOT_A_RECORD, 0, {}, start, start};
+CatalogueRecord ReadRecord(const char* text, size_t size, size_t start, size_t libraryRootLength) {
+    CatalogueRecord record{RecordFault::NOT_A_RECORD, 0, {}, start, start};
     size_t pos = start;
     bool negative = false;
     if (text[pos] == '+' || text[pos] == '-') {
@@ -92,8 +92,8 @@ char AsciiLower(char ch) {
 
 }  // namespace
 
-std::vector<CatalogRecord> ParseCatalog(const char* text, size_t size, size_t libraryRootLength) {
-    std::vector<CatalogRecord> records;
+std::vector<CatalogueRecord> ParseCatalogue(const char* text, size_t size, size_t libraryRootLength) {
+    std::vector<CatalogueRecord> records;
     if (!text)
         return records;
     if (const void* eof = std::memchr(text, CTRL_Z, size))
@@ -113,28 +113,30 @@ size_t LineAtOffset(const char* text, size_t offset) {
     return line;
 }
 
-std::string FormatCatalogLine(int32_t category, const std::string& relativePath) {
+std::string FormatCatalogueLine(int32_t category, const std::string& relativePath) {
     return std::to_string(category) + "," + relativePath + "\r\n";
 }
 
-CatalogInsertion InsertCatalogRecord(const std::string& existing, int32_t category, const std::string& relativePath) {
+CatalogueInsertion InsertCatalogueRecord(const std::string& existing,
+                                         int32_t category,
+                                         const std::string& relativePath) {
     const size_t at = std::min(existing.find(CTRL_Z), existing.size());
     std::string text;
     if (at > 0 && existing[at - 1] != '\n')
         text = "\r\n";
-    return {at, text + FormatCatalogLine(category, relativePath) + existing.substr(at)};
+    return {at, text + FormatCatalogueLine(category, relativePath) + existing.substr(at)};
 }
 
-const CatalogRecord* FindCategoryRecord(const std::vector<CatalogRecord>& records, int32_t category, int32_t k) {
+const CatalogueRecord* FindCategoryRecord(const std::vector<CatalogueRecord>& records, int32_t category, int32_t k) {
     int32_t seen = 0;
-    for (const CatalogRecord& record : records) {
+    for (const CatalogueRecord& record : records) {
         if (record.Usable() && record.category == category && seen++ == k)
             return &record;
     }
     return nullptr;
 }
 
-std::string CutCatalogRecord(const std::string& text, const CatalogRecord& record) {
+std::string CutCatalogueRecord(const std::string& text, const CatalogueRecord& record) {
     if (record.start >= record.end || record.end > text.size())
         return text;
     size_t cutStart = record.start;
@@ -165,7 +167,7 @@ std::string CutCatalogRecord(const std::string& text, const CatalogRecord& recor
     return text.substr(0, cutStart) + text.substr(cutEnd);
 }
 
-bool IsCatalogFileName(const std::string& fileName) {
+bool IsCatalogueFileName(const std::string& fileName) {
     if (fileName.empty() || fileName.size() > FILE_NAME_LIMIT)
         return false;
     for (size_t i = 0; i < fileName.size(); ++i) {
@@ -199,5 +201,5 @@ bool IsFileDirectlyInFolder(const std::string& folder, const std::string& path) 
         }
     }
     const std::string name = path.substr(folder.size());
-    return endsWithSeparator && IsCatalogFileName(name) && name.find_first_not_of('.') != std::string::npos;
+    return endsWithSeparator && IsCatalogueFileName(name) && name.find_first_not_of('.') != std::string::npos;
 }

@@ -1,4 +1,4 @@
-#include "core/catalog_format.h"
+#include "core/catalogue_format.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +7,14 @@
 
 namespace {
 
-std::vector<CatalogRecord> Parse(const std::string& text, size_t rootLength = 0) {
-    return ParseCatalog(text.data(), text.size(), rootLength);
+std::vector<CatalogueRecord> Parse(const std::string& text, size_t rootLength = 0) {
+    return ParseCatalogue(text.data(), text.size(), rootLength);
 }
 
 // One line per record: "c,path" for usable ones, "?" and the record's bytes for the others.
 std::vector<std::string> DescribeText(const std::string& text, size_t rootLength = 0) {
     std::vector<std::string> lines;
-    for (const CatalogRecord& record : Parse(text, rootLength))
+    for (const CatalogueRecord& record : Parse(text, rootLength))
         lines.push_back(record.Usable() ? std::to_string(record.category) + "," + record.relativePath
                                         : "?" + text.substr(record.start, record.end - record.start));
     return lines;
@@ -22,7 +22,7 @@ std::vector<std::string> DescribeText(const std::string& text, size_t rootLength
 
 using Lines = std::vector<std::string>;
 
-TEST(ParseCatalog, EveryLayoutTheScanAcceptsGivesTheSameRecords) {
+TEST(ParseCatalogue, EveryLayoutTheScanAcceptsGivesTheSameRecords) {
     const Lines abc = {"0,\\Symbol\\a.bmp", "2,\\Symbol\\b.bmp", "0,\\Symbol\\c.bmp"};
     const char* layouts[] = {
         "0,\\Symbol\\a.bmp\r\n2,\\Symbol\\b.bmp\r\n0,\\Symbol\\c.bmp\r\n",
@@ -39,13 +39,13 @@ TEST(ParseCatalog, EveryLayoutTheScanAcceptsGivesTheSameRecords) {
         EXPECT_EQ(DescribeText(layout), abc) << layout;
 }
 
-TEST(ParseCatalog, EmptyOrBlankFileHasNoRecords) {
+TEST(ParseCatalogue, EmptyOrBlankFileHasNoRecords) {
     for (const char* text : {"", "\r\n", "\r\n\r\n  \t\n", "\v\f\r"})
         EXPECT_TRUE(Parse(text).empty()) << text;
-    EXPECT_TRUE(ParseCatalog(nullptr, 0, 0).empty());
+    EXPECT_TRUE(ParseCatalogue(nullptr, 0, 0).empty());
 }
 
-TEST(ParseCatalog, BadRecordsAreSkippedAndReadingGoesOnRightAfterThem) {
+TEST(ParseCatalogue, BadRecordsAreSkippedAndReadingGoesOnRightAfterThem) {
     struct Case {
         std::string text;
         Lines expected;
@@ -81,11 +81,11 @@ TEST(ParseCatalog, BadRecordsAreSkippedAndReadingGoesOnRightAfterThem) {
 }
 
 // Each unusable record says why, and on which line it starts whatever the line ends.
-TEST(ParseCatalog, UnusableRecordsSayWhyAndWhere) {
+TEST(ParseCatalogue, UnusableRecordsSayWhyAndWhere) {
     const std::string text =
         "0,\\a.bmp\r\njunk\r7,\\b.bmp\n\r\n1," + std::string(260, 'p') + std::string("\r\n2,\\c\0.bmp 3,", 14);
     std::vector<std::pair<RecordFault, size_t>> faults;
-    for (const CatalogRecord& record : Parse(text))
+    for (const CatalogueRecord& record : Parse(text))
         faults.emplace_back(record.fault, LineAtOffset(text.data(), record.start));
     EXPECT_EQ(faults, (std::vector<std::pair<RecordFault, size_t>>{{RecordFault::NONE, 1},
                                                                    {RecordFault::NOT_A_RECORD, 2},
@@ -95,14 +95,14 @@ TEST(ParseCatalog, UnusableRecordsSayWhyAndWhere) {
                                                                    {RecordFault::NOT_A_RECORD, 6}}));
 }
 
-TEST(ParseCatalog, NulBytesAreOrdinaryTextButNeverEndUpInAPath) {
+TEST(ParseCatalogue, NulBytesAreOrdinaryTextButNeverEndUpInAPath) {
     const std::string text("0,\\Symbol\\a\0b.bmp\r\n\0\r\n1\0,\\x.bmp\r\n2,\\Symbol\\c.bmp", 48);
     const Lines expected = {std::string("?0,\\Symbol\\a\0b.bmp", 18), std::string("?\0", 2),
                             std::string("?1\0,\\x.bmp", 10), "2,\\Symbol\\c.bmp"};
     EXPECT_EQ(DescribeText(text), expected);
 }
 
-TEST(ParseCatalog, PathLengthsAtTheLimitOfTheBuffers) {
+TEST(ParseCatalogue, PathLengthsAtTheLimitOfTheBuffers) {
     const auto pathOf = [](size_t length) { return "\\Symbol\\" + std::string(length - 12, 'p') + ".bmp"; };
     struct Case {
         size_t pathLength;
@@ -125,7 +125,7 @@ TEST(ParseCatalog, PathLengthsAtTheLimitOfTheBuffers) {
     }
 }
 
-TEST(ParseCatalog, CodePage932NamesAreOneRunOfBytes) {
+TEST(ParseCatalogue, CodePage932NamesAreOneRunOfBytes) {
     // "ソフト.bmp": the trail byte 0x5C is not a separator, and 0x81 0x40 (a wide space) is no blank.
     const std::string soft = "\\Symbol\\\x83\x5C\x83t\x83g.bmp";
     const std::string wideSpace =
@@ -139,7 +139,7 @@ TEST(FindCategoryRecord, CountsOnlyTheCategorysUsableRecords) {
     const std::string text = "0,\\r1.bmp\r\n1,\\h1.bmp\r\n9,\\x.bmp\r\n1,\\h2.bmp\r\n";
     const auto records = Parse(text);
     const auto pathOf = [&](int32_t category, int32_t k) {
-        const CatalogRecord* record = FindCategoryRecord(records, category, k);
+        const CatalogueRecord* record = FindCategoryRecord(records, category, k);
         return record ? record->relativePath : "none";
     };
     EXPECT_EQ(pathOf(1, 1), "\\h2.bmp");
@@ -149,7 +149,7 @@ TEST(FindCategoryRecord, CountsOnlyTheCategorysUsableRecords) {
         EXPECT_EQ(pathOf(miss.first, miss.second), "none");
 }
 
-TEST(CutCatalogRecord, RemovesExactlyTheRecordAndLeavesEveryOtherByte) {
+TEST(CutCatalogueRecord, RemovesExactlyTheRecordAndLeavesEveryOtherByte) {
     struct Case {
         std::string text;
         int32_t category;
@@ -173,14 +173,14 @@ TEST(CutCatalogRecord, RemovesExactlyTheRecordAndLeavesEveryOtherByte) {
     };
     for (const Case& c : cases) {
         const auto records = Parse(c.text);
-        const CatalogRecord* record = FindCategoryRecord(records, c.category, c.k);
+        const CatalogueRecord* record = FindCategoryRecord(records, c.category, c.k);
         ASSERT_TRUE(record) << c.text;
-        EXPECT_EQ(CutCatalogRecord(c.text, *record), c.expected) << c.text;
+        EXPECT_EQ(CutCatalogueRecord(c.text, *record), c.expected) << c.text;
     }
 }
 
 // The new record is read back as the last one, merges with none, and no byte of the file is lost.
-TEST(InsertCatalogRecord, NewRecordIsTheLastOneTheReaderFinds) {
+TEST(InsertCatalogueRecord, NewRecordIsTheLastOneTheReaderFinds) {
     struct Case {
         std::string existing;
         std::string result;
@@ -203,17 +203,17 @@ TEST(InsertCatalogRecord, NewRecordIsTheLastOneTheReaderFinds) {
              "2,\\Symbol\\b.bmp\r\n\x1A"},
     };
     for (const Case& c : cases) {
-        const CatalogInsertion insertion = InsertCatalogRecord(c.existing, 1, "\\Symbol\\hub.bmp");
+        const CatalogueInsertion insertion = InsertCatalogueRecord(c.existing, 1, "\\Symbol\\hub.bmp");
         ASSERT_LE(insertion.at, c.existing.size());
         const std::string result = c.existing.substr(0, insertion.at) + insertion.text;
         EXPECT_EQ(result, c.result) << c.existing;
         EXPECT_EQ(DescribeText(result).back(), "1,\\Symbol\\hub.bmp") << c.existing;
         EXPECT_EQ(DescribeText(result).size(), DescribeText(c.existing).size() + 1) << c.existing;
     }
-    EXPECT_EQ(FormatCatalogLine(4, "\\Symbol\\o.bmp"), "4,\\Symbol\\o.bmp\r\n");
+    EXPECT_EQ(FormatCatalogueLine(4, "\\Symbol\\o.bmp"), "4,\\Symbol\\o.bmp\r\n");
 }
 
-TEST(IsCatalogFileName, RefusesWhatTheCatalogueCannotCarry) {
+TEST(IsCatalogueFileName, RefusesWhatTheCatalogueCannotCarry) {
     struct Case {
         std::string name;
         bool accepted;
@@ -240,7 +240,7 @@ TEST(IsCatalogFileName, RefusesWhatTheCatalogueCannotCarry) {
         {"\xA0\xDF.bmp", true},  // half-width katakana are single bytes
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IsCatalogFileName(c.name), c.accepted) << c.name;
+        EXPECT_EQ(IsCatalogueFileName(c.name), c.accepted) << c.name;
 }
 
 TEST(IsFileDirectlyInFolder, OnlyFilesDirectlyInTheFolder) {
