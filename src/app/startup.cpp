@@ -11,7 +11,7 @@
 #include "library/symbol_library.h"
 #include "windows/symbol_window.h"
 #include "platform/message_box.h"
-#include "platform/test_hooks.h"
+#include "platform/system_calls.h"
 
 AppState appState;
 
@@ -64,7 +64,7 @@ bool StartApplication(HINSTANCE instance, int showCommand) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    if (activeCodePageCall() != PROGRAM_CODE_PAGE)
+    if (systemCalls.activeCodePage() != PROGRAM_CODE_PAGE)
         ShowCodePageWarning();
     // The library lives until the topology window goes, after the palettes that show it.
     const LibraryLoad library = LoadSymbolLibrary(instance, appState.library);

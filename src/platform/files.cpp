@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/path_text.h"
+#include "platform/system_calls.h"
 
 DWORD ReadAll(HANDLE file, std::string* bytes) {
     bytes->clear();
@@ -29,7 +30,7 @@ DWORD WriteAll(HANDLE file, const void* bytes, size_t size) {
     while (size > 0) {
         const DWORD chunk = size > 0x40000000 ? 0x40000000 : DWORD(size);
         DWORD written = 0;
-        if (!writeFileCall(file, next, chunk, &written, nullptr))
+        if (!systemCalls.writeFile(file, next, chunk, &written, nullptr))
             return GetLastError();
         if (written == 0)
             return ERROR_DISK_FULL;
@@ -59,7 +60,7 @@ static DWORD RetryWhileLocked(Attempt attempt) {
 }
 
 DWORD RemoveFile(const char* path) {
-    return RetryWhileLocked([&] { return deleteFileCall(path) ? 0 : GetLastError(); });
+    return RetryWhileLocked([&] { return systemCalls.deleteFile(path) ? 0 : GetLastError(); });
 }
 
 bool IsReadOnly(const char* path) {
@@ -161,7 +162,8 @@ ReplaceResult ReplaceFileContents(const std::string& target, const std::function
     if (result.stage == ReplaceStage::DONE) {
         // One atomic rename: the target is the old file or the new one, never missing or half-written.
         const DWORD error = RetryWhileLocked([&] {
-            return moveFileCall(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+            return systemCalls.moveFile(temporary.c_str(), target.c_str(),
+                                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                        ? DWORD(0)
                        : GetLastError();
         });

@@ -1,7 +1,11 @@
 #include "platform/gdi_objects.h"
 
+#include "platform/system_calls.h"
+
 #include <cstring>
 #include <vector>
+
+static long liveGdiObjects[GDI_KIND_COUNT];
 
 long LiveGdiObjects() {
     long total = 0;
@@ -14,13 +18,9 @@ long LiveGdiObjects(GdiKind kind) {
     return liveGdiObjects[kind];
 }
 
-// Makes one object through `create` and counts it, unless the creation budget is spent.
+// Counts the object `create` made.
 template <class Create>
 static auto Made(GdiKind kind, Create create) -> decltype(create()) {
-    if (gdiCreationBudget == 0)
-        return nullptr;
-    if (gdiCreationBudget > 0)
-        --gdiCreationBudget;
     auto handle = create();
     if (handle)
         ++liveGdiObjects[kind];
@@ -28,22 +28,15 @@ static auto Made(GdiKind kind, Create create) -> decltype(create()) {
 }
 
 HPEN NewPen(int style, int width, COLORREF colour) {
-    return Made(GDI_PEN, [&] { return CreatePen(style, width, colour); });
+    return Made(GDI_PEN, [&] { return systemCalls.createPen(style, width, colour); });
 }
 
 HDC NewMemoryDC(HDC compatibleWith) {
-    return Made(GDI_MEMORY_DC, [&] { return CreateCompatibleDC(compatibleWith); });
-}
-
-// Whether the system's pool would give a bitmap of this size.
-static bool BitmapFits(int width, int height) {
-    return gdiLargestBitmap < 0 || int64_t(width) * height <= gdiLargestBitmap;
+    return Made(GDI_MEMORY_DC, [&] { return systemCalls.createCompatibleDC(compatibleWith); });
 }
 
 HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
     *pixels = nullptr;
-    if (!BitmapFits(width, height))
-        return nullptr;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -52,26 +45,25 @@ HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = Made(GDI_BITMAP, [&] { return CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0); });
+    HBITMAP bitmap =
+        Made(GDI_BITMAP, [&] { return systemCalls.createDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0); });
     *pixels = static_cast<uint32_t*>(bits);
     return bitmap;
 }
 
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits) {
-    return Made(GDI_BITMAP, [&] { return CreateBitmap(width, height, 1, 1, bits); });
+    return Made(GDI_BITMAP, [&] { return systemCalls.createBitmap(width, height, 1, 1, bits); });
 }
 
 HBITMAP NewBitmapFromFile(const char* path, int width, int height) {
-    if (!BitmapFits(width, height))
-        return nullptr;
     // The loader hands back any kind of image as a plain handle; asked for a bitmap, it is one.
     return Made(GDI_BITMAP, [&] {
-        return static_cast<HBITMAP>(loadImageCall(nullptr, path, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
+        return static_cast<HBITMAP>(systemCalls.loadImage(nullptr, path, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
     });
 }
 
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id) {
-    return Made(GDI_BITMAP, [&] { return LoadBitmapA(instance, MAKEINTRESOURCEA(id)); });
+    return Made(GDI_BITMAP, [&] { return systemCalls.loadBitmap(instance, MAKEINTRESOURCEA(id)); });
 }
 
 HRGN NewRegion(const RECT* rects, int count) {
@@ -89,16 +81,16 @@ HRGN NewRegion(const RECT* rects, int count) {
     memcpy(data.data(), &header, sizeof header);
     memcpy(data.data() + sizeof header, rects, sizeof(RECT) * size_t(count));
     return Made(GDI_REGION, [&] {
-        return ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+        return systemCalls.extCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
     });
 }
 
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow) {
-    return Made(GDI_IMAGE_LIST, [&] { return ImageList_Create(width, height, flags, initial, grow); });
+    return Made(GDI_IMAGE_LIST, [&] { return systemCalls.imageListCreate(width, height, flags, initial, grow); });
 }
 
 HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags) {
-    return Made(GDI_ICON, [&] { return ImageList_GetIcon(list, index, flags); });
+    return Made(GDI_ICON, [&] { return systemCalls.imageListGetIcon(list, index, flags); });
 }
 
 void FreeGdiObject(HGDIOBJ object) {

@@ -7,7 +7,6 @@
 
 #include "core/damage.h"
 #include "core/diagram_list.h"
-#include "platform/test_hooks.h"
 #include "render/pixel_target.h"
 
 constexpr COLORREF MASK_COLOUR = RGB(255, 0, 255);  // transparent in every symbol picture
@@ -16,13 +15,8 @@ constexpr uint32_t TRANSPARENT_PIXEL = 0xFF000000;  // no colour has its top byt
 
 // A library image made ready for drawing into the back buffer's pixels: no GDI object, so placed
 // symbols cost none. Shared by the palette item it came from and every symbol placed from it; it
-// goes with the last of them. The live ones are counted for the tests.
+// goes with the last of them.
 struct SymbolPicture {
-    SymbolPicture() { ++liveSymbolPictures; }
-    ~SymbolPicture() { --liveSymbolPictures; }
-    SymbolPicture(const SymbolPicture&) = delete;
-    SymbolPicture& operator=(const SymbolPicture&) = delete;
-
     uint32_t pixels[SYMBOL_SIZE * SYMBOL_SIZE] = {};  // rows top to bottom, 0x00RRGGBB or TRANSPARENT_PIXEL
     SymbolSize size = {SYMBOL_SIZE, SYMBOL_SIZE};     // for the hit test
 };

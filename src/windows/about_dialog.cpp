@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/message_box.h"
-#include "platform/test_hooks.h"
+#include "platform/system_calls.h"
 #include "resources/resource.h"
 
 static const char ABOUT_TEXT[] =
@@ -31,7 +31,7 @@ static void OpenWebAddress(HWND dialog) {
     GetDlgItemTextA(dialog, IDC_ABOUT_WEB, address, sizeof address);
     SetLastError(0);
     const INT_PTR result =
-        reinterpret_cast<INT_PTR>(shellExecuteCall(dialog, "open", address, nullptr, nullptr, SW_SHOWNORMAL));
+        reinterpret_cast<INT_PTR>(systemCalls.shellExecute(dialog, "open", address, nullptr, nullptr, SW_SHOWNORMAL));
     if (result > 32)
         return;
     const DWORD error = GetLastError();

@@ -9,7 +9,7 @@
 #include "windows/tool_window_menu.h"
 #include "export/bmp_export.h"
 #include "platform/message_box.h"
-#include "platform/test_hooks.h"
+#include "platform/system_calls.h"
 #include "windows/canvas_size_dialog.h"
 #include "resources/resource.h"
 #include "windows/about_dialog.h"
@@ -44,7 +44,7 @@ static bool ChooseSaveFile(HWND owner) {
     request.lpstrTitle = "ファイルを保存";
     request.lpstrDefExt = "bmp";
     request.Flags = OFN_HIDEREADONLY;
-    if (!saveDialogCall(&request)) {
+    if (!systemCalls.saveDialog(&request)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
             ShowNameTooLong(owner);
         return false;

@@ -29,12 +29,6 @@ class ExportTest : public ProgramTest {
         ProgramTest::SetUp();
         appState.saveFileName[0] = '\0';
     }
-    void TearDown() override {
-        writeFileCall = WriteFile;
-        moveFileCall = MoveFileExA;
-        deleteFileCall = DeleteFileA;
-        ProgramTest::TearDown();
-    }
     // Exports straight to a name, as Save As does once the dialog confirmed it.
     std::string Export(const std::string& name) {
         const std::string path = folder.File(name);
@@ -100,9 +94,9 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
     EXPECT_EQ(ReadFileBytes(typed + ".bmp"), bytes);
 
     // A name longer than a path may be is refused with a message; the program and its diagram go on.
-    saveDialogCall = TypeLongName;
+    systemCalls.saveDialog = TypeLongName;
     SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_SAVE_AS, 0);
-    saveDialogCall = GetSaveFileNameA;
+    RestoreSystemCalls();
     ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(BoxTexts()[0].rfind("Error: ファイル名 (フォルダを含む) が長すぎるため", 0), 0u) << BoxTexts()[0];
     EXPECT_EQ(std::string(appState.saveFileName), typed + ".bmp");
@@ -139,7 +133,7 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
 
 TEST_F(ExportTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     ASSERT_TRUE(WriteFileBytes(folder.File("kept.bmp"), "old picture"));
-    writeFileCall = FullDiskWrite;
+    systemCalls.writeFile = FullDiskWrite;
     Export("kept.bmp");
     EXPECT_EQ(ReadFileBytes(folder.File("kept.bmp")), "old picture");
     EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
@@ -149,7 +143,7 @@ TEST_F(ExportTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
         << SeenDialogs()[0].text;
     EXPECT_NE(SeenDialogs()[0].text.find("(エラー コード: 112)"), std::string::npos) << SeenDialogs()[0].text;
 
-    writeFileCall = WriteFile;  // the disk has room again
+    RestoreSystemCalls();  // the disk has room again
     EXPECT_EQ(Export("kept.bmp").size(), 600054u);
     EXPECT_EQ(FolderFiles(), std::vector<std::string>{"kept.bmp"});
 }
@@ -186,8 +180,8 @@ TEST_F(ExportTest, ReplacingWaitsOutABriefLockAndLeavesNothingBehind) {
         {3, ERROR_SHARING_VIOLATION, true},   {2, ERROR_ACCESS_DENIED, true},     {1, ERROR_LOCK_VIOLATION, true},
         {-1, ERROR_SHARING_VIOLATION, false}, {-1, ERROR_NOT_SAME_DEVICE, false},  // no lock: no second try
     };
-    moveFileCall = BrieflyLockedMove;
-    deleteFileCall = BrieflyLockedDelete;
+    systemCalls.moveFile = BrieflyLockedMove;
+    systemCalls.deleteFile = BrieflyLockedDelete;
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.failures << " x " << c.error);
         ASSERT_TRUE(WriteFileBytes(folder.File("kept.bmp"), "old"));
@@ -256,9 +250,9 @@ BOOL WINAPI RecordingWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD writte
 // byte is a backslash, and folders too deep for the system's temporary names.
 TEST_F(ExportTest, TargetsInJapaneseAndDeepFoldersAreWritten) {
     ASSERT_TRUE(CreateDirectoryA(folder.File("表").c_str(), nullptr));
-    writeFileCall = RecordingWrite;
+    systemCalls.writeFile = RecordingWrite;
     EXPECT_EQ(Export("表\\ネットワーク構成図.bmp").size(), 600054u);
-    writeFileCall = WriteFile;
+    RestoreSystemCalls();
     EXPECT_NE(writtenFile.find("\\表\\~"), std::string::npos) << writtenFile;
     EXPECT_EQ(FolderFiles(folder.File("表")), std::vector<std::string>{"ネットワーク構成図.bmp"});
 

@@ -7,7 +7,7 @@
 
 #include "windows/app_state.h"
 #include "platform/gdi_objects.h"
-#include "platform/test_hooks.h"
+#include "platform/system_calls.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 
@@ -98,7 +98,7 @@ HINSTANCE WINAPI FakeShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR
 }
 
 TEST_F(StartupTest, AboutAddressOpensOrSaysWhyNot) {
-    shellExecuteCall = FakeShellExecute;
+    systemCalls.shellExecute = FakeShellExecute;
     for (const BOOL opens : {TRUE, FALSE}) {
         SCOPED_TRACE(opens);
         shellOpens = opens;
@@ -123,7 +123,6 @@ TEST_F(StartupTest, AboutAddressOpensOrSaysWhyNot) {
         EXPECT_EQ(boxes[0].rfind("エラー: Web アドレスを開けませんでした。", 0), 0u) << boxes[0];
         EXPECT_NE(boxes[0].find("(エラー コード: 1155)"), std::string::npos) << boxes[0];
     }
-    shellExecuteCall = ShellExecuteA;
 }
 
 UINT WINAPI WesternCodePage() {
@@ -133,9 +132,9 @@ UINT WINAPI WesternCodePage() {
 // Under another code page every text would be garbled: one warning that reads correctly anyway,
 // then the program runs as ever.
 TEST_F(StartupTest, AnotherCodePageIsToldOnceAtStart) {
-    activeCodePageCall = WesternCodePage;
+    systemCalls.activeCodePage = WesternCodePage;
     Start(TestLibrary());
-    activeCodePageCall = GetACP;
+    RestoreSystemCalls();
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "Nexadraw");
     EXPECT_EQ(SeenDialogs()[0].text.rfind("このプログラムは日本語のコード ページ (932) で動作します。", 0), 0u);
@@ -166,9 +165,10 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
     // Two symbols sharing a picture: closing must release it with them.
     const long before = LiveGdiObjects(GDI_IMAGE_LIST);
     const long bitmaps = LiveGdiObjects(GDI_BITMAP);
-    const long pictures = liveSymbolPictures;
+    std::weak_ptr<const SymbolPicture> shared;
     {
         const std::shared_ptr<const SymbolPicture> picture = std::make_shared<SymbolPicture>();
+        shared = picture;
         for (int i = 0; i < 2; ++i)
             AppendSymbol(appState.diagram, SymbolWithPicture(picture));
     }
@@ -180,7 +180,7 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
     EXPECT_TRUE(appState.diagram.items.empty());
     // The five category lists go with the palettes that own them.
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before - 5);
-    EXPECT_EQ(liveSymbolPictures, pictures) << "released with the last symbol, once";
+    EXPECT_TRUE(shared.expired()) << "released with the last symbol";
     EXPECT_EQ(LiveGdiObjects(GDI_BITMAP), bitmaps - 1) << "the back buffer";
     EXPECT_EQ(LiveGdiObjects(GDI_MEMORY_DC), memoryDCs - 1) << "the back buffer's";
     WPARAM code = 99;

@@ -9,7 +9,7 @@
 #include "windows/tool_windows.h"
 #include "core/editor.h"
 #include "platform/gdi_objects.h"
-#include "platform/test_hooks.h"
+#include "platform/system_calls.h"
 #include "resources/resource.h"
 #include "library/symbol_library.h"
 #include "library/library_pictures.h"
@@ -193,14 +193,14 @@ TEST_F(LibraryTest, PicturesThatMustBeStretchedComeFromTheSystemLoader) {
     WriteLibrary(folder.path(), {{"marker.bmp", FramedBmp(ORANGE)}});
     loaderMarker = folder.File("marker.bmp");
     loaderRequests.clear();
-    loadImageCall = MarkingLoader;
+    systemCalls.loadImage = MarkingLoader;
     Start(TestLibrary()
               .Symbol(CATEGORY_ROUTER, "exact.bmp", FramedBmp(RED))
               .Symbol(CATEGORY_ROUTER, "wide.bmp", FramedBmp(RED, 100, 80))
               .Symbol(CATEGORY_ROUTER, "small.bmp", FramedBmp(RED, 20, 30))
               .Symbol(CATEGORY_ROUTER, "mono.bmp", blackAndWhite)
               .Symbol(CATEGORY_ROUTER, "exact8.bmp", PaletteBmp(8, 50, 50)));
-    loadImageCall = LoadImageA;
+    RestoreSystemCalls();
     EXPECT_EQ(loaderRequests, (std::vector<std::string>{"wide.bmp 50x50", "small.bmp 50x50", "mono.bmp 50x50"}));
     const std::vector<unsigned> pictures = CategoryPictures(CATEGORY_ROUTER);
     ASSERT_EQ(pictures.size(), 5u);
@@ -279,18 +279,18 @@ TEST_F(LibraryTest, EveryItemKeepsItsOwnPictureWhenBitmapsCannotBeMade) {
         SCOPED_TRACE(budget);
         SymbolLibrary library = {};
         lstrcpynA(library.root, folder.path().c_str(), MAX_PATH);
-        gdiCreationBudget = budget;
+        LimitGdi(budget);
         LoadSymbolLibrary(GetModuleHandleA(nullptr), library);
-        gdiCreationBudget = -1;
+        RestoreSystemCalls();
         ExpectOwnPicturesOnly(library.categories[CATEGORY_HUB], colours);
         ReleaseSymbolLibrary(library);
         EXPECT_EQ(LiveGdiObjects(), before);
     }
 
     // Strips wider than eight pictures are refused, single pictures are not.
-    gdiLargestBitmap = 8 * 50 * 50;
+    LimitGdi(-1, 8 * 50 * 50);
     Start(TestLibrary());
-    gdiLargestBitmap = -1;
+    RestoreSystemCalls();
     std::vector<unsigned> shown = colours;
     shown[20] = CategoryPictures(CATEGORY_HUB)[20];
     EXPECT_EQ(CategoryPictures(CATEGORY_HUB), shown);

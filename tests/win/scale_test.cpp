@@ -29,10 +29,6 @@ class ScaleTest : public ProgramTest {
         ProgramTest::SetUp();
         SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
     }
-    void TearDown() override {
-        gdiCreationBudget = -1;
-        ProgramTest::TearDown();
-    }
 };
 
 TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
@@ -40,20 +36,20 @@ TEST_F(ScaleTest, SymbolWhosePictureCannotBeMadeIsNotPlaced) {
     Repaint();
     const long objects = LiveGdiObjects();
     // A picture made once serves every later symbol of its image without a new object.
-    gdiCreationBudget = 0;
+    LimitGdi(0);
     Click(300, 300);
-    gdiCreationBudget = -1;
+    RestoreSystemCalls();
     EXPECT_EQ(DiagramSymbols().size(), 2u);
     EXPECT_EQ(LiveGdiObjects(), objects);
     // Every step of making the picture of another image (a scratch picture and its device
     // context), when the tool is armed or tried again at a click, can be the one that fails.
     for (long budget = 0; budget < 2; ++budget) {
         ForgetSeenDialogs();
-        gdiCreationBudget = budget;
+        LimitGdi(budget);
         SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 1);
         AnswerNextBox(IDOK);
         Click(200, 200);
-        gdiCreationBudget = -1;
+        RestoreSystemCalls();
         EXPECT_EQ(DiagramSymbols().size(), 2u) << "budget " << budget;
         EXPECT_EQ(LiveGdiObjects(), objects) << "nothing half-made is kept";
         ASSERT_EQ(SeenDialogs().size(), 1u) << "one clear message for one failed click";
@@ -100,12 +96,12 @@ TEST_F(ScaleTest, LongSessionsLeaveNoObjectsOrMemoryBehind) {
     cycle(&operations);  // the first cycle makes what the program keeps for the rest of the run
     cycle(&operations);
     const long objects = LiveGdiObjects();
-    const long pictures = liveSymbolPictures;
+    const SymbolPicture* picture = appState.library.categories[CATEGORY_ROUTER].items[0].picture.get();
     const size_t memory = PrivateBytes();
     while (operations < 10000)
         cycle(&operations);
     EXPECT_EQ(LiveGdiObjects(), objects);
-    EXPECT_EQ(liveSymbolPictures, pictures);
+    EXPECT_EQ(appState.library.categories[CATEGORY_ROUTER].items[0].picture.get(), picture) << "made once";
     EXPECT_LT(PrivateBytes(), memory + 1024 * 1024) << "grew from " << memory << " to " << PrivateBytes();
 }
 

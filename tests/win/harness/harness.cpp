@@ -1,6 +1,7 @@
 #include "harness.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <sstream>
@@ -209,6 +210,79 @@ std::string MakeDeepFolder(const std::string& base, size_t length) {
     return deep;
 }
 
+static const SystemCalls realSystemCalls = systemCalls;
+
+void RestoreSystemCalls() {
+    systemCalls = realSystemCalls;
+}
+
+namespace {
+
+long gdiBudget = -1;
+long largestBitmap = -1;
+
+// Whether one more object may be made, and spends it.
+bool Spend() {
+    if (gdiBudget == 0)
+        return false;
+    if (gdiBudget > 0)
+        --gdiBudget;
+    return true;
+}
+
+bool Fits(int64_t width, int64_t height) {
+    return largestBitmap < 0 || std::abs(width * height) <= largestBitmap;
+}
+
+HPEN WINAPI LimitedPen(int style, int width, COLORREF colour) {
+    return Spend() ? realSystemCalls.createPen(style, width, colour) : nullptr;
+}
+HDC WINAPI LimitedDC(HDC dc) {
+    return Spend() ? realSystemCalls.createCompatibleDC(dc) : nullptr;
+}
+HBITMAP WINAPI
+LimitedDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset) {
+    *bits = nullptr;
+    return Fits(info->bmiHeader.biWidth, info->bmiHeader.biHeight) && Spend()
+               ? realSystemCalls.createDIBSection(dc, info, usage, bits, section, offset)
+               : nullptr;
+}
+HBITMAP WINAPI LimitedBitmap(int width, int height, UINT planes, UINT bits, const void* data) {
+    return Spend() ? realSystemCalls.createBitmap(width, height, planes, bits, data) : nullptr;
+}
+HBITMAP WINAPI LimitedResourceBitmap(HINSTANCE instance, LPCSTR name) {
+    return Spend() ? realSystemCalls.loadBitmap(instance, name) : nullptr;
+}
+HANDLE WINAPI LimitedImage(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags) {
+    return Fits(width, height) && Spend() ? realSystemCalls.loadImage(instance, name, type, width, height, flags)
+                                          : nullptr;
+}
+HRGN WINAPI LimitedRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {
+    return Spend() ? realSystemCalls.extCreateRegion(transform, size, data) : nullptr;
+}
+HIMAGELIST WINAPI LimitedImageList(int width, int height, UINT flags, int initial, int grow) {
+    return Spend() ? realSystemCalls.imageListCreate(width, height, flags, initial, grow) : nullptr;
+}
+HICON WINAPI LimitedIcon(HIMAGELIST list, int index, UINT flags) {
+    return Spend() ? realSystemCalls.imageListGetIcon(list, index, flags) : nullptr;
+}
+
+}  // namespace
+
+void LimitGdi(long budget, long largestBitmapPixels) {
+    gdiBudget = budget;
+    largestBitmap = largestBitmapPixels;
+    systemCalls.createPen = LimitedPen;
+    systemCalls.createCompatibleDC = LimitedDC;
+    systemCalls.createDIBSection = LimitedDIBSection;
+    systemCalls.createBitmap = LimitedBitmap;
+    systemCalls.loadBitmap = LimitedResourceBitmap;
+    systemCalls.loadImage = LimitedImage;
+    systemCalls.extCreateRegion = LimitedRegion;
+    systemCalls.imageListCreate = LimitedImageList;
+    systemCalls.imageListGetIcon = LimitedIcon;
+}
+
 BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
     static bool failNext;
     if (failNext || size < 2) {
@@ -329,6 +403,7 @@ void ProgramTest::Start(const std::string& catalogue, const std::vector<std::pai
 }
 
 void ProgramTest::TearDown() {
+    RestoreSystemCalls();
     EndProgram();
     EXPECT_EQ(PendingResponders(), 0u) << "a queued answer was never used";
 }

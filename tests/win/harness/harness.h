@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/system_calls.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -56,7 +58,14 @@ void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::st
 std::vector<std::string> FileNames(const std::string& folder);
 // Makes folders of 40-byte names under base until the path is exactly `length` bytes long.
 std::string MakeDeepFolder(const std::string& base, size_t length);
-// For writeFileCall: writes the first half of what is asked, then fails as a full disk does (112).
+// Tests replace fields of the system calls record (platform/system_calls.h); the real calls are put
+// back at the end of every test, or earlier by this.
+void RestoreSystemCalls();
+// Windows' limits on GDI, through the system calls: after `budget` more objects every creation
+// fails, as at the quota, and bitmaps of more than `largestBitmap` pixels fail, as from a full pool;
+// -1 means no limit.
+void LimitGdi(long budget, long largestBitmap = -1);
+// For systemCalls.writeFile: writes the first half of what is asked, then fails as a full disk does (112).
 BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
 // The same for every file but pictures (.bmp): the catalogue fails, copies of pictures succeed.
 BOOL WINAPI FullDiskCatalogueWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);
