@@ -40,3 +40,10 @@ function(nexadraw_layer_sources layer out)
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${layer}/*.cpp)
     set(${out} ${sources} PARENT_SCOPE)
 endfunction()
+
+# Test support, used by more than one test program and by the benchmark: the portable part (built
+# natively too) and the part that needs the program's windows.
+set(NEXADRAW_PORTABLE_TEST_SUPPORT
+    ${CMAKE_SOURCE_DIR}/tests/support/bmp_files.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/diagram_support.cpp)
+set(NEXADRAW_WINDOWS_TEST_SUPPORT ${CMAKE_SOURCE_DIR}/tests/support/paint_support.cpp)

@@ -12,17 +12,18 @@
 #include <string>
 #include <vector>
 
-#include "windows/app_messages.h"
+#include "diagram_support.h"
+#include "paint_support.h"
+#include "windows/change_notice.h"
 #include "windows/app_state.h"
 #include "app/startup.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "windows/menu_commands.h"
 #include "core/bitmap_check.h"
 #include "core/bmp_layout.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "render/symbol_image.h"
-#include "windows/topology_window.h"
 #include "library/symbol_library.h"
 
 // Heap bytes held through operator new, as the heap sizes each block: what the program's own
@@ -111,8 +112,12 @@ static std::shared_ptr<const SymbolPicture> Picture() {
 }
 
 static void ClearBenchDiagram() {
-    ForgetAllSymbols(appState.editor);
-    ClearDiagram(appState.diagram);
+    EditSession& session = appState.session;
+    ClearDiagram(session.diagram);
+    session.selectedId = NO_SYMBOL;
+    session.connect = {};
+    session.drag = {};
+    session.history = {};
 }
 
 // How the benchmark diagrams are laid out: symbols spread over the canvas in a scattered order
@@ -126,7 +131,7 @@ static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPictu
                                          int count,
                                          Layout layout) {
     ClearBenchDiagram();
-    const int width = appState.canvas.Width() - 50, height = appState.canvas.Height() - 50;
+    const int width = appState.canvas.width() - 50, height = appState.canvas.height() - 50;
     const int columns = int(std::ceil(std::sqrt(double(count) * width / height)));
     const int rows = (count + columns - 1) / columns;
     std::vector<SymbolItem*> symbols;
@@ -134,7 +139,7 @@ static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPictu
         SymbolItem symbol = SymbolWithPicture(picture);
         symbol.x = layout == Layout::ACROSS ? (i * 37) % width : i % columns * width / columns;
         symbol.y = layout == Layout::ACROSS ? (i * 53) % height : i / columns * height / rows;
-        symbols.push_back(AppendSymbol(appState.diagram, std::move(symbol)));
+        symbols.push_back(AppendSymbol(appState.session.diagram, std::move(symbol)));
     }
     for (int i = 0; i < count; ++i) {
         const int across = (i * 7 + 3) % count;
@@ -142,7 +147,7 @@ static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPictu
         const SymbolItem& a = *symbols[i];
         const SymbolItem& b = *symbols[layout == Layout::ACROSS ? across : neighbour];
         const CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);
-        AppendCable(appState.diagram, {p.x, p.y, q.x, q.y, a.id, b.id, CableType(1 + i % 7)});
+        AppendCable(appState.session.diagram, {p.x, p.y, q.x, q.y, a.id, b.id, CableType(1 + i % 7)});
     }
     return symbols;
 }
@@ -153,9 +158,9 @@ static void SetZoom(float factor) {
     RECT client;
     GetClientRect(appState.topology, &client);
     appState.view.zoomFactor = factor;
-    appState.view.scrollX = std::max(0, int(appState.canvas.Width() / 2 * factor - client.right / 2));
-    appState.view.scrollY = std::max(0, int(appState.canvas.Height() / 2 * factor - client.bottom / 2));
-    SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
+    appState.view.scrollX = std::max(0, int(appState.canvas.width() / 2 * factor - client.right / 2));
+    appState.view.scrollY = std::max(0, int(appState.canvas.height() / 2 * factor - client.bottom / 2));
+    NotifyChange(CHANGED_VIEW);
 }
 
 // Everything composed again and shown, as after a zoom.
@@ -173,7 +178,8 @@ static double PaintMilliseconds(int repeats) {
 // One mouse move of a drag and the repaint it asks for; with `whole`, the whole canvas composed
 // and shown again instead, as every paint did before paints kept to what changed.
 static double DragStepMilliseconds(const SymbolItem& symbol, int repeats, bool whole) {
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    ArmTool(appState.session, TOOL_SELECT, 0);
+    NotifyChange(CHANGED_TOOL);
     const CanvasPoint centre = SymbolCentre(symbol);
     const int x0 = int(centre.x * appState.view.zoomFactor) - appState.view.scrollX;
     const int y0 = int(centre.y * appState.view.zoomFactor) - appState.view.scrollY;
@@ -193,7 +199,7 @@ static double DragStepMilliseconds(const SymbolItem& symbol, int repeats, bool w
 }
 
 static void PaintAndDragTable(const std::shared_ptr<const SymbolPicture>& picture, bool quick, Layout layout) {
-    CreateBackBuffer(appState.canvas, appState.topology, 2000, 1500);
+    ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, 2000, 1500);
     printf("\nPaint and drag on a 2000 x 1500 canvas, %s (topology window client area as laid out at start)\n",
            layout == Layout::ACROSS ? "cables to far-off symbols" : "cables to neighbours");
     printf(
@@ -229,7 +235,7 @@ static void ExportTable(bool quick) {
     printf("| canvas | file size (bytes) | export (ms) |\n|---|---:|---:|\n");
     snprintf(appState.saveFileName, MAX_PATH, "%s\\export.bmp", TempFolder("nexadraw-bench-export").c_str());
     for (auto size : {std::make_pair(500, 400), std::make_pair(2000, 2000), std::make_pair(8000, 8000)}) {
-        if (!CreateBackBuffer(appState.canvas, appState.topology, size.first, size.second)) {
+        if (!ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, size.first, size.second)) {
             printf("| %d x %d | - | back buffer could not be made |\n", size.first, size.second);
             continue;
         }
@@ -247,7 +253,8 @@ static void ExportTable(bool quick) {
         fflush(stdout);
         DeleteFileA(appState.saveFileName);
     }
-    CreateBackBuffer(appState.canvas, appState.topology, DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT);
+    ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, DEFAULT_CANVAS_WIDTH,
+                      DEFAULT_CANVAS_HEIGHT);
 }
 
 // A picture that came out as the system made it: not blank, not all one colour.
@@ -277,7 +284,7 @@ static void CostTable(const std::shared_ptr<const SymbolPicture>& picture, int l
         }
         symbol.x = placed % 450;
         symbol.y = placed % 350;
-        if (!AppendSymbol(appState.diagram, std::move(symbol))) {
+        if (!AppendSymbol(appState.session.diagram, std::move(symbol))) {
             failure = "allocation of a list node";
             break;
         }
@@ -290,7 +297,7 @@ static void CostTable(const std::shared_ptr<const SymbolPicture>& picture, int l
                    double(heapBytes - heapBefore) / 1000);
             printf("| private memory per symbol (bytes; whole pages, as the system commits them) | %.0f |\n",
                    double(PrivateBytes() - memoryBefore) / 1000);
-            printf("| GDI objects the program holds with an empty appState.diagram (program count) | %ld |\n",
+            printf("| GDI objects the program holds with an empty appState.session.diagram (program count) | %ld |\n",
                    objectsBefore);
             fflush(stdout);
         }

@@ -56,7 +56,6 @@ static void FindLibraryRoot() {
 }
 
 bool StartApplication(HINSTANCE instance, int showCommand) {
-    appState.diagram = DiagramList{};
     FindLibraryRoot();
     appState.instance = instance;
 

@@ -19,6 +19,3 @@ bool ComputeBmpLayout(int32_t width, int32_t height, BmpLayout* layout);
 
 // The whole file from top-down 0x00RRGGBB pixels (width * height of them).
 std::vector<uint8_t> EncodeBmp(const BmpLayout& layout, const uint32_t* topDownPixels);
-
-// Reads back a 24-bit bottom-up file written as above; false for anything else.
-bool DecodeBmp(const uint8_t* data, size_t size, int32_t* width, int32_t* height, std::vector<uint32_t>* topDownPixels);

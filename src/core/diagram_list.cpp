@@ -86,14 +86,6 @@ SymbolItem* FindSymbolAt(DiagramList& list, int32_t px, int32_t py) {
     return nullptr;
 }
 
-bool RemoveSymbol(DiagramList& list, int32_t id) {
-    return !TakeOutSymbol(list, id).node.empty();
-}
-
-void ClearDiagram(DiagramList& list) {
-    TakeOutAll(list);
-}
-
 DetachedSymbol TakeOutSymbol(DiagramList& list, int32_t id) {
     DetachedSymbol detached;
     const auto found = list.symbolsById.find(id);

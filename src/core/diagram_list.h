@@ -88,11 +88,6 @@ const std::vector<CableItem*>& CablesOf(const DiagramList& list, int32_t id);
 // Topmost symbol under the point (the last one appended wins), or null.
 SymbolItem* FindSymbolAt(DiagramList& list, int32_t px, int32_t py);
 
-// Removes the symbol of this id (its cables stay); false when there is none.
-bool RemoveSymbol(DiagramList& list, int32_t id);
-// Removes every item; ids go on counting.
-void ClearDiagram(DiagramList& list);
-
 // Items taken out of the diagram keep their nodes, so that when they go back every pointer and
 // iterator to them, and to the items around them, is as before. Putting back is for the diagram as
 // it was right after the taking out.

@@ -119,7 +119,7 @@ static bool NamedByAnotherRecord(const char* root, const DeletePlan& plan, const
     return false;
 }
 
-DWORD RemoveSymbolImageFile(const char* root, const DeletePlan& plan) {
+DWORD RemoveRecordPictureFile(const char* root, const DeletePlan& plan) {
     const std::string file = DeletableFile(root, plan);
     FileId id;
     if (file.empty() || !IdentifyFile(file, &id) || NamedByAnotherRecord(root, plan, id))

@@ -30,4 +30,4 @@ DWORD AddSymbolFile(const char* root, const char* source, int32_t category, cons
 // Removes the picture of a record that a delete took out of the catalogue, if the plan lets it go,
 // the file the system resolves is directly in the Symbol folder, and no other record names that
 // same file. 0 also when the file stays on purpose.
-DWORD RemoveSymbolImageFile(const char* root, const DeletePlan& plan);
+DWORD RemoveRecordPictureFile(const char* root, const DeletePlan& plan);

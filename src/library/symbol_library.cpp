@@ -153,5 +153,5 @@ DeleteResult DeleteLibrarySymbol(SymbolLibrary& library, int32_t category, int32
     ImageList_Remove(shelf.images.get(), index);
     shelf.items.erase(shelf.items.begin() + index);
     // The record is gone either way; a file left behind would block adding its name again.
-    return {DeleteOutcome::DELETED, 0, RemoveSymbolImageFile(root, plan)};
+    return {DeleteOutcome::DELETED, 0, RemoveRecordPictureFile(root, plan)};
 }

@@ -27,19 +27,18 @@ static void DrawSelectionFrame(HDC dc, const SymbolItem& symbol, const CanvasRec
     }
 }
 
-static PixelTarget PixelsOf(const Canvas& canvas) {
-    return {canvas.backBuffer.pixels(), canvas.backBuffer.width(), canvas.backBuffer.height()};
+static PixelTarget PixelsOf(const BackBuffer& canvas) {
+    return {canvas.pixels(), canvas.width(), canvas.height()};
 }
 
 // White, then every cable, every symbol and the frames of the framed symbols, inside the parts, which do
 // not overlap; with a damage, only the items that touch it.
-static void Compose(Canvas& canvas,
-                    const DiagramList& diagram,
-                    FramedSymbols framed,
+static void Compose(BackBuffer& canvas,
+                    const EditSession& session,
                     const CanvasRect* parts,
                     int partCount,
                     const CanvasDamage* damage) {
-    HDC dc = canvas.backBuffer.dc();
+    HDC dc = canvas.dc();
     const PixelTarget target = PixelsOf(canvas);
     if (!dc || !target.pixels)
         return;
@@ -52,37 +51,37 @@ static void Compose(Canvas& canvas,
         }
     }
     // All cables first, so that every symbol lies over every cable.
-    ForEachCable(diagram, [&](const CableItem& cable) {
+    ForEachCable(session.diagram, [&](const CableItem& cable) {
         if (!damage || CableTouches(*damage, cable))
             DrawCable(cable, target, parts, partCount);
     });
-    ForEachSymbol(diagram, [&](const SymbolItem& symbol) {
+    ForEachSymbol(session.diagram, [&](const SymbolItem& symbol) {
         if (!damage || Touches(*damage, SymbolBox(symbol)))
             DrawSymbol(symbol, target, parts, partCount);
     });
+    const FramedSymbols framed = FramedSymbolsOf(session);
     for (const int32_t id : {framed.selected, framed.pendingEnd})
-        if (const SymbolItem* symbol = FindSymbol(diagram, id))
+        if (const SymbolItem* symbol = FindSymbol(session.diagram, id))
             DrawSelectionFrame(dc, *symbol, parts, partCount);
-}
-
-void ComposeDiagram(Canvas& canvas, const DiagramList& diagram, FramedSymbols framed) {
-    const CanvasRect whole = {0, 0, canvas.Width(), canvas.Height()};
-    Compose(canvas, diagram, framed, &whole, 1, nullptr);
 }
 
 // The damaged rectangles placed on a target where the canvas (width x height) is shown stretched
 // to shownWidth x shownHeight with its corner at originX, originY. Widened by two target pixels on
 // every side: a stretch blends neighbouring canvas pixels into one target pixel.
-static std::vector<RECT> ShownRects(const Canvas& canvas, int originX, int originY, int shownWidth, int shownHeight) {
+static std::vector<RECT> ShownRects(const BackBuffer& canvas,
+                                    const CanvasDamage& damage,
+                                    int originX,
+                                    int originY,
+                                    int shownWidth,
+                                    int shownHeight) {
     auto shownX = [&](int64_t x, bool up) {
         const int64_t scaled = x * shownWidth;
-        return originX + (scaled / canvas.Width()) + (up && scaled % canvas.Width() ? 1 : 0);
+        return originX + (scaled / canvas.width()) + (up && scaled % canvas.width() ? 1 : 0);
     };
     auto shownY = [&](int64_t y, bool up) {
         const int64_t scaled = y * shownHeight;
-        return originY + (scaled / canvas.Height()) + (up && scaled % canvas.Height() ? 1 : 0);
+        return originY + (scaled / canvas.height()) + (up && scaled % canvas.height() ? 1 : 0);
     };
-    const CanvasDamage& damage = canvas.damage;
     std::vector<RECT> rects;
     const CanvasRect* source = damage.everything ? &damage.bounds : damage.rects;
     const int count = damage.everything ? 1 : damage.count;
@@ -94,49 +93,47 @@ static std::vector<RECT> ShownRects(const Canvas& canvas, int originX, int origi
     return rects;
 }
 
-void ComposeDamage(Canvas& canvas, const DiagramList& diagram, FramedSymbols framed) {
-    const std::vector<CanvasRect> bands = DamageBands(canvas.damage);
+void ComposeCanvas(BackBuffer& canvas, const EditSession& session, const CanvasDamage& damage) {
+    const std::vector<CanvasRect> bands = DamageBands(damage);
     if (bands.empty())
         return;
     // Everything damaged: every item is drawn, none need be checked against the damage.
-    Compose(canvas, diagram, framed, bands.data(), int(bands.size()),
-            canvas.damage.everything ? nullptr : &canvas.damage);
+    Compose(canvas, session, bands.data(), int(bands.size()), damage.everything ? nullptr : &damage);
 }
 
-HRGN NewShownDamageRegion(const Canvas& canvas, const CanvasView& view) {
-    if (!HasDamage(canvas.damage) || !canvas.backBuffer)
+HRGN NewShownDamageRegion(const BackBuffer& canvas, const CanvasDamage& damage, const CanvasView& view) {
+    if (!HasDamage(damage) || !canvas)
         return nullptr;
     const std::vector<RECT> rects =
-        ShownRects(canvas, -view.scrollX, -view.scrollY, ZoomedLength(canvas.Width(), view.zoomFactor),
-                   ZoomedLength(canvas.Height(), view.zoomFactor));
+        ShownRects(canvas, damage, -view.scrollX, -view.scrollY, ZoomedLength(canvas.width(), view.zoomFactor),
+                   ZoomedLength(canvas.height(), view.zoomFactor));
     return NewRegion(rects.data(), int(rects.size()));
 }
 
-void PresentCanvas(HDC target, const Canvas& canvas, const CanvasView& view) {
-    StretchBlt(target, -view.scrollX, -view.scrollY, ZoomedLength(canvas.Width(), view.zoomFactor),
-               ZoomedLength(canvas.Height(), view.zoomFactor), canvas.backBuffer.dc(), 0, 0, canvas.Width(),
-               canvas.Height(), SRCCOPY);
-}
-
-void DrawThumbnail(HDC target, const Canvas& canvas) {
-    if (!canvas.backBuffer)
-        return;
-    StretchBlt(target, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
-               THUMBNAIL.bottom - THUMBNAIL.top, canvas.backBuffer.dc(), 0, 0, canvas.Width(), canvas.Height(),
+void PresentCanvas(HDC target, const BackBuffer& canvas, const CanvasView& view) {
+    StretchBlt(target, -view.scrollX, -view.scrollY, ZoomedLength(canvas.width(), view.zoomFactor),
+               ZoomedLength(canvas.height(), view.zoomFactor), canvas.dc(), 0, 0, canvas.width(), canvas.height(),
                SRCCOPY);
 }
 
-void DrawThumbnailDamage(HDC target, const Canvas& canvas) {
-    if (!HasDamage(canvas.damage))
+void DrawThumbnail(HDC target, const BackBuffer& canvas) {
+    if (!canvas)
         return;
-    if (canvas.damage.everything) {
+    StretchBlt(target, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
+               THUMBNAIL.bottom - THUMBNAIL.top, canvas.dc(), 0, 0, canvas.width(), canvas.height(), SRCCOPY);
+}
+
+void DrawThumbnailDamage(HDC target, const BackBuffer& canvas, const CanvasDamage& damage) {
+    if (!HasDamage(damage))
+        return;
+    if (damage.everything) {
         DrawThumbnail(target, canvas);
         return;
     }
     // The same whole stretch, clipped: the same pixels at a fraction of the cost. A stretch costs
     // the box around its clip, so each piece gets its own.
-    const std::vector<RECT> shown = ShownRects(canvas, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
-                                               THUMBNAIL.bottom - THUMBNAIL.top);
+    const std::vector<RECT> shown = ShownRects(canvas, damage, THUMBNAIL.left, THUMBNAIL.top,
+                                               THUMBNAIL.right - THUMBNAIL.left, THUMBNAIL.bottom - THUMBNAIL.top);
     for (const RECT& piece : DisjointBands(shown.data(), shown.size())) {
         const int saved = SaveDC(target);
         IntersectClipRect(target, piece.left, piece.top, piece.right, piece.bottom);
@@ -145,11 +142,11 @@ void DrawThumbnailDamage(HDC target, const Canvas& canvas) {
     }
 }
 
-bool CreateBackBuffer(Canvas& canvas, HWND window, int32_t width, int32_t height) {
+bool ReplaceBackBuffer(BackBuffer& canvas, CanvasDamage& damage, HWND window, int32_t width, int32_t height) {
     BackBuffer made = BackBuffer::Make(window, width, height);
     if (!made)
         return false;
-    canvas.backBuffer = std::move(made);
-    ResetDamage(canvas.damage, width, height);
+    canvas = std::move(made);
+    ResetDamage(damage, width, height);
     return true;
 }

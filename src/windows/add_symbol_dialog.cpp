@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/add_checks.h"
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
 #include "windows/app_state.h"
 #include "platform/message_box.h"
 #include "resources/resource.h"
@@ -129,7 +129,8 @@ static void OnOk(HWND dialog) {
     ShowAddResult(dialog, result, category);
     if (result.outcome != AddOutcome::ADDED)
         return;
-    SendMessageA(appState.topology, MSG_LIBRARY_CHANGED, WPARAM(category), -1);
+    const LibraryChange change = {category, -1};
+    NotifyChange(CHANGED_LIBRARY, &change);
     SendMessageA(dialog, WM_CLOSE, 0, 0);
 }
 

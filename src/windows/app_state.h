@@ -3,15 +3,15 @@
 #pragma once
 #include <windows.h>
 
-#include "core/diagram_list.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
+#include "core/view_math.h"
 #include "library/symbol_library.h"
-#include "render/canvas.h"
+#include "render/back_buffer.h"
 
 constexpr char TOPOLOGY_CLASS[] = "topology_window";
 
-// Shown over the canvas while a tool is armed: a shared cursor (a resource), or an icon made of a
-// palette picture, owned here until the cursor changes again.
+// Shown over the canvas while a tool is armed (placement_cursor.h chooses it): a shared cursor (a
+// resource), or an icon made of a palette picture, owned here until the cursor changes again.
 struct PlacementCursor {
     HCURSOR cursor;  // null: the default
     OwnedIcon madeIcon;
@@ -43,11 +43,10 @@ struct ToolWindows {
 struct AppState {
     HINSTANCE instance;
     HWND topology;  // null while the topology window handles WM_CREATE
-    DiagramList diagram;
-    Editor editor;
+    EditSession session;
     PlacementCursor placementCursor;
     CanvasView view;
-    Canvas canvas;
+    BackBuffer canvas;  // the composed picture of the whole canvas; its size is the canvas size
     SymbolLibrary library;
     AddDialogState addDialog;
     ToolWindows tools;

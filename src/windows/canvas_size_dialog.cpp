@@ -3,7 +3,7 @@
 #include "windows/app_state.h"
 #include "render/canvas.h"
 #include "core/canvas_size_input.h"
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
 #include "platform/message_box.h"
 #include "resources/resource.h"
 
@@ -19,18 +19,18 @@ void ApplyCanvasSize(HWND dialog) {
         ShowError(dialog, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。");
         return;
     }
-    if (!CreateBackBuffer(appState.canvas, appState.topology, width, height)) {
+    if (!ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, width, height)) {
         ShowError(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
         return;
     }
-    SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
+    NotifyChange(CHANGED_VIEW);
 }
 
 // Without a back buffer (none could be made at start) the canvas has no size: the default is offered.
 static void OnInitDialog(HWND dialog) {
-    const Canvas& canvas = appState.canvas;
-    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(canvas.backBuffer ? canvas.Width() : DEFAULT_CANVAS_WIDTH), FALSE);
-    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(canvas.backBuffer ? canvas.Height() : DEFAULT_CANVAS_HEIGHT), FALSE);
+    const BackBuffer& canvas = appState.canvas;
+    SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(canvas ? canvas.width() : DEFAULT_CANVAS_WIDTH), FALSE);
+    SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(canvas ? canvas.height() : DEFAULT_CANVAS_HEIGHT), FALSE);
 }
 
 INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -17,7 +17,7 @@
 // The diagram in progress is discarded; the user is told, not asked. Undo brings it back.
 static void NewDiagram(HWND topology) {
     ShowNotice(topology, "作業中の設計を破棄します", "Message");
-    ClearWithHistory(appState.editor, appState.diagram, appState.canvas.damage);
+    ClearDiagramWithHistory(appState.session);
     InvalidateRect(topology, nullptr, TRUE);
 }
 
@@ -58,7 +58,7 @@ static bool ChooseSaveFile(HWND owner) {
 }
 
 void ExportCanvas(HWND owner) {
-    const BackBuffer& buffer = appState.canvas.backBuffer;
+    const BackBuffer& buffer = appState.canvas;
     const ExportStatus status = WriteCanvasBmp(buffer.pixels(), buffer.width(), buffer.height(), appState.saveFileName);
     switch (status.stage) {
         case ExportStage::DONE:

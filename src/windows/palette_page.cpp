@@ -1,13 +1,13 @@
 #include "windows/palette_page.h"
 
-#include "windows/app_messages.h"
-#include "windows/app_state.h"
-#include "windows/armed_frame.h"
-#include "windows/placement_cursor.h"
+#include "library/symbol_library.h"
 #include "platform/gdi_objects.h"
 #include "platform/message_box.h"
+#include "render/symbol_image.h"
 #include "resources/resource.h"
-#include "library/symbol_library.h"
+#include "windows/app_state.h"
+#include "windows/armed_frame.h"
+#include "windows/change_notice.h"
 
 constexpr int PALETTE_SPACING = SYMBOL_SIZE + 12;
 
@@ -55,7 +55,7 @@ void RebuildPalette(HWND list, HIMAGELIST imageList, int32_t count) {
     InvalidateRect(list, nullptr, TRUE);
 }
 
-static void Refresh(HWND page) {
+void RefreshPalette(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
@@ -68,22 +68,26 @@ static void OnInitDialog(HWND page, int32_t category) {
     SendMessageA(PaletteList(page), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0);
     // Items have no labels: a grid a little wider than the pictures shows several in a row.
     SendMessageA(PaletteList(page), LVM_SETICONSPACING, 0, MAKELPARAM(PALETTE_SPACING, PALETTE_SPACING));
-    Refresh(page);
+    RefreshPalette(page);
 }
 
-// The clicked item becomes the symbol tool, with an icon of its picture as the cursor. A single-
-// selection list has selected the item under the click (and nothing for a click beside the items)
-// before it reports the click. Positions would name the wrong item: a click on a half-hidden item
-// scrolls the list first, and both the mouse position and the point and item that some list views
-// put in the notification (taken when the button comes up) then fall on another item or on none.
+void ArmPaletteSymbol(int32_t category, int32_t index) {
+    std::shared_ptr<const SymbolPicture> picture;
+    if (WindowDC dc(appState.topology); dc)
+        picture = ItemPicture(appState.library, dc.get(), category, index);
+    ArmSymbolTool(appState.session, category, index, SymbolWithPicture(std::move(picture)));
+    NotifyChange(CHANGED_TOOL);
+}
+
+// The clicked item becomes the symbol tool. A single-selection list has selected the item under the
+// click (and nothing for a click beside the items) before it reports the click. Positions would
+// name the wrong item: a click on a half-hidden item scrolls the list first, and both the mouse
+// position and the point and item that some list views put in the notification (taken when the
+// button comes up) then fall on another item or on none.
 static void OnClick(HWND page) {
-    const int32_t category = PageCategory(page);
     const int index = int(SendMessageA(PaletteList(page), LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
-    if (index < 0)
-        return;
-    ShowPlacementIcon(OwnedIcon(
-        NewImageListIcon(appState.library.categories[category].images.get(), index, ILD_TRANSPARENT | ILD_BLEND50)));
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, WPARAM(category), LPARAM(index));
+    if (index >= 0)
+        ArmPaletteSymbol(PageCategory(page), index);
 }
 
 static bool IsPicked(HWND list, int index) {
@@ -110,7 +114,7 @@ static LRESULT OnCustomDraw(HWND page, HWND list, const NMLVCUSTOMDRAW& draw) {
             return GetFocus() != list && IsPicked(list, index) ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT;
         case CDDS_ITEMPOSTPAINT: {
             const RECT icon = ItemRect(list, index, LVIR_ICON);
-            if (IsArmedSymbol(appState.editor.tool, PageCategory(page), index)) {
+            if (IsArmedSymbol(appState.session.tool, PageCategory(page), index)) {
                 DrawArmedFrame(draw.nmcd.hdc, icon);
                 break;
             }
@@ -160,9 +164,7 @@ static void ShowDeleteResult(HWND owner, const DeleteResult& result) {
     }
 }
 
-// The selected symbol leaves the library for good, after the user agreed. No selection: nothing
-// happens.
-static void OnDelete(HWND page) {
+void DeletePickedSymbol(HWND page) {
     const int32_t category = PageCategory(page);
     if (category < 0 || category >= CATEGORY_COUNT)
         return;
@@ -171,8 +173,10 @@ static void OnDelete(HWND page) {
     if (index < 0 || !ConfirmOkCancel(list, "削除してもよろしいですか？"))
         return;
     const DeleteResult result = DeleteLibrarySymbol(appState.library, category, index);
-    if (result.outcome == DeleteOutcome::DELETED)
-        SendMessageA(appState.topology, MSG_LIBRARY_CHANGED, WPARAM(category), LPARAM(index));
+    if (result.outcome == DeleteOutcome::DELETED) {
+        const LibraryChange change = {category, index};
+        NotifyChange(CHANGED_LIBRARY, &change);
+    }
     ShowDeleteResult(list, result);
 }
 
@@ -184,12 +188,6 @@ INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
         case WM_NOTIFY:
             SetWindowLongPtrA(page, DWLP_MSGRESULT, OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam)));
             return TRUE;
-        case MSG_PALETTE_REFRESH:
-            Refresh(page);
-            return TRUE;
-        case MSG_PALETTE_DELETE:
-            OnDelete(page);
-            return FALSE;
     }
     return FALSE;
 }

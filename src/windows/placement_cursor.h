@@ -1,10 +1,7 @@
-// The cursor shown over the canvas while a tool is armed.
+// The cursor shown over the canvas while a tool is armed, chosen here alone from the armed tool.
 #pragma once
 #include <windows.h>
 
-#include "platform/gdi_objects.h"
-
-// A shared cursor (a resource), or none for the default.
-void ShowPlacementCursor(HCURSOR shared);
-// An icon made for the purpose, owned until the cursor changes again.
-void ShowPlacementIcon(OwnedIcon icon);
+// The delete tool's cursor, an icon of the picture a symbol tool places, or none (the default
+// arrow) for the other tools; called whenever the tool or the library changed.
+void ChoosePlacementCursor();

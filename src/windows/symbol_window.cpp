@@ -4,17 +4,16 @@
 
 #include <string>
 
-#include "windows/app_messages.h"
-#include "windows/app_state.h"
-#include "windows/armed_frame.h"
-#include "windows/placement_cursor.h"
-#include "windows/tool_window_menu.h"
-#include "resources/resource.h"
-#include "windows/add_symbol_dialog.h"
 #include "library/symbol_library.h"
 #include "platform/gdi_objects.h"
 #include "platform/message_box.h"
+#include "resources/resource.h"
+#include "windows/add_symbol_dialog.h"
+#include "windows/app_state.h"
+#include "windows/armed_frame.h"
+#include "windows/change_notice.h"
 #include "windows/palette_page.h"
+#include "windows/tool_window_menu.h"
 
 static void ShowOnlyPage(int32_t tab) {
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
@@ -117,12 +116,9 @@ static const ToolPicture TOOL_PICTURES[] = {
     {IDC_PICK_OPTICAL, TOOL_CABLE, CABLE_OPTICAL},
 };
 
-// The delete tool's cursor is a shared resource, set before the tool is armed: the topology window
-// must not destroy it.
-static void ArmTool(const ToolPicture& picture) {
-    if (picture.tool == TOOL_DELETE)
-        ShowPlacementCursor(LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)));
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, WPARAM(picture.tool), LPARAM(picture.cableType));
+static void ArmPictureTool(const ToolPicture& picture) {
+    ArmTool(appState.session, picture.tool, picture.cableType);
+    NotifyChange(CHANGED_TOOL);
 }
 
 static RECT FrameAround(HWND dialog, const ToolPicture& picture) {
@@ -137,7 +133,7 @@ static RECT FrameAround(HWND dialog, const ToolPicture& picture) {
 static void OnPaint(HWND dialog) {
     PaintDC paint(dialog);
     for (const ToolPicture& picture : TOOL_PICTURES) {
-        if (!IsArmed(appState.editor.tool, picture.tool, picture.cableType))
+        if (!IsArmed(appState.session.tool, picture.tool, picture.cableType))
             continue;
         DrawArmedFrame(paint.get(), FrameAround(dialog, picture));
     }
@@ -145,7 +141,7 @@ static void OnPaint(HWND dialog) {
 
 // The pictures and their frames drawn again at once, and the visible palette, whose picked item is
 // framed only while its symbol tool is armed: nothing is left waiting to be painted.
-static void OnToolArmed(HWND dialog) {
+static void ShowArmedTool(HWND dialog) {
     RECT all = FrameAround(dialog, TOOL_PICTURES[0]);
     for (const ToolPicture& picture : TOOL_PICTURES) {
         const RECT frame = FrameAround(dialog, picture);
@@ -163,13 +159,24 @@ static void OnCommand(HWND dialog, UINT id) {
             DialogBoxParamA(appState.instance, MAKEINTRESOURCEA(IDD_ADD_SYMBOL), dialog, AddSymbolDialogProc, 0);
             return;
         case IDC_DELETE_SYMBOL:
-            SendMessageA(appState.tools.palettePage[appState.tools.currentTab], MSG_PALETTE_DELETE, 0, 0);
+            DeletePickedSymbol(appState.tools.palettePage[appState.tools.currentTab]);
             return;
     }
     for (const ToolPicture& picture : TOOL_PICTURES) {
         if (picture.id == int(id))
-            ArmTool(picture);
+            ArmPictureTool(picture);
     }
+}
+
+// A symbol added shows in every palette (each is built again); one deleted leaves its own.
+static void OnChanged(HWND dialog, WPARAM changes, const LibraryChange* library) {
+    if (changes & CHANGED_LIBRARY) {
+        for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
+            if (!library || library->removedIndex < 0 || library->category == category)
+                RefreshPalette(appState.tools.palettePage[category]);
+    }
+    if (changes & CHANGED_TOOL)
+        ShowArmedTool(dialog);
 }
 
 INT_PTR CALLBACK SymbolWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -186,8 +193,8 @@ INT_PTR CALLBACK SymbolWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_PAINT:
             OnPaint(dialog);
             return TRUE;
-        case MSG_TOOL_ARMED:
-            OnToolArmed(dialog);
+        case MSG_CHANGED:
+            OnChanged(dialog, wParam, reinterpret_cast<const LibraryChange*>(lParam));
             return TRUE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_SYMBOL_WINDOW);

@@ -2,38 +2,37 @@
 
 #include <windowsx.h>
 
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "core/view_math.h"
-#include "library/symbol_library.h"
 #include "platform/gdi_objects.h"
 #include "platform/message_box.h"
 #include "render/canvas.h"
-#include "render/symbol_image.h"
-#include "windows/app_messages.h"
 #include "windows/app_state.h"
+#include "windows/change_notice.h"
 #include "windows/menu_commands.h"
+#include "windows/palette_page.h"
 #include "windows/placement_cursor.h"
 #include "windows/tool_windows.h"
+#include "windows/view_window.h"
 
 // What the edits damaged is composed again, and the view window shows it in the thumbnail.
 static void ComposePendingDamage() {
-    Canvas& canvas = appState.canvas;
-    if (!HasDamage(canvas.damage))
+    CanvasDamage& damage = appState.session.damage;
+    if (!HasDamage(damage))
         return;
-    ComposeDamage(canvas, appState.diagram, FramedSymbolsOf(appState.editor));
-    if (appState.tools.viewWindow)
-        SendMessageA(appState.tools.viewWindow, MSG_CANVAS_COMPOSED, 0, 0);
-    ClearDamage(canvas.damage);
+    ComposeCanvas(appState.canvas, appState.session, damage);
+    ShowThumbnailDamage(damage);
+    ClearDamage(damage);
 }
 
 // Asks for a paint of what the edits changed, where it shows in the window, without erasing, as
 // the picture covers it. A change scrolled out of sight is composed at once: no paint would come
 // for it, and the thumbnail shows it.
 static void ShowDamage(HWND window) {
-    const Canvas& canvas = appState.canvas;
-    if (!HasDamage(canvas.damage))
+    const CanvasDamage& damage = appState.session.damage;
+    if (!HasDamage(damage))
         return;
-    OwnedRegion region(canvas.damage.everything ? nullptr : NewShownDamageRegion(canvas, appState.view));
+    OwnedRegion region(damage.everything ? nullptr : NewShownDamageRegion(appState.canvas, damage, appState.view));
     if (region)
         InvalidateRgn(window, region.get(), FALSE);
     else
@@ -42,17 +41,13 @@ static void ShowDamage(HWND window) {
         ComposePendingDamage();
 }
 
-void RepaintWholeCanvas(HWND topology) {
-    DamageEverything(appState.canvas.damage);
-    InvalidateRect(topology, nullptr, TRUE);
-}
-
+// A fresh session: no diagram, no tool, the default canvas.
 static LRESULT OnCreate(HWND window) {
-    ShowPlacementCursor(nullptr);
-    ResetEditor(appState.editor);
+    appState.session = EditSession();
     appState.view = CanvasView();
+    ChoosePlacementCursor();
     CreateToolWindows(window);
-    CreateBackBuffer(appState.canvas, window, DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT);
+    ReplaceBackBuffer(appState.canvas, appState.session.damage, window, DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT);
     ShowWindow(appState.tools.listWindow, SW_HIDE);
     return 0;
 }
@@ -64,11 +59,10 @@ static void OnClose(HWND window) {
 
 // The tool windows, owned by this one, are gone already: nothing shows the library any more.
 static void OnDestroy() {
-    ResetEditor(appState.editor);
-    ClearDiagram(appState.diagram);
+    appState.session = EditSession();
     ReleaseSymbolLibrary(appState.library);
-    ShowPlacementCursor(nullptr);
-    appState.canvas.backBuffer = BackBuffer();
+    ChoosePlacementCursor();
+    appState.canvas = BackBuffer();
     PostQuitMessage(0);
 }
 
@@ -94,11 +88,11 @@ static void UpdateScrollRanges(HWND topology) {
     RECT client = {};
     GetClientRect(topology, &client);
     CanvasView& view = appState.view;
-    const ScrollAxis horizontal = ScrollAxisFor(ZoomedLength(appState.canvas.Width(), view.zoomFactor), client.right);
+    const ScrollAxis horizontal = ScrollAxisFor(ZoomedLength(appState.canvas.width(), view.zoomFactor), client.right);
     if (view.scrollX > horizontal.maxPos)
         view.scrollX = horizontal.maxPos;
     SetScrollBar(topology, SB_HORZ, horizontal, view.scrollX);
-    const ScrollAxis vertical = ScrollAxisFor(ZoomedLength(appState.canvas.Height(), view.zoomFactor), client.bottom);
+    const ScrollAxis vertical = ScrollAxisFor(ZoomedLength(appState.canvas.height(), view.zoomFactor), client.bottom);
     if (view.scrollY > vertical.maxPos)
         view.scrollY = vertical.maxPos;
     SetScrollBar(topology, SB_VERT, vertical, view.scrollY);
@@ -139,26 +133,17 @@ static void Scroll(HWND window, int bar, ScrollRequest request, int32_t& scroll)
 }
 
 static CanvasPoint CanvasPointAt(LPARAM lParam) {
-    return ClientToCanvas(appState.view, appState.canvas.Width(), appState.canvas.Height(), GET_X_LPARAM(lParam),
+    return ClientToCanvas(appState.view, appState.canvas.width(), appState.canvas.height(), GET_X_LPARAM(lParam),
                           GET_Y_LPARAM(lParam));
-}
-
-// Every symbol the tool places shares the item's picture, made now.
-static void ArmSymbolTool(HWND window, int32_t category, int32_t image) {
-    std::shared_ptr<const SymbolPicture> picture;
-    if (WindowDC dc(window); dc)
-        picture = ItemPicture(appState.library, dc.get(), category, image);
-    PickSymbolTool(appState.editor, appState.diagram, appState.canvas.damage, category, image,
-                   SymbolWithPicture(std::move(picture)));
 }
 
 static void OnLeftButtonDown(HWND window, LPARAM lParam) {
     // A picture that could not be made when the tool was armed is tried again: the system may
     // have what it lacked by now.
-    const ArmedTool& tool = appState.editor.tool;
+    const ArmedTool& tool = appState.session.tool;
     if (tool.kind == ToolKind::SYMBOL && !tool.symbol.picture)
-        ArmSymbolTool(window, tool.category, tool.image);
-    switch (Press(appState.editor, appState.diagram, appState.canvas.damage, CanvasPointAt(lParam))) {
+        ArmPaletteSymbol(tool.category, tool.image);
+    switch (Press(appState.session, CanvasPointAt(lParam))) {
         case PressResult::PLACE_FAILED:
             ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
             break;
@@ -171,22 +156,21 @@ static void OnLeftButtonDown(HWND window, LPARAM lParam) {
 }
 
 static void OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
-    if (DragTo(appState.editor, appState.diagram, appState.canvas.damage, CanvasPointAt(lParam),
-               (wParam & MK_LBUTTON) != 0))
+    if (DragTo(appState.session, CanvasPointAt(lParam), (wParam & MK_LBUTTON) != 0))
         ShowDamage(window);
 }
 
 static void OnLeftButtonUp() {
-    Release(appState.editor);
+    EndDrag(appState.session);
 }
 
 // Esc drops a pending cable end or puts a dragged symbol back; Delete removes the selected symbol.
 static bool OnKeyDown(HWND window, WPARAM key) {
     bool changed = false;
     if (key == VK_ESCAPE)
-        changed = CancelPending(appState.editor, appState.diagram, appState.canvas.damage);
+        changed = CancelPending(appState.session);
     else if (key == VK_DELETE)
-        changed = DeleteSelected(appState.editor, appState.diagram, appState.canvas.damage);
+        changed = DeleteSelected(appState.session);
     else
         return false;
     if (changed)
@@ -202,66 +186,36 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
-static void OnEditHistory(HWND window, WPARAM request) {
-    CanvasDamage& damage = appState.canvas.damage;
-    const bool done = request == HISTORY_REDO ? Redo(appState.editor, appState.diagram, damage)
-                                              : Undo(appState.editor, appState.diagram, damage);
-    if (done)
-        ShowDamage(window);
-}
-
 bool RouteHistoryKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || !appState.topology || !(GetKeyState(VK_CONTROL) & 0x8000))
         return false;
-    WPARAM request;
+    bool redo;
     if (message.wParam == 'Z')
-        request = GetKeyState(VK_SHIFT) & 0x8000 ? HISTORY_REDO : HISTORY_UNDO;
+        redo = GetKeyState(VK_SHIFT) & 0x8000;
     else if (message.wParam == 'Y')
-        request = HISTORY_REDO;
+        redo = true;
     else
         return false;
     char className[16] = "";
     GetClassNameA(message.hwnd, className, sizeof className);
     if (lstrcmpiA(className, "Edit") == 0)
         return false;
-    SendMessageA(appState.topology, MSG_EDIT_HISTORY, request, 0);
+    if (redo ? Redo(appState.session) : Undo(appState.session))
+        ShowDamage(appState.topology);
     return true;
 }
 
-// The symbol window frames the armed tool's picture.
-static void ShowArmedTool() {
-    if (appState.tools.symbolWindow)
-        SendMessageA(appState.tools.symbolWindow, MSG_TOOL_ARMED, 0, 0);
-}
-
-// The palette set the cursor (an icon of the picture) before it sent the message.
-static void OnPickSymbol(HWND window, WPARAM wParam, LPARAM lParam) {
-    ArmSymbolTool(window, int32_t(wParam), int32_t(lParam));
-    ShowArmedTool();
-    ShowDamage(window);
-}
-
-// The delete cursor was set by the sender; every other tool shows the default cursor.
-static void OnSelectTool(HWND window, WPARAM wParam, LPARAM lParam) {
-    const int32_t tool = int32_t(wParam);
-    if (tool != TOOL_DELETE)
-        ShowPlacementCursor(nullptr);
-    SelectTool(appState.editor, appState.diagram, appState.canvas.damage, tool, int32_t(lParam));
-    ShowArmedTool();
-    ShowDamage(window);
-}
-
-// An added symbol joins every palette (each is built again); a deleted one leaves its own.
-static void OnLibraryChanged(WPARAM category, LPARAM index) {
-    if (index < 0) {
-        for (HWND page : appState.tools.palettePage)
-            SendMessageA(page, MSG_PALETTE_REFRESH, 0, 0);
-        return;
+// The cursor follows the armed tool; a library delete may move or disarm the symbol tool first.
+// A new tool clears the selection, which the canvas shows.
+static void OnChanged(HWND window, WPARAM changes, const LibraryChange* library) {
+    if ((changes & CHANGED_LIBRARY) && library && library->removedIndex >= 0)
+        FollowDeletedLibraryImage(appState.session, library->category, library->removedIndex);
+    if (changes & (CHANGED_TOOL | CHANGED_LIBRARY)) {
+        ChoosePlacementCursor();
+        ShowDamage(window);
     }
-    if (OnLibraryImageDeleted(appState.editor, int32_t(category), int32_t(index)))
-        ShowPlacementCursor(nullptr);
-    if (category < WPARAM(CATEGORY_COUNT))
-        SendMessageA(appState.tools.palettePage[category], MSG_PALETTE_REFRESH, 0, 0);
+    if (changes & CHANGED_VIEW)
+        OnViewChanged(window);
 }
 
 LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -306,20 +260,8 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             if (OnSetCursor(window, wParam, lParam))
                 return TRUE;
             break;
-        case MSG_PICK_SYMBOL:
-            OnPickSymbol(window, wParam, lParam);
-            return 0;
-        case MSG_SELECT_TOOL:
-            OnSelectTool(window, wParam, lParam);
-            return 0;
-        case MSG_LIBRARY_CHANGED:
-            OnLibraryChanged(wParam, lParam);
-            return 0;
-        case MSG_VIEW_CHANGED:
-            OnViewChanged(window);
-            return 0;
-        case MSG_EDIT_HISTORY:
-            OnEditHistory(window, wParam);
+        case MSG_CHANGED:
+            OnChanged(window, wParam, reinterpret_cast<const LibraryChange*>(lParam));
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -4,9 +4,6 @@
 
 LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Composes the whole canvas again at the next paint and shows all of it, as after a zoom.
-void RepaintWholeCanvas(HWND topology);
-
 // For the message loop, before a message is dispatched: Ctrl+Z undoes the last diagram edit,
 // Ctrl+Y and Ctrl+Shift+Z redo, whichever window of the program has the focus, except a text
 // field, which keeps its own. True when the key was taken.

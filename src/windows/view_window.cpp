@@ -10,7 +10,7 @@
 #include "render/canvas.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
 #include "windows/tool_window_menu.h"
 
 // The thumb's range; the buttons step one past either end.
@@ -26,7 +26,7 @@ static void ShowZoomLabel(HWND dialog) {
 // Every zoom change: new scroll ranges, a full repaint with erasing, and the label.
 static void ApplyZoom(HWND dialog, int32_t position) {
     appState.view.zoomFactor = ZoomFromPosition(position);
-    SendMessageA(appState.topology, MSG_VIEW_CHANGED, 0, 0);
+    NotifyChange(CHANGED_VIEW);
     ShowZoomLabel(dialog);
 }
 
@@ -79,11 +79,12 @@ static void OnPaint(HWND dialog) {
     DrawThumbnail(paint.get(), appState.canvas);
 }
 
-// The part that changed is drawn at once, as the change is composed: a paint cycle of its own at
-// every mouse step would cost more than the drawing.
-static void OnCanvasComposed(HWND dialog) {
-    if (WindowDC dc(dialog); dc)
-        DrawThumbnailDamage(dc.get(), appState.canvas);
+// Drawn at once, as the change is composed: a paint cycle of its own at every mouse step would cost
+// more than the drawing.
+void ShowThumbnailDamage(const CanvasDamage& damage) {
+    HWND dialog = appState.tools.viewWindow;
+    if (WindowDC dc(dialog); dialog && dc)
+        DrawThumbnailDamage(dc.get(), appState.canvas, damage);
 }
 
 INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -102,9 +103,6 @@ INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_PAINT:
             OnPaint(dialog);
-            return TRUE;
-        case MSG_CANVAS_COMPOSED:
-            OnCanvasComposed(dialog);
             return TRUE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_VIEW_WINDOW);

@@ -1,5 +1,7 @@
 #include "core/bmp_layout.h"
 
+#include "bmp_files.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>

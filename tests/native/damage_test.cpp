@@ -6,7 +6,7 @@
 #include <random>
 
 #include "core/cable_geometry.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 
 namespace {
 
@@ -107,19 +107,19 @@ class DamageEditTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetDamage(damage, 2000, 1500); }
     SymbolItem* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = PlaceSymbol(diagram, damage, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0}, {x, y});
+        SymbolItem* symbol = PlaceSymbol(session, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0}, {x, y});
         EXPECT_TRUE(symbol);
         return symbol;
     }
     CableItem* Cable(CableType type, const SymbolItem* a, const SymbolItem* b) {
-        SelectTool(editor, diagram, damage, TOOL_CABLE, int16_t(type));
-        Press(editor, diagram, damage, SymbolCentre(*a));
-        Press(editor, diagram, damage, SymbolCentre(*b));
+        ArmTool(session, TOOL_CABLE, int16_t(type));
+        Press(session, SymbolCentre(*a));
+        Press(session, SymbolCentre(*b));
         return std::get_if<CableItem>(&diagram.items.back());
     }
-    DiagramList diagram;
-    Editor editor = {};
-    CanvasDamage damage;
+    EditSession session;
+    DiagramList& diagram = session.diagram;
+    CanvasDamage& damage = session.damage;
 };
 
 // What each edit changed is exactly what the next paint composes; anything missed here would
@@ -133,15 +133,15 @@ TEST_F(DamageEditTest, EachEditDamagesWhatItChanged) {
     const CableItem cd = *Cable(CABLE_CROSS, c, d);
     ClearDamage(damage);
 
-    SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
+    ArmTool(session, TOOL_SELECT, 0);
     EXPECT_FALSE(HasDamage(damage));
-    Press(editor, diagram, damage, {100, 100});
+    Press(session, {100, 100});
     EXPECT_TRUE(Touches(damage, {74, 74, 75, 75})) << "the frame's corner";
     EXPECT_FALSE(Touches(damage, SymbolBox(*b)));
     ClearDamage(damage);
 
     const CanvasRect before = SymbolBox(*a);
-    DragTo(editor, diagram, damage, {400, 700}, true);
+    DragTo(session, {400, 700}, true);
     EXPECT_TRUE(Touches(damage, before));
     EXPECT_TRUE(Touches(damage, SymbolBox(*a)));
     EXPECT_TRUE(CableTouches(damage, ab)) << "where the cable was";
@@ -155,13 +155,13 @@ TEST_F(DamageEditTest, EachEditDamagesWhatItChanged) {
     ClearDamage(damage);
 
     // A press elsewhere drops the selection: its frame goes.
-    Press(editor, diagram, damage, {1000, 1000});
+    Press(session, {1000, 1000});
     EXPECT_TRUE(Touches(damage, SymbolBox(*a)));
     ClearDamage(damage);
 
-    SelectTool(editor, diagram, damage, TOOL_DELETE, 0);
+    ArmTool(session, TOOL_DELETE, 0);
     const CanvasRect deleted = SymbolBox(*c);
-    Press(editor, diagram, damage, {1000, 100});
+    Press(session, {1000, 100});
     EXPECT_TRUE(Touches(damage, deleted));
     EXPECT_FALSE(Touches(damage, SymbolBox(*b)));
 }

@@ -1,5 +1,7 @@
 #include "core/diagram_list.h"
 
+#include "diagram_support.h"
+
 #include <gtest/gtest.h>
 
 #include <string>

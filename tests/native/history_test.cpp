@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "core/editor.h"
+#include "core/edit_session.h"
 
 namespace {
 
@@ -55,9 +55,9 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         std::mt19937 random(seed);
         auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
-        DiagramList diagram;
-        Editor editor;
-        CanvasDamage damage;
+        EditSession session;
+        DiagramList& diagram = session.diagram;
+        CanvasDamage& damage = session.damage;
         ResetDamage(damage, 600, 400);
         std::vector<std::vector<Item>> states = {Snapshot(diagram)};
         size_t at = 0;  // states[at] is the diagram now; later ones can be redone
@@ -68,72 +68,72 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
             return centres.empty() ? CanvasPoint{below(600), below(400)} : centres[size_t(below(int(centres.size())))];
         };
         for (int step = 0; step < 300; ++step) {
-            const size_t recorded = editor.history.undo.size();
+            const size_t recorded = session.history.undo.size();
             const int32_t nextId = diagram.nextSymbolId;
             std::vector<Item> moved;  // after a drag that an edit then interrupted
             const int pick = below(100);
             if (pick < 25) {
-                PickSymbolTool(editor, diagram, damage, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
-                Press(editor, diagram, damage, {below(600), below(400)});
+                ArmSymbolTool(session, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+                Press(session, {below(600), below(400)});
                 ASSERT_TRUE(ids.insert(nextId).second) << "an id placed twice";
             } else if (pick < 40) {
-                SelectTool(editor, diagram, damage, TOOL_CABLE, 1 + below(7));
-                Press(editor, diagram, damage, anySymbolCentre());
-                Press(editor, diagram, damage, anySymbolCentre());
+                ArmTool(session, TOOL_CABLE, 1 + below(7));
+                Press(session, anySymbolCentre());
+                Press(session, anySymbolCentre());
             } else if (pick < 55) {
-                SelectTool(editor, diagram, damage, TOOL_SELECT, 0);
-                Press(editor, diagram, damage, anySymbolCentre());
+                ArmTool(session, TOOL_SELECT, 0);
+                Press(session, anySymbolCentre());
                 for (int move = below(4); move > 0; --move)
-                    DragTo(editor, diagram, damage, {below(600), below(400)}, true);
+                    DragTo(session, {below(600), below(400)}, true);
                 // Delete or New with the button still down: the drag is a move of its own first.
                 const int interruption = below(10);
                 if (interruption == 0)
-                    CancelPending(editor, diagram, damage);
+                    CancelPending(session);
                 if (interruption == 1 || interruption == 2) {
                     moved = Snapshot(diagram);
                     if (interruption == 1)
-                        DeleteSelected(editor, diagram, damage);
+                        DeleteSelected(session);
                     else
-                        ClearWithHistory(editor, diagram, damage);
+                        ClearDiagramWithHistory(session);
                 }
-                Release(editor);
+                EndDrag(session);
             } else if (pick < 65) {
-                SelectTool(editor, diagram, damage, TOOL_DELETE, 0);
-                Press(editor, diagram, damage, anySymbolCentre());
+                ArmTool(session, TOOL_DELETE, 0);
+                Press(session, anySymbolCentre());
             } else if (pick < 68) {
-                ClearWithHistory(editor, diagram, damage);
+                ClearDiagramWithHistory(session);
             } else if (pick < 85) {
-                ASSERT_EQ(Undo(editor, diagram, damage), at > 0);
+                ASSERT_EQ(Undo(session), at > 0);
                 at -= at > 0;
                 ASSERT_EQ(Snapshot(diagram), states[at]) << "seed " << seed << " step " << step << " undo";
                 ExpectIndexesMatch(diagram);
                 continue;
             } else {
-                ASSERT_EQ(Redo(editor, diagram, damage), at + 1 < states.size());
+                ASSERT_EQ(Redo(session), at + 1 < states.size());
                 at += at + 1 < states.size();
                 ASSERT_EQ(Snapshot(diagram), states[at]) << "seed " << seed << " step " << step << " redo";
                 ExpectIndexesMatch(diagram);
                 continue;
             }
             ExpectIndexesMatch(diagram);
-            if (editor.history.undo.size() > recorded) {
+            if (session.history.undo.size() > recorded) {
                 states.resize(++at);
-                if (editor.history.undo.size() == recorded + 2) {
+                if (session.history.undo.size() == recorded + 2) {
                     states.push_back(moved);
                     ++at;
                 }
                 states.push_back(Snapshot(diagram));
-                ASSERT_TRUE(editor.history.redo.empty()) << "a new edit leaves nothing to redo";
+                ASSERT_TRUE(session.history.redo.empty()) << "a new edit leaves nothing to redo";
             } else {
                 ASSERT_EQ(Snapshot(diagram), states[at]) << "seed " << seed << " step " << step << ": unrecorded";
             }
         }
         const int32_t nextId = diagram.nextSymbolId;
-        while (Undo(editor, diagram, damage)) {
+        while (Undo(session)) {
         }
         EXPECT_TRUE(diagram.items.empty()) << "seed " << seed;
         EXPECT_EQ(diagram.nextSymbolId, nextId) << "ids are never given again";
-        while (Redo(editor, diagram, damage)) {
+        while (Redo(session)) {
         }
         EXPECT_EQ(Snapshot(diagram), states.back()) << "seed " << seed;
         ExpectIndexesMatch(diagram);
@@ -146,18 +146,17 @@ namespace {
 
 // Past the bound the oldest edit can no longer be undone; the rest still can.
 TEST(HistoryTest, KeepsTheLastStepsOnly) {
-    DiagramList diagram;
-    Editor editor;
-    CanvasDamage damage;
+    EditSession session;
+    CanvasDamage& damage = session.damage;
     ResetDamage(damage, 600, 400);
-    PickSymbolTool(editor, diagram, damage, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+    ArmSymbolTool(session, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
     for (size_t i = 0; i < MAX_UNDO_STEPS + 5; ++i)
-        Press(editor, diagram, damage, {int32_t(i % 600), 200});
+        Press(session, {int32_t(i % 600), 200});
     size_t undone = 0;
-    while (Undo(editor, diagram, damage))
+    while (Undo(session))
         ++undone;
     EXPECT_EQ(undone, MAX_UNDO_STEPS);
-    EXPECT_EQ(diagram.items.size(), 5u);
+    EXPECT_EQ(session.diagram.items.size(), 5u);
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 #include <cmath>
 
 #include "canvas_helpers.h"
+#include "diagram_support.h"
+#include "paint_support.h"
 
 #include "windows/app_state.h"
 #include "windows/topology_window.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 
@@ -33,8 +35,8 @@ void ExpectArea(const Pixels& pixels, int left, int top, int right, int bottom, 
 TEST_F(CanvasTest, FreshBackBufferIsWhiteAndPaintsLikeEveryOther) {
     // As at start and after a new canvas size: white before any paint.
     for (SIZE size : {SIZE{300, 200}, SIZE{DEFAULT_CANVAS_WIDTH, DEFAULT_CANVAS_HEIGHT}}) {
-        ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, size.cx, size.cy));
-        const Pixels fresh = ReadBitmapPixels(appState.canvas.backBuffer.bitmap());
+        ASSERT_TRUE(ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, size.cx, size.cy));
+        const Pixels fresh = ReadBitmapPixels(appState.canvas.bitmap());
         ASSERT_EQ(fresh.width, size.cx);
         ExpectArea(fresh, 0, 0, size.cx, size.cy, RGB_WHITE);
     }
@@ -91,7 +93,7 @@ TEST_F(CanvasTest, SymbolOffTheTopLeftIsClipped) {
 }
 
 TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
-    appState.editor.selectedId = AddTestSymbol(0, 100, 100)->id;
+    appState.session.selectedId = AddTestSymbol(0, 100, 100)->id;
     const Pixels pixels = CanvasPixels();
     int frameBlack = 0, elsewhereBlack = 0;
     for (int y = 90; y < 160; ++y) {
@@ -112,8 +114,8 @@ TEST_F(CanvasTest, SelectionFrameRunsOnePixelOutsideThePicture) {
             black += (pixels.at(i, j) == RGB_BLACK) + (pixels.at(j, i) == RGB_BLACK);
         EXPECT_GT(black, 30) << "line " << i;
     }
-    AddSymbolDamage(appState.canvas.damage, *SelectedSymbol());
-    appState.editor.selectedId = NO_SYMBOL;
+    AddSymbolDamage(appState.session.damage, *SelectedSymbol());
+    appState.session.selectedId = NO_SYMBOL;
     const Pixels cleared = CanvasPixels();
     ExpectArea(cleared, 99, 99, 151, 100, RGB_WHITE);
     ExpectArea(cleared, 150, 99, 151, 151, RGB_WHITE);
@@ -142,8 +144,8 @@ struct CableCase {
 // Every painted pixel has the cable's colour and lies on an expected stroke, and every stroke
 // has paint along its middle.
 void ExpectCableDrawn(const CableCase& c) {
-    ClearDiagram(appState.diagram);
-    DamageEverything(appState.canvas.damage);
+    ClearDiagram(appState.session.diagram);
+    DamageEverything(appState.session.damage);
     AddTestCableAt(c.type, c.x1, c.y1, c.x2, c.y2);
     const Pixels pixels = CanvasPixels();
     std::vector<int> hits(c.expected.size());
@@ -254,7 +256,7 @@ TEST_F(CanvasTest, PresentationFollowsZoomAndScroll) {
 }
 
 TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
-    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, 1000, 100));
+    ASSERT_TRUE(ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, 1000, 100));
     AddTestSymbol(0, 0, 0);
     CanvasPixels();
     Target target(300, 200);
@@ -274,7 +276,7 @@ TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
         symbols.push_back(AddTestSymbol(i % 3, (i * 37) % 450, (i * 53) % 350));
     for (int i = 0; i < 21; ++i)
         AddTestCable(CableType(1 + i % 7), symbols[i], symbols[(i * 5 + 3) % 21]);
-    appState.editor.selectedId = symbols[5]->id;
+    appState.session.selectedId = symbols[5]->id;
     Repaint();
     const long before = LiveGdiObjects();
     for (int i = 0; i < 20; ++i) {
@@ -282,7 +284,7 @@ TEST_F(CanvasTest, RepeatedPaintsLeaveNoGdiObjectsBehind) {
         if (i % 2)
             RepaintWholeCanvas(appState.topology);
         else
-            AddSymbolDamage(appState.canvas.damage, *symbols[i]);
+            AddSymbolDamage(appState.session.damage, *symbols[i]);
         Repaint();
     }
     EXPECT_EQ(LiveGdiObjects(), before);

@@ -3,9 +3,9 @@
 #include "canvas_helpers.h"
 #include "library_files.h"
 
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
 #include "windows/app_state.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
@@ -61,7 +61,7 @@ TEST_F(EditingTest, ClicksRightAfterStartCreateNothing) {
     UpdateWindow(appState.topology);
     Click(100, 100);
     MouseMove(120, 120);
-    EXPECT_TRUE(appState.diagram.items.empty());
+    EXPECT_TRUE(appState.session.diagram.items.empty());
     EXPECT_FALSE(RepaintPending());
 }
 
@@ -79,7 +79,7 @@ TEST_F(EditingTest, SymbolToolPlacesCentredSymbolsWithCountingIds) {
     EXPECT_EQ(pixels.at(175, 125), RED);
     EXPECT_EQ(pixels.at(0, 0), RED);
     EXPECT_EQ(pixels.at(25, 25), RGB_WHITE) << "the transparent strip of the clipped symbol";
-    EXPECT_TRUE(appState.editor.tool.Placing()) << "the tool stays armed";
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::SYMBOL) << "the tool stays armed";
 
     // The second picture of the category.
     PickSymbol(CATEGORY_ROUTER, 1);
@@ -93,23 +93,23 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     UpdateWindow(appState.topology);
 
     Click(200, 300);  // empty canvas: nothing, not even a repaint
-    EXPECT_FALSE(appState.editor.connect.firstEndChosen);
+    EXPECT_FALSE(appState.session.connect.firstEndChosen);
     EXPECT_FALSE(RepaintPending());
 
     Click(90, 110);  // the first end is framed
-    ASSERT_TRUE(appState.editor.connect.firstEndChosen);
+    ASSERT_TRUE(appState.session.connect.firstEndChosen);
     EXPECT_EQ(SelectedSymbol()->id, 0);
     EXPECT_GT(BlackInColumn(CanvasPixels(), 74, 74, 126), 10);
 
     Click(100, 100);  // the same symbol again
     Click(200, 300);  // empty canvas: still pending
-    EXPECT_TRUE(appState.editor.connect.firstEndChosen);
+    EXPECT_TRUE(appState.session.connect.firstEndChosen);
     EXPECT_TRUE(Cables().empty());
 
     SelectTool(TOOL_CABLE, CABLE_OPTICAL);  // another type or a palette symbol: the first end stays
     PickSymbol(CATEGORY_ROUTER, 1);         // pending and framed
     SelectTool(TOOL_CABLE, CABLE_OPTICAL);
-    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
+    EXPECT_EQ(appState.session.selectedId, NO_SYMBOL);
     EXPECT_GT(BlackInColumn(CanvasPixels(), 74, 74, 126), 10);
     Click(100, 100);  // the framed first end again
     EXPECT_TRUE(Cables().empty());
@@ -120,8 +120,8 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     const CableItem& cable = cables[0].second;
     EXPECT_EQ((std::vector<int>{cable.x1, cable.y1, cable.x2, cable.y2, cable.firstSymbolId, cable.secondSymbolId}),
               (std::vector<int>{100, 100, 300, 100, 0, 1}));
-    EXPECT_FALSE(appState.editor.connect.firstEndChosen);
-    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
+    EXPECT_FALSE(appState.session.connect.firstEndChosen);
+    EXPECT_EQ(appState.session.selectedId, NO_SYMBOL);
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(pixels.at(200, 100), 0xFF0000u) << "an optical cable is red";
     EXPECT_EQ(BlackInColumn(pixels, 74, 74, 126), 0) << "no frame after the cable is made";
@@ -172,11 +172,11 @@ TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
     SelectTool(TOOL_SELECT);
 
     MouseDown(95, 105);
-    EXPECT_TRUE(appState.editor.drag.dragging);
+    EXPECT_TRUE(appState.session.drag.dragging);
     MouseMove(105, 125);
     MouseMove(135, 145);
     MouseUp(135, 145);
-    EXPECT_FALSE(appState.editor.drag.dragging);
+    EXPECT_FALSE(appState.session.drag.dragging);
     MouseMove(300, 300, 0);  // after the button is up nothing moves
 
     const std::vector<SymbolItem*> symbols = DiagramSymbols();
@@ -272,12 +272,12 @@ TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "Message");
     EXPECT_EQ(SeenDialogs()[0].text, "作業中の設計を破棄します");
-    EXPECT_TRUE(appState.diagram.items.empty());
-    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
+    EXPECT_TRUE(appState.session.diagram.items.empty());
+    EXPECT_EQ(appState.session.selectedId, NO_SYMBOL);
     const Pixels pixels = CanvasPixels();
     EXPECT_EQ(std::count(pixels.rgb.begin(), pixels.rgb.end(), RGB_WHITE), 500 * 400);
 
-    EXPECT_EQ(appState.editor.tool.kind, ToolKind::SELECT) << "New keeps the tool";
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::SELECT) << "New keeps the tool";
     const std::vector<SymbolItem*> symbols = Place({{50, 50}});
     ASSERT_EQ(symbols.size(), 1u);
     EXPECT_EQ(symbols[0]->id, 2);
@@ -291,7 +291,7 @@ TEST_F(EditingTest, ExitAnsweredNoChangesNothing) {
     EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
     EXPECT_TRUE(IsWindow(appState.topology));
     EXPECT_EQ(DiagramSymbols().size(), 1u);
-    EXPECT_TRUE(appState.editor.tool.Placing());
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::SYMBOL);
     Command(IDM_HELP_GUIDE);  // the short guide does nothing
     Command(12345);
     EXPECT_TRUE(SeenDialogs().size() == 1u);
@@ -385,7 +385,7 @@ TEST_F(EditingTest, UndoAndRedoKeysWorkFromEveryWindowButATextField) {
     MouseUp(340, 200);
     SelectTool(TOOL_DELETE);
     Click(100, 100);
-    const int32_t firstId = appState.diagram.nextSymbolId - 2;
+    const int32_t firstId = appState.session.diagram.nextSymbolId - 2;
     ASSERT_EQ(DiagramSymbols().size(), 1u);
 
     PressKey(appState.topology, 'Z', true);  // the delete

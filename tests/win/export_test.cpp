@@ -1,12 +1,13 @@
 // Saving the canvas as a BMP file: the save dialog, the file's bytes, and failures that must
 // never cost the user an existing file.
+#include "bmp_files.h"
 #include "canvas_helpers.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "windows/app_state.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "windows/menu_commands.h"
 #include "core/bmp_layout.h"
 #include "export/bmp_export.h"
@@ -79,7 +80,8 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
     EXPECT_EQ(U32(bytes, 34), 600000u);
     for (size_t offset = 38; offset < 54; offset += 4)
         EXPECT_EQ(U32(bytes, offset), 0u) << offset;
-    EXPECT_EQ(bytes.find_first_not_of('\xFF', 54), std::string::npos) << "an empty appState.diagram is all white";
+    EXPECT_EQ(bytes.find_first_not_of('\xFF', 54), std::string::npos)
+        << "an empty appState.session.diagram is all white";
 
     // The next Save As offers the same name; Cancel writes nothing and says nothing.
     RespondNext([&](HWND dialog) {
@@ -105,10 +107,10 @@ TEST_F(ExportTest, SaveAsThroughTheDialogWritesTheDefaultCanvas) {
 }
 
 TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
-    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, 501, 300));
+    ASSERT_TRUE(ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, 501, 300));
     AddTestSymbol(0, 0, 0);    // red in the top-left corner
     AddTestSymbol(1, 0, 250);  // green in the bottom-left corner
-    appState.editor.selectedId = AddTestSymbol(0, 300, 100)->id;
+    appState.session.selectedId = AddTestSymbol(0, 300, 100)->id;
     const std::string bytes = Export("a.bmp");
     ASSERT_EQ(bytes.size(), 54u + 1504u * 300u);
     EXPECT_EQ(U32(bytes, 34), 1504u * 300u);
@@ -122,7 +124,7 @@ TEST_F(ExportTest, RowsAreBottomUpPaddedAndIndependentOfZoomAndScroll) {
     int32_t width = 0, height = 0;
     std::vector<uint32_t> decoded;
     ASSERT_TRUE(DecodeBmp(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), &width, &height, &decoded));
-    const Pixels canvas = ReadBitmapPixels(appState.canvas.backBuffer.bitmap());
+    const Pixels canvas = ReadBitmapPixels(appState.canvas.bitmap());
     ASSERT_EQ(decoded.size(), canvas.rgb.size());
     EXPECT_TRUE(decoded == std::vector<uint32_t>(canvas.rgb.begin(), canvas.rgb.end()));
     EXPECT_EQ(canvas.at(299, 120), RGB_BLACK);

@@ -150,13 +150,13 @@ TEST_F(StartupTest, LibraryRootIsTheCurrentDirectoryAtStart) {
 
 TEST_F(StartupTest, CloseAnsweredNoKeepsEverything) {
     AnswerNextBox(IDNO);
-    const SymbolItem* before = AppendSymbol(appState.diagram, {});
+    const SymbolItem* before = AppendSymbol(appState.session.diagram, {});
     SendMessageA(appState.topology, WM_CLOSE, 0, 0);
     ASSERT_EQ(SeenDialogs().size(), 1u);
     EXPECT_EQ(SeenDialogs()[0].caption, "確認");
     EXPECT_EQ(SeenDialogs()[0].text, "終了してもよろしいですか");
     EXPECT_TRUE(IsWindow(appState.topology));
-    EXPECT_EQ(FindSymbol(appState.diagram, before->id), before);
+    EXPECT_EQ(FindSymbol(appState.session.diagram, before->id), before);
     WPARAM code;
     EXPECT_FALSE(QuitPosted(&code));
 }
@@ -170,14 +170,14 @@ TEST_F(StartupTest, CloseAnsweredYesEndsWithExitCodeZeroAndReleasesTheDiagram) {
         const std::shared_ptr<const SymbolPicture> picture = std::make_shared<SymbolPicture>();
         shared = picture;
         for (int i = 0; i < 2; ++i)
-            AppendSymbol(appState.diagram, SymbolWithPicture(picture));
+            AppendSymbol(appState.session.diagram, SymbolWithPicture(picture));
     }
     const long memoryDCs = LiveGdiObjects(GDI_MEMORY_DC);
 
     AnswerNextBox(IDYES);
     SendMessageA(appState.topology, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(appState.topology));
-    EXPECT_TRUE(appState.diagram.items.empty());
+    EXPECT_TRUE(appState.session.diagram.items.empty());
     // The five category lists go with the palettes that own them.
     EXPECT_EQ(LiveGdiObjects(GDI_IMAGE_LIST), before - 5);
     EXPECT_TRUE(shared.expired()) << "released with the last symbol";

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "platform/gdi_objects.h"
 #include "platform/system_calls.h"
 #include "resources/resource.h"
@@ -371,11 +371,11 @@ TEST_F(LibraryTest, UnusablePicturesTakeThePlaceholderAndKeepPositions) {
     // A placeholder can be placed like any picture.
     SelectTab(CATEGORY_HUB);
     ClickPaletteItem(CATEGORY_HUB, 1);
-    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HUB);
-    EXPECT_EQ(appState.editor.tool.image, 1);
+    EXPECT_EQ(appState.session.tool.category, CATEGORY_HUB);
+    EXPECT_EQ(appState.session.tool.image, 1);
     Click(100, 100);
     EXPECT_TRUE(SeenDialogs().empty());
-    EXPECT_FALSE(appState.diagram.items.empty());
+    EXPECT_FALSE(appState.session.diagram.items.empty());
 }
 
 // Records the format cannot carry are skipped, told in one message after start-up (how many, the
@@ -621,14 +621,14 @@ TEST_F(LibraryTest, ClickOnAHalfHiddenItemPicksThatItem) {
     ASSERT_GE(cut, 0);
     MouseClickPaletteAt(CATEGORY_ROUTER, {(icon.left + icon.right) / 2, client.bottom - 2});
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_ROUTER), cut);
-    EXPECT_TRUE(appState.editor.tool.Placing());
-    EXPECT_EQ(appState.editor.tool.category, CATEGORY_ROUTER);
-    EXPECT_EQ(appState.editor.tool.image, cut);
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::SYMBOL);
+    EXPECT_EQ(appState.session.tool.category, CATEGORY_ROUTER);
+    EXPECT_EQ(appState.session.tool.image, cut);
 
     // A click beside the items then changes nothing.
     const HCURSOR cursor = appState.placementCursor.cursor;
     MouseClickPaletteAt(CATEGORY_ROUTER, {client.right - 3, client.bottom - 3});
-    EXPECT_EQ(appState.editor.tool.image, cut);
+    EXPECT_EQ(appState.session.tool.image, cut);
     EXPECT_EQ(appState.placementCursor.cursor, cursor);
 }
 
@@ -659,9 +659,9 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
     SelectTab(CATEGORY_HOST);
     MouseClickPaletteItem(CATEGORY_HOST, 2);
     EXPECT_EQ(SelectedPaletteItem(CATEGORY_HOST), 2);
-    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HOST);
-    EXPECT_EQ(appState.editor.tool.image, 2);
-    EXPECT_TRUE(appState.editor.tool.Placing());
+    EXPECT_EQ(appState.session.tool.category, CATEGORY_HOST);
+    EXPECT_EQ(appState.session.tool.image, 2);
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::SYMBOL);
     ASSERT_TRUE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
@@ -676,7 +676,7 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
 
     // Picking again replaces the cursor, and the old icon is freed.
     ClickPaletteItem(CATEGORY_HOST, 0);
-    EXPECT_EQ(appState.editor.tool.image, 0);
+    EXPECT_EQ(appState.session.tool.image, 0);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
     // A click beside the items changes nothing.
@@ -684,14 +684,14 @@ TEST_F(LibraryTest, ClickOnAPaletteImagePicksItWithItsIconAsCursor) {
     GetClientRect(PaletteListOf(CATEGORY_HOST), &client);
     const HCURSOR before = appState.placementCursor.cursor;
     ClickPaletteAt(CATEGORY_HOST, {client.right - 3, client.bottom - 3});
-    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HOST);
-    EXPECT_EQ(appState.editor.tool.image, 0);
+    EXPECT_EQ(appState.session.tool.category, CATEGORY_HOST);
+    EXPECT_EQ(appState.session.tool.image, 0);
     EXPECT_EQ(appState.placementCursor.cursor, before);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons + 1);
 
     // Changing tabs changes neither the tool nor the cursor.
     SelectTab(CATEGORY_ROUTER);
-    EXPECT_EQ(appState.editor.tool.category, CATEGORY_HOST);
+    EXPECT_EQ(appState.session.tool.category, CATEGORY_HOST);
     EXPECT_EQ(appState.placementCursor.cursor, before);
 }
 
@@ -707,25 +707,22 @@ TEST_F(LibraryTest, ToolAndCablePicturesSelectTheirTools) {
     for (const Picture& picture : cables) {
         ClickPaletteItem(CATEGORY_ROUTER, 0);  // a symbol cursor that the cable tool must drop
         PressSymbolWindowButton(picture.id);
-        EXPECT_EQ(appState.editor.tool.kind, ToolKind::CABLE) << picture.id;
-        EXPECT_EQ(appState.editor.tool.cable, picture.cableType) << picture.id;
-        EXPECT_TRUE(appState.editor.tool.Placing());
+        EXPECT_EQ(appState.session.tool.kind, ToolKind::CABLE) << picture.id;
+        EXPECT_EQ(appState.session.tool.cable, picture.cableType) << picture.id;
         EXPECT_FALSE(appState.placementCursor.cursor);
         EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
     }
 
     ClickPaletteItem(CATEGORY_ROUTER, 0);
     PressSymbolWindowButton(IDC_PICK_DELETE);
-    EXPECT_EQ(appState.editor.tool.kind, ToolKind::DELETE_SYMBOL);
-    EXPECT_FALSE(appState.editor.tool.Placing());
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::DELETE_SYMBOL);
     EXPECT_EQ(appState.placementCursor.cursor, LoadCursorA(appState.instance, MAKEINTRESOURCEA(IDC_DELETE_CURSOR)));
     EXPECT_TRUE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
 
     const HCURSOR deleteCursor = appState.placementCursor.cursor;
     PressSymbolWindowButton(IDC_PICK_SELECT);
-    EXPECT_EQ(appState.editor.tool.kind, ToolKind::SELECT);
-    EXPECT_FALSE(appState.editor.tool.Placing());
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::SELECT);
     EXPECT_FALSE(appState.placementCursor.cursor);
     // The shared delete cursor survives being replaced.
     ICONINFO info = {};

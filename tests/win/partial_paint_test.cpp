@@ -1,16 +1,17 @@
 // Paints compose only what an edit changed. After every step of random editing the back buffer,
 // the window and the thumbnail must show exactly what a whole composition of the diagram shows.
 #include "canvas_helpers.h"
+#include "paint_support.h"
 
 #include <random>
 #include <sstream>
 
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "core/view_math.h"
 #include "library/symbol_library.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
 #include "windows/app_state.h"
 
 namespace {
@@ -43,7 +44,7 @@ class PartialPaintTest : public ProgramTest {
     PartialPaintTest() : ProgramTest(MixedPictures()) {}
 
     POINT ClientOf(CanvasPoint p) const {
-        const int64_t width = appState.canvas.Width(), height = appState.canvas.Height();
+        const int64_t width = appState.canvas.width(), height = appState.canvas.height();
         const CanvasView& view = appState.view;
         const int64_t shownWidth = ZoomedLength(int32_t(width), view.zoomFactor);
         const int64_t shownHeight = ZoomedLength(int32_t(height), view.zoomFactor);
@@ -51,7 +52,7 @@ class PartialPaintTest : public ProgramTest {
     }
     // Somewhere on the canvas or just beyond its edges, in client pixels.
     POINT AnyPoint() {
-        std::uniform_int_distribution<int> x(-30, appState.canvas.Width() + 30), y(-30, appState.canvas.Height() + 30);
+        std::uniform_int_distribution<int> x(-30, appState.canvas.width() + 30), y(-30, appState.canvas.height() + 30);
         return ClientOf({x(random), y(random)});
     }
     SymbolItem* AnySymbol() {
@@ -65,7 +66,7 @@ class PartialPaintTest : public ProgramTest {
 
     void Place() {
         const int count = PaletteItemCount(CATEGORY_ROUTER);
-        SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, Below(count));
+        PickSymbol(CATEGORY_ROUTER, Below(count));
         const POINT at = AnyPoint();
         Click(at.x, at.y);
     }
@@ -74,7 +75,7 @@ class PartialPaintTest : public ProgramTest {
         SymbolItem* second = AnySymbol();
         if (!first)
             return;
-        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT + Below(7));
+        SelectTool(TOOL_CABLE, CABLE_STRAIGHT + Below(7));
         const POINT a = CentreOf(*first), b = CentreOf(*second);
         Click(a.x, a.y);
         Click(b.x, b.y);
@@ -83,7 +84,7 @@ class PartialPaintTest : public ProgramTest {
         SymbolItem* symbol = AnySymbol();
         if (!symbol)
             return;
-        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+        SelectTool(TOOL_SELECT, 0);
         POINT at = CentreOf(*symbol);
         MouseDown(at.x, at.y);
         for (int moves = 1 + Below(4); moves > 0; --moves) {
@@ -96,7 +97,7 @@ class PartialPaintTest : public ProgramTest {
         MouseUp(at.x, at.y);
     }
     void Select() {
-        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+        SelectTool(TOOL_SELECT, 0);
         SymbolItem* symbol = AnySymbol();
         const POINT at = symbol && Below(4) ? CentreOf(*symbol) : AnyPoint();
         Click(at.x, at.y);
@@ -105,7 +106,7 @@ class PartialPaintTest : public ProgramTest {
         SymbolItem* symbol = AnySymbol();
         if (!symbol)
             return;
-        SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+        SelectTool(TOOL_DELETE, 0);
         const POINT at = CentreOf(*symbol);
         Click(at.x, at.y);
     }
@@ -164,15 +165,13 @@ class PartialPaintTest : public ProgramTest {
     // The back buffer, the window and the thumbnail against a whole composition of the diagram.
     void ExpectSameAsAWholeComposition() {
         UpdateWindow(appState.topology);
-        const Canvas& canvas = appState.canvas;
+        const BackBuffer& canvas = appState.canvas;
         const CanvasView& view = appState.view;
-        const int32_t width = canvas.Width(), height = canvas.Height();
-        Canvas fresh;
-        fresh.backBuffer = BackBuffer::Make(appState.topology, width, height);
-        ASSERT_TRUE(fresh.backBuffer);
-        ComposeDiagram(fresh, appState.diagram, FramedSymbolsOf(appState.editor));
-        EXPECT_EQ(Differences(ReadBitmapPixels(canvas.backBuffer.bitmap()), ReadBitmapPixels(fresh.backBuffer.bitmap()),
-                              0, 0, width, height),
+        const int32_t width = canvas.width(), height = canvas.height();
+        BackBuffer fresh = BackBuffer::Make(appState.topology, width, height);
+        ASSERT_TRUE(fresh);
+        ComposeWholeCanvas(fresh, appState.session);
+        EXPECT_EQ(Differences(ReadBitmapPixels(canvas.bitmap()), ReadBitmapPixels(fresh.bitmap()), 0, 0, width, height),
                   "")
             << "back buffer";
 

@@ -5,7 +5,7 @@
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "canvas_helpers.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "platform/files.h"
 #include "platform/gdi_objects.h"
 #include "resources/resource.h"
@@ -572,7 +572,7 @@ TEST_F(SymbolEditTest, ArmedSymbolToolFollowsItsPictureThroughADelete) {
     EXPECT_EQ(CanvasPixels().at(100, 100), BLUE);
 
     Delete(CATEGORY_HUB, 1);
-    EXPECT_FALSE(appState.editor.tool.Placing());
+    EXPECT_EQ(appState.session.tool.kind, ToolKind::NONE);
     EXPECT_FALSE(appState.placementCursor.cursor);
     EXPECT_EQ(LiveGdiObjects(GDI_ICON), icons);
     Click(300, 300);

@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
-#include "core/editor.h"
+#include "core/edit_session.h"
 #include "windows/menu_commands.h"
 #include "render/canvas.h"
 #include "windows/view_window.h"
@@ -19,7 +19,7 @@ constexpr unsigned RED = 0xFF0000;
 
 int CableCount() {
     int count = 0;
-    ForEachCable(appState.diagram, [&](const CableItem&) { ++count; });
+    ForEachCable(appState.session.diagram, [&](const CableItem&) { ++count; });
     return count;
 }
 
@@ -185,13 +185,13 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
     ASSERT_EQ(appState.view.scrollX, 10);
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    PickSymbol(CATEGORY_ROUTER, 0);
     Click(210, 110);  // canvas ((210 + 10) / 2, (110 + 10) / 2) = (110, 60)
     ASSERT_EQ(DiagramSymbols().size(), 1u);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(85, 35));
 
     // The picture drawn under the mouse is that symbol: a select click there finds it.
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    SelectTool(TOOL_SELECT, 0);
     Click(170 * 2 - 10 - 100, 60 * 2 - 10);  // canvas (115, 55), inside the symbol
     EXPECT_EQ(SelectedSymbol(), DiagramSymbols()[0]);
 
@@ -202,61 +202,61 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(105, 55));
 
     // Factor 1/3 on a canvas big enough to scroll.
-    ASSERT_TRUE(CreateBackBuffer(appState.canvas, appState.topology, 3000, 2400));
+    ASSERT_TRUE(ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, 3000, 2400));
     MoveThumb(-3);
     Scroll(WM_HSCROLL, SB_PAGERIGHT);
     Scroll(WM_VSCROLL, SB_PAGEDOWN);
     ASSERT_EQ(appState.view.scrollX, 10 + 10);
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    PickSymbol(CATEGORY_ROUTER, 0);
     Click(100, 80);  // canvas (120 * 3000 / 1000, 100 * 2400 / 800) = (360, 300)
     ASSERT_EQ(DiagramSymbols().size(), 2u);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(335, 275));
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    SelectTool(TOOL_SELECT, 0);
     Click(100, 80);
     EXPECT_EQ(SelectedSymbol(), DiagramSymbols()[1]);
     Click(150, 80);  // canvas x 510: beside it
-    EXPECT_EQ(appState.editor.selectedId, NO_SYMBOL);
+    EXPECT_EQ(appState.session.selectedId, NO_SYMBOL);
 }
 
 TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    PickSymbol(CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_SELECT, 0);
+    SelectTool(TOOL_SELECT, 0);
 
     // Released outside the window: the next move comes without the button and ends the drag.
     MouseDown(100, 100);
     MouseMove(110, 110);
     MouseMove(200, 200, 0);
     MouseMove(220, 220, MK_LBUTTON);
-    EXPECT_FALSE(appState.editor.drag.dragging);
+    EXPECT_FALSE(appState.session.drag.dragging);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(85, 85));
 
     // The dragged symbol deleted mid-drag: later moves touch nothing.
     MouseDown(300, 100);
-    ASSERT_TRUE(appState.editor.drag.dragging);
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+    ASSERT_TRUE(appState.session.drag.dragging);
+    SelectTool(TOOL_DELETE, 0);
     Click(300, 100);
-    EXPECT_FALSE(appState.editor.drag.dragging);
-    EXPECT_FALSE(appState.editor.drag.dragging);
+    EXPECT_FALSE(appState.session.drag.dragging);
+    EXPECT_FALSE(appState.session.drag.dragging);
     MouseMove(320, 120);
     ASSERT_EQ(DiagramSymbols().size(), 1u);
     EXPECT_EQ(DiagramSymbols()[0]->x, 85);
 }
 
 TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    PickSymbol(CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(100, 100);  // first end pending
     AnswerNextBox(IDOK);
     SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_NEW, 0);
-    EXPECT_FALSE(appState.editor.connect.firstEndChosen);
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    EXPECT_FALSE(appState.session.connect.firstEndChosen);
+    PickSymbol(CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(300, 100);
     EXPECT_EQ(CableCount(), 0) << "the first click starts a new cable, not one from a symbol that is gone";
     Click(100, 100);
@@ -264,16 +264,16 @@ TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
 
     // The same when the first-end symbol is deleted.
     Click(100, 100);
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_DELETE, 0);
+    SelectTool(TOOL_DELETE, 0);
     Click(100, 100);
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, TOOL_CABLE, CABLE_STRAIGHT);
+    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(300, 100);
     EXPECT_EQ(CableCount(), 1);
-    EXPECT_TRUE(appState.editor.connect.firstEndChosen);
+    EXPECT_TRUE(appState.session.connect.firstEndChosen);
 }
 
 TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    PickSymbol(CATEGORY_ROUTER, 0);
     Click(325, 225);  // a symbol at (300, 200)
     SetClientSize(600, 500);
 
@@ -286,8 +286,8 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     SendMessageA(appState.topology, WM_COMMAND, IDM_FORMAT_CANVAS_SIZE, 0);
 
     ApplyCanvasSizeTexts("800", "600");
-    EXPECT_EQ(appState.canvas.Width(), 800);
-    EXPECT_EQ(appState.canvas.Height(), 600);
+    EXPECT_EQ(appState.canvas.width(), 800);
+    EXPECT_EQ(appState.canvas.height(), 600);
     EXPECT_EQ(ScrollBar(SB_HORZ).nMax, 800);
     EXPECT_EQ(ScrollBar(SB_VERT).nMax, 600);
     Pixels pixels = CanvasPixels();
@@ -301,8 +301,8 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     for (const char* bad : {"0", "-5", "99999", "abc", ""}) {
         ForgetSeenDialogs();
         ApplyCanvasSizeTexts(bad, "300", true);
-        EXPECT_EQ(appState.canvas.Width(), 800) << bad;
-        EXPECT_EQ(appState.canvas.Height(), 600) << bad;
+        EXPECT_EQ(appState.canvas.width(), 800) << bad;
+        EXPECT_EQ(appState.canvas.height(), 600) << bad;
         ASSERT_EQ(SeenDialogs().size(), 2u) << bad;
         EXPECT_EQ(SeenDialogs()[1].caption, "エラー");
     }
@@ -315,7 +315,7 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
     EXPECT_EQ(DiagramSymbols().size(), 1u);
 
     // A canvas whose back buffer could not be made has no size: the dialog offers the default.
-    appState.canvas.backBuffer = BackBuffer();
+    appState.canvas = BackBuffer();
     RespondNext([](HWND dialog) {
         EXPECT_EQ(GetDlgItemInt(dialog, IDC_CANVAS_WIDTH, nullptr, FALSE), 500u);
         EXPECT_EQ(GetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, nullptr, FALSE), 400u);
@@ -325,7 +325,7 @@ TEST_F(ViewTest, CanvasSizeKeepsItemsAndRefusesBadSizes) {
 }
 
 TEST_F(ViewTest, ThumbnailComesBackWhenTheViewWindowIsUncovered) {
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, CATEGORY_ROUTER, 0);
+    PickSymbol(CATEGORY_ROUTER, 0);
     Click(25, 25);
     CanvasPixels();
     InvalidateRect(appState.tools.viewWindow, nullptr, TRUE);  // as when a window that covered it goes away

@@ -15,15 +15,15 @@ SymbolItem* AddTestSymbol(int index, int x, int y) {
     SymbolItem symbol = SymbolWithPicture(std::move(picture));
     symbol.x = x;
     symbol.y = y;
-    AddSymbolDamage(appState.canvas.damage, symbol);
-    return AppendSymbol(appState.diagram, std::move(symbol));
+    AddSymbolDamage(appState.session.damage, symbol);
+    return AppendSymbol(appState.session.diagram, std::move(symbol));
 }
 
 // Added as an edit adds it: the canvas it covers is composed at the next paint.
 CableItem* AddTestCableAt(CableType type, int x1, int y1, int x2, int y2) {
     const CableItem cable = {x1, y1, x2, y2, -1, -1, type};
-    AddCableDamage(appState.canvas.damage, cable);
-    return AppendCable(appState.diagram, cable);
+    AddCableDamage(appState.session.damage, cable);
+    return AppendCable(appState.session.diagram, cable);
 }
 
 CableItem* AddTestCable(CableType type, const SymbolItem* first, const SymbolItem* second) {
@@ -36,18 +36,18 @@ CableItem* AddTestCable(CableType type, const SymbolItem* first, const SymbolIte
 
 std::vector<SymbolItem*> DiagramSymbols() {
     std::vector<SymbolItem*> symbols;
-    ForEachSymbol(appState.diagram, [&](SymbolItem& symbol) { symbols.push_back(&symbol); });
+    ForEachSymbol(appState.session.diagram, [&](SymbolItem& symbol) { symbols.push_back(&symbol); });
     return symbols;
 }
 
 std::vector<CableItem*> DiagramCables() {
     std::vector<CableItem*> cables;
-    ForEachCable(appState.diagram, [&](CableItem& cable) { cables.push_back(&cable); });
+    ForEachCable(appState.session.diagram, [&](CableItem& cable) { cables.push_back(&cable); });
     return cables;
 }
 
 SymbolItem* SelectedSymbol() {
-    return FindSymbol(appState.diagram, appState.editor.selectedId);
+    return FindSymbol(appState.session.diagram, appState.session.selectedId);
 }
 
 TestLibrary RouterPictures(const std::vector<unsigned>& colours) {
@@ -64,7 +64,7 @@ void Repaint() {
 
 Pixels CanvasPixels() {
     Repaint();
-    return ReadBitmapPixels(appState.canvas.backBuffer.bitmap());
+    return ReadBitmapPixels(appState.canvas.bitmap());
 }
 
 void PressZoom(int id) {

@@ -6,7 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "windows/app_messages.h"
+#include "windows/change_notice.h"
+#include "windows/palette_page.h"
 #include "windows/app_state.h"
 #include "app/startup.h"
 #include "windows/topology_window.h"
@@ -451,11 +452,12 @@ bool MenuChecked(UINT command) {
 }
 
 void PickSymbol(int category, int image) {
-    SendMessageA(appState.topology, MSG_PICK_SYMBOL, category, image);
+    ArmPaletteSymbol(category, image);
 }
 
 void SelectTool(int tool, int cableType) {
-    SendMessageA(appState.topology, MSG_SELECT_TOOL, tool, cableType);
+    ArmTool(appState.session, tool, cableType);
+    NotifyChange(CHANGED_TOOL);
 }
 
 BITMAPINFO TopDownInfo(int width, int height) {

@@ -129,7 +129,7 @@ void Click(int x, int y);
 // A key message to the window, given the focus, through the message loop; Ctrl and Shift held as
 // asked.
 void PressKey(HWND window, WPARAM key, bool control = false, bool shift = false);
-// Commands to the topology window, as its menu and the tool windows send them.
+// Commands to the topology window, as its menu sends them, and tools armed as the symbol window arms them.
 void Command(UINT id);
 bool MenuChecked(UINT command);
 void PickSymbol(int category, int image);
