@@ -16,6 +16,8 @@ foreach(layer ${NEXADRAW_LAYERS})
     nexadraw_add_layer(${layer} ${sources})
 endforeach()
 target_link_libraries(nexadraw_platform PUBLIC comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32)
+# The version the About dialog shows is the project's.
+target_compile_definitions(nexadraw_windows PRIVATE NEXADRAW_VERSION="${PROJECT_VERSION}")
 
 set(RESOURCE_SCRIPT ${CMAKE_SOURCE_DIR}/src/resources/nexadraw.rc)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src/resources")

@@ -10,7 +10,7 @@
 #include "library/symbol_files.h"
 #include "library/symbol_library.h"
 #include "windows/symbol_window.h"
-#include "platform/message_box.h"
+#include "platform/alerts.h"
 #include "platform/system_calls.h"
 
 AppState appState;
@@ -39,7 +39,7 @@ static bool RegisterTopologyClass() {
 static HWND CreateTopologyWindow() {
     if (!RegisterTopologyClass())
         return nullptr;
-    return CreateWindowExA(0, TOPOLOGY_CLASS, "Nexadraw [トポロジウィンドウ]",
+    return CreateWindowExA(0, TOPOLOGY_CLASS, LoadText(IDS_TOPOLOGY_TITLE).c_str(),
                            WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0, CW_USEDEFAULT,
                            CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
 }
@@ -93,7 +93,7 @@ int RunMessageLoop() {
         if (result == 0)
             return static_cast<int>(message.wParam);
         if (result == -1) {
-            ShowPlainError(nullptr, "GetMessageエラー");
+            Alert(nullptr, AlertKind::PLAIN_ERROR_BOX, IDS_GETMESSAGE_FAILED);
             return 1;
         }
         if (RouteHistoryKey(message))

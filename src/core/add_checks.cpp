@@ -2,10 +2,10 @@
 
 #include "core/catalogue_format.h"
 
-int32_t CategoryOfName(const std::string& text) {
-    for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
-        if (text == CATEGORY_NAMES[category])
-            return category;
+int32_t CategoryOfName(const std::string& text, const std::vector<std::string>& names) {
+    for (size_t category = 0; category < names.size(); ++category) {
+        if (text == names[category])
+            return int32_t(category);
     }
     return -1;
 }

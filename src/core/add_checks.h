@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
-// The category whose palette name the text is, or -1: the dialog's combo field can be typed into.
-int32_t CategoryOfName(const std::string& text);
+// The category whose name (of the names, in category order) the text is exactly, or -1: the
+// dialog's combo field can be typed into.
+int32_t CategoryOfName(const std::string& text, const std::vector<std::string>& names);
 
 enum class AddRefusal {
     NONE,

@@ -8,8 +8,6 @@
 constexpr int32_t CATEGORY_COUNT = 5;  // router, hub, host, cloud, other
 enum SymbolCategory : int32_t { CATEGORY_ROUTER, CATEGORY_HUB, CATEGORY_HOST, CATEGORY_CLOUD, CATEGORY_OTHER };
 
-// Tab labels and combo entries, in category order.
-constexpr const char* CATEGORY_NAMES[CATEGORY_COUNT] = {"ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
 constexpr size_t PATH_LIMIT = 259;  // longest path, in bytes, that fits the 260-byte buffers
 
 // Pictures a palette shows per category. Far more than a user picks from, and few enough that a

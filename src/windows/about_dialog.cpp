@@ -2,26 +2,14 @@
 
 #include <shellapi.h>
 
-#include "platform/message_box.h"
+#include "platform/alerts.h"
 #include "platform/system_calls.h"
 #include "resources/resource.h"
 
-static const char ABOUT_TEXT[] =
-    "プログラム名：Nexadraw\n"
-    "バージョン：1.0.0\n"
-    "リリース者：Nexadraw 開発チーム\n";
-static const char ABOUT_WEB_ADDRESS[] = "https://nexadraw.example.org/";
-static const char ABOUT_NOTICE[] =
-    "\n"
-    "本プログラムは下記プログラムの派生プログラムです。\n"
-    "　Nexadraw 試作工房にて制作\n"
-    "　開発チームによる社内向け試作品\n"
-    "　「Nexadraw 試作版」 *開発コード名：ひな形\n";
-
 static void OnInitDialog(HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, ABOUT_TEXT);
-    SetDlgItemTextA(dialog, IDC_ABOUT_WEB, ABOUT_WEB_ADDRESS);
-    SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, ABOUT_NOTICE);
+    SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, FormatText(IDS_ABOUT_TEXT, NEXADRAW_VERSION).c_str());
+    SetDlgItemTextA(dialog, IDC_ABOUT_WEB, LoadText(IDS_ABOUT_WEB_ADDRESS).c_str());
+    SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, LoadText(IDS_ABOUT_NOTICE).c_str());
 }
 
 // Every notification of the address opens it, a double click twice. A failure (no browser, no

@@ -4,13 +4,14 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/add_checks.h"
-#include "windows/change_notice.h"
-#include "windows/app_state.h"
-#include "platform/message_box.h"
-#include "resources/resource.h"
 #include "library/symbol_library.h"
+#include "platform/alerts.h"
+#include "resources/resource.h"
+#include "windows/app_state.h"
+#include "windows/change_notice.h"
 
 static void OnInitDialog(HWND dialog) {
     // Without a library there is nothing to add to: the user is told and the dialog never shows.
@@ -20,8 +21,8 @@ static void OnInitDialog(HWND dialog) {
         return;
     }
     HWND combo = GetDlgItem(dialog, IDC_ADD_CATEGORY);
-    for (const char* name : CATEGORY_NAMES)
-        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(LoadText(IDS_CATEGORY_FIRST + category).c_str()));
     SendMessageA(combo, CB_SETCURSEL, WPARAM(appState.tools.currentTab), 0);
     // The file chosen earlier in the run, which OK adds.
     SetDlgItemTextA(dialog, IDC_ADD_PATH, appState.addDialog.chosenPath);
@@ -32,24 +33,25 @@ static void OnBrowse(HWND dialog) {
     char path[MAX_PATH];
     lstrcpynA(path, appState.addDialog.chosenPath, sizeof path);
     char title[MAX_PATH] = "";
+    const std::string filter = LoadFilterText(IDS_OPEN_FILTER), caption = LoadText(IDS_OPEN_TITLE);
     OPENFILENAMEA request = {};
     request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     request.hwndOwner = dialog;
-    request.lpstrFilter = "ビットマップ形式 (*.bmp)\0*.bmp\0";
+    request.lpstrFilter = filter.c_str();
     request.lpstrFile = path;
     request.nMaxFile = sizeof path;
     request.lpstrFileTitle = title;
     request.nMaxFileTitle = sizeof title;
-    request.lpstrTitle = "ファイルオープン";
+    request.lpstrTitle = caption.c_str();
     request.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     request.lpstrDefExt = "bmp";
     if (!GetOpenFileNameA(&request)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
-            ShowError(dialog, "選んだファイルのパスが長すぎるため、追加できません。");
+            Alert(dialog, AlertKind::ERROR_BOX, IDS_CHOSEN_PATH_TOO_LONG);
         return;
     }
     if (strlen(title) >= sizeof appState.addDialog.chosenTitle) {
-        ShowError(dialog, "ファイル名が長すぎるため、追加できません。ファイル名は 63 バイトまでにしてください。");
+        Alert(dialog, AlertKind::ERROR_BOX, IDS_CHOSEN_NAME_TOO_LONG);
         return;
     }
     lstrcpynA(appState.addDialog.chosenPath, path, sizeof appState.addDialog.chosenPath);
@@ -61,7 +63,10 @@ static void OnBrowse(HWND dialog) {
 static int32_t ChosenCategory(HWND dialog) {
     char text[64] = "";
     GetDlgItemTextA(dialog, IDC_ADD_CATEGORY, text, sizeof text);
-    return CategoryOfName(text);
+    std::vector<std::string> names;
+    for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
+        names.push_back(LoadText(IDS_CATEGORY_FIRST + category));
+    return CategoryOfName(text, names);
 }
 
 static void ShowRefusedPicture(HWND dialog, const AddResult& result) {
@@ -70,16 +75,14 @@ static void ShowRefusedPicture(HWND dialog, const AddResult& result) {
             ShowFileError(dialog, result.error, FileOperation::ADD_SYMBOL);
             break;
         case PictureStatus::TOO_LARGE:
-            ShowError(dialog,
-                      "選んだビットマップは大きすぎるため、追加できません。シンボルにできるのは縦横 8192 "
-                      "ピクセルまで、合わせて 8192 × 3072 ピクセルまでのビットマップです。");
+            Alert(dialog, AlertKind::ERROR_BOX, IDS_PICTURE_TOO_LARGE);
             break;
         case PictureStatus::NOT_MADE:
-            ShowError(dialog, "シンボルの画像を作成できないため、追加できませんでした。");
+            Alert(dialog, AlertKind::ERROR_BOX, IDS_PICTURE_NOT_MADE);
             break;
         case PictureStatus::OK:
         case PictureStatus::NOT_BITMAP:
-            ShowError(dialog, "選んだファイルはビットマップとして読み込めないため、追加できません。");
+            Alert(dialog, AlertKind::ERROR_BOX, IDS_NOT_A_BITMAP);
             break;
     }
 }
@@ -92,19 +95,17 @@ static void ShowAddResult(HWND dialog, const AddResult& result, int32_t category
             ShowNoLibraryError(dialog, FileOperation::ADD_SYMBOL);
             break;
         case AddOutcome::CATEGORY_FULL:
-            ShowError(dialog, (std::string("「") + CATEGORY_NAMES[category] + "」のシンボルは上限の " +
-                               std::to_string(CATEGORY_IMAGE_LIMIT) + " 個に達しているため、追加できません。")
-                                  .c_str());
+            Alert(dialog, AlertKind::ERROR_BOX,
+                  FormatText(IDS_CATEGORY_FULL, LoadText(IDS_CATEGORY_FIRST + category).c_str(), CATEGORY_IMAGE_LIMIT));
             break;
         case AddOutcome::NOT_PICTURE:
             ShowRefusedPicture(dialog, result);
             break;
         case AddOutcome::FILE_NAME:
-            ShowError(dialog,
-                      "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。");
+            Alert(dialog, AlertKind::ERROR_BOX, IDS_NAME_HAS_BLANKS);
             break;
         case AddOutcome::PATH_TOO_LONG:
-            ShowError(dialog, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。");
+            Alert(dialog, AlertKind::ERROR_BOX, IDS_SYMBOL_FOLDER_TOO_DEEP);
             break;
         case AddOutcome::FILE_ERROR:
             ShowFileError(dialog, result.error, FileOperation::ADD_SYMBOL);
@@ -116,12 +117,12 @@ static void ShowAddResult(HWND dialog, const AddResult& result, int32_t category
 // refused or fails leaves the library as it was and the dialog open.
 static void OnOk(HWND dialog) {
     if (!appState.addDialog.chosenPath[0]) {
-        ShowError(dialog, "追加するビットマップ ファイルを「参照」で選んでください。");
+        Alert(dialog, AlertKind::ERROR_BOX, IDS_CHOOSE_FILE_FIRST);
         return;
     }
     const int32_t category = ChosenCategory(dialog);
     if (category < 0) {
-        ShowError(dialog, "追加シンボル種類は一覧の中から選んでください。");
+        Alert(dialog, AlertKind::ERROR_BOX, IDS_CHOOSE_LISTED_CATEGORY);
         return;
     }
     const AddResult result = AddLibrarySymbol(appState.instance, appState.library, appState.addDialog.chosenPath,

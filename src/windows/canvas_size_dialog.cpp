@@ -4,7 +4,7 @@
 #include "render/canvas.h"
 #include "core/canvas_size_input.h"
 #include "windows/change_notice.h"
-#include "platform/message_box.h"
+#include "platform/alerts.h"
 #include "resources/resource.h"
 
 static bool ReadSide(HWND dialog, int field, int32_t* side) {
@@ -16,11 +16,11 @@ static bool ReadSide(HWND dialog, int field, int32_t* side) {
 void ApplyCanvasSize(HWND dialog) {
     int32_t width = 0, height = 0;
     if (!ReadSide(dialog, IDC_CANVAS_WIDTH, &width) || !ReadSide(dialog, IDC_CANVAS_HEIGHT, &height)) {
-        ShowError(dialog, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。");
+        Alert(dialog, AlertKind::ERROR_BOX, IDS_CANVAS_SIZE_INVALID);
         return;
     }
     if (!ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, width, height)) {
-        ShowError(dialog, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。");
+        Alert(dialog, AlertKind::ERROR_BOX, IDS_CANVAS_NOT_MADE);
         return;
     }
     NotifyChange(CHANGED_VIEW);

@@ -8,7 +8,7 @@
 #include "windows/app_state.h"
 #include "windows/tool_window_menu.h"
 #include "export/bmp_export.h"
-#include "platform/message_box.h"
+#include "platform/alerts.h"
 #include "platform/system_calls.h"
 #include "windows/canvas_size_dialog.h"
 #include "resources/resource.h"
@@ -16,7 +16,7 @@
 
 // The diagram in progress is discarded; the user is told, not asked. Undo brings it back.
 static void NewDiagram(HWND topology) {
-    ShowNotice(topology, "作業中の設計を破棄します", "Message");
+    Alert(topology, AlertKind::NOTICE_BOX, IDS_NEW_DISCARDS);
     ClearDiagramWithHistory(appState.session);
     InvalidateRect(topology, nullptr, TRUE);
 }
@@ -24,10 +24,6 @@ static void NewDiagram(HWND topology) {
 // Room for whatever the user types: a dialog given only MAX_PATH can overrun it (and take the
 // program, with the diagram, down) on a longer name.
 constexpr size_t SAVE_DIALOG_BUFFER = 4096;
-
-static void ShowNameTooLong(HWND owner) {
-    ShowPlainError(owner, "ファイル名 (フォルダを含む) が長すぎるため、保存できません。259 バイトまでにしてください。");
-}
 
 // The save dialog, offering the name last chosen; true when the user confirmed a name short
 // enough to be saved, which then becomes the name offered next time.
@@ -37,20 +33,21 @@ static bool ChooseSaveFile(HWND owner) {
     OPENFILENAMEA request = {};
     request.lStructSize = sizeof request;
     request.hwndOwner = owner;
-    request.lpstrFilter = "BMP files(*.bmp)\0*.bmp;\0All Files(*.*)\0*.*\0";
+    const std::string filter = LoadFilterText(IDS_SAVE_FILTER), title = LoadText(IDS_SAVE_TITLE);
+    request.lpstrFilter = filter.c_str();
     request.nFilterIndex = 1;
     request.lpstrFile = name.data();
     request.nMaxFile = DWORD(name.size());
-    request.lpstrTitle = "ファイルを保存";
+    request.lpstrTitle = title.c_str();
     request.lpstrDefExt = "bmp";
     request.Flags = OFN_HIDEREADONLY;
     if (!systemCalls.saveDialog(&request)) {
         if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
-            ShowNameTooLong(owner);
+            Alert(owner, AlertKind::PLAIN_ERROR_BOX, IDS_SAVE_NAME_TOO_LONG);
         return false;
     }
     if (strlen(name.data()) >= sizeof appState.saveFileName) {
-        ShowNameTooLong(owner);
+        Alert(owner, AlertKind::PLAIN_ERROR_BOX, IDS_SAVE_NAME_TOO_LONG);
         return false;
     }
     lstrcpynA(appState.saveFileName, name.data(), sizeof appState.saveFileName);
@@ -64,22 +61,22 @@ void ExportCanvas(HWND owner) {
         case ExportStage::DONE:
             break;
         case ExportStage::NO_PICTURE:
-            ShowPlainError(owner, "キャンバスの画像がないため、保存できませんでした。");
+            Alert(owner, AlertKind::PLAIN_ERROR_BOX, IDS_EXPORT_NO_PICTURE);
             break;
         case ExportStage::TOO_LARGE:
-            ShowPlainError(owner, "キャンバスが大きすぎるため、保存できませんでした。");
+            Alert(owner, AlertKind::PLAIN_ERROR_BOX, IDS_EXPORT_TOO_LARGE);
             break;
         case ExportStage::NO_MEMORY:
-            ShowPlainError(owner, "メモリが足りないため、保存できませんでした。");
+            Alert(owner, AlertKind::PLAIN_ERROR_BOX, IDS_EXPORT_NO_MEMORY);
             break;
         // A file that cannot be created, is read-only or hidden, or is in use gets the fixed text
         // users know; a full disk or a failed replacement gets what failed and the system's reason.
         case ExportStage::CREATE:
-            ShowPlainError(owner, "Error CreaeFile");
+            Alert(owner, AlertKind::PLAIN_ERROR_BOX, IDS_EXPORT_NOT_CREATED);
             break;
         case ExportStage::WRITE:
         case ExportStage::REPLACE:
-            ShowPlainError(owner, FileErrorMessage(status.error, FileOperation::EXPORT).c_str());
+            Alert(owner, AlertKind::PLAIN_ERROR_BOX, FileErrorMessage(status.error, FileOperation::EXPORT));
             break;
     }
 }

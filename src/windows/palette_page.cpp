@@ -2,7 +2,7 @@
 
 #include "library/symbol_library.h"
 #include "platform/gdi_objects.h"
-#include "platform/message_box.h"
+#include "platform/alerts.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
@@ -154,9 +154,7 @@ static void ShowDeleteResult(HWND owner, const DeleteResult& result) {
             ShowNoLibraryError(owner, FileOperation::DELETE_SYMBOL);
             break;
         case DeleteOutcome::CATALOGUE_CHANGED:
-            ShowError(owner,
-                      "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直して"
-                      "ください。");
+            Alert(owner, AlertKind::ERROR_BOX, IDS_CATALOGUE_CHANGED);
             break;
         case DeleteOutcome::CATALOGUE_ERROR:
             ShowFileError(owner, result.error, FileOperation::DELETE_SYMBOL);
@@ -170,7 +168,7 @@ void DeletePickedSymbol(HWND page) {
         return;
     HWND list = PaletteList(page);
     const int index = int(SendMessageA(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
-    if (index < 0 || !ConfirmOkCancel(list, "削除してもよろしいですか？"))
+    if (index < 0 || !Alert(list, AlertKind::OK_CANCEL_QUESTION, IDS_CONFIRM_DELETE))
         return;
     const DeleteResult result = DeleteLibrarySymbol(appState.library, category, index);
     if (result.outcome == DeleteOutcome::DELETED) {

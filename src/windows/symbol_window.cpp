@@ -6,7 +6,7 @@
 
 #include "library/symbol_library.h"
 #include "platform/gdi_objects.h"
-#include "platform/message_box.h"
+#include "platform/alerts.h"
 #include "resources/resource.h"
 #include "windows/add_symbol_dialog.h"
 #include "windows/app_state.h"
@@ -20,39 +20,33 @@ static void ShowOnlyPage(int32_t tab) {
         ShowWindow(appState.tools.palettePage[category], category == tab ? SW_SHOW : SW_HIDE);
 }
 
-static const char* UnusableRecordText(RecordFault fault) {
+static UINT UnusableRecordText(RecordFault fault) {
     switch (fault) {
         case RecordFault::CATEGORY:
-            return "種類の番号が 0 から 4 の範囲にありません。";
+            return IDS_FAULT_CATEGORY;
         case RecordFault::PATH_TOO_LONG:
-            return "パスが長すぎます (プログラムを起動したフォルダを含めて 259 バイトまで)。";
+            return IDS_FAULT_PATH_TOO_LONG;
         case RecordFault::NOT_A_RECORD:
         case RecordFault::NONE:
             break;
     }
-    return "「種類の番号,\\Symbol\\ファイル名」の形になっていません。";
+    return IDS_FAULT_NOT_A_RECORD;
 }
 
 void ShowLibraryLoadResult(HWND owner, const LibraryLoad& load) {
     if (!appState.library.root[0])
-        ShowError(owner,
-                  "プログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリ (Symbol.txt と Symbol "
-                  "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
-                  "起動し直してください。");
+        Alert(owner, AlertKind::ERROR_BOX, IDS_NO_LIBRARY_AT_START);
     else
         ShowFileError(owner, load.error, FileOperation::OPEN_CATALOGUE);
     // What was skipped, in one message.
     std::string text;
     if (load.unusableRecords > 0)
-        text = "シンボル ファイル (Symbol.txt) の " + std::to_string(load.unusableRecords) +
-               " 個の記述は使えないため、読み込みませんでした。最初のものは " + std::to_string(load.firstUnusableLine) +
-               " 行目です: " + UnusableRecordText(load.firstUnusableFault) + "\r\n";
+        text = FormatText(IDS_RECORDS_UNUSABLE, load.unusableRecords, unsigned(load.firstUnusableLine),
+                          LoadText(UnusableRecordText(load.firstUnusableFault)).c_str());
     if (load.recordsLeftOut > 0)
-        text += "シンボル ファイル (Symbol.txt) のシンボルが多すぎるため、" + std::to_string(load.recordsLeftOut) +
-                " 個を読み込みませんでした。パレットに表示できるのは種類ごとに " +
-                std::to_string(CATEGORY_IMAGE_LIMIT) + " 個までです。";
+        text += FormatText(IDS_RECORDS_LEFT_OUT, load.recordsLeftOut, CATEGORY_IMAGE_LIMIT);
     if (!text.empty())
-        ShowError(owner, (text + "Symbol.txt は変更していません。").c_str());
+        Alert(owner, AlertKind::ERROR_BOX, text + LoadText(IDS_CATALOGUE_UNCHANGED));
 }
 
 static void OnInitDialog(HWND dialog) {
@@ -60,7 +54,8 @@ static void OnInitDialog(HWND dialog) {
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(CATEGORY_NAMES[category]);
+        std::string name = LoadText(IDS_CATEGORY_FIRST + category);
+        item.pszText = &name[0];
         SendMessageA(tabs, TCM_INSERTITEMA, category, reinterpret_cast<LPARAM>(&item));
     }
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category)

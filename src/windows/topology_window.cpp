@@ -5,7 +5,8 @@
 #include "core/edit_session.h"
 #include "core/view_math.h"
 #include "platform/gdi_objects.h"
-#include "platform/message_box.h"
+#include "platform/alerts.h"
+#include "resources/resource.h"
 #include "render/canvas.h"
 #include "windows/app_state.h"
 #include "windows/change_notice.h"
@@ -53,7 +54,7 @@ static LRESULT OnCreate(HWND window) {
 }
 
 static void OnClose(HWND window) {
-    if (ConfirmYesNo(window, "終了してもよろしいですか"))
+    if (Alert(window, AlertKind::YES_NO_QUESTION, IDS_CONFIRM_EXIT))
         DestroyWindow(window);
 }
 
@@ -145,7 +146,7 @@ static void OnLeftButtonDown(HWND window, LPARAM lParam) {
         ArmPaletteSymbol(tool.category, tool.image);
     switch (Press(appState.session, CanvasPointAt(lParam))) {
         case PressResult::PLACE_FAILED:
-            ShowError(window, "シンボルの画像を作成できないため、配置できませんでした。");
+            Alert(window, AlertKind::ERROR_BOX, IDS_PLACE_FAILED);
             break;
         case PressResult::REDRAW:
             ShowDamage(window);

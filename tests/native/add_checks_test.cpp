@@ -9,10 +9,11 @@
 namespace {
 
 TEST(CategoryOfName, OnlyAnExactPaletteName) {
+    const std::vector<std::string> names = {"ルータ", "ハブ", "ホスト", "クラウド", "アザー"};
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category)
-        EXPECT_EQ(CategoryOfName(CATEGORY_NAMES[category]), category);
+        EXPECT_EQ(CategoryOfName(names[category], names), category);
     for (const std::string typed : {"", "ルー", "ルータ ", " ハブ", "全て", "0"})
-        EXPECT_EQ(CategoryOfName(typed), -1) << typed;
+        EXPECT_EQ(CategoryOfName(typed, names), -1) << typed;
 }
 
 TEST(CheckNewSymbolName, TheCatalogueMustCarryTheNameAndThePathMustFit) {

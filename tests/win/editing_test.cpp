@@ -345,7 +345,7 @@ TEST_F(EditingTest, OnlyTheArmedToolsPictureIsFramed) {
 TEST_F(EditingTest, PickedPaletteItemShowsWhetherItsToolIsArmed) {
     HWND list = PaletteListOf(CATEGORY_ROUTER);
     auto edge = [list](int index) {
-        RECT icon = {LVIR_ICON}, bounds = {LVIR_BOUNDS};
+        RECT icon = {LVIR_ICON, 0, 0, 0}, bounds = {LVIR_BOUNDS, 0, 0, 0};
         SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&icon));
         SendMessageA(list, LVM_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&bounds));
         UpdateWindow(list);

@@ -13,7 +13,7 @@
 #include "resources/resource.h"
 #include "library/symbol_library.h"
 #include "library/library_pictures.h"
-#include "platform/message_box.h"
+#include "platform/alerts.h"
 #include "windows/symbol_window.h"
 
 namespace {
