@@ -2,6 +2,8 @@
 
 #include "core/bmp_layout.h"
 
+#include "bmp_files.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,65 +13,28 @@
 
 namespace {
 
-struct BmpShape {
-    uint32_t headerSize = 40;
-    int32_t width = 50;
-    int32_t height = 50;
-    uint16_t bits = 24;
-    uint32_t compression = 0;
-    uint32_t coloursUsed = 0;
-};
-
-void Put16(std::vector<uint8_t>& file, size_t at, uint32_t value) {
-    file[at] = static_cast<uint8_t>(value);
-    file[at + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-void Put32(std::vector<uint8_t>& file, size_t at, uint32_t value) {
-    for (size_t i = 0; i < 4; ++i)
-        file[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
-// A complete, consistent file of the given shape: headers, masks, colour table, pixel rows.
-std::vector<uint8_t> MakeBmp(const BmpShape& shape) {
-    const bool core = shape.headerSize == 12;
-    const uint64_t entries = shape.bits <= 8 && shape.coloursUsed == 0 ? 1u << shape.bits : shape.coloursUsed;
-    const uint64_t masks = shape.compression == 3 && shape.headerSize == 40 ? 12 : 0;
-    const uint64_t offset = 14 + shape.headerSize + masks + entries * (core ? 3 : 4);
-    const uint64_t stride = (static_cast<uint64_t>(shape.width) * shape.bits + 31) / 32 * 4;
-    const uint64_t rows = shape.height < 0 ? -static_cast<int64_t>(shape.height) : shape.height;
-    std::vector<uint8_t> file(offset + stride * rows, 0x5A);
-    file[0] = 'B';
-    file[1] = 'M';
-    Put32(file, 2, static_cast<uint32_t>(file.size()));
-    Put32(file, 6, 0);
-    Put32(file, 10, static_cast<uint32_t>(offset));
-    std::fill(file.begin() + 14, file.begin() + 14 + shape.headerSize, 0);
-    Put32(file, 14, shape.headerSize);
-    if (core) {
-        Put16(file, 18, static_cast<uint32_t>(shape.width));
-        Put16(file, 20, static_cast<uint32_t>(shape.height));
-        Put16(file, 22, 1);
-        Put16(file, 24, shape.bits);
-    } else {
-        Put32(file, 18, static_cast<uint32_t>(shape.width));
-        Put32(file, 22, static_cast<uint32_t>(shape.height));
-        Put16(file, 26, 1);
-        Put16(file, 28, shape.bits);
-        Put32(file, 30, shape.compression);
-        Put32(file, 34, static_cast<uint32_t>(stride * rows));
-        Put32(file, 46, shape.coloursUsed);
-    }
-    return file;
-}
-
 BmpShape Shape(uint32_t headerSize,
                int32_t width,
                int32_t height,
                uint16_t bits,
                uint32_t compression = 0,
                uint32_t coloursUsed = 0) {
-    return BmpShape{headerSize, width, height, bits, compression, coloursUsed};
+    BmpShape shape;
+    shape.headerSize = headerSize;
+    shape.width = width;
+    shape.height = height;
+    shape.bits = bits;
+    shape.compression = compression;
+    shape.coloursUsed = coloursUsed;
+    return shape;
+}
+
+void Put16(std::vector<uint8_t>& file, size_t at, uint32_t value) {
+    PutField(file, at, value, 2);
+}
+
+void Put32(std::vector<uint8_t>& file, size_t at, uint32_t value) {
+    PutField(file, at, value, 4);
 }
 
 BitmapCheck Check(const std::vector<uint8_t>& file) {
@@ -88,7 +53,7 @@ TEST(CheckBitmapFile, AcceptsEveryFormThatTheLoaderTakesUpToTheLastPixelByte) {
     for (const BmpShape& shape : shapes) {
         SCOPED_TRACE(std::to_string(shape.headerSize) + " " + std::to_string(shape.width) + "x" +
                      std::to_string(shape.height) + "x" + std::to_string(shape.bits));
-        std::vector<uint8_t> file = MakeBmp(shape);
+        std::vector<uint8_t> file = BuildBmp(shape);
         EXPECT_EQ(Check(file), BitmapCheck::OK);
         file.push_back(0);
         EXPECT_EQ(Check(file), BitmapCheck::OK);
@@ -202,7 +167,7 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
          BitmapCheck::DATA_OUTSIDE_FILE},
     };
     for (const Case& c : cases) {
-        std::vector<uint8_t> file = MakeBmp(c.shape);
+        std::vector<uint8_t> file = BuildBmp(c.shape);
         if (c.edit)
             c.edit(file);
         // An exact-size copy, so that ASan sees any read past the end.
@@ -213,14 +178,9 @@ TEST(CheckBitmapFile, RefusesEachKindOfBrokenFile) {
 
 // A bottom-up run-length file of width x height with a full colour table and the given stream.
 std::vector<uint8_t> MakeRle(uint16_t bits, int32_t width, int32_t height, const std::vector<uint8_t>& stream) {
-    std::vector<uint8_t> file = MakeBmp(Shape(40, width, height, bits));
-    const size_t offset = 14 + 40 + (size_t{4} << bits);
-    file.resize(offset);
-    file.insert(file.end(), stream.begin(), stream.end());
-    Put32(file, 2, static_cast<uint32_t>(file.size()));
-    Put32(file, 30, bits == 8 ? 1 : 2);
-    Put32(file, 34, static_cast<uint32_t>(stream.size()));
-    return file;
+    BmpShape shape = Shape(40, width, height, bits, bits == 8 ? 1 : 2);
+    shape.pixels = stream;
+    return BuildBmp(shape);
 }
 
 TEST(CheckBitmapFile, AcceptsRunLengthStreamsThatStayInsideThePicture) {
@@ -286,7 +246,7 @@ TEST(CheckBitmapFile, RefusesRunLengthStreamsThatLeaveThePictureOrTheFile) {
 }
 
 TEST(CheckBitmapFile, LinkedOrEmbeddedProfileInsideTheFileIsAccepted) {
-    std::vector<uint8_t> file = MakeBmp(Shape(124, 8, 8, 24));
+    std::vector<uint8_t> file = BuildBmp(Shape(124, 8, 8, 24));
     const size_t profileAt = file.size();
     file.resize(file.size() + 16, 0);
     Put32(file, 14 + 56, 0x4C494E4B);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "bmp_files.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -71,45 +73,24 @@ uint8_t AnyByte(Generator& random) {
     return static_cast<uint8_t>(random.Below(256));
 }
 
-void Put(Bytes& file, size_t at, uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        file[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-
 // A small consistent bitmap of a random accepted shape.
 Bytes ValidBitmap(Generator& random) {
     static const uint32_t HEADERS[] = {12, 40, 40, 40, 52, 56, 108, 124};
-    static const uint32_t DEPTHS[] = {1, 4, 8, 16, 24, 32};
-    const uint32_t headerSize = HEADERS[random.Below(8)];
-    const bool core = headerSize == 12;
-    const uint32_t bits = core ? DEPTHS[random.Below(3)] : DEPTHS[random.Below(6)];
-    const uint32_t compression = (bits == 16 || bits == 32) && random.OneIn(2) ? 3 : 0;
-    const uint32_t width = 1 + random.Below(20), rows = 1 + random.Below(20);
-    const uint32_t used = bits <= 8 && !core && random.OneIn(2) ? 1 + random.Below(1u << bits) : 0;
-    const uint64_t entries = bits <= 8 ? (used ? used : 1u << bits) : 0;
-    const uint64_t masks = compression == 3 && headerSize == 40 ? 12 : 0;
-    const uint64_t offset = 14 + headerSize + masks + entries * (core ? 3 : 4) + random.Below(3);
-    const uint64_t stride = (uint64_t{width} * bits + 31) / 32 * 4;
-    Bytes file(offset + stride * rows + random.Below(3), 0x77);
-    file[0] = 'B';
-    file[1] = 'M';
-    Put(file, 2, file.size(), 4);
-    Put(file, 10, offset, 4);
-    std::fill(file.begin() + 14, file.begin() + 14 + headerSize, 0);
-    Put(file, 14, headerSize, 4);
-    if (core) {
-        Put(file, 18, width, 2);
-        Put(file, 20, rows, 2);
-        Put(file, 22, 1, 2);
-        Put(file, 24, bits, 2);
-    } else {
-        Put(file, 18, width, 4);
-        Put(file, 22, random.OneIn(3) ? 0u - rows : rows, 4);
-        Put(file, 26, 1, 2);
-        Put(file, 28, bits, 2);
-        Put(file, 30, compression, 4);
-        Put(file, 46, used, 4);
-    }
+    static const uint16_t DEPTHS[] = {1, 4, 8, 16, 24, 32};
+    BmpShape shape;
+    shape.headerSize = HEADERS[random.Below(8)];
+    const bool core = shape.headerSize == 12;
+    shape.bits = core ? DEPTHS[random.Below(3)] : DEPTHS[random.Below(6)];
+    shape.compression = (shape.bits == 16 || shape.bits == 32) && random.OneIn(2) ? 3 : 0;
+    shape.width = int32_t(1 + random.Below(20));
+    const int32_t rows = int32_t(1 + random.Below(20));
+    shape.height = !core && random.OneIn(3) ? -rows : rows;
+    shape.coloursUsed = shape.bits <= 8 && !core && random.OneIn(2) ? 1 + random.Below(1u << shape.bits) : 0;
+    shape.fill = 0x77;
+    shape.gap = random.Below(3);
+    Bytes file = BuildBmp(shape);
+    file.resize(file.size() + random.Below(3), 0x77);
+    PutField(file, 2, file.size(), 4);
     return file;
 }
 

@@ -4,120 +4,94 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/bmp_layout.h"
+#include "bmp_files.h"
 #include "harness.h"
 #include "resources/resource.h"
 
+static std::string Text(const std::vector<uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+static std::string PictureFile(BmpShape shape, const std::function<unsigned(int x, int y)>& value) {
+    shape.pixels = PackRows(shape.width, shape.height, shape.bits, value);
+    return Text(BuildBmp(shape));
+}
+
 std::string BmpBytes(int width, int height, const std::function<unsigned(int x, int y)>& colour) {
-    BmpLayout layout;
-    if (!ComputeBmpLayout(width, height, &layout))
-        return {};
-    std::vector<uint32_t> pixels(size_t(width) * height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels[size_t(y) * width + x] = colour(x, y);
-    const std::vector<uint8_t> file = EncodeBmp(layout, pixels.data());
-    return std::string(file.begin(), file.end());
+    BmpShape shape;
+    shape.width = width;
+    shape.height = height;
+    return PictureFile(shape, colour);
+}
+
+static bool InFrame(int x, int y, int width, int height) {
+    return x < width / 10 || x >= width - width / 10 || y < height / 10 || y >= height - height / 10;
 }
 
 std::string FramedBmp(unsigned colour, int width, int height) {
-    const int frameX = width / 10, frameY = height / 10;
-    return BmpBytes(width, height, [=](int x, int y) {
-        const bool frame = x < frameX || x >= width - frameX || y < frameY || y >= height - frameY;
-        return frame ? RGB_MAGENTA : colour;
-    });
-}
-
-static void PutU32(std::string& bytes, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+    return BmpBytes(width, height, [=](int x, int y) { return InFrame(x, y, width, height) ? RGB_MAGENTA : colour; });
 }
 
 std::string FramedBmp32(unsigned colour, int width, int height, uint8_t fourth) {
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    PutU32(bytes, 2, uint32_t(54 + width * height * 4));
-    PutU32(bytes, 10, 54);
-    PutU32(bytes, 14, 40);
-    PutU32(bytes, 18, uint32_t(width));
-    PutU32(bytes, 22, uint32_t(height));
-    PutU32(bytes, 26, 1 | (32u << 16));  // planes, bits per pixel
-    const std::string framed = FramedBmp(colour, width, height);
-    const size_t stride = (size_t(width) * 3 + 3) / 4 * 4;
-    for (int row = 0; row < height; ++row)
-        for (int x = 0; x < width; ++x)
-            bytes += framed.substr(54 + row * stride + x * 3, 3) + char(fourth);
-    return bytes;
+    BmpShape shape;
+    shape.width = width;
+    shape.height = height;
+    shape.bits = 32;
+    return PictureFile(shape, [=](int x, int y) {
+        return (InFrame(x, y, width, height) ? RGB_MAGENTA : colour) | unsigned(fourth) << 24;
+    });
 }
 
 std::string StripedBmp(unsigned colour) {
     return BmpBytes(50, 50, [=](int x, int) { return x < STRIPED_OPAQUE_WIDTH ? colour : RGB_MAGENTA; });
 }
 
+// A table of 2^bits entries: the first ones as given (0x00RRGGBB), the rest zero.
+static std::vector<uint8_t> ColourTable(int bits, const std::vector<unsigned>& colours) {
+    std::vector<uint8_t> table(size_t(4) << bits, 0);
+    for (size_t i = 0; i < colours.size(); ++i)
+        PutField(table, 4 * i, colours[i], 4);
+    return table;
+}
+
 std::string RunLengthBmp(int bits, unsigned colour) {
     // Colour 0 is magenta, colour 1 the picture's; at 4 bits a byte holds two pixels.
-    const char both = char(bits == 8 ? 1 : 0x11), frame = 0;
-    std::string stream;
+    const uint8_t both = bits == 8 ? 1 : 0x11, frame = 0;
+    std::vector<uint8_t> stream;
     for (int y = 0; y < 50; ++y) {
         if (y < 5 || y >= 45) {
-            stream += {char(50), frame};
+            stream.insert(stream.end(), {50, frame});
         } else {
             // The left frame as an absolute run of 5 pixels, padded to a whole word.
-            stream += {0, 5};
-            stream += bits == 8 ? std::string(6, frame) : std::string(4, frame);
-            stream += {char(40), both, char(5), frame};
+            stream.insert(stream.end(), {0, 5});
+            stream.insert(stream.end(), bits == 8 ? 6 : 4, frame);
+            stream.insert(stream.end(), {40, both, 5, frame});
         }
-        stream += {0, 0};
+        stream.insert(stream.end(), {0, 0});
     }
-    stream += {0, 1};
-    const int entries = 1 << bits;
-    std::string table(size_t(entries) * 4, '\0');
-    for (int i = 0; i < 2; ++i) {
-        const unsigned rgb = i == 0 ? RGB_MAGENTA : colour;
-        table[i * 4] = char(rgb & 0xFF);
-        table[i * 4 + 1] = char((rgb >> 8) & 0xFF);
-        table[i * 4 + 2] = char((rgb >> 16) & 0xFF);
-    }
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    PutU32(bytes, 2, uint32_t(54 + table.size() + stream.size()));
-    PutU32(bytes, 10, uint32_t(54 + table.size()));
-    PutU32(bytes, 14, 40);
-    PutU32(bytes, 18, 50);
-    PutU32(bytes, 22, 50);
-    PutU32(bytes, 26, 1 | (uint32_t(bits) << 16));  // planes, bits per pixel
-    PutU32(bytes, 30, bits == 8 ? 1 : 2);           // BI_RLE8, BI_RLE4
-    PutU32(bytes, 34, uint32_t(stream.size()));
-    return bytes + table + stream;
+    stream.insert(stream.end(), {0, 1});
+    BmpShape shape;
+    shape.bits = uint16_t(bits);
+    shape.compression = bits == 8 ? 1 : 2;
+    shape.table = ColourTable(bits, {RGB_MAGENTA, colour});
+    shape.pixels = stream;
+    return Text(BuildBmp(shape));
 }
 
 std::string PaletteBmp(int bits, int width, int height) {
-    const int entries = 1 << bits, rows = abs(height), stride = (width * bits + 31) / 32 * 4;
-    std::string table(size_t(entries) * 4, '\0');
-    for (int i = 0; i < entries; ++i) {
-        table[i * 4] = char(i * 255 / (entries - 1));
-        table[i * 4 + 1] = char(i * 97);
-        table[i * 4 + 2] = char(255 - i * 255 / (entries - 1));
-    }
-    std::string pixels(size_t(stride) * rows, '\0');
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const int index = (x * 7 + y * 3) % entries, bit = x * bits;
-            pixels[size_t(y) * stride + bit / 8] |= char(index << (8 - bits - bit % 8));
-        }
-    }
-    std::string bytes(54, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    PutU32(bytes, 2, uint32_t(54 + table.size() + pixels.size()));
-    PutU32(bytes, 10, uint32_t(54 + table.size()));
-    PutU32(bytes, 14, 40);
-    PutU32(bytes, 18, uint32_t(width));
-    PutU32(bytes, 22, uint32_t(height));
-    PutU32(bytes, 26, 1 | (uint32_t(bits) << 16));  // planes, bits per pixel
-    return bytes + table + pixels;
+    const int entries = 1 << bits;
+    std::vector<unsigned> colours;
+    for (int i = 0; i < entries; ++i)
+        colours.push_back(unsigned(255 - i * 255 / (entries - 1)) << 16 | unsigned(i * 97 & 0xFF) << 8 |
+                          unsigned(i * 255 / (entries - 1)));
+    BmpShape shape;
+    shape.width = width;
+    shape.height = height;
+    shape.bits = uint16_t(bits);
+    shape.table = ColourTable(bits, colours);
+    // The same rows as stored whichever way they run: a top-down file shows the picture upside down.
+    shape.pixels = PackRows(width, -abs(height), shape.bits, [=](int x, int y) { return (x * 7 + y * 3) % entries; });
+    return Text(BuildBmp(shape));
 }
 
 std::string TruncatedBmp() {
@@ -131,21 +105,21 @@ std::string HeaderOnlyBmp() {
 
 std::string OffsetPastEndBmp() {
     std::string bytes = FramedBmp(0x336699, 40, 40);
-    PutU32(bytes, 10, uint32_t(bytes.size() + 4096));
+    PutField(bytes, 10, bytes.size() + 4096, 4);
     return bytes;
 }
 
 std::string HugeBmp() {
     std::string bytes = FramedBmp(0x336699, 40, 40);
-    PutU32(bytes, 18, 32000);
-    PutU32(bytes, 22, 32000);
+    PutField(bytes, 18, 32000, 4);
+    PutField(bytes, 22, 32000, 4);
     return bytes;
 }
 
 std::string CompressedHugeBmp(int width, int height) {
     std::string bytes = RunLengthBmp(8, 0x336699);
-    PutU32(bytes, 18, uint32_t(width));
-    PutU32(bytes, 22, uint32_t(height));
+    PutField(bytes, 18, uint32_t(width), 4);
+    PutField(bytes, 22, uint32_t(height), 4);
     return bytes;
 }
 
