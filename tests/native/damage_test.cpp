@@ -7,6 +7,7 @@
 
 #include "core/cable_geometry.h"
 #include "core/edit_session.h"
+#include "stand_in.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ class DamageEditTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetDamage(damage, 2000, 1500); }
     SymbolItem* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = PlaceSymbol(session, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0}, {x, y});
+        SymbolItem* symbol = PlaceSymbol(session, StandInSymbol(false), {x, y});
         EXPECT_TRUE(symbol);
         return symbol;
     }

@@ -1,5 +1,6 @@
 // The program's texts come from its resource script: each must reach the program as the very bytes
-// of code page 932 that the program showed before, whatever conversion lies between.
+// of code page 932 that the program showed before, whatever conversion lies between. The texts the
+// behaviour tests check whole (captions, names, fixed error texts, the questions) are not repeated.
 #include "harness.h"
 
 #include "platform/alerts.h"
@@ -9,35 +10,10 @@ namespace {
 
 TEST(TextsTest, EveryTextIsTheProgramsOwnByteForByte) {
     const std::pair<UINT, const char*> texts[] = {
-        {IDS_CAPTION_ERROR, "エラー"},
-        {IDS_CAPTION_PLAIN_ERROR, "Error"},
-        {IDS_CAPTION_NOTICE, "Message"},
-        {IDS_CAPTION_CONFIRM, "確認"},
-        {IDS_CAPTION_PROGRAM, "Nexadraw"},
-        {IDS_TOPOLOGY_TITLE, "Nexadraw [トポロジウィンドウ]"},
-        {IDS_CATEGORY_FIRST, "ルータ"},
-        {IDS_CATEGORY_FIRST + 1, "ハブ"},
-        {IDS_CATEGORY_FIRST + 2, "ホスト"},
-        {IDS_CATEGORY_FIRST + 3, "クラウド"},
-        {IDS_CATEGORY_FIRST + 4, "アザー"},
-        {IDS_SORT_CREATION, "作成順"},
-        {IDS_SORT_NAME, "名前順"},
-        {IDS_FILTER_ALL, "全て"},
-        {IDS_FILE_NOT_FOUND, "ファイル名が間違っています。"},
-        {IDS_PATH_NOT_FOUND, "存在しないディレクトリです。"},
-        {IDS_ACCESS_DENIED, "ファイル名が指定されていません。"},
-        {IDS_NOT_READY, "ドライブの準備ができていません。"},
-        {IDS_FILE_EXISTS, "同じ名前のファイルが既に存在しています。"},
-        {IDS_REQUEST_ABORTED, "ドライブのアクセスに失敗しました。"},
         {IDS_FAILED_FIRST, "ファイルの操作に失敗しました。"},
-        {IDS_FAILED_FIRST + 1, "シンボル ファイル (Symbol.txt) を開けませんでした。"},
-        {IDS_FAILED_FIRST + 2, "シンボルを追加できませんでした。"},
-        {IDS_FAILED_FIRST + 3, "シンボルを削除できませんでした。"},
         {IDS_FAILED_FIRST + 4,
          "シンボルはパレットとシンボル ファイル (Symbol.txt) から削除しましたが、Symbol "
          "フォルダの画像ファイルは削除できずに残っています。"},
-        {IDS_FAILED_FIRST + 5, "ビットマップ ファイルを保存できませんでした。"},
-        {IDS_FAILED_FIRST + 6, "Web アドレスを開けませんでした。"},
         {IDS_NO_LIBRARY_FOR_OPERATION,
          "プログラムを起動したフォルダのパスが長すぎるため、シンボル ライブラリを使用できません。"},
         {IDS_NO_LIBRARY_AT_START,
@@ -45,17 +21,9 @@ TEST(TextsTest, EveryTextIsTheProgramsOwnByteForByte) {
          "フォルダ) を使用できません。シンボルなしで続けます。\r\nシンボルを使うには、パスの短いフォルダから"
          "起動し直してください。"},
         {IDS_GETMESSAGE_FAILED, "GetMessageエラー"},
-        {IDS_CONFIRM_EXIT, "終了してもよろしいですか"},
-        {IDS_NEW_DISCARDS, "作業中の設計を破棄します"},
         {IDS_PLACE_FAILED, "シンボルの画像を作成できないため、配置できませんでした。"},
-        {IDS_CONFIRM_DELETE, "削除してもよろしいですか？"},
         {IDS_CATALOGUE_CHANGED,
          "シンボル ファイルの内容がパレットと一致しないため、削除できません。プログラムを起動し直してください。"},
-        {IDS_FAULT_NOT_A_RECORD, "「種類の番号,\\Symbol\\ファイル名」の形になっていません。"},
-        {IDS_FAULT_CATEGORY, "種類の番号が 0 から 4 の範囲にありません。"},
-        {IDS_FAULT_PATH_TOO_LONG, "パスが長すぎます (プログラムを起動したフォルダを含めて 259 バイトまで)。"},
-        {IDS_CATALOGUE_UNCHANGED, "Symbol.txt は変更していません。"},
-        {IDS_OPEN_TITLE, "ファイルオープン"},
         {IDS_CHOSEN_PATH_TOO_LONG, "選んだファイルのパスが長すぎるため、追加できません。"},
         {IDS_CHOSEN_NAME_TOO_LONG,
          "ファイル名が長すぎるため、追加できません。ファイル名は 63 バイトまでにしてください。"},
@@ -67,15 +35,12 @@ TEST(TextsTest, EveryTextIsTheProgramsOwnByteForByte) {
         {IDS_NAME_HAS_BLANKS,
          "ファイル名に空白を含むファイルは追加できません。ファイル名を変えてから選び直してください。"},
         {IDS_SYMBOL_FOLDER_TOO_DEEP, "シンボルを保存するフォルダのパスが長すぎるため、追加できません。"},
-        {IDS_CHOOSE_FILE_FIRST, "追加するビットマップ ファイルを「参照」で選んでください。"},
         {IDS_CHOOSE_LISTED_CATEGORY, "追加シンボル種類は一覧の中から選んでください。"},
-        {IDS_SAVE_TITLE, "ファイルを保存"},
         {IDS_SAVE_NAME_TOO_LONG,
          "ファイル名 (フォルダを含む) が長すぎるため、保存できません。259 バイトまでにしてください。"},
         {IDS_EXPORT_NO_PICTURE, "キャンバスの画像がないため、保存できませんでした。"},
         {IDS_EXPORT_TOO_LARGE, "キャンバスが大きすぎるため、保存できませんでした。"},
         {IDS_EXPORT_NO_MEMORY, "メモリが足りないため、保存できませんでした。"},
-        {IDS_EXPORT_NOT_CREATED, "Error CreaeFile"},
         {IDS_CANVAS_SIZE_INVALID, "キャンバスの幅と高さには 1 から 16384 までの整数を入力してください。"},
         {IDS_CANVAS_NOT_MADE, "この大きさのキャンバスを作成できませんでした。キャンバスは元の大きさのままです。"},
         {IDS_ABOUT_WEB_ADDRESS, "https://nexadraw.example.org/"},

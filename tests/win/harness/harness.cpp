@@ -235,37 +235,28 @@ bool Fits(int64_t width, int64_t height) {
     return largestBitmap < 0 || std::abs(width * height) <= largestBitmap;
 }
 
-HPEN WINAPI LimitedPen(int style, int width, COLORREF colour) {
-    return Spend() ? realSystemCalls.createPen(style, width, colour) : nullptr;
-}
-HDC WINAPI LimitedDC(HDC dc) {
-    return Spend() ? realSystemCalls.createCompatibleDC(dc) : nullptr;
-}
+// A creation through the real call while the budget lasts, as at the quota.
+template <class Call>
+struct Limited;
+template <class Result, class... Args>
+struct Limited<Result(WINAPI*)(Args...)> {
+    template <Result (WINAPI* SystemCalls::*call)(Args...)>
+    static Result WINAPI Make(Args... args) {
+        return Spend() ? (realSystemCalls.*call)(args...) : Result();
+    }
+};
+#define LIMITED(call) Limited<decltype(SystemCalls::call)>::Make<&SystemCalls::call>
+
+// Bitmaps also fail past the largest size.
 HBITMAP WINAPI
 LimitedDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset) {
     *bits = nullptr;
-    return Fits(info->bmiHeader.biWidth, info->bmiHeader.biHeight) && Spend()
-               ? realSystemCalls.createDIBSection(dc, info, usage, bits, section, offset)
+    return Fits(info->bmiHeader.biWidth, info->bmiHeader.biHeight)
+               ? LIMITED(createDIBSection)(dc, info, usage, bits, section, offset)
                : nullptr;
 }
-HBITMAP WINAPI LimitedBitmap(int width, int height, UINT planes, UINT bits, const void* data) {
-    return Spend() ? realSystemCalls.createBitmap(width, height, planes, bits, data) : nullptr;
-}
-HBITMAP WINAPI LimitedResourceBitmap(HINSTANCE instance, LPCSTR name) {
-    return Spend() ? realSystemCalls.loadBitmap(instance, name) : nullptr;
-}
 HANDLE WINAPI LimitedImage(HINSTANCE instance, LPCSTR name, UINT type, int width, int height, UINT flags) {
-    return Fits(width, height) && Spend() ? realSystemCalls.loadImage(instance, name, type, width, height, flags)
-                                          : nullptr;
-}
-HRGN WINAPI LimitedRegion(const XFORM* transform, DWORD size, const RGNDATA* data) {
-    return Spend() ? realSystemCalls.extCreateRegion(transform, size, data) : nullptr;
-}
-HIMAGELIST WINAPI LimitedImageList(int width, int height, UINT flags, int initial, int grow) {
-    return Spend() ? realSystemCalls.imageListCreate(width, height, flags, initial, grow) : nullptr;
-}
-HICON WINAPI LimitedIcon(HIMAGELIST list, int index, UINT flags) {
-    return Spend() ? realSystemCalls.imageListGetIcon(list, index, flags) : nullptr;
+    return Fits(width, height) ? LIMITED(loadImage)(instance, name, type, width, height, flags) : nullptr;
 }
 
 }  // namespace
@@ -273,15 +264,15 @@ HICON WINAPI LimitedIcon(HIMAGELIST list, int index, UINT flags) {
 void LimitGdi(long budget, long largestBitmapPixels) {
     gdiBudget = budget;
     largestBitmap = largestBitmapPixels;
-    systemCalls.createPen = LimitedPen;
-    systemCalls.createCompatibleDC = LimitedDC;
+    systemCalls.createPen = LIMITED(createPen);
+    systemCalls.createCompatibleDC = LIMITED(createCompatibleDC);
     systemCalls.createDIBSection = LimitedDIBSection;
-    systemCalls.createBitmap = LimitedBitmap;
-    systemCalls.loadBitmap = LimitedResourceBitmap;
+    systemCalls.createBitmap = LIMITED(createBitmap);
+    systemCalls.loadBitmap = LIMITED(loadBitmap);
     systemCalls.loadImage = LimitedImage;
-    systemCalls.extCreateRegion = LimitedRegion;
-    systemCalls.imageListCreate = LimitedImageList;
-    systemCalls.imageListGetIcon = LimitedIcon;
+    systemCalls.extCreateRegion = LIMITED(extCreateRegion);
+    systemCalls.imageListCreate = LIMITED(imageListCreate);
+    systemCalls.imageListGetIcon = LIMITED(imageListGetIcon);
 }
 
 BOOL WINAPI FullDiskWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {

@@ -6,7 +6,10 @@
 
 #include "bmp_files.h"
 #include "harness.h"
+#include "library/symbol_library.h"
 #include "resources/resource.h"
+#include "windows/app_state.h"
+#include "windows/palette_page.h"
 
 static std::string Text(const std::vector<uint8_t>& bytes) {
     return std::string(bytes.begin(), bytes.end());
@@ -152,11 +155,6 @@ bool IsPlaceholderImage(HIMAGELIST list, int index) {
     return same;
 }
 
-#include "windows/tool_windows.h"
-#include "library/symbol_library.h"
-#include "windows/palette_page.h"
-#include "windows/symbol_window.h"
-
 HWND PaletteListOf(int category) {
     return PaletteList(appState.tools.palettePage[category]);
 }
@@ -274,4 +272,41 @@ void ChooseCategory(HWND addDialog, int category) {
 void PressAddOk(HWND addDialog) {
     SendMessageA(addDialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_OK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(addDialog, IDC_ADD_OK)));
+}
+
+std::vector<int> LibraryTest::ItemCounts() const {
+    std::vector<int> counts;
+    for (int category = 0; category < CATEGORY_COUNT; ++category)
+        counts.push_back(PaletteItemCount(category));
+    return counts;
+}
+
+std::string LibraryTest::Source(const std::string& name, const std::string& bytes) {
+    CreateDirectoryA(folder.File("pictures").c_str(), nullptr);
+    const std::string path = folder.File("pictures\\" + name);
+    WriteFileBytes(path, bytes);
+    return path;
+}
+
+void LibraryTest::Choose(const std::string& path, const std::string& title) {
+    lstrcpynA(appState.addDialog.chosenPath, path.c_str(), sizeof appState.addDialog.chosenPath);
+    lstrcpynA(appState.addDialog.chosenTitle, title.c_str(), sizeof appState.addDialog.chosenTitle);
+}
+
+void LibraryTest::Add(int category) {
+    RunAddDialog([category](HWND dialog) {
+        ChooseCategory(dialog, category);
+        PressAddOk(dialog);
+    });
+}
+
+void LibraryTest::Delete(int category, int index, int answer) {
+    SelectTab(category);
+    SelectPaletteItem(category, index);
+    AnswerNextBox(answer);
+    PressSymbolWindowButton(IDC_DELETE_SYMBOL);
+}
+
+std::vector<std::string> LibraryTest::LibraryFiles() const {
+    return FileNames(folder.File("Symbol"));
 }

@@ -69,3 +69,18 @@ std::vector<unsigned> CategoryPictures(int category);
 void RunAddDialog(const std::function<void(HWND dialog)>& steps);
 void ChooseCategory(HWND addDialog, int category);
 void PressAddOk(HWND addDialog);  // synchronous: boxes it raises are answered inside
+
+// Each test writes its library into a fresh folder, then starts the program there.
+class LibraryTest : public ProgramTest {
+  protected:
+    LibraryTest() : ProgramTest(std::nullopt) {}
+    std::vector<int> ItemCounts() const;  // palette items per category
+    // A bitmap outside the library, as the user would pick it.
+    std::string Source(const std::string& name, const std::string& bytes);
+    static void Choose(const std::string& path, const std::string& title);  // as "参照" would
+    // The add dialog with the chosen file and category, OK pressed.
+    void Add(int category);
+    // The item picked on its tab, "シンボルの削除" pressed and the question answered.
+    void Delete(int category, int index, int answer = IDOK);
+    std::vector<std::string> LibraryFiles() const;  // in the Symbol folder
+};

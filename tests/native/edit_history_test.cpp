@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/edit_session.h"
+#include "stand_in.h"
 
 namespace {
 
@@ -45,11 +46,6 @@ void ExpectIndexesMatch(const DiagramList& diagram) {
     ASSERT_EQ(diagram.symbolsById.size(), symbols);
 }
 
-std::shared_ptr<const SymbolPicture> StandInPicture() {
-    static const int picture = 0;
-    return {std::shared_ptr<const int>(), reinterpret_cast<const SymbolPicture*>(&picture)};
-}
-
 // Random edits, undos and redos against the list of states the history should walk through.
 TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
@@ -73,7 +69,7 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
             std::vector<Item> moved;  // after a drag that an edit then interrupted
             const int pick = below(100);
             if (pick < 25) {
-                ArmSymbolTool(session, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+                ArmSymbolTool(session, 0, 0, StandInSymbol());
                 Press(session, {below(600), below(400)});
                 ASSERT_TRUE(ids.insert(nextId).second) << "an id placed twice";
             } else if (pick < 40) {
@@ -149,7 +145,7 @@ TEST(HistoryTest, KeepsTheLastStepsOnly) {
     EditSession session;
     CanvasDamage& damage = session.damage;
     ResetDamage(damage, 600, 400);
-    ArmSymbolTool(session, 0, 0, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+    ArmSymbolTool(session, 0, 0, StandInSymbol());
     for (size_t i = 0; i < MAX_UNDO_STEPS + 5; ++i)
         Press(session, {int32_t(i % 600), 200});
     size_t undone = 0;

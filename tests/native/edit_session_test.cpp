@@ -1,4 +1,5 @@
 #include "core/edit_session.h"
+#include "stand_in.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +8,11 @@
 
 namespace {
 
-class EditorTest : public ::testing::Test {
+class EditSessionTest : public ::testing::Test {
   protected:
     // A 50 x 50 symbol centred on the point, as the symbol tool places it.
     SymbolItem* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = PlaceSymbol(session, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0}, {x, y});
+        SymbolItem* symbol = PlaceSymbol(session, StandInSymbol(false), {x, y});
         EXPECT_TRUE(symbol);
         return symbol;
     }
@@ -26,7 +27,7 @@ class EditorTest : public ::testing::Test {
     CanvasDamage& damage = session.damage;
 };
 
-TEST_F(EditorTest, CableStartsWhereItsFirstEndWasDraggedBeforeTheSecondClick) {
+TEST_F(EditSessionTest, CableStartsWhereItsFirstEndWasDraggedBeforeTheSecondClick) {
     SymbolItem* first = Symbol(100, 100);
     Symbol(300, 100);
     ArmTool(session, TOOL_CABLE, CABLE_SERIAL);
@@ -57,7 +58,7 @@ TEST_F(EditorTest, CableStartsWhereItsFirstEndWasDraggedBeforeTheSecondClick) {
 }
 
 // Esc and Delete: each does nothing where nothing is pending or selected.
-TEST_F(EditorTest, EscDropsTheFirstEndAndUndoesADragAndDeleteRemovesTheSelection) {
+TEST_F(EditSessionTest, EscDropsTheFirstEndAndUndoesADragAndDeleteRemovesTheSelection) {
     ResetDamage(damage, 2000, 1500);
     SymbolItem* a = Symbol(100, 100);
     SymbolItem* b = Symbol(300, 100);
@@ -98,7 +99,7 @@ TEST_F(EditorTest, EscDropsTheFirstEndAndUndoesADragAndDeleteRemovesTheSelection
     EXPECT_FALSE(DeleteSelected(session));
 }
 
-TEST_F(EditorTest, DeletingThePendingFirstEndForgetsIt) {
+TEST_F(EditSessionTest, DeletingThePendingFirstEndForgetsIt) {
     Symbol(100, 100);
     SymbolItem* second = Symbol(300, 100);
     SymbolItem* topmost = Symbol(110, 110);
@@ -118,7 +119,7 @@ TEST_F(EditorTest, DeletingThePendingFirstEndForgetsIt) {
     EXPECT_EQ(session.connect.firstEndId, second->id);
 }
 
-TEST_F(EditorTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
+TEST_F(EditSessionTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
     SymbolItem* dragged = Symbol(100, 100);
     Symbol(300, 100);
     ArmTool(session, TOOL_SELECT, 0);
@@ -135,14 +136,8 @@ TEST_F(EditorTest, DragEndsAtAMoveWithoutTheButtonAndWhenItsSymbolGoes) {
     EXPECT_FALSE(DragTo(session, {310, 110}, true));
 }
 
-// The core never looks inside a picture: any pointer that is not null stands for one.
-std::shared_ptr<const SymbolPicture> StandInPicture() {
-    static const int picture = 0;
-    return {std::shared_ptr<const int>(), reinterpret_cast<const SymbolPicture*>(&picture)};
-}
-
-TEST_F(EditorTest, ArmedSymbolToolPlacesCopiesOfItsSymbolInOnePress) {
-    const SymbolItem armed = {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0};
+TEST_F(EditSessionTest, ArmedSymbolToolPlacesCopiesOfItsSymbolInOnePress) {
+    const SymbolItem armed = StandInSymbol();
     ArmSymbolTool(session, 1, 0, armed);
     EXPECT_EQ(Press(session, {100, 60}), PressResult::REDRAW);
     EXPECT_EQ(Press(session, {100, 60}), PressResult::REDRAW);
@@ -153,14 +148,14 @@ TEST_F(EditorTest, ArmedSymbolToolPlacesCopiesOfItsSymbolInOnePress) {
     EXPECT_EQ(second->picture, armed.picture);
 
     // A tool whose picture could not be made places nothing and uses no id.
-    ArmSymbolTool(session, 1, 1, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+    ArmSymbolTool(session, 1, 1, StandInSymbol(false));
     EXPECT_EQ(Press(session, {300, 300}), PressResult::PLACE_FAILED);
     EXPECT_EQ(diagram.items.size(), 2u);
     EXPECT_EQ(diagram.nextSymbolId, 2);
 }
 
-TEST_F(EditorTest, LibraryDeleteShiftsOrDisarmsTheArmedSymbolTool) {
-    ArmSymbolTool(session, 2, 3, {0, StandInPicture(), {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0});
+TEST_F(EditSessionTest, LibraryDeleteShiftsOrDisarmsTheArmedSymbolTool) {
+    ArmSymbolTool(session, 2, 3, StandInSymbol());
     ArmTool(session, 2, 0);  // no tool picture sends this code: nothing changes
     ASSERT_EQ(session.tool.kind, ToolKind::SYMBOL);
     EXPECT_FALSE(FollowDeletedLibraryImage(session, 2, 4));
