@@ -82,7 +82,7 @@ TEST_F(EditingTest, SymbolToolPlacesCentredSymbolsWithCountingIds) {
 
 TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     Place({{100, 100}, {300, 100}});
-    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     UpdateWindow(appState.topology);
 
     Click(200, 300);  // empty canvas: nothing, not even a repaint
@@ -99,9 +99,9 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
     EXPECT_TRUE(appState.session.connect.firstEndChosen);
     EXPECT_TRUE(DiagramCables().empty());
 
-    SelectTool(TOOL_CABLE, CABLE_OPTICAL);  // another type or a palette symbol: the first end stays
-    PickSymbol(CATEGORY_ROUTER, 1);         // pending and framed
-    SelectTool(TOOL_CABLE, CABLE_OPTICAL);
+    ArmTool(TOOL_CABLE, CABLE_OPTICAL);  // another type or a palette symbol: the first end stays
+    PickSymbol(CATEGORY_ROUTER, 1);      // pending and framed
+    ArmTool(TOOL_CABLE, CABLE_OPTICAL);
     EXPECT_EQ(appState.session.selectedId, NO_SYMBOL);
     EXPECT_GT(BlackInColumn(CanvasPixels(), 74, 74, 126), 10);
     Click(100, 100);  // the framed first end again
@@ -122,13 +122,13 @@ TEST_F(EditingTest, CableToolJoinsTwoSymbolsWithTheTypeChosenLast) {
 
 TEST_F(EditingTest, CableStartsWhereItsFirstSymbolIsAtTheSecondClick) {
     Place({{100, 100}, {300, 100}});
-    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(100, 100);
-    SelectTool(TOOL_SELECT);  // the first end stays pending while it is dragged away
+    ArmTool(TOOL_SELECT);  // the first end stays pending while it is dragged away
     MouseDown(100, 100);
     MouseMove(130, 200);
     MouseUp(130, 200);
-    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(300, 100);
     const auto cables = DiagramCables();
     ASSERT_EQ(cables.size(), 1u);
@@ -157,12 +157,12 @@ TEST_F(EditingTest, ArmedToolKeepsItsCursorOverTheCanvasOnly) {
 
 TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
     Place({{100, 100}, {300, 100}, {200, 300}});
-    SelectTool(TOOL_CABLE, CABLE_SERIAL);
+    ArmTool(TOOL_CABLE, CABLE_SERIAL);
     Click(100, 100);
     Click(300, 100);
     Click(200, 300);
     Click(100, 100);
-    SelectTool(TOOL_SELECT);
+    ArmTool(TOOL_SELECT);
 
     MouseDown(95, 105);
     EXPECT_TRUE(appState.session.drag.dragging);
@@ -186,12 +186,12 @@ TEST_F(EditingTest, DragMovesTheSymbolAndTheMatchingCableEnds) {
 
 TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
     Place({{100, 100}, {300, 100}, {200, 300}});
-    SelectTool(TOOL_CABLE, CABLE_TELEPHONE);
+    ArmTool(TOOL_CABLE, CABLE_TELEPHONE);
     Click(100, 100);
     Click(300, 100);
     Click(300, 100);
     Click(200, 300);
-    SelectTool(TOOL_DELETE);
+    ArmTool(TOOL_DELETE);
     UpdateWindow(appState.topology);
 
     Click(400, 350);  // empty canvas
@@ -209,7 +209,7 @@ TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
     EXPECT_EQ(pixels.at(250, 200), RGB_BLACK);
 
     // Dragging another symbol moves only its own cables.
-    SelectTool(TOOL_SELECT);
+    ArmTool(TOOL_SELECT);
     MouseDown(100, 100);
     MouseMove(100, 150);
     MouseUp(100, 150);
@@ -221,7 +221,7 @@ TEST_F(EditingTest, DeleteLeavesTheCablesAndEmptyClicksDoNothing) {
 
 TEST_F(EditingTest, EscAndDeleteKeysActOnTheCanvas) {
     Place({{100, 100}, {300, 100}});
-    SelectTool(TOOL_CABLE, CABLE_TELEPHONE);
+    ArmTool(TOOL_CABLE, CABLE_TELEPHONE);
     Click(100, 100);
     PressKey(appState.topology, VK_ESCAPE);
     EXPECT_EQ(CanvasPixels().at(74, 74), RGB_WHITE) << "the first end's frame goes";
@@ -230,7 +230,7 @@ TEST_F(EditingTest, EscAndDeleteKeysActOnTheCanvas) {
     EXPECT_EQ(DiagramCables().size(), 1u);
     EXPECT_EQ(DiagramCables()[0]->x1, 300) << "the cable starts at the end picked after Esc";
 
-    SelectTool(TOOL_SELECT);
+    ArmTool(TOOL_SELECT);
     MouseDown(300, 100);
     MouseMove(350, 180);
     PressKey(appState.topology, VK_ESCAPE);
@@ -258,7 +258,7 @@ TEST_F(EditingTest, EscAndDeleteKeysActOnTheCanvas) {
 
 TEST_F(EditingTest, NewEmptiesTheDiagramAndKeepsIdsCounting) {
     Place({{100, 100}, {200, 200}});
-    SelectTool(TOOL_SELECT);
+    ArmTool(TOOL_SELECT);
     Click(100, 100);
     AnswerNextBox(IDOK);
     Command(IDM_FILE_NEW);
@@ -368,15 +368,15 @@ TEST_F(EditingTest, PickedPaletteItemShowsWhetherItsToolIsArmed) {
 // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z) from the canvas or a tool window; a text field keeps its own.
 TEST_F(EditingTest, UndoAndRedoKeysWorkFromEveryWindowButATextField) {
     Place({{100, 100}, {300, 100}});
-    SelectTool(TOOL_CABLE, CABLE_SERIAL);
+    ArmTool(TOOL_CABLE, CABLE_SERIAL);
     Click(100, 100);
     Click(300, 100);
-    SelectTool(TOOL_SELECT);
+    ArmTool(TOOL_SELECT);
     MouseDown(300, 100);
     MouseMove(320, 150);
     MouseMove(340, 200);
     MouseUp(340, 200);
-    SelectTool(TOOL_DELETE);
+    ArmTool(TOOL_DELETE);
     Click(100, 100);
     const int32_t firstId = appState.session.diagram.nextSymbolId - 2;
     ASSERT_EQ(DiagramSymbols().size(), 1u);

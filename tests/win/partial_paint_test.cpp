@@ -75,7 +75,7 @@ class PartialPaintTest : public ProgramTest {
         SymbolItem* second = AnySymbol();
         if (!first)
             return;
-        SelectTool(TOOL_CABLE, CABLE_STRAIGHT + Below(7));
+        ArmTool(TOOL_CABLE, CABLE_STRAIGHT + Below(7));
         const POINT a = CentreOf(*first), b = CentreOf(*second);
         Click(a.x, a.y);
         Click(b.x, b.y);
@@ -84,7 +84,7 @@ class PartialPaintTest : public ProgramTest {
         SymbolItem* symbol = AnySymbol();
         if (!symbol)
             return;
-        SelectTool(TOOL_SELECT, 0);
+        ArmTool(TOOL_SELECT, 0);
         POINT at = CentreOf(*symbol);
         MouseDown(at.x, at.y);
         for (int moves = 1 + Below(4); moves > 0; --moves) {
@@ -97,7 +97,7 @@ class PartialPaintTest : public ProgramTest {
         MouseUp(at.x, at.y);
     }
     void Select() {
-        SelectTool(TOOL_SELECT, 0);
+        ArmTool(TOOL_SELECT, 0);
         SymbolItem* symbol = AnySymbol();
         const POINT at = symbol && Below(4) ? CentreOf(*symbol) : AnyPoint();
         Click(at.x, at.y);
@@ -106,7 +106,7 @@ class PartialPaintTest : public ProgramTest {
         SymbolItem* symbol = AnySymbol();
         if (!symbol)
             return;
-        SelectTool(TOOL_DELETE, 0);
+        ArmTool(TOOL_DELETE, 0);
         const POINT at = CentreOf(*symbol);
         Click(at.x, at.y);
     }

@@ -70,20 +70,20 @@ TEST_F(ScaleTest, LongSessionsLeaveNoObjectsOrMemoryBehind) {
             Click(30 + i * 20, 40 + (i % 5) * 60);
             UpdateWindow(appState.topology);
         }
-        SelectTool(TOOL_CABLE, 1 + *operations % 7);
+        ArmTool(TOOL_CABLE, 1 + *operations % 7);
         for (int i = 0; i < 10; ++i, ++*operations) {
             Click(30 + i * 20, 40 + (i % 5) * 60);
             Click(30 + (i + 5) * 20, 40 + ((i + 5) % 5) * 60);
             UpdateWindow(appState.topology);
         }
-        SelectTool(TOOL_SELECT, 0);
+        ArmTool(TOOL_SELECT, 0);
         MouseDown(30, 40);
         for (int i = 0; i < 20; ++i, ++*operations) {
             MouseMove(30 + i, 40 + i);
             UpdateWindow(appState.topology);
         }
         MouseUp(50, 60);
-        SelectTool(TOOL_DELETE, 0);
+        ArmTool(TOOL_DELETE, 0);
         for (int i = 0; i < 10; ++i, ++*operations) {
             Click(30 + i * 40, 40 + ((i * 2) % 5) * 60);
             UpdateWindow(appState.topology);

@@ -257,7 +257,7 @@ TEST_F(LibraryTest, PlacedSymbolsShareAPictureThatOutlivesItsLibraryImage) {
     for (int x : {100, 200, 300})
         EXPECT_EQ(pixels.at(x, 100), RED) << x;
 
-    SelectTool(TOOL_DELETE);
+    ArmTool(TOOL_DELETE);
     Click(100, 100);
     Click(200, 100);
     Click(300, 100);

@@ -161,7 +161,7 @@ TEST_F(ViewTest, HorizontalScrollingMovesThePictureAndStopsAtTheEnds) {
     SetClientSize(400, 300);  // 500 wide canvas: positions 0 to 101
     PickSymbol(CATEGORY_ROUTER, 0);
     Click(225, 125);  // red from canvas x 200 to 239
-    SelectTool(TOOL_SELECT);
+    ArmTool(TOOL_SELECT);
     struct Step {
         UINT code;
         int position;
@@ -191,7 +191,7 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     EXPECT_EQ(std::make_pair(DiagramSymbols()[0]->x, DiagramSymbols()[0]->y), std::make_pair(85, 35));
 
     // The picture drawn under the mouse is that symbol: a select click there finds it.
-    SelectTool(TOOL_SELECT, 0);
+    ArmTool(TOOL_SELECT, 0);
     Click(170 * 2 - 10 - 100, 60 * 2 - 10);  // canvas (115, 55), inside the symbol
     EXPECT_EQ(SelectedSymbol(), DiagramSymbols()[0]);
 
@@ -211,7 +211,7 @@ TEST_F(ViewTest, ClicksActWhereTheUserClicksAtAnyZoomAndScroll) {
     Click(100, 80);  // canvas (120 * 3000 / 1000, 100 * 2400 / 800) = (360, 300)
     ASSERT_EQ(DiagramSymbols().size(), 2u);
     EXPECT_EQ(std::make_pair(DiagramSymbols()[1]->x, DiagramSymbols()[1]->y), std::make_pair(335, 275));
-    SelectTool(TOOL_SELECT, 0);
+    ArmTool(TOOL_SELECT, 0);
     Click(100, 80);
     EXPECT_EQ(SelectedSymbol(), DiagramSymbols()[1]);
     Click(150, 80);  // canvas x 510: beside it
@@ -222,7 +222,7 @@ TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
     PickSymbol(CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SelectTool(TOOL_SELECT, 0);
+    ArmTool(TOOL_SELECT, 0);
 
     // Released outside the window: the next move comes without the button and ends the drag.
     MouseDown(100, 100);
@@ -235,7 +235,7 @@ TEST_F(ViewTest, DragEndsWithTheButtonAndWithItsSymbol) {
     // The dragged symbol deleted mid-drag: later moves touch nothing.
     MouseDown(300, 100);
     ASSERT_TRUE(appState.session.drag.dragging);
-    SelectTool(TOOL_DELETE, 0);
+    ArmTool(TOOL_DELETE, 0);
     Click(300, 100);
     EXPECT_FALSE(appState.session.drag.dragging);
     EXPECT_FALSE(appState.session.drag.dragging);
@@ -248,7 +248,7 @@ TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
     PickSymbol(CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(100, 100);  // first end pending
     AnswerNextBox(IDOK);
     SendMessageA(appState.topology, WM_COMMAND, IDM_FILE_NEW, 0);
@@ -256,7 +256,7 @@ TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
     PickSymbol(CATEGORY_ROUTER, 0);
     Click(100, 100);
     Click(300, 100);
-    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(300, 100);
     EXPECT_EQ(CableCount(), 0) << "the first click starts a new cable, not one from a symbol that is gone";
     Click(100, 100);
@@ -264,9 +264,9 @@ TEST_F(ViewTest, APendingCableEndDiesWithItsSymbol) {
 
     // The same when the first-end symbol is deleted.
     Click(100, 100);
-    SelectTool(TOOL_DELETE, 0);
+    ArmTool(TOOL_DELETE, 0);
     Click(100, 100);
-    SelectTool(TOOL_CABLE, CABLE_STRAIGHT);
+    ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(300, 100);
     EXPECT_EQ(CableCount(), 1);
     EXPECT_TRUE(appState.session.connect.firstEndChosen);

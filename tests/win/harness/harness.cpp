@@ -446,7 +446,7 @@ void PickSymbol(int category, int image) {
     ArmPaletteSymbol(category, image);
 }
 
-void SelectTool(int tool, int cableType) {
+void ArmTool(int tool, int cableType) {
     ArmTool(appState.session, tool, cableType);
     NotifyChange(CHANGED_TOOL);
 }

@@ -133,7 +133,7 @@ void PressKey(HWND window, WPARAM key, bool control = false, bool shift = false)
 void Command(UINT id);
 bool MenuChecked(UINT command);
 void PickSymbol(int category, int image);
-void SelectTool(int tool, int cableType = 0);
+void ArmTool(int tool, int cableType = 0);
 
 // Pixels of a bitmap as 0x00RRGGBB, top row first.
 struct Pixels {
