@@ -92,6 +92,26 @@ bool CableStyleFor(CableType type, CableStyle* style) {
     return true;
 }
 
+static double DistanceToSegment(CanvasPoint point, const Segment& segment) {
+    const double ax = segment.from.x, ay = segment.from.y, dx = double(segment.to.x) - ax,
+                 dy = double(segment.to.y) - ay;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 > 0 ? ((point.x - ax) * dx + (point.y - ay) * dy) / length2 : 0;
+    t = t < 0 ? 0 : t > 1 ? 1 : t;
+    return std::hypot(point.x - (ax + t * dx), point.y - (ay + t * dy));
+}
+
+bool CableLiesNear(const CableItem& cable, CanvasPoint point, double reach) {
+    CableStyle style;
+    if (!CableStyleFor(cable.type, &style))
+        return false;
+    const CableSegments segments = CableGeometry(cable.type, cable.x1, cable.y1, cable.x2, cable.y2);
+    for (int i = 0; i < segments.count; ++i)
+        if (DistanceToSegment(point, segments.segment[i]) <= reach + style.width / 2.0)
+            return true;
+    return false;
+}
+
 CableSegments CableGeometry(CableType type, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     CableSegments out;
     switch (type) {

@@ -33,3 +33,7 @@ struct CableSegments {
 
 // The segments that draw a cable of the given type between two ends; none for unknown types.
 CableSegments CableGeometry(CableType type, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+// Whether the point lies within `reach` pixels of what the cable draws, whatever its look: every
+// segment of it, as wide as its stroke.
+bool CableLiesNear(const CableItem& cable, CanvasPoint point, double reach);

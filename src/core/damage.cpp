@@ -81,7 +81,15 @@ void AddDamage(CanvasDamage& damage, CanvasRect rect) {
 
 CanvasRect SymbolBox(const SymbolItem& symbol) {
     // The frame is drawn one pixel outside the picture.
-    return BoxBetween(symbol.x, symbol.y, int64_t(symbol.x) + SYMBOL_SIZE - 1, int64_t(symbol.y) + SYMBOL_SIZE - 1, 1);
+    CanvasRect box =
+        BoxBetween(symbol.x, symbol.y, int64_t(symbol.x) + SYMBOL_SIZE - 1, int64_t(symbol.y) + SYMBOL_SIZE - 1, 1);
+    if (const LabelPixels* label = symbol.label.get()) {
+        const CanvasRect below =
+            BoxBetween(symbol.x, int64_t(symbol.y) + SYMBOL_SIZE, int64_t(symbol.x) + label->width - 1,
+                       int64_t(symbol.y) + SYMBOL_SIZE + label->height - 1, 0);
+        box = {box.left, box.top, std::max(box.right, below.right), std::max(box.bottom, below.bottom)};
+    }
+    return box;
 }
 
 void AddSymbolDamage(CanvasDamage& damage, const SymbolItem& symbol) {

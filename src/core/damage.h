@@ -46,7 +46,7 @@ void ClearDamage(CanvasDamage& damage);
 bool HasDamage(const CanvasDamage& damage);
 
 void AddDamage(CanvasDamage& damage, CanvasRect rect);
-// A symbol's picture with the ring its selection frame takes.
+// A symbol's picture with the ring its selection frame takes, and its label.
 CanvasRect SymbolBox(const SymbolItem& symbol);
 void AddSymbolDamage(CanvasDamage& damage, const SymbolItem& symbol);
 void AddCableDamage(CanvasDamage& damage, const CableItem& cable);

@@ -113,7 +113,7 @@ void PutBackSymbol(DiagramList& list, DetachedSymbol& symbol) {
     symbol.cables.clear();
 }
 
-// Takes the cable out of its symbols' lists, where it came last.
+// Takes the cable out of its symbols' lists (searched from the end: a cable made last comes last).
 static void LeaveCableLists(DiagramList& list, const CableItem* cable) {
     for (const int32_t id : {cable->firstSymbolId, cable->secondSymbolId}) {
         const auto found = list.cablesBySymbol.find(id);
@@ -130,20 +130,26 @@ static void LeaveCableLists(DiagramList& list, const CableItem* cable) {
     }
 }
 
-std::list<DiagramItem> TakeOutLastCable(DiagramList& list) {
-    std::list<DiagramItem> detached;
-    if (list.items.empty() || !std::holds_alternative<CableItem>(list.items.back()))
-        return detached;
-    LeaveCableLists(list, &std::get<CableItem>(list.items.back()));
-    detached.splice(detached.end(), list.items, std::prev(list.items.end()));
+DetachedCable TakeOutCable(DiagramList& list, const CableItem* cable) {
+    DetachedCable detached;
+    // From the end: undoing a new cable finds it at once.
+    for (auto at = list.items.rbegin(); cable && at != list.items.rend(); ++at) {
+        if (std::get_if<CableItem>(&*at) != cable)
+            continue;
+        LeaveCableLists(list, cable);
+        const auto node = std::prev(at.base());
+        detached.before = std::next(node);
+        detached.node.splice(detached.node.end(), list.items, node);
+        break;
+    }
     return detached;
 }
 
-void PutBackCable(DiagramList& list, std::list<DiagramItem>& cable) {
-    if (cable.empty())
+void PutBackCable(DiagramList& list, DetachedCable& cable) {
+    if (cable.node.empty())
         return;
-    CableItem* item = &std::get<CableItem>(cable.front());
-    list.items.splice(list.items.end(), cable);
+    CableItem* item = &std::get<CableItem>(cable.node.front());
+    list.items.splice(cable.before, cable.node);
     const int32_t first = item->firstSymbolId, second = item->secondSymbolId;
     if (list.symbolsById.count(first))
         list.cablesBySymbol[first].push_back(item);

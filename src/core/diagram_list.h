@@ -6,6 +6,7 @@
 #include <iterator>
 #include <list>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <variant>
 #include <vector>
@@ -42,12 +43,28 @@ struct SymbolSize {
     int32_t height;
 };
 
+// A label as the label font draws it, made once when the label is set: the runs of ink in its rows,
+// from its top-left corner.
+struct LabelRun {
+    int32_t y;
+    int32_t from;  // from <= x < to
+    int32_t to;
+};
+struct LabelPixels {
+    int32_t width;
+    int32_t height;
+    std::vector<LabelRun> runs;
+};
+constexpr size_t LABEL_LIMIT = 127;  // bytes of code page 932, line breaks ("\r\n") included
+
 struct SymbolItem {
     int32_t id;  // given when the symbol joins the diagram
     std::shared_ptr<const SymbolPicture> picture;
     SymbolSize size;
     int32_t x;  // top-left corner on the canvas
     int32_t y;
+    std::string name;                          // the label drawn below the picture; empty for none
+    std::shared_ptr<const LabelPixels> label;  // its pixels, null for none
 };
 
 bool HitTest(const SymbolItem& symbol, int32_t px, int32_t py);
@@ -99,9 +116,14 @@ struct DetachedSymbol {
 // The symbol of this id out of the diagram, with its place and its cables' list.
 DetachedSymbol TakeOutSymbol(DiagramList& list, int32_t id);
 void PutBackSymbol(DiagramList& list, DetachedSymbol& symbol);
-// The last item, a cable, out of the diagram and back at the end; empty when the last is none.
-std::list<DiagramItem> TakeOutLastCable(DiagramList& list);
-void PutBackCable(DiagramList& list, std::list<DiagramItem>& cable);
+// A cable out of the diagram, from its place, and back there (while the diagram is as it was right
+// after the taking out).
+struct DetachedCable {
+    std::list<DiagramItem> node;  // empty: nothing was taken
+    std::list<DiagramItem>::iterator before;
+};
+DetachedCable TakeOutCable(DiagramList& list, const CableItem* cable);
+void PutBackCable(DiagramList& list, DetachedCable& cable);
 // Every item with its indexes; putting them back needs an empty diagram.
 struct DetachedDiagram {
     std::list<DiagramItem> items;

@@ -41,14 +41,20 @@ static StepResult Apply(DiagramList& diagram, CanvasDamage& damage, EditStep& st
             }
             break;
         case EditStep::Kind::CABLE:
-            if (remove) {
-                step.cable = TakeOutLastCable(diagram);
-                if (!step.cable.empty())
-                    AddCableDamage(damage, std::get<CableItem>(step.cable.front()));
-            } else {
-                if (!step.cable.empty())
-                    AddCableDamage(damage, std::get<CableItem>(step.cable.front()));
+        case EditStep::Kind::DELETE_CABLE:
+            if (remove)
+                step.cable = TakeOutCable(diagram, step.cableItem);
+            if (!step.cable.node.empty())
+                AddCableDamage(damage, std::get<CableItem>(step.cable.node.front()));
+            if (!remove)
                 PutBackCable(diagram, step.cable);
+            break;
+        case EditStep::Kind::LABEL:
+            if (SymbolItem* symbol = FindSymbol(diagram, step.symbolId)) {
+                AddSymbolDamage(damage, *symbol);
+                std::swap(symbol->name, step.name);
+                std::swap(symbol->label, step.label);
+                AddSymbolDamage(damage, *symbol);
             }
             break;
         case EditStep::Kind::MOVE:

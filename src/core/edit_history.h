@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <deque>
 #include <list>
+#include <memory>
+#include <string>
 
 #include "core/damage.h"
 #include "core/diagram_list.h"
@@ -13,12 +15,15 @@ constexpr int32_t NO_SYMBOL = -1;
 // One edit, as undo and redo need it: what changed, never a copy of the diagram (New hands the
 // cleared diagram over). What an edit took out of the diagram is held here.
 struct EditStep {
-    enum class Kind { PLACE, CABLE, MOVE, DELETE_SYMBOL, CLEAR } kind;
-    int32_t symbolId = NO_SYMBOL;  // placed, moved or deleted
-    CanvasPoint offset = {};       // how far it moved
-    DetachedSymbol symbol;         // a deleted symbol, or a placed one while undone
-    std::list<DiagramItem> cable;  // a cable while undone
-    DetachedDiagram diagram;       // what New cleared
+    enum class Kind { PLACE, CABLE, MOVE, DELETE_SYMBOL, DELETE_CABLE, LABEL, CLEAR } kind;
+    int32_t symbolId = NO_SYMBOL;          // placed, moved, deleted or labelled
+    CanvasPoint offset = {};               // how far it moved
+    DetachedSymbol symbol;                 // a deleted symbol, or a placed one while undone
+    const CableItem* cableItem = nullptr;  // made or deleted: its node lives as long as the step
+    DetachedCable cable;                   // that cable while out of the diagram
+    std::string name;                      // the label the symbol does not have now, with its pixels
+    std::shared_ptr<const LabelPixels> label;
+    DetachedDiagram diagram;  // what New cleared
 };
 
 // The last MAX_UNDO_STEPS edits can be undone, and what was undone redone until the next edit.

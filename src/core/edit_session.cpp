@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/cable_geometry.h"
+
 FramedSymbols FramedSymbolsOf(const EditSession& session) {
     const int32_t pending = session.connect.firstEndChosen ? session.connect.firstEndId : NO_SYMBOL;
     return {session.selectedId, pending == session.selectedId ? NO_SYMBOL : pending};
@@ -107,7 +109,9 @@ static PressResult Connect(EditSession& session, CanvasPoint point) {
     if (!cable)
         return PressResult::NOTHING;
     AddCableDamage(session.damage, *cable);
-    RecordEdit(session.history, StepOf(EditStep::Kind::CABLE, NO_SYMBOL));
+    EditStep step = StepOf(EditStep::Kind::CABLE, NO_SYMBOL);
+    step.cableItem = cable;
+    RecordEdit(session.history, std::move(step));
     Select(session, NO_SYMBOL);
     SetPendingEnd(session, {});
     return PressResult::REDRAW;
@@ -143,11 +147,28 @@ static void DeleteSymbol(EditSession& session, const SymbolItem& symbol) {
     RecordEdit(session.history, std::move(step));
 }
 
-static PressResult DeleteSymbolAt(EditSession& session, CanvasPoint point) {
-    const SymbolItem* symbol = FindSymbolAt(session.diagram, point.x, point.y);
-    if (!symbol)
+// The cable drawn last (the last in the list) that lies near the point, or null.
+static const CableItem* FindCableNear(const DiagramList& diagram, CanvasPoint point) {
+    for (auto item = diagram.items.rbegin(); item != diagram.items.rend(); ++item)
+        if (const CableItem* cable = std::get_if<CableItem>(&*item); cable && CableLiesNear(*cable, point, CABLE_REACH))
+            return cable;
+    return nullptr;
+}
+
+// A symbol under the point goes; else a cable near it.
+static PressResult DeleteAt(EditSession& session, CanvasPoint point) {
+    if (const SymbolItem* symbol = FindSymbolAt(session.diagram, point.x, point.y)) {
+        DeleteSymbol(session, *symbol);
+        return PressResult::REDRAW;
+    }
+    const CableItem* cable = FindCableNear(session.diagram, point);
+    if (!cable)
         return PressResult::NOTHING;
-    DeleteSymbol(session, *symbol);
+    AddCableDamage(session.damage, *cable);
+    EditStep step = StepOf(EditStep::Kind::DELETE_CABLE, NO_SYMBOL);
+    step.cableItem = cable;
+    step.cable = TakeOutCable(session.diagram, cable);
+    RecordEdit(session.history, std::move(step));
     return PressResult::REDRAW;
 }
 
@@ -185,7 +206,7 @@ PressResult Press(EditSession& session, CanvasPoint point) {
         case ToolKind::SELECT:
             return SelectAndStartDrag(session, point);
         case ToolKind::DELETE_SYMBOL:
-            return DeleteSymbolAt(session, point);
+            return DeleteAt(session, point);
         case ToolKind::NONE:
             break;
     }
@@ -245,6 +266,19 @@ bool CancelPending(EditSession& session) {
     }
     session.drag = {};
     return changed;
+}
+
+bool SetSymbolLabel(EditSession& session, int32_t id, std::string name, std::shared_ptr<const LabelPixels> label) {
+    SymbolItem* symbol = FindSymbol(session.diagram, id);
+    if (!symbol || symbol->name == name || name.size() > LABEL_LIMIT)
+        return false;
+    AddSymbolDamage(session.damage, *symbol);
+    EditStep step = StepOf(EditStep::Kind::LABEL, id);
+    step.name = std::exchange(symbol->name, std::move(name));
+    step.label = std::exchange(symbol->label, std::move(label));
+    AddSymbolDamage(session.damage, *symbol);
+    RecordEdit(session.history, std::move(step));
+    return true;
 }
 
 bool FollowDeletedLibraryImage(EditSession& session, int32_t category, int32_t index) {

@@ -4,6 +4,8 @@
 // these calls and show the damage.
 #pragma once
 #include <cstdint>
+#include <memory>
+#include <string>
 
 #include "core/damage.h"
 #include "core/diagram_list.h"
@@ -67,6 +69,9 @@ bool IsArmed(const ArmedTool& tool, int32_t toolCode, int32_t cableType);
 // Whether the palette item is the armed symbol tool's.
 bool IsArmedSymbol(const ArmedTool& tool, int32_t category, int32_t image);
 
+// The delete tool takes a cable whose drawn line lies this near a click that hits no symbol.
+constexpr double CABLE_REACH = 3;
+
 // What a press on the canvas asks of the window.
 enum class PressResult {
     NOTHING,       // nothing changed
@@ -88,6 +93,10 @@ void EndDrag(EditSession& session);
 // Esc: drops a pending cable end (its frame goes) and puts a dragged symbol, with its cables, back
 // where the drag began. True when something changed.
 bool CancelPending(EditSession& session);
+// Sets the label of the symbol of this id, with the pixels the window made of it, as one edit. False
+// when there is no such symbol or the label is the same.
+bool SetSymbolLabel(EditSession& session, int32_t id, std::string name, std::shared_ptr<const LabelPixels> label);
+
 // Delete: removes the selected symbol as the delete tool would. True when there was one.
 bool DeleteSelected(EditSession& session);
 // New: every item leaves the diagram in one edit that undo brings back. Ids go on counting.

@@ -113,6 +113,36 @@ int32_t CanvasFromClient(int32_t client, int32_t scroll, int32_t canvasLength, i
     return Saturate(FloorDiv(zoomed * canvasLength, zoomedLength));
 }
 
+int32_t ClientFromCanvas(int32_t canvas, int32_t scroll, int32_t canvasLength, int32_t zoomedLength) {
+    if (zoomedLength <= 0 || canvasLength <= 0)
+        return Saturate(int64_t(canvas) - scroll);
+    return Saturate(FloorDiv(int64_t(canvas) * zoomedLength, canvasLength) - scroll);
+}
+
+int32_t CentringScroll(int32_t canvasPoint,
+                       int32_t canvasLength,
+                       int32_t zoomedLength,
+                       int32_t clientLength,
+                       int32_t maxPos) {
+    const int64_t position = int64_t(ClientFromCanvas(canvasPoint, 0, canvasLength, zoomedLength)) - clientLength / 2;
+    return int32_t(position < 0 ? 0 : position > maxPos ? maxPos : position);
+}
+
+int32_t CanvasFromThumbnail(int32_t offset, int32_t thumbnailLength, int32_t canvasLength) {
+    if (thumbnailLength <= 0 || canvasLength <= 0)
+        return 0;
+    const int64_t inside = offset < 0 ? 0 : offset >= thumbnailLength ? thumbnailLength - 1 : offset;
+    return int32_t((2 * inside + 1) * canvasLength / (2 * int64_t(thumbnailLength)));
+}
+
+int32_t WheelPixels(int32_t delta, int32_t linesPerNotch, int32_t lineLength, int32_t* rest) {
+    constexpr int64_t NOTCH = 120;  // WHEEL_DELTA
+    const int64_t total = int64_t(delta) * linesPerNotch * lineLength + *rest;
+    const int64_t pixels = total / NOTCH;
+    *rest = int32_t(total - pixels * NOTCH);
+    return Saturate(pixels);
+}
+
 CanvasPoint ClientToCanvas(const CanvasView& view,
                            int32_t canvasWidth,
                            int32_t canvasHeight,

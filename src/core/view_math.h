@@ -50,6 +50,27 @@ int32_t ScrolledPosition(ScrollRequest request, int32_t pos, int32_t trackPos, i
 // above the client area). With nothing drawn (a length of 0 or less) it returns client + scroll.
 int32_t CanvasFromClient(int32_t client, int32_t scroll, int32_t canvasLength, int32_t zoomedLength);
 
+// The client point where a canvas point is drawn (its pixel's top-left corner): the presentation's
+// floor(canvas * zoomedLength / canvasLength) - scroll.
+int32_t ClientFromCanvas(int32_t canvas, int32_t scroll, int32_t canvasLength, int32_t zoomedLength);
+
+// The scroll position that puts the canvas point in the middle of a client length, as far as the
+// range (0 to maxPos) allows.
+int32_t CentringScroll(int32_t canvasPoint,
+                       int32_t canvasLength,
+                       int32_t zoomedLength,
+                       int32_t clientLength,
+                       int32_t maxPos);
+
+// The canvas point under a point of the thumbnail, which shows the whole canvas in thumbnailLength
+// pixels: the middle of what that thumbnail pixel shows, within the canvas.
+int32_t CanvasFromThumbnail(int32_t offset, int32_t thumbnailLength, int32_t canvasLength);
+
+// A wheel's turn in window pixels: delta (120 a notch, less a step from a fine wheel) times the lines a
+// notch scrolls times the pixels of a line. What falls short of a pixel is kept in *rest for the
+// next turn the same way, so that fine steps add up as whole notches do.
+int32_t WheelPixels(int32_t delta, int32_t linesPerNotch, int32_t lineLength, int32_t* rest);
+
 // How the topology window shows the canvas: stretched by the zoom, shifted by the scroll positions.
 struct CanvasView {
     float zoomFactor = 1.0f;  // 6, 5, 4, 3, 2, 1, 1/2 .. 1/6

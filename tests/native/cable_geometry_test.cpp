@@ -121,4 +121,25 @@ TEST(CableGeometryTest, SerialAtFarEndsDoesNotOverflow) {
     EXPECT_EQ(segments[1].x2, INT32_MIN);
 }
 
+// A click hits a cable within reach of what it draws, whatever its look: the serial cable's bend,
+// the cross cable's copies, a wide line; not beyond.
+TEST(CableLiesNearTest, WithinReachOfEveryLook) {
+    struct Case {
+        CableType type;
+        CanvasPoint point;
+        bool near;
+    } cases[] = {
+        {CABLE_STRAIGHT, {150, 104}, true}, {CABLE_STRAIGHT, {150, 105}, false},  // width 2: 1 + 3
+        {CABLE_MET, {150, 104}, true},      {CABLE_MET, {150, 105}, false},       // width 3: 1.5 + 3
+        {CABLE_CROSS, {150, 104}, true},    {CABLE_CROSS, {150, 97}, true},       // 104: the copy a row lower
+        {CABLE_CROSS, {150, 105}, false},   {CABLE_SERIAL, {153, 92}, true},      // the bend above the line
+        {CABLE_SERIAL, {150, 108}, false},  {CABLE_OPTICAL, {96, 100}, true},     // past an end
+        {CABLE_OPTICAL, {95, 100}, false},  {CABLE_CONSOLE, {200, 104}, true},   {CableType(9), {150, 100}, false},
+    };
+    for (const Case& c : cases) {
+        const CableItem cable = {100, 100, 200, 100, 0, 1, c.type};
+        EXPECT_EQ(CableLiesNear(cable, c.point, 3), c.near) << c.type << " at " << c.point.x << "," << c.point.y;
+    }
+}
+
 }  // namespace

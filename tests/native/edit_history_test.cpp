@@ -12,17 +12,17 @@
 
 namespace {
 
-// The diagram as the user sees it, in drawing order: kind, id or cable type, the place.
-using Item = std::tuple<int, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t>;
+// The diagram as the user sees it, in drawing order: kind, id or cable type, the place, the label.
+using Item = std::tuple<int, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, std::string>;
 
 std::vector<Item> Snapshot(const DiagramList& diagram) {
     std::vector<Item> items;
     for (const DiagramItem& item : diagram.items) {
         if (const auto* symbol = std::get_if<SymbolItem>(&item))
-            items.emplace_back(0, symbol->id, symbol->x, symbol->y, 0, 0, 0, 0);
+            items.emplace_back(0, symbol->id, symbol->x, symbol->y, 0, 0, 0, 0, symbol->name);
         else if (const auto* cable = std::get_if<CableItem>(&item))
             items.emplace_back(1, cable->type, cable->x1, cable->y1, cable->x2, cable->y2, cable->firstSymbolId,
-                               cable->secondSymbolId);
+                               cable->secondSymbolId, "");
     }
     return items;
 }
@@ -93,9 +93,22 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
                         ClearDiagramWithHistory(session);
                 }
                 EndDrag(session);
-            } else if (pick < 65) {
+            } else if (pick < 60) {
                 ArmTool(session, TOOL_DELETE, 0);
                 Press(session, anySymbolCentre());
+            } else if (pick < 63) {
+                ArmTool(session, TOOL_DELETE, 0);  // a cable's middle: the cable, or a symbol over it
+                std::vector<CanvasPoint> middles = {{below(600), below(400)}};
+                ForEachCable(diagram, [&](const CableItem& cable) {
+                    middles.push_back({(cable.x1 + cable.x2) / 2, (cable.y1 + cable.y2) / 2});
+                });
+                Press(session, middles[size_t(below(int(middles.size())))]);
+            } else if (pick < 66) {
+                const CanvasPoint at = anySymbolCentre();
+                const SymbolItem* symbol = FindSymbolAt(diagram, at.x, at.y);
+                const std::string name = below(4) ? "label " + std::to_string(below(3)) : "";
+                SetSymbolLabel(session, symbol ? symbol->id : NO_SYMBOL, name,
+                               std::make_shared<LabelPixels>(LabelPixels{int32_t(name.size()) * 6, 12, {}}));
             } else if (pick < 68) {
                 ClearDiagramWithHistory(session);
             } else if (pick < 85) {
