@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks under Wine on a private Xvfb: paint, drag, export, start-up and
 # the cost of placed symbols. "quick" runs each measurement once, for a fast look; "startup" runs
-# only the start-up table.
+# only the start-up table, "paint" only the paint and drag tables.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 

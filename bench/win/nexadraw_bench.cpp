@@ -1,6 +1,6 @@
 // Measures the editor under Wine: paint and drag times, start-up, export, and what each placed
 // symbol costs. Prints one table per measurement; every time is the median of repeated runs.
-// Usage: nexadraw_bench.exe [quick | startup]
+// Usage: nexadraw_bench.exe [quick | startup | paint]
 #include <windows.h>
 #include <psapi.h>
 
@@ -23,6 +23,7 @@
 #include "core/bmp_layout.h"
 #include "platform/gdi_objects.h"
 #include "render/canvas.h"
+#include "render/label_image.h"
 #include "render/symbol_image.h"
 #include "library/symbol_library.h"
 
@@ -126,10 +127,18 @@ static void ClearBenchDiagram() {
 // network.
 enum class Layout { ACROSS, NEIGHBOURS };
 
+// A label as a diagram's hosts carry them: a name and an address on two lines, different for each.
+static void GiveLabel(SymbolItem& symbol, int i) {
+    char text[64];
+    snprintf(text, sizeof text, "host-%04d\r\n10.%d.%d.%d", i, i / 65536, i / 256 % 256, i % 256);
+    symbol.label = MakeLabel(text);
+}
+
 // Symbols laid out over the canvas, each joined by one cable to another.
 static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPicture>& picture,
                                          int count,
-                                         Layout layout) {
+                                         Layout layout,
+                                         bool labelled) {
     ClearBenchDiagram();
     const int width = appState.canvas.width() - 50, height = appState.canvas.height() - 50;
     const int columns = int(std::ceil(std::sqrt(double(count) * width / height)));
@@ -139,6 +148,8 @@ static std::vector<SymbolItem*> Populate(const std::shared_ptr<const SymbolPictu
         SymbolItem symbol = SymbolWithPicture(picture);
         symbol.x = layout == Layout::ACROSS ? (i * 37) % width : i % columns * width / columns;
         symbol.y = layout == Layout::ACROSS ? (i * 53) % height : i / columns * height / rows;
+        if (labelled)
+            GiveLabel(symbol, i);  // made between the symbols, as when each is named as it is placed
         symbols.push_back(AppendSymbol(appState.session.diagram, std::move(symbol)));
     }
     for (int i = 0; i < count; ++i) {
@@ -203,29 +214,35 @@ static void PaintAndDragTable(const std::shared_ptr<const SymbolPicture>& pictur
     printf("\nPaint and drag on a 2000 x 1500 canvas, %s (topology window client area as laid out at start)\n",
            layout == Layout::ACROSS ? "cables to far-off symbols" : "cables to neighbours");
     printf(
-        "| symbols | cables | zoom | full paint (ms) | drag step (ms) | drag step, whole canvas (ms) | ratio |\n"
-        "|---:|---:|---:|---:|---:|---:|---:|\n");
-    for (int count : {100, 1000, 5000}) {
-        const std::vector<SymbolItem*> symbols = Populate(picture, count, layout);
-        // The symbol nearest the middle, where the most cables cross what a drag changes.
-        auto fromMiddle = [](const SymbolItem* symbol) {
-            const CanvasPoint c = SymbolCentre(*symbol);
-            return std::abs(c.x - 1000) + std::abs(c.y - 750);
-        };
-        const SymbolItem& dragged =
-            **std::min_element(symbols.begin(), symbols.end(),
-                               [&](SymbolItem* a, SymbolItem* b) { return fromMiddle(a) < fromMiddle(b); });
-        for (float zoom : {1.0f, 1.0f / 6}) {
-            SetZoom(zoom);
+        "| symbols | cables | labels | zoom | full paint (ms) | drag step (ms) | drag step, whole canvas (ms) | ratio "
+        "|\n"
+        "|---:|---:|---|---:|---:|---:|---:|---:|\n");
+    // Labelled symbols at zoom 1 beside the same diagram without labels.
+    struct Row {
+        bool labelled;
+        float zoom;
+    };
+    for (int count : {100, 1000, 5000})
+        for (const Row row : {Row{false, 1.0f}, Row{true, 1.0f}, Row{false, 1.0f / 6}}) {
+            const std::vector<SymbolItem*> symbols = Populate(picture, count, layout, row.labelled);
+            // The symbol nearest the middle, where the most cables cross what a drag changes.
+            auto fromMiddle = [](const SymbolItem* symbol) {
+                const CanvasPoint c = SymbolCentre(*symbol);
+                return std::abs(c.x - 1000) + std::abs(c.y - 750);
+            };
+            const SymbolItem& dragged =
+                **std::min_element(symbols.begin(), symbols.end(),
+                                   [&](SymbolItem* a, SymbolItem* b) { return fromMiddle(a) < fromMiddle(b); });
+            SetZoom(row.zoom);
             const int repeats = quick ? 5 : (count >= 5000 ? 15 : 41);
             const double paint = PaintMilliseconds(repeats);
             const double drag = DragStepMilliseconds(dragged, repeats, false);
             const double whole = DragStepMilliseconds(dragged, repeats, true);
-            printf("| %d | %d | %s | %.2f | %.2f | %.2f | %.0f |\n", count, count, zoom == 1.0f ? "1" : "1/6", paint,
-                   drag, whole, whole / drag);
+            printf("| %d | %d | %s | %s | %.2f | %.2f | %.2f | %.0f |\n", count, count,
+                   row.labelled ? "two lines" : "none", row.zoom == 1.0f ? "1" : "1/6", paint, drag, whole,
+                   whole / drag);
             fflush(stdout);
         }
-    }
     SetZoom(1.0f);
     ClearBenchDiagram();
 }
@@ -267,6 +284,15 @@ static bool PictureDrawn(const SymbolItem& symbol) {
     return scratch[25 * SYMBOL_SIZE + 25] != 0 && scratch[SYMBOL_SIZE + 1] == 0;
 }
 
+// What giving 1,000 symbols a label adds on the heap, a label's share.
+static double LabelHeapBytes() {
+    std::vector<SymbolItem> symbols(1000);
+    const long long before = heapBytes;
+    for (int i = 0; i < 1000; ++i)
+        GiveLabel(symbols[size_t(i)], i);
+    return double(heapBytes - before) / 1000;
+}
+
 static void CostTable(const std::shared_ptr<const SymbolPicture>& picture, int limit) {
     printf("\nCost of placed symbols (the program's own count of live GDI objects)\n");
     ClearBenchDiagram();
@@ -299,6 +325,10 @@ static void CostTable(const std::shared_ptr<const SymbolPicture>& picture, int l
                    double(PrivateBytes() - memoryBefore) / 1000);
             printf("| GDI objects the program holds with an empty appState.session.diagram (program count) | %ld |\n",
                    objectsBefore);
+            printf(
+                "| heap memory per label of two lines, as in the paint table (bytes; its text, its ink) | %.0f "
+                "|\n",
+                LabelHeapBytes());
             fflush(stdout);
         }
     }
@@ -407,8 +437,9 @@ static void StartupTable(bool quick) {
 }
 
 int main(int argc, char** argv) {
-    const bool quick = argc > 1 && strcmp(argv[1], "quick") == 0;
-    if (argc > 1 && strcmp(argv[1], "startup") == 0) {
+    const char* only = argc > 1 ? argv[1] : "";
+    const bool quick = strcmp(only, "quick") == 0;
+    if (strcmp(only, "startup") == 0) {
         StartupTable(false);
         return 0;
     }
@@ -420,6 +451,8 @@ int main(int argc, char** argv) {
         return 1;
     PaintAndDragTable(picture, quick, Layout::ACROSS);
     PaintAndDragTable(picture, quick, Layout::NEIGHBOURS);
+    if (strcmp(only, "paint") == 0)
+        return 0;
     ExportTable(quick);
     CostTable(picture, quick ? 2000 : 200000);
     picture.reset();

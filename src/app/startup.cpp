@@ -20,7 +20,7 @@ constexpr UINT PROGRAM_CODE_PAGE = 932;  // every text and path of the program
 static bool RegisterTopologyClass() {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;  // a double-click opens a label
     windowClass.lpfnWndProc = TopologyWindowProc;
     windowClass.hInstance = appState.instance;
     windowClass.hIconSm = LoadIconA(appState.instance, MAKEINTRESOURCEA(IDI_PROGRAM));
@@ -40,8 +40,8 @@ static HWND CreateTopologyWindow() {
     if (!RegisterTopologyClass())
         return nullptr;
     return CreateWindowExA(0, TOPOLOGY_CLASS, LoadText(IDS_TOPOLOGY_TITLE).c_str(),
-                           WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0, CW_USEDEFAULT,
-                           CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
+                           WS_MAXIMIZE | WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | WS_CLIPCHILDREN, 0, 0,
+                           CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, appState.instance, nullptr);
 }
 
 // The current directory, or empty (no library) when it cannot hold the library's paths: too deep

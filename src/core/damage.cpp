@@ -83,10 +83,10 @@ CanvasRect SymbolBox(const SymbolItem& symbol) {
     // The frame is drawn one pixel outside the picture.
     CanvasRect box =
         BoxBetween(symbol.x, symbol.y, int64_t(symbol.x) + SYMBOL_SIZE - 1, int64_t(symbol.y) + SYMBOL_SIZE - 1, 1);
-    if (const LabelPixels* label = symbol.label.get()) {
+    if (const SymbolSize& label = symbol.label.size; label.width > 0 && label.height > 0) {
         const CanvasRect below =
-            BoxBetween(symbol.x, int64_t(symbol.y) + SYMBOL_SIZE, int64_t(symbol.x) + label->width - 1,
-                       int64_t(symbol.y) + SYMBOL_SIZE + label->height - 1, 0);
+            BoxBetween(symbol.x, int64_t(symbol.y) + SYMBOL_SIZE, int64_t(symbol.x) + label.width - 1,
+                       int64_t(symbol.y) + SYMBOL_SIZE + label.height - 1, 0);
         box = {box.left, box.top, std::max(box.right, below.right), std::max(box.bottom, below.bottom)};
     }
     return box;

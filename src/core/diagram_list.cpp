@@ -1,6 +1,7 @@
 #include "core/diagram_list.h"
 
 #include <new>
+#include <utility>
 
 bool HitTest(const SymbolItem& symbol, int32_t px, int32_t py) {
     // Both bounds are inclusive: the sensitive area is one pixel larger than the picture.
@@ -11,6 +12,11 @@ bool HitTest(const SymbolItem& symbol, int32_t px, int32_t py) {
 
 CanvasPoint SymbolCentre(const SymbolItem& symbol) {
     return {symbol.x + SYMBOL_HALF, symbol.y + SYMBOL_HALF};
+}
+
+SymbolLabel LabelOf(std::string text, std::shared_ptr<const LabelPixels> pixels) {
+    const SymbolSize size = pixels ? SymbolSize{pixels->width, pixels->height} : SymbolSize{0, 0};
+    return {std::move(text), std::move(pixels), size};
 }
 
 SymbolItem* AppendSymbol(DiagramList& list, SymbolItem symbol) {

@@ -43,19 +43,25 @@ struct SymbolSize {
     int32_t height;
 };
 
-// A label as the label font draws it, made once when the label is set: the runs of ink in its rows,
-// from its top-left corner.
-struct LabelRun {
-    int32_t y;
-    int32_t from;  // from <= x < to
-    int32_t to;
-};
+// A label as the label font draws it, made once when the label is set: one bit a pixel, set for ink,
+// rows from its top-left corner, the first pixel of a byte in its highest bit. A few hundred bytes a
+// label keeps the diagram's items close together in memory, which every paint walks.
 struct LabelPixels {
     int32_t width;
     int32_t height;
-    std::vector<LabelRun> runs;
+    int32_t stride;  // bytes a row
+    std::vector<uint8_t> ink;
 };
 constexpr size_t LABEL_LIMIT = 127;  // bytes of code page 932, line breaks ("\r\n") included
+
+// A symbol's label: its text and the pixels made of it. The size lies beside the pixels because
+// every paint tests every symbol's box against the damage.
+struct SymbolLabel {
+    std::string text;  // lines parted by "\r\n"; empty for none
+    std::shared_ptr<const LabelPixels> pixels;
+    SymbolSize size;  // of the pixels; {0, 0} without them
+};
+SymbolLabel LabelOf(std::string text, std::shared_ptr<const LabelPixels> pixels);
 
 struct SymbolItem {
     int32_t id;  // given when the symbol joins the diagram
@@ -63,8 +69,7 @@ struct SymbolItem {
     SymbolSize size;
     int32_t x;  // top-left corner on the canvas
     int32_t y;
-    std::string name;                          // the label drawn below the picture; empty for none
-    std::shared_ptr<const LabelPixels> label;  // its pixels, null for none
+    SymbolLabel label;  // drawn below the picture
 };
 
 bool HitTest(const SymbolItem& symbol, int32_t px, int32_t py);

@@ -52,7 +52,6 @@ static StepResult Apply(DiagramList& diagram, CanvasDamage& damage, EditStep& st
         case EditStep::Kind::LABEL:
             if (SymbolItem* symbol = FindSymbol(diagram, step.symbolId)) {
                 AddSymbolDamage(damage, *symbol);
-                std::swap(symbol->name, step.name);
                 std::swap(symbol->label, step.label);
                 AddSymbolDamage(damage, *symbol);
             }

@@ -21,9 +21,8 @@ struct EditStep {
     DetachedSymbol symbol;                 // a deleted symbol, or a placed one while undone
     const CableItem* cableItem = nullptr;  // made or deleted: its node lives as long as the step
     DetachedCable cable;                   // that cable while out of the diagram
-    std::string name;                      // the label the symbol does not have now, with its pixels
-    std::shared_ptr<const LabelPixels> label;
-    DetachedDiagram diagram;  // what New cleared
+    SymbolLabel label;                     // the label the symbol does not have now
+    DetachedDiagram diagram;               // what New cleared
 };
 
 // The last MAX_UNDO_STEPS edits can be undone, and what was undone redone until the next edit.

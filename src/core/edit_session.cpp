@@ -268,13 +268,12 @@ bool CancelPending(EditSession& session) {
     return changed;
 }
 
-bool SetSymbolLabel(EditSession& session, int32_t id, std::string name, std::shared_ptr<const LabelPixels> label) {
+bool SetSymbolLabel(EditSession& session, int32_t id, SymbolLabel label) {
     SymbolItem* symbol = FindSymbol(session.diagram, id);
-    if (!symbol || symbol->name == name || name.size() > LABEL_LIMIT)
+    if (!symbol || symbol->label.text == label.text || label.text.size() > LABEL_LIMIT)
         return false;
     AddSymbolDamage(session.damage, *symbol);
     EditStep step = StepOf(EditStep::Kind::LABEL, id);
-    step.name = std::exchange(symbol->name, std::move(name));
     step.label = std::exchange(symbol->label, std::move(label));
     AddSymbolDamage(session.damage, *symbol);
     RecordEdit(session.history, std::move(step));

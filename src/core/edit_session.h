@@ -94,8 +94,8 @@ void EndDrag(EditSession& session);
 // where the drag began. True when something changed.
 bool CancelPending(EditSession& session);
 // Sets the label of the symbol of this id, with the pixels the window made of it, as one edit. False
-// when there is no such symbol or the label is the same.
-bool SetSymbolLabel(EditSession& session, int32_t id, std::string name, std::shared_ptr<const LabelPixels> label);
+// when there is no such symbol, the text is the same or longer than a label holds.
+bool SetSymbolLabel(EditSession& session, int32_t id, SymbolLabel label);
 
 // Delete: removes the selected symbol as the delete tool would. True when there was one.
 bool DeleteSelected(EditSession& session);

@@ -31,6 +31,10 @@ HPEN NewPen(int style, int width, COLORREF colour) {
     return Made(GDI_PEN, [&] { return systemCalls.createPen(style, width, colour); });
 }
 
+HFONT NewFont(const LOGFONTA& font) {
+    return Made(GDI_FONT, [&] { return systemCalls.createFont(&font); });
+}
+
 HDC NewMemoryDC(HDC compatibleWith) {
     return Made(GDI_MEMORY_DC, [&] { return systemCalls.createCompatibleDC(compatibleWith); });
 }
@@ -100,6 +104,8 @@ void FreeGdiObject(HGDIOBJ object) {
     if (DeleteObject(object)) {
         if (type == OBJ_PEN)
             --liveGdiObjects[GDI_PEN];
+        else if (type == OBJ_FONT)
+            --liveGdiObjects[GDI_FONT];
         else if (type == OBJ_BITMAP)
             --liveGdiObjects[GDI_BITMAP];
         else if (type == OBJ_REGION)

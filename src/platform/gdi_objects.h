@@ -11,11 +11,12 @@
 // The program's own count of the GDI objects it has made and not yet released, by kind: Wine
 // neither reports a process's GDI objects nor enforces the Windows quota. Tests and the benchmark
 // read it.
-enum GdiKind { GDI_PEN, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_REGION, GDI_KIND_COUNT };
+enum GdiKind { GDI_PEN, GDI_FONT, GDI_BITMAP, GDI_MEMORY_DC, GDI_IMAGE_LIST, GDI_ICON, GDI_REGION, GDI_KIND_COUNT };
 long LiveGdiObjects();
 long LiveGdiObjects(GdiKind kind);
 
 HPEN NewPen(int style, int width, COLORREF colour);
+HFONT NewFont(const LOGFONTA& font);
 HDC NewMemoryDC(HDC compatibleWith);
 // A 32-bit top-down bitmap whose pixels (rows one after another, 0x00RRGGBB) the program reads and
 // writes itself.
@@ -32,7 +33,7 @@ HRGN NewRegion(const RECT* rects, int count);
 HIMAGELIST NewImageList(int width, int height, UINT flags, int initial, int grow);
 HICON NewImageListIcon(HIMAGELIST list, int index, UINT flags);
 
-void FreeGdiObject(HGDIOBJ object);  // pens, bitmaps and regions
+void FreeGdiObject(HGDIOBJ object);  // pens, fonts, bitmaps and regions
 void FreeMemoryDC(HDC dc);
 void FreeImageList(HIMAGELIST list);
 void FreeIcon(HICON icon);
@@ -61,9 +62,10 @@ struct NullableTraits {
     static void Free(T handle) { FREE(handle); }
 };
 
-// Pens, bitmaps, regions, image lists, memory device contexts and icons the program made, each with
+// Pens, fonts, bitmaps, regions, image lists, memory device contexts and icons the program made, each with
 // one owner that frees (and counts) it.
 using OwnedPen = UniqueHandle<NullableTraits<HPEN, FreeGdiObject>>;
+using OwnedFont = UniqueHandle<NullableTraits<HFONT, FreeGdiObject>>;
 using OwnedBitmap = UniqueHandle<NullableTraits<HBITMAP, FreeGdiObject>>;
 using OwnedRegion = UniqueHandle<NullableTraits<HRGN, FreeGdiObject>>;
 using OwnedImageList = UniqueHandle<NullableTraits<HIMAGELIST, FreeImageList>>;

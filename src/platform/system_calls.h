@@ -19,6 +19,7 @@ struct SystemCalls {
     // Every GDI object, image list and icon the program makes; the bitmap loader makes the
     // library's stretched pictures.
     HPEN(WINAPI* createPen)(int, int, COLORREF);
+    HFONT(WINAPI* createFont)(const LOGFONTA*);
     HDC(WINAPI* createCompatibleDC)(HDC);
     HBITMAP(WINAPI* createDIBSection)(HDC, const BITMAPINFO*, UINT, void**, HANDLE, DWORD);
     HBITMAP(WINAPI* createBitmap)(int, int, UINT, UINT, const void*);

@@ -28,5 +28,5 @@ std::shared_ptr<const SymbolPicture> MakeSymbolPicture(HDC dc, HIMAGELIST source
 // A new symbol sharing the picture, at its size.
 SymbolItem SymbolWithPicture(std::shared_ptr<const SymbolPicture> picture);
 
-// The symbol's picture at its place, inside the parts of the target given.
+// The symbol's picture at its place and its label below it, inside the parts of the target given.
 void DrawSymbol(const SymbolItem& symbol, const PixelTarget& target, const CanvasRect* parts, int partCount);

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "core/edit_session.h"
 #include "core/view_math.h"
 #include "library/symbol_library.h"
@@ -40,6 +42,22 @@ struct ToolWindows {
     int32_t currentTab;                // the visible page's category; the add dialog preselects it
 };
 
+// The label field while it is open (label_field.h).
+struct LabelField {
+    HWND field;
+    int32_t symbolId;
+    std::string text;  // what it holds, within the limit
+    WNDPROC editProc;
+    OwnedFont font;  // the label font, made when first needed
+};
+
+// What the wheel turned short of a pixel (down, across) or of a zoom step, for the next turn.
+struct WheelRest {
+    int32_t down;
+    int32_t across;
+    int32_t zoom;
+};
+
 struct AppState {
     HINSTANCE instance;
     HWND topology;  // null while the topology window handles WM_CREATE
@@ -47,6 +65,8 @@ struct AppState {
     PlacementCursor placementCursor;
     CanvasView view;
     BackBuffer canvas;  // the composed picture of the whole canvas; its size is the canvas size
+    LabelField labelField;
+    WheelRest wheelRest;
     SymbolLibrary library;
     AddDialogState addDialog;
     ToolWindows tools;

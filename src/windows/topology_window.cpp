@@ -4,43 +4,21 @@
 
 #include "core/edit_session.h"
 #include "core/view_math.h"
-#include "platform/gdi_objects.h"
 #include "platform/alerts.h"
-#include "resources/resource.h"
 #include "render/canvas.h"
+#include "resources/resource.h"
 #include "windows/app_state.h"
+#include "windows/canvas_view.h"
 #include "windows/change_notice.h"
+#include "windows/label_field.h"
 #include "windows/menu_commands.h"
 #include "windows/palette_page.h"
 #include "windows/placement_cursor.h"
 #include "windows/tool_windows.h"
 #include "windows/view_window.h"
 
-// What the edits damaged is composed again, and the view window shows it in the thumbnail.
-static void ComposePendingDamage() {
-    CanvasDamage& damage = appState.session.damage;
-    if (!HasDamage(damage))
-        return;
-    ComposeCanvas(appState.canvas, appState.session, damage);
-    ShowThumbnailDamage(damage);
-    ClearDamage(damage);
-}
-
-// Asks for a paint of what the edits changed, where it shows in the window, without erasing, as
-// the picture covers it. A change scrolled out of sight is composed at once: no paint would come
-// for it, and the thumbnail shows it.
-static void ShowDamage(HWND window) {
-    const CanvasDamage& damage = appState.session.damage;
-    if (!HasDamage(damage))
-        return;
-    OwnedRegion region(damage.everything ? nullptr : NewShownDamageRegion(appState.canvas, damage, appState.view));
-    if (region)
-        InvalidateRgn(window, region.get(), FALSE);
-    else
-        InvalidateRect(window, nullptr, FALSE);
-    if (!GetUpdateRect(window, nullptr, FALSE))
-        ComposePendingDamage();
-}
+// A wheel's line, in window pixels: a few lines a notch move the picture as far as a line of text.
+constexpr int32_t WHEEL_LINE = 16;
 
 // A fresh session: no diagram, no tool, the default canvas.
 static LRESULT OnCreate(HWND window) {
@@ -60,10 +38,12 @@ static void OnClose(HWND window) {
 
 // The tool windows, owned by this one, are gone already: nothing shows the library any more.
 static void OnDestroy() {
+    CloseLabelField(false);
     appState.session = EditSession();
     ReleaseSymbolLibrary(appState.library);
     ChoosePlacementCursor();
     appState.canvas = BackBuffer();
+    appState.labelField.font.Reset();
     PostQuitMessage(0);
 }
 
@@ -74,71 +54,19 @@ static void OnPaint(HWND window) {
     PresentCanvas(paint.get(), appState.canvas, appState.view);
 }
 
-static void SetScrollBar(HWND topology, int bar, const ScrollAxis& axis, int32_t position) {
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
-    info.nMin = 0;
-    info.nMax = axis.maximum;
-    info.nPage = UINT(axis.page);
-    info.nPos = position;
-    SetScrollInfo(topology, bar, &info, TRUE);
-}
-
-static void UpdateScrollRanges(HWND topology) {
-    RECT client = {};
-    GetClientRect(topology, &client);
-    CanvasView& view = appState.view;
-    const ScrollAxis horizontal = ScrollAxisFor(ZoomedLength(appState.canvas.width(), view.zoomFactor), client.right);
-    if (view.scrollX > horizontal.maxPos)
-        view.scrollX = horizontal.maxPos;
-    SetScrollBar(topology, SB_HORZ, horizontal, view.scrollX);
-    const ScrollAxis vertical = ScrollAxisFor(ZoomedLength(appState.canvas.height(), view.zoomFactor), client.bottom);
-    if (view.scrollY > vertical.maxPos)
-        view.scrollY = vertical.maxPos;
-    SetScrollBar(topology, SB_VERT, vertical, view.scrollY);
-}
-
-// A new zoom or canvas size: new scroll ranges, and the whole window shown again. The 1:1 picture
-// does not change with the zoom, so only what is pending is composed (a new canvas is all pending).
-static void OnViewChanged(HWND window) {
-    UpdateScrollRanges(window);
-    InvalidateRect(window, nullptr, TRUE);
-}
-
-static_assert(uint32_t(ScrollRequest::LINE_BACK) == SB_LINEUP && uint32_t(ScrollRequest::TO_END) == SB_BOTTOM &&
-                  uint32_t(ScrollRequest::END_SCROLL) == SB_ENDSCROLL,
-              "scroll requests carry the platform's codes");
-
-static void Scroll(HWND window, int bar, ScrollRequest request, int32_t& scroll) {
-    // What is pending is painted where it is before the picture moves.
-    UpdateWindow(window);
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    GetScrollInfo(window, bar, &info);
-    const int32_t maxPos = LargestScrollPosition(info.nMax, info.nPage);
-    const int32_t position = ScrolledPosition(request, info.nPos, info.nTrackPos, maxPos);
-    if (position == info.nPos)
-        return;
-    const int32_t distance = info.nPos - position;
-    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
-    info.nPos = position;
-    SetScrollInfo(window, bar, &info, TRUE);
-    scroll = position;
-    RECT client = {};
-    GetClientRect(window, &client);
-    ScrollWindowEx(window, bar == SB_HORZ ? distance : 0, bar == SB_VERT ? distance : 0, &client, &client, nullptr,
-                   nullptr, SW_INVALIDATE | SW_ERASE);
-    UpdateWindow(window);
-}
-
 static CanvasPoint CanvasPointAt(LPARAM lParam) {
     return ClientToCanvas(appState.view, appState.canvas.width(), appState.canvas.height(), GET_X_LPARAM(lParam),
                           GET_Y_LPARAM(lParam));
 }
 
+// A label being edited is kept before the canvas does anything else.
+static void KeepLabel() {
+    if (CloseLabelField(true))
+        ShowCanvasDamage();
+}
+
 static void OnLeftButtonDown(HWND window, LPARAM lParam) {
+    KeepLabel();
     // A picture that could not be made when the tool was armed is tried again: the system may
     // have what it lacked by now.
     const ArmedTool& tool = appState.session.tool;
@@ -149,34 +77,80 @@ static void OnLeftButtonDown(HWND window, LPARAM lParam) {
             Alert(window, AlertKind::ERROR_BOX, IDS_PLACE_FAILED);
             break;
         case PressResult::REDRAW:
-            ShowDamage(window);
+            ShowCanvasDamage();
             break;
         case PressResult::NOTHING:
             break;
     }
 }
 
-static void OnMouseMove(HWND window, WPARAM wParam, LPARAM lParam) {
+// With the select tool, a double-click on a symbol opens its label; anything else is the second
+// press it would be without double-clicks.
+static void OnDoubleClick(HWND window, LPARAM lParam) {
+    const CanvasPoint point = CanvasPointAt(lParam);
+    const SymbolItem* symbol = FindSymbolAt(appState.session.diagram, point.x, point.y);
+    if (appState.session.tool.kind != ToolKind::SELECT || !symbol) {
+        OnLeftButtonDown(window, lParam);
+        return;
+    }
+    EndDrag(appState.session);
+    OpenLabelField(symbol->id);
+}
+
+static void OnMouseMove(WPARAM wParam, LPARAM lParam) {
     if (DragTo(appState.session, CanvasPointAt(lParam), (wParam & MK_LBUTTON) != 0))
-        ShowDamage(window);
+        ShowCanvasDamage();
 }
 
 static void OnLeftButtonUp() {
     EndDrag(appState.session);
 }
 
-// Esc drops a pending cable end or puts a dragged symbol back; Delete removes the selected symbol.
-static bool OnKeyDown(HWND window, WPARAM key) {
+// Esc drops a pending cable end or puts a dragged symbol back; Delete removes the selected symbol;
+// F2 opens the selected symbol's label with the select tool.
+static bool OnKeyDown(WPARAM key) {
+    EditSession& session = appState.session;
     bool changed = false;
     if (key == VK_ESCAPE)
-        changed = CancelPending(appState.session);
+        changed = CancelPending(session);
     else if (key == VK_DELETE)
-        changed = DeleteSelected(appState.session);
+        changed = DeleteSelected(session);
+    else if (key == VK_F2 && session.tool.kind == ToolKind::SELECT)
+        OpenLabelField(session.selectedId);
     else
         return false;
     if (changed)
-        ShowDamage(window);
+        ShowCanvasDamage();
     return true;
+}
+
+// The wheel scrolls (Shift or a tilt across), Ctrl with it zooms a step a notch as "＋" and "－" do.
+// Fine wheels send less than a notch a step: what is short of a pixel or a notch is kept.
+static void OnWheel(HWND window, bool across, WPARAM wParam) {
+    int32_t delta = GET_WHEEL_DELTA_WPARAM(wParam);
+    const WPARAM keys = GET_KEYSTATE_WPARAM(wParam);
+    WheelRest& rest = appState.wheelRest;
+    if (!across && (keys & MK_CONTROL)) {
+        rest.zoom += delta;
+        for (; rest.zoom >= WHEEL_DELTA; rest.zoom -= WHEEL_DELTA)
+            StepZoom(+1);
+        for (; rest.zoom <= -WHEEL_DELTA; rest.zoom += WHEEL_DELTA)
+            StepZoom(-1);
+        return;
+    }
+    // Away from the user (and a tilt to the left) shows what lies above (to the left).
+    if (!across && (keys & MK_SHIFT))
+        across = true;
+    else if (across)
+        delta = -delta;
+    UINT lines = 3;
+    SystemParametersInfoA(across ? SPI_GETWHEELSCROLLCHARS : SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    RECT client = {};
+    GetClientRect(window, &client);
+    // A page a notch, when so set.
+    const int32_t line = lines == WHEEL_PAGESCROLL ? (across ? client.right : client.bottom) : WHEEL_LINE;
+    const int32_t perNotch = lines == WHEEL_PAGESCROLL ? 1 : int32_t(lines);
+    ScrollBy(across ? SB_HORZ : SB_VERT, -WheelPixels(delta, perNotch, line, across ? &rest.across : &rest.down));
 }
 
 // Over the client area an armed tool shows its cursor; false leaves the choice to the default.
@@ -185,6 +159,18 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
         return false;
     SetCursor(appState.placementCursor.cursor);
     return true;
+}
+
+// The label field's text changes; everything else is a menu command, which a label being edited
+// does not outlive.
+static void OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (lParam && reinterpret_cast<HWND>(lParam) == appState.labelField.field) {
+        if (HIWORD(wParam) == EN_CHANGE)
+            OnLabelFieldChanged(appState.labelField.field);
+        return;
+    }
+    KeepLabel();
+    RunMenuCommand(window, LOWORD(wParam));
 }
 
 bool RouteHistoryKey(const MSG& message) {
@@ -202,21 +188,22 @@ bool RouteHistoryKey(const MSG& message) {
     if (lstrcmpiA(className, "Edit") == 0)
         return false;
     if (redo ? Redo(appState.session) : Undo(appState.session))
-        ShowDamage(appState.topology);
+        ShowCanvasDamage();
     return true;
 }
 
 // The cursor follows the armed tool; a library delete may move or disarm the symbol tool first.
-// A new tool clears the selection, which the canvas shows.
-static void OnChanged(HWND window, WPARAM changes, const LibraryChange* library) {
+// A new tool keeps a label being edited and clears the selection, which the canvas shows.
+static void OnChanged(WPARAM changes, const LibraryChange* library) {
     if ((changes & CHANGED_LIBRARY) && library && library->removedIndex >= 0)
         FollowDeletedLibraryImage(appState.session, library->category, library->removedIndex);
     if (changes & (CHANGED_TOOL | CHANGED_LIBRARY)) {
+        CloseLabelField(true);
         ChoosePlacementCursor();
-        ShowDamage(window);
+        ShowCanvasDamage();
     }
     if (changes & CHANGED_VIEW)
-        OnViewChanged(window);
+        ShowNewView();
 }
 
 LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -233,28 +220,35 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             OnPaint(window);
             return 0;
         case WM_SIZE:
-            UpdateScrollRanges(window);
+            UpdateScrollRanges();
             return 0;
         case WM_HSCROLL:
-            Scroll(window, SB_HORZ, ScrollRequest(LOWORD(wParam)), appState.view.scrollX);
+            ScrollByRequest(SB_HORZ, ScrollRequest(LOWORD(wParam)));
             return 0;
         case WM_VSCROLL:
-            Scroll(window, SB_VERT, ScrollRequest(LOWORD(wParam)), appState.view.scrollY);
+            ScrollByRequest(SB_VERT, ScrollRequest(LOWORD(wParam)));
+            return 0;
+        case WM_MOUSEWHEEL:
+        case WM_MOUSEHWHEEL:
+            OnWheel(window, message == WM_MOUSEHWHEEL, wParam);
             return 0;
         case WM_COMMAND:
-            RunMenuCommand(window, LOWORD(wParam));
+            OnCommand(window, wParam, lParam);
             return 0;
         case WM_LBUTTONDOWN:
             OnLeftButtonDown(window, lParam);
             return 0;
+        case WM_LBUTTONDBLCLK:
+            OnDoubleClick(window, lParam);
+            return 0;
         case WM_MOUSEMOVE:
-            OnMouseMove(window, wParam, lParam);
+            OnMouseMove(wParam, lParam);
             return 0;
         case WM_LBUTTONUP:
             OnLeftButtonUp();
             return 0;
         case WM_KEYDOWN:
-            if (OnKeyDown(window, wParam))
+            if (OnKeyDown(wParam))
                 return 0;
             break;
         case WM_SETCURSOR:
@@ -262,7 +256,11 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
                 return TRUE;
             break;
         case MSG_CHANGED:
-            OnChanged(window, wParam, reinterpret_cast<const LibraryChange*>(lParam));
+            OnChanged(wParam, reinterpret_cast<const LibraryChange*>(lParam));
+            return 0;
+        case MSG_LABEL_DONE:
+            if (CloseLabelField(wParam != 0))
+                ShowCanvasDamage();
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

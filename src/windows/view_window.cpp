@@ -1,6 +1,7 @@
 #include "windows/view_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -10,6 +11,7 @@
 #include "render/canvas.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
+#include "windows/canvas_view.h"
 #include "windows/change_notice.h"
 #include "windows/tool_window_menu.h"
 
@@ -67,10 +69,27 @@ static void OnInitDialog(HWND dialog) {
 }
 
 // "＋" and "－" step from the thumb's position; past the track bar's ends they still reach 6 and 1/6.
-static void OnStep(HWND dialog, int32_t step) {
+void StepZoom(int32_t step) {
+    HWND dialog = appState.tools.viewWindow;
     const int32_t position = TrackBarPosition(dialog) + step;
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, position);
     ApplyZoom(dialog, position);
+}
+
+// A click in the thumbnail, and the mouse dragged on from there, centres the canvas point under it
+// in the topology window.
+static void OnThumbnailMouse(HWND dialog, UINT message, WPARAM keys, LPARAM lParam) {
+    const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const RECT thumbnail = {THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right, THUMBNAIL.bottom};
+    if (message == WM_LBUTTONDOWN && PtInRect(&thumbnail, at))
+        SetCapture(dialog);
+    else if (message == WM_LBUTTONUP || !(keys & MK_LBUTTON))
+        ReleaseCapture();
+    if (GetCapture() != dialog || !appState.canvas)
+        return;
+    CentreCanvasOn(
+        {CanvasFromThumbnail(at.x - THUMBNAIL.left, THUMBNAIL.right - THUMBNAIL.left, appState.canvas.width()),
+         CanvasFromThumbnail(at.y - THUMBNAIL.top, THUMBNAIL.bottom - THUMBNAIL.top, appState.canvas.height())});
 }
 
 // The thumbnail is drawn from the last composed picture, so it survives being covered.
@@ -79,15 +98,7 @@ static void OnPaint(HWND dialog) {
     DrawThumbnail(paint.get(), appState.canvas);
 }
 
-// Drawn at once, as the change is composed: a paint cycle of its own at every mouse step would cost
-// more than the drawing.
-void ShowThumbnailDamage(const CanvasDamage& damage) {
-    HWND dialog = appState.tools.viewWindow;
-    if (WindowDC dc(dialog); dialog && dc)
-        DrawThumbnailDamage(dc.get(), appState.canvas, damage);
-}
-
-INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             OnInitDialog(dialog);
@@ -97,12 +108,17 @@ INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             break;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_ZOOM_IN)
-                OnStep(dialog, +1);
+                StepZoom(+1);
             else if (LOWORD(wParam) == IDC_ZOOM_OUT)
-                OnStep(dialog, -1);
+                StepZoom(-1);
             break;
         case WM_PAINT:
             OnPaint(dialog);
+            return TRUE;
+        case WM_LBUTTONDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            OnThumbnailMouse(dialog, message, wParam, lParam);
             return TRUE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_VIEW_WINDOW);

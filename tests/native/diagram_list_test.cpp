@@ -12,7 +12,7 @@ namespace {
 class DiagramListTest : public ::testing::Test {
   protected:
     SymbolItem* Symbol(int32_t x, int32_t y) {
-        return AppendSymbol(list, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, x, y, {}, nullptr});
+        return AppendSymbol(list, {0, nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, x, y, {}});
     }
     CableItem* Cable(const SymbolItem& a, const SymbolItem& b, CableType type = CABLE_STRAIGHT) {
         CanvasPoint p = SymbolCentre(a), q = SymbolCentre(b);

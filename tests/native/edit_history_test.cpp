@@ -19,7 +19,7 @@ std::vector<Item> Snapshot(const DiagramList& diagram) {
     std::vector<Item> items;
     for (const DiagramItem& item : diagram.items) {
         if (const auto* symbol = std::get_if<SymbolItem>(&item))
-            items.emplace_back(0, symbol->id, symbol->x, symbol->y, 0, 0, 0, 0, symbol->name);
+            items.emplace_back(0, symbol->id, symbol->x, symbol->y, 0, 0, 0, 0, symbol->label.text);
         else if (const auto* cable = std::get_if<CableItem>(&item))
             items.emplace_back(1, cable->type, cable->x1, cable->y1, cable->x2, cable->y2, cable->firstSymbolId,
                                cable->secondSymbolId, "");
@@ -107,8 +107,9 @@ TEST(HistoryTest, UndoAndRedoWalkBackAndForthThroughEveryEdit) {
                 const CanvasPoint at = anySymbolCentre();
                 const SymbolItem* symbol = FindSymbolAt(diagram, at.x, at.y);
                 const std::string name = below(4) ? "label " + std::to_string(below(3)) : "";
-                SetSymbolLabel(session, symbol ? symbol->id : NO_SYMBOL, name,
-                               std::make_shared<LabelPixels>(LabelPixels{int32_t(name.size()) * 6, 12, {}}));
+                SetSymbolLabel(
+                    session, symbol ? symbol->id : NO_SYMBOL,
+                    LabelOf(name, std::make_shared<LabelPixels>(LabelPixels{int32_t(name.size()) * 6, 12, 0, {}})));
             } else if (pick < 68) {
                 ClearDiagramWithHistory(session);
             } else if (pick < 85) {

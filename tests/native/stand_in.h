@@ -10,5 +10,5 @@ inline SymbolItem StandInSymbol(bool withPicture = true) {
     static const int picture = 0;
     std::shared_ptr<const SymbolPicture> standIn(std::shared_ptr<const int>(),
                                                  reinterpret_cast<const SymbolPicture*>(&picture));
-    return {0, withPicture ? standIn : nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0, {}, nullptr};
+    return {0, withPicture ? standIn : nullptr, {SYMBOL_SIZE, SYMBOL_SIZE}, 0, 0, {}};
 }

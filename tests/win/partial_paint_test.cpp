@@ -1,4 +1,4 @@
-// Paints compose only what an edit changed. After every step of random editing the back buffer,
+// Paints compose only what an edit changed, labels included. After every step of random editing the back buffer,
 // the window and the thumbnail must show exactly what a whole composition of the diagram shows.
 #include "canvas_helpers.h"
 #include "paint_support.h"
@@ -110,6 +110,26 @@ class PartialPaintTest : public ProgramTest {
         const POINT at = CentreOf(*symbol);
         Click(at.x, at.y);
     }
+    void Label() {
+        SymbolItem* symbol = AnySymbol();
+        if (!symbol)
+            return;
+        ArmTool(TOOL_SELECT, 0);
+        const POINT at = CentreOf(*symbol);
+        DoubleClick(at.x, at.y);
+        const char* texts[] = {"", "R1", "core-router-tokyo-01\r\n192.168.100.254", "\x83\x8b\x81\x5b\x83\x5e"};
+        SetWindowTextA(appState.labelField.field, texts[Below(4)]);
+        PressKey(appState.labelField.field, VK_RETURN);
+    }
+    void CutCable() {
+        const std::vector<CableItem*> cables = DiagramCables();
+        if (cables.empty())
+            return;
+        const CableItem& cable = *cables[Below(int(cables.size()))];
+        ArmTool(TOOL_DELETE, 0);
+        const POINT at = ClientOf({cable.x1 + (cable.x2 - cable.x1) / 4, cable.y1 + (cable.y2 - cable.y1) / 4});
+        Click(at.x, at.y);
+    }
     void NewDiagram() {
         AnswerNextBox(IDOK);
         Command(IDM_FILE_NEW);
@@ -138,16 +158,20 @@ class PartialPaintTest : public ProgramTest {
     void RandomStep(std::string* name) {
         // Mostly the edits a user makes all day; now and then what changes everything.
         const int pick = Below(100);
-        if (pick < 20)
+        if (pick < 18)
             *name = "place", Place();
-        else if (pick < 34)
+        else if (pick < 30)
             *name = "connect", Connect();
-        else if (pick < 56)
+        else if (pick < 48)
             *name = "drag", Drag();
-        else if (pick < 68)
+        else if (pick < 56)
             *name = "select", Select();
-        else if (pick < 76)
+        else if (pick < 66)
+            *name = "label", Label();
+        else if (pick < 71)
             *name = "delete", Delete();
+        else if (pick < 76)
+            *name = "cut cable", CutCable();
         else if (pick < 83)
             *name = "undo", PressKey(appState.topology, 'Z', true);
         else if (pick < 88)

@@ -31,30 +31,6 @@ SCROLLINFO ScrollBar(int bar) {
     return info;
 }
 
-// Resizes the topology window until its client area has the size asked for.
-void SetClientSize(int width, int height) {
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        RECT client, outer;
-        GetClientRect(appState.topology, &client);
-        if (client.right == width && client.bottom == height)
-            return;
-        GetWindowRect(appState.topology, &outer);
-        SetWindowPos(appState.topology, nullptr, 0, 0, outer.right - outer.left + width - client.right,
-                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER);
-        PumpMessages(10);
-    }
-}
-
-std::string ZoomLabel() {
-    char text[32] = "";
-    GetDlgItemTextA(appState.tools.viewWindow, IDC_ZOOM_LABEL, text, sizeof text);
-    return text;
-}
-
-int ThumbPosition() {
-    return int(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETPOS, 0, 0));
-}
-
 // Moves the track bar as the user would, which reports through WM_HSCROLL.
 void MoveThumb(int position) {
     SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_SETPOS, TRUE, position);

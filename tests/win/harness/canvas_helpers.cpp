@@ -71,6 +71,29 @@ void PressZoom(int id) {
     SendMessageA(appState.tools.viewWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
 }
 
+void SetClientSize(int width, int height) {
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        RECT client, outer;
+        GetClientRect(appState.topology, &client);
+        if (client.right == width && client.bottom == height)
+            return;
+        GetWindowRect(appState.topology, &outer);
+        SetWindowPos(appState.topology, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                     outer.bottom - outer.top + height - client.bottom, SWP_NOMOVE | SWP_NOZORDER);
+        PumpMessages(10);
+    }
+}
+
+std::string ZoomLabel() {
+    char text[32] = "";
+    GetDlgItemTextA(appState.tools.viewWindow, IDC_ZOOM_LABEL, text, sizeof text);
+    return text;
+}
+
+int ThumbPosition() {
+    return int(SendDlgItemMessageA(appState.tools.viewWindow, IDC_ZOOM_TRACKBAR, TBM_GETPOS, 0, 0));
+}
+
 void ApplyCanvasSizeTexts(const char* width, const char* height, bool refused) {
     RespondNext([=](HWND dialog) {
         SetDlgItemTextA(dialog, IDC_CANVAS_WIDTH, width);

@@ -28,8 +28,13 @@ TestLibrary RouterPictures(const std::vector<unsigned>& colours);
 void Repaint();
 Pixels CanvasPixels();
 
-// A zoom button of the view window, pressed.
+// A zoom button of the view window, pressed; the zoom label and the track bar's position.
 void PressZoom(int id);
+std::string ZoomLabel();
+int ThumbPosition();
+
+// Resizes the topology window until its client area has the size asked for.
+void SetClientSize(int width, int height);
 
 // Runs the canvas size dialog with the given texts and presses "変更反映", then "閉じる";
 // a refusal box is answered with OK.

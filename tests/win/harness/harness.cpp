@@ -265,6 +265,7 @@ void LimitGdi(long budget, long largestBitmapPixels) {
     gdiBudget = budget;
     largestBitmap = largestBitmapPixels;
     systemCalls.createPen = LIMITED(createPen);
+    systemCalls.createFont = LIMITED(createFont);
     systemCalls.createCompatibleDC = LIMITED(createCompatibleDC);
     systemCalls.createDIBSection = LimitedDIBSection;
     systemCalls.createBitmap = LIMITED(createBitmap);
@@ -431,6 +432,12 @@ void PressKey(HWND window, WPARAM key, bool control, bool shift) {
 
 void Click(int x, int y) {
     MouseDown(x, y);
+    MouseUp(x, y);
+}
+
+void DoubleClick(int x, int y) {
+    Click(x, y);
+    SendMessageA(appState.topology, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(x, y));
     MouseUp(x, y);
 }
 

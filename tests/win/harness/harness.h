@@ -126,6 +126,8 @@ void MouseDown(int x, int y);
 void MouseMove(int x, int y, WPARAM keys = MK_LBUTTON);
 void MouseUp(int x, int y);
 void Click(int x, int y);
+// A click, then the second press of a double-click.
+void DoubleClick(int x, int y);
 // A key message to the window, given the focus, through the message loop; Ctrl and Shift held as
 // asked.
 void PressKey(HWND window, WPARAM key, bool control = false, bool shift = false);
