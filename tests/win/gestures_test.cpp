@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "windows/app_state.h"
 #include "windows/change_notice.h"
+#include "windows/label_field.h"
 
 namespace {
 
@@ -94,6 +95,21 @@ TEST_F(GesturesTest, LabelFieldOpensByF2OrDoubleClickAndKeepsOrDropsItsText) {
     EXPECT_EQ(LabelInk(CanvasPixels(), 175, 175), 0);
     PressKey(appState.topology, 'Z', true);
     EXPECT_GT(LabelInk(CanvasPixels(), 175, 175), 40);
+
+    // A scroll, a zoom and a tool change keep what the field holds.
+    void (*const keepers[])() = {
+        [] { SendMessageA(appState.topology, WM_VSCROLL, SB_LINEDOWN, 0); },
+        [] { PressZoom(IDC_ZOOM_IN); },
+        [] { ArmTool(TOOL_CABLE, CABLE_STRAIGHT); },
+    };
+    for (const auto keep : keepers) {
+        OpenLabelField(symbol->id);
+        Type("kept");
+        keep();
+        EXPECT_FALSE(Field());
+        EXPECT_EQ(symbol->label.text, "kept");
+        PressKey(appState.topology, 'Z', true);
+    }
 }
 
 // A label lies below its picture, black and without a box (a cable under it shows between the
