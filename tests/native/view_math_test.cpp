@@ -191,31 +191,14 @@ TEST(CanvasFromClientTest, InvertsTheStretchColumnForColumn) {
 
 }  // namespace
 
-// The thumbnail as a map and the wheel: a point comes to the middle of the window as far as the range
-// allows; fine wheel steps scroll as far as the notches they add up to.
-TEST(MapAndWheelTest, CentringThumbnailPointsAndWheelPixels) {
-    EXPECT_EQ(CanvasFromThumbnail(0, 185, 2000), 5);
-    EXPECT_EQ(CanvasFromThumbnail(184, 185, 2000), 1994);
-    EXPECT_EQ(CanvasFromThumbnail(-7, 185, 2000), 5) << "within the canvas";
-    EXPECT_EQ(CentringScroll(1000, 2000, 2000, 400, 1601), 800);
-    EXPECT_EQ(CentringScroll(1000, 2000, 4000, 400, 3601), 1800) << "zoom 2";
-    EXPECT_EQ(CentringScroll(10, 2000, 2000, 400, 1601), 0);
-    EXPECT_EQ(CentringScroll(1990, 2000, 2000, 400, 1601), 1601);
-    // The first window pixel showing a canvas point; zoomed out, the one showing the point at or
-    // just before it.
+// Where a canvas point shows in the window (the label field's place): the first window pixel
+// showing it, zoomed in; zoomed out, the one showing the point at or just before it. The window's
+// tests cover the wheel's and the thumbnail's sums.
+TEST(ViewMappingTest, ClientFromCanvasFindsThePixelShowingThePoint) {
     for (int32_t canvas : {0, 7, 333, 499}) {
         EXPECT_EQ(CanvasFromClient(ClientFromCanvas(canvas, 40, 500, 1500), 40, 500, 1500), canvas) << canvas;
         EXPECT_EQ(CanvasFromClient(ClientFromCanvas(canvas, 40, 500, 1500) - 1, 40, 500, 1500), canvas - 1);
         const int32_t shown = CanvasFromClient(ClientFromCanvas(canvas, 40, 500, 166), 40, 500, 166);
         EXPECT_TRUE(shown <= canvas && shown > canvas - 4) << canvas;
     }
-
-    int32_t rest = 0;
-    EXPECT_EQ(WheelPixels(120, 3, 16, &rest), 48);
-    EXPECT_EQ(WheelPixels(-120, 3, 16, &rest), -48);
-    int32_t fine = 0;
-    for (int step = 0; step < 5; ++step)
-        fine += WheelPixels(-24, 3, 16, &rest);
-    EXPECT_EQ(fine, -48);
-    EXPECT_EQ(rest, 0);
 }
