@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int32_t MARGIN = 10;  // pixels, as between the thumbnail and the client area's edges
+constexpr int32_t MARGIN = 10;  // pixels at 96 DPI, as between the thumbnail and the client area's edges
 
 // The strip in dialog units, from its top: "－", the track bar, "＋", then "倍率：" and the factor.
 struct UnitRect {
@@ -24,10 +24,23 @@ int32_t ToPixels(int32_t units, int32_t base, int32_t unitsPerBase) {
 
 }  // namespace
 
-ViewLayout LayOutViewWindow(DialogBaseUnits base) {
+int32_t ScaleToDpi(int32_t pixels, int32_t dpi) {
+    if (dpi <= 0)
+        dpi = DESIGN_DPI;
+    return int32_t((int64_t(pixels) * dpi + DESIGN_DPI / 2) / DESIGN_DPI);
+}
+
+PixelRect ThumbnailRect(int32_t dpi) {
+    const int32_t margin = ScaleToDpi(MARGIN, dpi);
+    return {margin, margin, margin + ScaleToDpi(185, dpi), margin + ScaleToDpi(130, dpi)};
+}
+
+ViewLayout LayOutViewWindow(DialogBaseUnits base, int32_t dpi) {
     ViewLayout layout = {};
-    const int32_t stripTop = THUMBNAIL.bottom + MARGIN;
-    int32_t right = THUMBNAIL.right, bottom = THUMBNAIL.bottom;
+    const PixelRect thumbnail = ThumbnailRect(dpi);
+    const int32_t margin = ScaleToDpi(MARGIN, dpi);
+    const int32_t stripTop = thumbnail.bottom + margin;
+    int32_t right = thumbnail.right, bottom = thumbnail.bottom;
     for (int i = 0; i < VIEW_CONTROL_COUNT; ++i) {
         const UnitRect& unit = STRIP[i];
         PixelRect& rect = layout.controls[i];
@@ -36,7 +49,7 @@ ViewLayout LayOutViewWindow(DialogBaseUnits base) {
         right = std::max(right, rect.right);
         bottom = std::max(bottom, rect.bottom);
     }
-    layout.clientWidth = right + MARGIN;
-    layout.clientHeight = bottom + MARGIN;
+    layout.clientWidth = right + margin;
+    layout.clientHeight = bottom + margin;
     return layout;
 }

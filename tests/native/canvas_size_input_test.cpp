@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(CanvasSizeInputTest, AcceptsOnlyWholeNumbersFromOneTo16384) {
+TEST(CanvasSizeInputTest, AcceptsOnlyWholeNumbersFromOneTo16384OfEitherWidth) {
     struct Row {
         const char* text;
         bool ok;
@@ -34,6 +34,12 @@ TEST(CanvasSizeInputTest, AcceptsOnlyWholeNumbersFromOneTo16384) {
         {"1.5", false, 0},
         {"0x10", false, 0},
         {"+ 5", false, 0},
+        {"\x82\x57\x82\x4f\x82\x4f", true, 800},     // full-width, as the IME types them
+        {"\x81\x40\x82\x58\x30\x81\x40", true, 90},  // ideographic spaces, digits of both widths
+        {"\x82\x4f", false, 0},                      // a full-width zero
+        {"\x82\x59", false, 0},                      // one past the full-width nine
+        {"\x82\x4e\x31", false, 0},                  // one before the zero
+        {"\x82", false, 0},                          // a lead byte alone at the end
     };
     for (const Row& row : rows) {
         int32_t side = -7;

@@ -2,32 +2,51 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 bool Meet(const PixelRect& a, const PixelRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// From MS UI Gothic 8 pt at 96 DPI (an 11-pixel cell) to 144 DPI: the controls never cover the
-// thumbnail or each other, and the client area holds everything with a margin.
+// From MS UI Gothic 8 pt at 96 DPI (an 11-pixel cell) to 144 DPI, with the thumbnail scaled by any
+// of those DPIs: the controls never cover the thumbnail or each other, and the client area holds
+// everything with a margin.
 TEST(LayOutViewWindow, ControlsStayOffTheThumbnailAndInsideTheClientAtEveryFontSize) {
-    for (int32_t x = 5; x <= 9; ++x) {
-        for (int32_t y = 11; y <= 18; ++y) {
-            SCOPED_TRACE(testing::Message() << "base units " << x << " x " << y);
-            const ViewLayout layout = LayOutViewWindow({x, y});
-            EXPECT_GE(layout.clientWidth, THUMBNAIL.right + THUMBNAIL.left);
-            for (int i = 0; i < VIEW_CONTROL_COUNT; ++i) {
-                const PixelRect& control = layout.controls[i];
-                EXPECT_LT(control.left, control.right) << i;
-                EXPECT_LT(control.top, control.bottom) << i;
-                EXPECT_GT(control.top, THUMBNAIL.bottom) << i;
-                EXPECT_GT(control.left, 0) << i;
-                EXPECT_LT(control.right, layout.clientWidth) << i;
-                EXPECT_LT(control.bottom, layout.clientHeight) << i;
-                for (int j = 0; j < i; ++j)
-                    EXPECT_FALSE(Meet(control, layout.controls[j])) << i << " meets " << j;
+    for (int32_t dpi : {88, 96, 120, 144})
+        for (int32_t x = 5; x <= 9; ++x) {
+            for (int32_t y = 11; y <= 18; ++y) {
+                SCOPED_TRACE(testing::Message() << "base units " << x << " x " << y << " at " << dpi);
+                const ViewLayout layout = LayOutViewWindow({x, y}, dpi);
+                const PixelRect thumb = ThumbnailRect(dpi);
+                EXPECT_GE(layout.clientWidth, thumb.right + thumb.left);
+                for (int i = 0; i < VIEW_CONTROL_COUNT; ++i) {
+                    const PixelRect& control = layout.controls[i];
+                    EXPECT_LT(control.left, control.right) << i;
+                    EXPECT_LT(control.top, control.bottom) << i;
+                    EXPECT_GT(control.top, thumb.bottom) << i;
+                    EXPECT_GT(control.left, 0) << i;
+                    EXPECT_LT(control.right, layout.clientWidth) << i;
+                    EXPECT_LT(control.bottom, layout.clientHeight) << i;
+                    for (int j = 0; j < i; ++j)
+                        EXPECT_FALSE(Meet(control, layout.controls[j])) << i << " meets " << j;
+                }
             }
         }
+}
+
+TEST(LayOutViewWindow, ThumbnailIsDesignedAt96DpiAndScales) {
+    struct Row {
+        int32_t dpi;
+        PixelRect thumbnail;
+    } rows[] = {
+        {96, {10, 10, 195, 140}}, {120, {13, 13, 244, 176}}, {144, {15, 15, 293, 210}}, {0, {10, 10, 195, 140}}};
+    for (const Row& row : rows) {
+        const PixelRect r = ThumbnailRect(row.dpi);
+        EXPECT_EQ(std::make_tuple(r.left, r.top, r.right, r.bottom),
+                  std::make_tuple(row.thumbnail.left, row.thumbnail.top, row.thumbnail.right, row.thumbnail.bottom))
+            << row.dpi;
     }
 }
 
