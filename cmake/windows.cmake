@@ -15,7 +15,7 @@ foreach(layer ${NEXADRAW_LAYERS})
     list(REMOVE_ITEM sources ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
     nexadraw_add_layer(${layer} ${sources})
 endforeach()
-target_link_libraries(nexadraw_platform PUBLIC comctl32 comdlg32 shell32 ole32 gdi32 user32 kernel32)
+target_link_libraries(nexadraw_platform PUBLIC comctl32 comdlg32 shell32 ole32 imm32 gdi32 user32 kernel32)
 # The version the About dialog shows is the project's.
 target_compile_definitions(nexadraw_windows PRIVATE NEXADRAW_VERSION="${PROJECT_VERSION}")
 

@@ -26,13 +26,14 @@ start_xvfb
 (cd "$BUILD/win" && ctest --output-on-failure) || failed+=("Windows tests")
 stop_wine_and_xvfb
 
-# Dialog units follow the dialog font, fixed pixels do not: the window layouts and labels again
-# with the font Japanese Windows has at 96 DPI, and at 144 DPI.
-for dpi in 88 144; do
+# Dialog units follow the dialog font, the program's pixels the DPI: the window layouts, labels and
+# scaled sizes again with the font Japanese Windows has at 96 DPI (88 here), and at 120 and 144 DPI.
+for dpi in 88 120 144; do
     say "window layout and label tests at $dpi DPI"
     ensure_prefix "$BUILD/wine-test-dpi$dpi" quiet unmanaged "dpi=$dpi"
     start_xvfb
-    "$ROOT/tests/win/wine-run.sh" "$BUILD/win/win_tests.exe" --gtest_filter='ToolWindowTest.*' --gtest_brief=1 ||
+    "$ROOT/tests/win/wine-run.sh" "$BUILD/win/win_tests.exe" --gtest_filter='ToolWindowTest.*:ScreenTest.*' \
+        --gtest_brief=1 ||
         failed+=("Windows layout tests at $dpi DPI")
     stop_wine_and_xvfb
 done

@@ -11,6 +11,7 @@
 #include "library/symbol_library.h"
 #include "windows/symbol_window.h"
 #include "platform/alerts.h"
+#include "platform/screen.h"
 #include "platform/system_calls.h"
 
 AppState appState;
@@ -58,6 +59,8 @@ static void FindLibraryRoot() {
 bool StartApplication(HINSTANCE instance, int showCommand) {
     FindLibraryRoot();
     appState.instance = instance;
+    appState.dpi = ScreenDpi();
+    appState.historyKeys = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_HISTORY_KEYS));
 
     // The tool windows made during WM_CREATE use the tab, list view and track bar classes.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -86,6 +89,22 @@ ComApartment::~ComApartment() {
         CoUninitialize();
 }
 
+static bool IsTextField(HWND window) {
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    return lstrcmpiA(className, "Edit") == 0;
+}
+
+bool TranslateProgramMessage(MSG& message) {
+    if (appState.historyKeys && appState.topology && !IsTextField(message.hwnd) &&
+        TranslateAcceleratorA(appState.topology, appState.historyKeys, &message))
+        return true;
+    for (HWND tool : {appState.tools.symbolWindow, appState.tools.viewWindow, appState.tools.listWindow})
+        if (tool && IsDialogMessageA(tool, &message))
+            return true;
+    return false;
+}
+
 int RunMessageLoop() {
     MSG message;
     for (;;) {
@@ -96,7 +115,7 @@ int RunMessageLoop() {
             Alert(nullptr, AlertKind::PLAIN_ERROR_BOX, IDS_GETMESSAGE_FAILED);
             return 1;
         }
-        if (RouteHistoryKey(message))
+        if (TranslateProgramMessage(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

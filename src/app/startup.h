@@ -20,5 +20,10 @@ class ComApartment {
     bool initialised_;
 };
 
+// For the message loop, before a message is dispatched: the history keys (Ctrl+Z, Ctrl+Y,
+// Ctrl+Shift+Z) for every window of the program but a text field, which keeps its own; then the
+// tool windows' dialog keys (Tab and Shift+Tab between their controls). True when it was taken.
+bool TranslateProgramMessage(MSG& message);
+
 // Runs until WM_QUIT and returns the program's exit code.
 int RunMessageLoop();

@@ -1,5 +1,7 @@
 #include "platform/alerts.h"
 
+#include <shellapi.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <vector>
@@ -107,6 +109,37 @@ std::string FileErrorMessage(DWORD code, FileOperation operation) {
 void ShowFileError(HWND owner, DWORD code, FileOperation operation) {
     if (code != 0)
         Alert(owner, AlertKind::ERROR_BOX, FileErrorMessage(code, operation));
+}
+
+// The shell's own codes, which are not system error codes: 31 would read "device not functioning".
+struct ShellText {
+    int code;
+    UINT textId;
+};
+static const ShellText SHELL_TEXTS[] = {
+    {0, IDS_SHELL_OUT_OF_RESOURCES},
+    {ERROR_FILE_NOT_FOUND, IDS_SHELL_FILE_NOT_FOUND},
+    {ERROR_PATH_NOT_FOUND, IDS_SHELL_PATH_NOT_FOUND},
+    {SE_ERR_ACCESSDENIED, IDS_SHELL_ACCESS_DENIED},
+    {SE_ERR_OOM, IDS_SHELL_OUT_OF_MEMORY},
+    {ERROR_BAD_FORMAT, IDS_SHELL_BAD_FORMAT},
+    {SE_ERR_SHARE, IDS_SHELL_SHARING},
+    {SE_ERR_ASSOCINCOMPLETE, IDS_SHELL_ASSOCIATION_INCOMPLETE},
+    {SE_ERR_DDETIMEOUT, IDS_SHELL_DDE},
+    {SE_ERR_DDEFAIL, IDS_SHELL_DDE},
+    {SE_ERR_DDEBUSY, IDS_SHELL_DDE},
+    {SE_ERR_NOASSOC, IDS_SHELL_NO_ASSOCIATION},
+    {SE_ERR_DLLNOTFOUND, IDS_SHELL_DLL_NOT_FOUND},
+};
+
+void ShowWebAddressError(HWND owner, int shellCode) {
+    UINT reason = IDS_SHELL_UNKNOWN;
+    for (const ShellText& text : SHELL_TEXTS)
+        if (text.code == shellCode)
+            reason = text.textId;
+    Alert(owner, AlertKind::ERROR_BOX,
+          LoadText(FailedOperationText(FileOperation::OPEN_WEB_ADDRESS)) + "\r\n\r\n" + LoadText(reason) + "\r\n" +
+              FormatText(IDS_SHELL_CODE, shellCode));
 }
 
 void ShowNoLibraryError(HWND owner, FileOperation operation) {

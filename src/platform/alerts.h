@@ -43,6 +43,10 @@ std::string FileErrorMessage(DWORD code, FileOperation operation);
 // That message in an error box, for every non-zero code.
 void ShowFileError(HWND owner, DWORD code, FileOperation operation = FileOperation::FILE_ACCESS);
 
+// The shell could not open the web address: what failed and what its code (ShellExecuteA's result,
+// 0 to 32) means, in an error box.
+void ShowWebAddressError(HWND owner, int shellCode);
+
 // Why an operation on the library cannot be done when start-up found no usable folder for it.
 void ShowNoLibraryError(HWND owner, FileOperation operation);
 

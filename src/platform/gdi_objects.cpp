@@ -59,15 +59,37 @@ HBITMAP NewMonochromeBitmap(int width, int height, const void* bits) {
     return Made(GDI_BITMAP, [&] { return systemCalls.createBitmap(width, height, 1, 1, bits); });
 }
 
+// The loader hands back any kind of image as a plain handle; asked for a bitmap, it is one. As a
+// DIB section its colours stay exact at any display depth: as a device bitmap on a 16-bit display,
+// magenta would read back as 0xF800F8 and the transparent parts would show.
 HBITMAP NewBitmapFromFile(const char* path, int width, int height) {
-    // The loader hands back any kind of image as a plain handle; asked for a bitmap, it is one.
     return Made(GDI_BITMAP, [&] {
-        return static_cast<HBITMAP>(systemCalls.loadImage(nullptr, path, IMAGE_BITMAP, width, height, LR_LOADFROMFILE));
+        return static_cast<HBITMAP>(
+            systemCalls.loadImage(nullptr, path, IMAGE_BITMAP, width, height, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     });
 }
 
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id) {
-    return Made(GDI_BITMAP, [&] { return systemCalls.loadBitmap(instance, MAKEINTRESOURCEA(id)); });
+    return Made(GDI_BITMAP, [&] {
+        return static_cast<HBITMAP>(
+            systemCalls.loadImage(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    });
+}
+
+HBITMAP NewStretchedBitmap(HBITMAP source, int width, int height) {
+    BITMAP size = {};
+    if (!GetObjectA(source, sizeof size, &size))
+        return nullptr;
+    const OwnedMemoryDC from(NewMemoryDC(nullptr)), to(NewMemoryDC(nullptr));
+    uint32_t* pixels = nullptr;
+    OwnedBitmap made(from && to ? NewPixelBitmap(to.get(), width, height, &pixels) : nullptr);
+    if (!made)
+        return nullptr;
+    SelectedObject useSource(from.get(), source), useMade(to.get(), made.get());
+    SetStretchBltMode(to.get(), HALFTONE);
+    SetBrushOrgEx(to.get(), 0, 0, nullptr);
+    StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    return made.Release();
 }
 
 HRGN NewRegion(const RECT* rects, int count) {

@@ -25,6 +25,8 @@ HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels);
 HBITMAP NewMonochromeBitmap(int width, int height, const void* bits);
 // A bitmap resource at its own size.
 HBITMAP NewBitmapFromResource(HINSTANCE instance, int id);
+// A copy of the bitmap stretched to width x height (smoothed where the system smooths).
+HBITMAP NewStretchedBitmap(HBITMAP source, int width, int height);
 // The system loader's picture of a bitmap file, stretched to width x height. The loader crashes
 // on malformed files: the file must have passed the bitmap file check and be held against writes.
 HBITMAP NewBitmapFromFile(const char* path, int width, int height);

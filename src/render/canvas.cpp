@@ -116,28 +116,28 @@ void PresentCanvas(HDC target, const BackBuffer& canvas, const CanvasView& view)
                SRCCOPY);
 }
 
-void DrawThumbnail(HDC target, const BackBuffer& canvas) {
+void DrawThumbnail(HDC target, const BackBuffer& canvas, const PixelRect& thumbnail) {
     if (!canvas)
         return;
-    StretchBlt(target, THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right - THUMBNAIL.left,
-               THUMBNAIL.bottom - THUMBNAIL.top, canvas.dc(), 0, 0, canvas.width(), canvas.height(), SRCCOPY);
+    StretchBlt(target, thumbnail.left, thumbnail.top, thumbnail.right - thumbnail.left,
+               thumbnail.bottom - thumbnail.top, canvas.dc(), 0, 0, canvas.width(), canvas.height(), SRCCOPY);
 }
 
-void DrawThumbnailDamage(HDC target, const BackBuffer& canvas, const CanvasDamage& damage) {
+void DrawThumbnailDamage(HDC target, const BackBuffer& canvas, const CanvasDamage& damage, const PixelRect& thumbnail) {
     if (!HasDamage(damage))
         return;
     if (damage.everything) {
-        DrawThumbnail(target, canvas);
+        DrawThumbnail(target, canvas, thumbnail);
         return;
     }
     // The same whole stretch, clipped: the same pixels at a fraction of the cost. A stretch costs
     // the box around its clip, so each piece gets its own.
-    const std::vector<RECT> shown = ShownRects(canvas, damage, THUMBNAIL.left, THUMBNAIL.top,
-                                               THUMBNAIL.right - THUMBNAIL.left, THUMBNAIL.bottom - THUMBNAIL.top);
+    const std::vector<RECT> shown = ShownRects(canvas, damage, thumbnail.left, thumbnail.top,
+                                               thumbnail.right - thumbnail.left, thumbnail.bottom - thumbnail.top);
     for (const RECT& piece : DisjointBands(shown.data(), shown.size())) {
         const int saved = SaveDC(target);
         IntersectClipRect(target, piece.left, piece.top, piece.right, piece.bottom);
-        DrawThumbnail(target, canvas);
+        DrawThumbnail(target, canvas, thumbnail);
         RestoreDC(target, saved);
     }
 }

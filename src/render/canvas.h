@@ -27,7 +27,7 @@ void ComposeCanvas(BackBuffer& canvas, const EditSession& session, const CanvasD
 HRGN NewShownDamageRegion(const BackBuffer& canvas, const CanvasDamage& damage, const CanvasView& view);
 // The back buffer stretched by the zoom and shifted by the scroll positions onto a device context.
 void PresentCanvas(HDC target, const BackBuffer& canvas, const CanvasView& view);
-// The 185 x 130 thumbnail of the whole canvas; nothing without a back buffer.
-void DrawThumbnail(HDC target, const BackBuffer& canvas);
+// The whole canvas squeezed into the thumbnail's rectangle; nothing without a back buffer.
+void DrawThumbnail(HDC target, const BackBuffer& canvas, const PixelRect& thumbnail);
 // Only the part of the thumbnail that shows the damage.
-void DrawThumbnailDamage(HDC target, const BackBuffer& canvas, const CanvasDamage& damage);
+void DrawThumbnailDamage(HDC target, const BackBuffer& canvas, const CanvasDamage& damage, const PixelRect& thumbnail);

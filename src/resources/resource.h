@@ -163,6 +163,26 @@
 #define IDS_ABOUT_WEB_ADDRESS 2121
 #define IDS_ABOUT_NOTICE 2122
 
+// Why the shell could not open the web address: its own codes (ShellExecuteA's result, 0 to 32).
+#define IDS_SHELL_OUT_OF_RESOURCES 2130
+#define IDS_SHELL_FILE_NOT_FOUND 2131
+#define IDS_SHELL_PATH_NOT_FOUND 2132
+#define IDS_SHELL_BAD_FORMAT 2133
+#define IDS_SHELL_ACCESS_DENIED 2134
+#define IDS_SHELL_OUT_OF_MEMORY 2135
+#define IDS_SHELL_SHARING 2136
+#define IDS_SHELL_ASSOCIATION_INCOMPLETE 2137
+#define IDS_SHELL_DDE 2138
+#define IDS_SHELL_NO_ASSOCIATION 2139
+#define IDS_SHELL_DLL_NOT_FOUND 2140
+#define IDS_SHELL_UNKNOWN 2141
+#define IDS_SHELL_CODE 2142
+
+// The history keys, wherever the focus is but in a text field (commands of the topology window).
+#define IDR_HISTORY_KEYS 300
+#define IDM_EDIT_UNDO 40101
+#define IDM_EDIT_REDO 40102
+
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif

@@ -5,26 +5,24 @@
 #include "platform/alerts.h"
 #include "platform/system_calls.h"
 #include "resources/resource.h"
+#include "windows/dialog_support.h"
 
 static void OnInitDialog(HWND dialog) {
     SetDlgItemTextA(dialog, IDC_ABOUT_TEXT, FormatText(IDS_ABOUT_TEXT, NEXADRAW_VERSION).c_str());
     SetDlgItemTextA(dialog, IDC_ABOUT_WEB, LoadText(IDS_ABOUT_WEB_ADDRESS).c_str());
     SetDlgItemTextA(dialog, IDC_ABOUT_NOTICE, LoadText(IDS_ABOUT_NOTICE).c_str());
+    FitStaticTexts(dialog);
 }
 
 // Every notification of the address opens it, a double click twice. A failure (no browser, no
-// handler for the address) is told with the system's reason.
+// handler for the address) is told with what the shell's code means.
 static void OpenWebAddress(HWND dialog) {
     char address[1024] = "";
     GetDlgItemTextA(dialog, IDC_ABOUT_WEB, address, sizeof address);
-    SetLastError(0);
     const INT_PTR result =
         reinterpret_cast<INT_PTR>(systemCalls.shellExecute(dialog, "open", address, nullptr, nullptr, SW_SHOWNORMAL));
-    if (result > 32)
-        return;
-    const DWORD error = GetLastError();
-    ShowFileError(dialog, error ? error : DWORD(result ? result : ERROR_NOT_ENOUGH_MEMORY),
-                  FileOperation::OPEN_WEB_ADDRESS);
+    if (result <= 32)
+        ShowWebAddressError(dialog, int(result));
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -33,7 +31,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             OnInitDialog(dialog);
             return FALSE;
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK)
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)  // Esc closes it as OK does
                 EndDialog(dialog, IDOK);
             else if (LOWORD(wParam) == IDC_ABOUT_WEB)
                 OpenWebAddress(dialog);

@@ -12,6 +12,7 @@
 #include "resources/resource.h"
 #include "windows/app_state.h"
 #include "windows/change_notice.h"
+#include "windows/dialog_support.h"
 
 static void OnInitDialog(HWND dialog) {
     // Without a library there is nothing to add to: the user is told and the dialog never shows.
@@ -26,6 +27,7 @@ static void OnInitDialog(HWND dialog) {
     SendMessageA(combo, CB_SETCURSEL, WPARAM(appState.tools.currentTab), 0);
     // The file chosen earlier in the run, which OK adds.
     SetDlgItemTextA(dialog, IDC_ADD_PATH, appState.addDialog.chosenPath);
+    FitStaticTexts(dialog);
 }
 
 // The system's buffers are local: a refused or cancelled choice leaves the previous one whole.

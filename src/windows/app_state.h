@@ -33,13 +33,16 @@ struct ToolWindowFlags {
     bool listShown;
 };
 
+constexpr int TOOL_PICTURE_COUNT = 9;  // the symbol window's tool and cable pictures
+
 struct ToolWindows {
     HWND symbolWindow;
     HWND viewWindow;
     HWND listWindow;
     ToolWindowFlags flags;
-    HWND palettePage[CATEGORY_COUNT];  // one per category, in tab order
-    int32_t currentTab;                // the visible page's category; the add dialog preselects it
+    HWND palettePage[CATEGORY_COUNT];              // one per category, in tab order
+    int32_t currentTab;                            // the visible page's category; the add dialog preselects it
+    OwnedBitmap toolPictures[TOOL_PICTURE_COUNT];  // the tool and cable pictures scaled to the DPI, away from 96
 };
 
 // The label field while it is open (label_field.h).
@@ -60,7 +63,9 @@ struct WheelRest {
 
 struct AppState {
     HINSTANCE instance;
-    HWND topology;  // null while the topology window handles WM_CREATE
+    int32_t dpi;         // the screen's, for what is sized in pixels around the canvas (it stays 1:1)
+    HACCEL historyKeys;  // from the resources: the system frees it with the program
+    HWND topology;       // null while the topology window handles WM_CREATE
     EditSession session;
     PlacementCursor placementCursor;
     CanvasView view;

@@ -3,10 +3,16 @@
 #pragma once
 #include <windows.h>
 
-constexpr int ARMED_FRAME = 2;  // pixels
+#include "core/view_layout.h"
+#include "windows/app_state.h"
+
+// Two pixels at 96 DPI, scaled by the DPI.
+inline int ArmedFrameWidth() {
+    return ScaleToDpi(2, appState.dpi);
+}
 
 // The frame, drawn inward from the outer rectangle.
 inline void DrawArmedFrame(HDC dc, RECT outer) {
-    for (int i = 0; i < ARMED_FRAME; ++i, InflateRect(&outer, -1, -1))
+    for (int i = ArmedFrameWidth(); i > 0; --i, InflateRect(&outer, -1, -1))
         FrameRect(dc, &outer, GetSysColorBrush(COLOR_HIGHLIGHT));
 }

@@ -5,6 +5,8 @@
 #include "core/canvas_size_input.h"
 #include "windows/change_notice.h"
 #include "platform/alerts.h"
+#include "platform/system_calls.h"
+#include "windows/dialog_support.h"
 #include "resources/resource.h"
 
 static bool ReadSide(HWND dialog, int field, int32_t* side) {
@@ -31,6 +33,10 @@ static void OnInitDialog(HWND dialog) {
     const BackBuffer& canvas = appState.canvas;
     SetDlgItemInt(dialog, IDC_CANVAS_WIDTH, UINT(canvas ? canvas.width() : DEFAULT_CANVAS_WIDTH), FALSE);
     SetDlgItemInt(dialog, IDC_CANVAS_HEIGHT, UINT(canvas ? canvas.height() : DEFAULT_CANVAS_HEIGHT), FALSE);
+    // Numbers only: the IME stays off here (full-width digits from elsewhere are still taken).
+    for (int field : {IDC_CANVAS_WIDTH, IDC_CANVAS_HEIGHT})
+        systemCalls.associateInputContext(GetDlgItem(dialog, field), nullptr, 0);
+    FitStaticTexts(dialog);
 }
 
 INT_PTR CALLBACK CanvasSizeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

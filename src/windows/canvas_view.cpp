@@ -13,7 +13,7 @@ void ComposePendingDamage() {
     // Drawn at once, as the change is composed: a paint cycle of its own at every mouse step would
     // cost more than the drawing.
     if (WindowDC view(appState.tools.viewWindow); appState.tools.viewWindow && view)
-        DrawThumbnailDamage(view.get(), appState.canvas, damage);
+        DrawThumbnailDamage(view.get(), appState.canvas, damage, ThumbnailRect(appState.dpi));
     ClearDamage(damage);
 }
 

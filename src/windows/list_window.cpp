@@ -2,6 +2,7 @@
 
 #include "core/catalogue_format.h"
 #include "platform/alerts.h"
+#include "windows/dialog_support.h"
 #include "windows/tool_window_menu.h"
 #include "resources/resource.h"
 
@@ -18,14 +19,18 @@ static void FillDisplayFilter(HWND combo) {
     FillCombo(combo, IDS_CATEGORY_FIRST, CATEGORY_COUNT);
 }
 
-INT_PTR CALLBACK ListWindowProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+INT_PTR CALLBACK ListWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             FillCombo(GetDlgItem(dialog, IDC_SORT_ORDER), IDS_SORT_CREATION, 2);
             FillDisplayFilter(GetDlgItem(dialog, IDC_DISPLAY_FILTER));
+            FitStaticTexts(dialog);
             return FALSE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_LIST_WINDOW);
+            return TRUE;
+        case WM_SYSCOLORCHANGE:
+            ForwardColourChange(dialog, wParam, lParam);
             return TRUE;
     }
     return FALSE;

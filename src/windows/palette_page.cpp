@@ -5,11 +5,13 @@
 #include "platform/alerts.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
+#include "core/view_layout.h"
 #include "windows/app_state.h"
 #include "windows/armed_frame.h"
 #include "windows/change_notice.h"
+#include "windows/dialog_support.h"
 
-constexpr int PALETTE_SPACING = SYMBOL_SIZE + 12;
+constexpr int PALETTE_SPACING = SYMBOL_SIZE + 12;  // pixels at 96 DPI; the pictures stay 1:1
 
 struct PaletteTemplate {
     int templateId;
@@ -63,11 +65,22 @@ void RefreshPalette(HWND page) {
     RebuildPalette(PaletteList(page), shelf.images.get(), int32_t(shelf.items.size()));
 }
 
+// White whatever the window colour (a high-contrast theme's may be black): the pictures are drawn
+// for the white canvas, and the dark ones would vanish.
+static void KeepPaletteWhite(HWND list) {
+    SendMessageA(list, LVM_SETBKCOLOR, 0, RGB(255, 255, 255));
+    SendMessageA(list, LVM_SETTEXTBKCOLOR, 0, RGB(255, 255, 255));
+    SendMessageA(list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+}
+
 static void OnInitDialog(HWND page, int32_t category) {
     SetWindowLongPtrA(page, DWLP_USER, category + 1);
-    SendMessageA(PaletteList(page), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    HWND list = PaletteList(page);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, 0);
     // Items have no labels: a grid a little wider than the pictures shows several in a row.
-    SendMessageA(PaletteList(page), LVM_SETICONSPACING, 0, MAKELPARAM(PALETTE_SPACING, PALETTE_SPACING));
+    const int spacing = ScaleToDpi(PALETTE_SPACING, appState.dpi);
+    SendMessageA(list, LVM_SETICONSPACING, 0, MAKELPARAM(spacing, spacing));
+    KeepPaletteWhite(list);
     RefreshPalette(page);
 }
 
@@ -178,10 +191,14 @@ void DeletePickedSymbol(HWND page) {
     ShowDeleteResult(list, result);
 }
 
-INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
+INT_PTR CALLBACK PalettePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             OnInitDialog(page, int32_t(lParam));
+            return TRUE;
+        case WM_SYSCOLORCHANGE:
+            ForwardColourChange(page, wParam, lParam);
+            KeepPaletteWhite(PaletteList(page));
             return TRUE;
         case WM_NOTIFY:
             SetWindowLongPtrA(page, DWLP_MSGRESULT, OnNotify(page, *reinterpret_cast<const NMHDR*>(lParam)));

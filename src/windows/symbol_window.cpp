@@ -2,8 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
+#include <vector>
 
+#include "core/view_layout.h"
 #include "library/symbol_library.h"
 #include "platform/gdi_objects.h"
 #include "platform/alerts.h"
@@ -12,6 +16,7 @@
 #include "windows/app_state.h"
 #include "windows/armed_frame.h"
 #include "windows/change_notice.h"
+#include "windows/dialog_support.h"
 #include "windows/palette_page.h"
 #include "windows/tool_window_menu.h"
 
@@ -49,6 +54,117 @@ void ShowLibraryLoadResult(HWND owner, const LibraryLoad& load) {
         Alert(owner, AlertKind::ERROR_BOX, text + LoadText(IDS_CATALOGUE_UNCHANGED));
 }
 
+// The tool and cable pictures and what each arms: its tool and, for a cable, the cable type.
+struct ToolPicture {
+    int id;
+    int16_t tool;
+    int32_t cableType;  // 0 for the select and delete tools
+};
+static const ToolPicture TOOL_PICTURES[] = {
+    {IDC_PICK_SELECT, TOOL_SELECT, 0},
+    {IDC_PICK_DELETE, TOOL_DELETE, 0},
+    {IDC_PICK_STRAIGHT, TOOL_CABLE, CABLE_STRAIGHT},
+    {IDC_PICK_CROSS, TOOL_CABLE, CABLE_CROSS},
+    {IDC_PICK_SERIAL, TOOL_CABLE, CABLE_SERIAL},
+    {IDC_PICK_CONSOLE, TOOL_CABLE, CABLE_CONSOLE},
+    {IDC_PICK_TELEPHONE, TOOL_CABLE, CABLE_TELEPHONE},
+    {IDC_PICK_MET, TOOL_CABLE, CABLE_MET},
+    {IDC_PICK_OPTICAL, TOOL_CABLE, CABLE_OPTICAL},
+};
+
+static_assert(std::size(TOOL_PICTURES) == TOOL_PICTURE_COUNT, "one scaled picture for each");
+
+static RECT FrameAround(HWND dialog, const ToolPicture& picture) {
+    RECT rect = {};
+    GetWindowRect(GetDlgItem(dialog, picture.id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    InflateRect(&rect, ArmedFrameWidth(), ArmedFrameWidth());
+    return rect;
+}
+
+// Away from 96 DPI each 30-pixel picture is replaced by a copy stretched to the DPI (smoothed by the
+// system's halftone stretch); the control takes the copy's size. The copies are the window's.
+static void ScaleToolPictures(HWND dialog) {
+    if (appState.dpi == DESIGN_DPI)
+        return;
+    for (size_t i = 0; i < std::size(TOOL_PICTURES); ++i) {
+        HWND control = GetDlgItem(dialog, TOOL_PICTURES[i].id);
+        const HANDLE designed = reinterpret_cast<HANDLE>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        BITMAP size = {};
+        if (!designed || !GetObjectA(designed, sizeof size, &size))
+            continue;
+        OwnedBitmap& scaled = appState.tools.toolPictures[i];
+        scaled = OwnedBitmap(NewStretchedBitmap(static_cast<HBITMAP>(designed), ScaleToDpi(size.bmWidth, appState.dpi),
+                                                ScaleToDpi(size.bmHeight, appState.dpi)));
+        if (!scaled)
+            continue;
+        // The control gives back the picture it loaded, which is then the program's to delete.
+        const HANDLE old = reinterpret_cast<HANDLE>(
+            SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(scaled.get())));
+        if (old && old != scaled.get())
+            DeleteObject(old);
+    }
+}
+
+// The pictures' frames lie outside them: a row of the tool area that would cover a frame above it,
+// or whose frames would reach into the row above, moves down (with every row after it), and the
+// window grows by as much. With the fonts the template was drawn for nothing moves.
+static void SeparateToolRows(HWND dialog) {
+    RECT buttons = {};
+    GetWindowRect(GetDlgItem(dialog, IDC_ADD_SYMBOL), &buttons);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&buttons), 2);
+    struct Placed {
+        HWND control;
+        RECT rect;   // where it is
+        RECT reach;  // with its frame, for a picture
+    };
+    std::vector<Placed> below;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT rect = {};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        if (rect.top < buttons.bottom)
+            continue;
+        RECT reach = rect;
+        const int id = GetDlgCtrlID(control);
+        if (std::any_of(std::begin(TOOL_PICTURES), std::end(TOOL_PICTURES),
+                        [id](const ToolPicture& picture) { return picture.id == id; }))
+            InflateRect(&reach, ArmedFrameWidth(), ArmedFrameWidth());
+        below.push_back({control, rect, reach});
+    }
+    std::stable_sort(below.begin(), below.end(),
+                     [](const Placed& a, const Placed& b) { return a.rect.top < b.rect.top; });
+    LONG shift = 0;
+    for (size_t row = 0; row < below.size();) {
+        size_t end = row;
+        while (end < below.size() && below[end].rect.top == below[row].rect.top)
+            ++end;
+        LONG needed = shift;
+        for (size_t i = row; i < end; ++i)
+            for (size_t j = 0; j < row; ++j) {
+                const RECT& mine = below[i].reach;
+                const RECT& above = below[j].reach;
+                if (mine.left < above.right && above.left < mine.right)
+                    needed = std::max(needed, above.bottom - mine.top);
+            }
+        for (size_t i = row; i < end; ++i) {
+            OffsetRect(&below[i].rect, 0, needed);
+            OffsetRect(&below[i].reach, 0, needed);
+            if (needed)
+                SetWindowPos(below[i].control, nullptr, below[i].rect.left, below[i].rect.top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        shift = needed;
+        row = end;
+    }
+    if (shift <= 0)
+        return;
+    RECT outer = {};
+    GetWindowRect(dialog, &outer);
+    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + shift,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 static void OnInitDialog(HWND dialog) {
     HWND tabs = GetDlgItem(dialog, IDC_CATEGORY_TABS);
     for (int32_t category = 0; category < CATEGORY_COUNT; ++category) {
@@ -77,6 +193,17 @@ static void OnInitDialog(HWND dialog) {
     }
     appState.tools.currentTab = 0;
     ShowOnlyPage(appState.tools.currentTab);
+    FitStaticTexts(dialog);
+    ScaleToolPictures(dialog);
+    SeparateToolRows(dialog);
+}
+
+// The scaled pictures go after the controls stop showing them.
+static void OnDestroy(HWND dialog) {
+    for (const ToolPicture& picture : TOOL_PICTURES)
+        SendDlgItemMessageA(dialog, picture.id, STM_SETIMAGE, IMAGE_BITMAP, 0);
+    for (OwnedBitmap& picture : appState.tools.toolPictures)
+        picture.Reset();
 }
 
 static void OnTabChange(HWND tabs) {
@@ -93,35 +220,9 @@ static void OnNotify(HWND dialog, const NMHDR& header) {
         OnTabChange(tabs);
 }
 
-// The tool and cable pictures and what each arms: its tool and, for a cable, the cable type.
-struct ToolPicture {
-    int id;
-    int16_t tool;
-    int32_t cableType;  // 0 for the select and delete tools
-};
-static const ToolPicture TOOL_PICTURES[] = {
-    {IDC_PICK_SELECT, TOOL_SELECT, 0},
-    {IDC_PICK_DELETE, TOOL_DELETE, 0},
-    {IDC_PICK_STRAIGHT, TOOL_CABLE, CABLE_STRAIGHT},
-    {IDC_PICK_CROSS, TOOL_CABLE, CABLE_CROSS},
-    {IDC_PICK_SERIAL, TOOL_CABLE, CABLE_SERIAL},
-    {IDC_PICK_CONSOLE, TOOL_CABLE, CABLE_CONSOLE},
-    {IDC_PICK_TELEPHONE, TOOL_CABLE, CABLE_TELEPHONE},
-    {IDC_PICK_MET, TOOL_CABLE, CABLE_MET},
-    {IDC_PICK_OPTICAL, TOOL_CABLE, CABLE_OPTICAL},
-};
-
 static void ArmPictureTool(const ToolPicture& picture) {
     ArmTool(appState.session, picture.tool, picture.cableType);
     NotifyChange(CHANGED_TOOL);
-}
-
-static RECT FrameAround(HWND dialog, const ToolPicture& picture) {
-    RECT rect = {};
-    GetWindowRect(GetDlgItem(dialog, picture.id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    InflateRect(&rect, ARMED_FRAME, ARMED_FRAME);
-    return rect;
 }
 
 // The armed tool's picture is framed in the system's highlight colour; a symbol tool frames none.
@@ -193,6 +294,12 @@ INT_PTR CALLBACK SymbolWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return TRUE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_SYMBOL_WINDOW);
+            return TRUE;
+        case WM_SYSCOLORCHANGE:
+            ForwardColourChange(dialog, wParam, lParam);
+            return TRUE;
+        case WM_DESTROY:
+            OnDestroy(dialog);
             return TRUE;
     }
     return FALSE;

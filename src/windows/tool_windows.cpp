@@ -2,21 +2,15 @@
 
 #include <algorithm>
 
+#include "core/view_layout.h"
+#include "platform/screen.h"
 #include "windows/app_state.h"
 #include "windows/view_window.h"
 #include "resources/resource.h"
 #include "windows/symbol_window.h"
 #include "windows/list_window.h"
 
-constexpr int TOPOLOGY_HEIGHT = 700;
-
-static const UINT PLACE_ONLY = SWP_NOSIZE | SWP_NOZORDER;
-
-static RECT OuterRect(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
+constexpr int TOPOLOGY_HEIGHT = 700;  // pixels at 96 DPI
 
 static HWND CreateToolWindow(HWND topology, int templateId, DLGPROC procedure) {
     return CreateDialogParamA(appState.instance, MAKEINTRESOURCEA(templateId), topology, procedure, 0);
@@ -32,23 +26,35 @@ void CreateToolWindows(HWND topology) {
     ArrangeStartWindows(topology, {GetSystemMetrics(SM_CXSCREEN), int(workArea.bottom)});
 }
 
+int BandHeight(int32_t dpi) {
+    return ScaleToDpi(TOPOLOGY_HEIGHT, dpi);
+}
+
+static int Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+
+static int Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+
 void ArrangeStartWindows(HWND topology, const ScreenArea& screen) {
-    SetWindowPos(appState.tools.symbolWindow, nullptr, 0, 0, 0, 0, PLACE_ONLY);
-    ShowWindow(appState.tools.symbolWindow, SW_SHOWNORMAL);
+    const ToolWindows& tools = appState.tools;
+    const RECT symbol = VisibleFrame(tools.symbolWindow);
+    PlaceVisibleFrame(tools.symbolWindow, {0, 0, Width(symbol), Height(symbol)}, true);
+    ShowWindow(tools.symbolWindow, SW_SHOWNORMAL);
 
-    // The view window's real size: it grows to hold its thumbnail and controls.
-    const RECT view = OuterRect(appState.tools.viewWindow);
-    const int viewWidth = view.right - view.left;
-    const int viewHeight = view.bottom - view.top;
-    SetWindowPos(appState.tools.viewWindow, nullptr, screen.width - viewWidth, 0, 0, 0, PLACE_ONLY);
-    ShowWindow(appState.tools.viewWindow, SW_SHOWNORMAL);
+    // The view window's real size: it grows to hold its thumbnail and controls. The list window
+    // below it takes its width, or the view window the list window's where that is wider.
+    const RECT view = VisibleFrame(tools.viewWindow), list = VisibleFrame(tools.listWindow);
+    const int width = std::max(Width(view), Width(list));
+    const int left = screen.width - width;
+    PlaceVisibleFrame(tools.viewWindow, {left, 0, screen.width, Height(view)}, false);
+    ShowWindow(tools.viewWindow, SW_SHOWNORMAL);
+    PlaceVisibleFrame(tools.listWindow, {left, Height(view), screen.width, Height(view) + Height(list)}, false);
+    ShowWindow(tools.listWindow, SW_SHOWNORMAL);
 
-    SetWindowPos(appState.tools.listWindow, nullptr, screen.width - viewWidth, viewHeight, 0, 0, PLACE_ONLY);
-    ShowWindow(appState.tools.listWindow, SW_SHOWNORMAL);
-
-    // Its bottom scroll bar stays above the taskbar on a short screen (1280 x 720 is a 1920 x 1080
-    // screen at 150 % for a program that is not DPI-aware).
-    const int right = OuterRect(appState.tools.symbolWindow).right;
-    SetWindowPos(topology, nullptr, right, 0, screen.width - viewWidth - right,
-                 std::min(TOPOLOGY_HEIGHT, screen.workAreaBottom), SWP_NOZORDER);
+    // Its bottom scroll bar stays above the taskbar on a short screen.
+    PlaceVisibleFrame(topology, {Width(symbol), 0, left, std::min(BandHeight(appState.dpi), screen.workAreaBottom)},
+                      false);
 }

@@ -15,8 +15,10 @@ struct ScreenArea {
     int workAreaBottom;
 };
 
-// The symbol window at the top-left corner, the view window at the top-right corner and the list
-// window directly under it (left edges aligned), and the topology window filling the band between
-// them, 700 pixels high or down to the work area's bottom where that is nearer. Shows all but the
-// topology window.
+// Placed by the frames the user sees: the symbol window at the top-left corner, the view window at
+// the top-right corner and the list window directly under it, as wide as it, and the topology window
+// filling the band between them, 700 pixels high at 96 DPI (scaled by the DPI) or down to the work
+// area's bottom where that is nearer. Shows all but the topology window.
 void ArrangeStartWindows(HWND topology, const ScreenArea& screen);
+// The band's height at the DPI before the work area bounds it.
+int BandHeight(int32_t dpi);

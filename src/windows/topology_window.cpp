@@ -5,11 +5,13 @@
 #include "core/edit_session.h"
 #include "core/view_math.h"
 #include "platform/alerts.h"
+#include "platform/system_calls.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
 #include "windows/canvas_view.h"
 #include "windows/change_notice.h"
+#include "windows/dialog_support.h"
 #include "windows/label_field.h"
 #include "windows/menu_commands.h"
 #include "windows/palette_page.h"
@@ -22,6 +24,9 @@ constexpr int32_t WHEEL_LINE = 16;
 
 // A fresh session: no diagram, no tool, the default canvas.
 static LRESULT OnCreate(HWND window) {
+    // Keys always reach the canvas: an IME composition would swallow Esc, Delete and the history
+    // keys. The label field, a child, keeps its own.
+    systemCalls.associateInputContext(window, nullptr, 0);
     appState.session = EditSession();
     appState.view = CanvasView();
     ChoosePlacementCursor();
@@ -161,8 +166,8 @@ static bool OnSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
-// The label field's text changes; everything else is a menu command, which a label being edited
-// does not outlive.
+// The label field's text changes; everything else is a menu command or a history key, which a
+// label being edited does not outlive.
 static void OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     if (lParam && reinterpret_cast<HWND>(lParam) == appState.labelField.field) {
         if (HIWORD(wParam) == EN_CHANGE)
@@ -170,26 +175,13 @@ static void OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         return;
     }
     KeepLabel();
-    RunMenuCommand(window, LOWORD(wParam));
-}
-
-bool RouteHistoryKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || !appState.topology || !(GetKeyState(VK_CONTROL) & 0x8000))
-        return false;
-    bool redo;
-    if (message.wParam == 'Z')
-        redo = GetKeyState(VK_SHIFT) & 0x8000;
-    else if (message.wParam == 'Y')
-        redo = true;
-    else
-        return false;
-    char className[16] = "";
-    GetClassNameA(message.hwnd, className, sizeof className);
-    if (lstrcmpiA(className, "Edit") == 0)
-        return false;
-    if (redo ? Redo(appState.session) : Undo(appState.session))
-        ShowCanvasDamage();
-    return true;
+    const UINT command = LOWORD(wParam);
+    if (command == IDM_EDIT_UNDO || command == IDM_EDIT_REDO) {
+        if (command == IDM_EDIT_UNDO ? Undo(appState.session) : Redo(appState.session))
+            ShowCanvasDamage();
+        return;
+    }
+    RunMenuCommand(window, command);
 }
 
 // The cursor follows the armed tool; a library delete may move or disarm the symbol tool first.
@@ -257,6 +249,9 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             break;
         case MSG_CHANGED:
             OnChanged(wParam, reinterpret_cast<const LibraryChange*>(lParam));
+            return 0;
+        case WM_SYSCOLORCHANGE:
+            ForwardColourChange(window, wParam, lParam);
             return 0;
         case MSG_LABEL_DONE:
             if (CloseLabelField(wParam != 0))

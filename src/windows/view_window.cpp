@@ -13,6 +13,7 @@
 #include "windows/app_state.h"
 #include "windows/canvas_view.h"
 #include "windows/change_notice.h"
+#include "windows/dialog_support.h"
 #include "windows/tool_window_menu.h"
 
 // The thumb's range; the buttons step one past either end.
@@ -42,7 +43,7 @@ static void LayOutControls(HWND dialog) {
                                                         IDC_ZOOM_LABEL};
     RECT units = {0, 0, 4, 8};
     MapDialogRect(dialog, &units);
-    const ViewLayout layout = LayOutViewWindow({units.right, units.bottom});
+    const ViewLayout layout = LayOutViewWindow({units.right, units.bottom}, appState.dpi);
     for (int i = 0; i < VIEW_CONTROL_COUNT; ++i) {
         const PixelRect& rect = layout.controls[i];
         MoveWindow(GetDlgItem(dialog, CONTROL_IDS[i]), rect.left, rect.top, rect.right - rect.left,
@@ -60,6 +61,7 @@ static void LayOutControls(HWND dialog) {
 
 static void OnInitDialog(HWND dialog) {
     LayOutControls(dialog);
+    FitStaticTexts(dialog);
     // Separately: a packed pair would carry the minimum as an unsigned word.
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMIN, FALSE, ZOOM_POSITION_MIN);
     SendDlgItemMessageA(dialog, IDC_ZOOM_TRACKBAR, TBM_SETRANGEMAX, TRUE, ZOOM_POSITION_MAX);
@@ -80,22 +82,22 @@ void StepZoom(int32_t step) {
 // in the topology window.
 static void OnThumbnailMouse(HWND dialog, UINT message, WPARAM keys, LPARAM lParam) {
     const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    const RECT thumbnail = {THUMBNAIL.left, THUMBNAIL.top, THUMBNAIL.right, THUMBNAIL.bottom};
+    const PixelRect area = ThumbnailRect(appState.dpi);
+    const RECT thumbnail = {area.left, area.top, area.right, area.bottom};
     if (message == WM_LBUTTONDOWN && PtInRect(&thumbnail, at))
         SetCapture(dialog);
     else if (message == WM_LBUTTONUP || !(keys & MK_LBUTTON))
         ReleaseCapture();
     if (GetCapture() != dialog || !appState.canvas)
         return;
-    CentreCanvasOn(
-        {CanvasFromThumbnail(at.x - THUMBNAIL.left, THUMBNAIL.right - THUMBNAIL.left, appState.canvas.width()),
-         CanvasFromThumbnail(at.y - THUMBNAIL.top, THUMBNAIL.bottom - THUMBNAIL.top, appState.canvas.height())});
+    CentreCanvasOn({CanvasFromThumbnail(at.x - area.left, area.right - area.left, appState.canvas.width()),
+                    CanvasFromThumbnail(at.y - area.top, area.bottom - area.top, appState.canvas.height())});
 }
 
 // The thumbnail is drawn from the last composed picture, so it survives being covered.
 static void OnPaint(HWND dialog) {
     PaintDC paint(dialog);
-    DrawThumbnail(paint.get(), appState.canvas);
+    DrawThumbnail(paint.get(), appState.canvas, ThumbnailRect(appState.dpi));
 }
 
 INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,6 +124,9 @@ INT_PTR CALLBACK ViewWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
             return TRUE;
         case WM_CLOSE:
             HideToolWindow(dialog, IDM_VIEW_VIEW_WINDOW);
+            break;
+        case WM_SYSCOLORCHANGE:
+            ForwardColourChange(dialog, wParam, lParam);
             break;
     }
     return FALSE;

@@ -260,7 +260,7 @@ TEST_F(CanvasTest, ThumbnailIsAlways185By130) {
     AddTestSymbol(0, 0, 0);
     CanvasPixels();
     Target target(300, 200);
-    DrawThumbnail(target.dc(), appState.canvas);
+    DrawThumbnail(target.dc(), appState.canvas, ThumbnailRect(DESIGN_DPI));
     const Pixels thumbnail = target.Read();
     EXPECT_EQ(thumbnail.at(9, 9), RGB_BLACK);
     EXPECT_EQ(thumbnail.at(10, 10), RED);  // the symbol, squeezed into the corner

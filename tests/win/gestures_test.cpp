@@ -61,7 +61,7 @@ TEST_F(GesturesTest, LabelFieldOpensByF2OrDoubleClickAndKeepsOrDropsItsText) {
     // The field takes no more than 127 bytes, a double-byte character counting two; a click
     // elsewhere keeps what it holds.
     PressKey(appState.topology, VK_F2);
-    for (const std::string text : {std::string(126, 'a'), std::string("\x82\xa0"), std::string("b"), std::string("c")})
+    for (const std::string& text : {std::string(126, 'a'), std::string("\x82\xa0"), std::string("b"), std::string("c")})
         Type(text.c_str());
     Click(300, 300);
     const std::string full = std::string(126, 'a') + "b";
@@ -187,8 +187,9 @@ TEST_F(GesturesTest, ThumbnailClickAndDragCentreTheCanvasPointUnderIt) {
     ASSERT_TRUE(ReplaceBackBuffer(appState.canvas, appState.session.damage, appState.topology, 1850, 1300));
     NotifyChange(CHANGED_VIEW);
     HWND view = appState.tools.viewWindow;
-    const auto mouse = [view](UINT message, int x, int y, WPARAM keys = MK_LBUTTON) {
-        SendMessageA(view, message, keys, PointParam(THUMBNAIL.left + x, THUMBNAIL.top + y));
+    const PixelRect thumb = ThumbnailRect(appState.dpi);
+    const auto mouse = [view, thumb](UINT message, int x, int y, WPARAM keys = MK_LBUTTON) {
+        SendMessageA(view, message, keys, PointParam(thumb.left + x, thumb.top + y));
     };
     mouse(WM_LBUTTONDOWN, 92, 65);  // canvas (925, 655)
     EXPECT_EQ(std::make_pair(appState.view.scrollX, appState.view.scrollY), std::make_pair(925 - 150, 655 - 100));

@@ -45,7 +45,8 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
     PictureReader reader;
     for (const auto& [name, bytes] : files) {
         const std::string path = folder.File("Symbol\\" + name);
-        HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 50, 50, LR_LOADFROMFILE));
+        HBITMAP loaded = static_cast<HBITMAP>(
+            LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 50, 50, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
         const LibraryPicture made = reader.Read(path);
         ASSERT_TRUE(loaded) << name;
         ASSERT_EQ(made.status, PictureStatus::OK) << name;
@@ -56,7 +57,10 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
                                                  ? ReadBitmapPixels(made.blackAndWhite.get()).rgb
                                                  : std::vector<unsigned>(made.pixels.begin(), made.pixels.end());
         EXPECT_TRUE(actual == ReadBitmapPixels(loaded).rgb) << name;
-        ImageList_AddMasked(reference, loaded, RGB_MAGENTA);
+        // Pictures in colour go into the list at the screen's depth, as the program adds them.
+        HBITMAP colour = made.blackAndWhite ? nullptr : static_cast<HBITMAP>(CopyImage(loaded, IMAGE_BITMAP, 0, 0, 0));
+        ImageList_AddMasked(reference, colour ? colour : loaded, RGB_MAGENTA);
+        DeleteObject(colour);
         const int index = ImageList_GetImageCount(reference) - 1;
         HIMAGELIST list = appState.library.categories[0].images.get();
         EXPECT_TRUE(DrawImage(list, index, GREY).rgb == DrawImage(reference, index, GREY).rgb) << name;
@@ -82,9 +86,14 @@ TEST_F(LibraryTest, PictureMadeFromTheBytesReadIsTheSystemLoadersPictureOfTheFil
 // stretch); files of symbol size are drawn from the bytes read.
 std::vector<std::string> loaderRequests;
 std::string loaderMarker;  // a file of another colour, whose picture the fake loader returns
-HANDLE WINAPI MarkingLoader(HINSTANCE, LPCSTR path, UINT type, int width, int height, UINT flags) {
+// Every picture comes as a DIB section, exact at any display depth.
+HANDLE WINAPI MarkingLoader(HINSTANCE instance, LPCSTR path, UINT type, int width, int height, UINT flags) {
+    if (IS_INTRESOURCE(path)) {
+        loaderRequests.push_back(std::string("resource") + (flags == LR_CREATEDIBSECTION ? "" : " ?"));
+        return LoadImageA(instance, path, type, width, height, flags);
+    }
     loaderRequests.push_back(std::string(strrchr(path, '\\') + 1) + " " + std::to_string(width) + "x" +
-                             std::to_string(height) + (flags == LR_LOADFROMFILE ? "" : " ?"));
+                             std::to_string(height) + (flags == (LR_LOADFROMFILE | LR_CREATEDIBSECTION) ? "" : " ?"));
     return LoadImageA(nullptr, loaderMarker.c_str(), type, width, height, flags);
 }
 
@@ -102,7 +111,8 @@ TEST_F(LibraryTest, PicturesThatMustBeStretchedComeFromTheSystemLoader) {
               .Symbol(CATEGORY_ROUTER, "mono.bmp", blackAndWhite)
               .Symbol(CATEGORY_ROUTER, "exact8.bmp", PaletteBmp(8, 50, 50)));
     RestoreSystemCalls();
-    EXPECT_EQ(loaderRequests, (std::vector<std::string>{"wide.bmp 50x50", "small.bmp 50x50", "mono.bmp 50x50"}));
+    EXPECT_EQ(loaderRequests,
+              (std::vector<std::string>{"wide.bmp 50x50", "small.bmp 50x50", "mono.bmp 50x50", "resource"}));
     const std::vector<unsigned> pictures = CategoryPictures(CATEGORY_ROUTER);
     ASSERT_EQ(pictures.size(), 5u);
     EXPECT_EQ(std::vector<unsigned>(pictures.begin(), pictures.begin() + 4),

@@ -208,10 +208,11 @@ class PartialPaintTest : public ProgramTest {
         EXPECT_EQ(Differences(ReadWindowPixels(appState.topology), window.Read(), 0, 0, shownRight, shownBottom), "")
             << "window";
 
-        Target thumbnail(THUMBNAIL.right, THUMBNAIL.bottom);
-        DrawThumbnail(thumbnail.dc(), fresh);
-        EXPECT_EQ(Differences(ReadWindowPixels(appState.tools.viewWindow), thumbnail.Read(), THUMBNAIL.left,
-                              THUMBNAIL.top, THUMBNAIL.right, THUMBNAIL.bottom),
+        const PixelRect thumb = ThumbnailRect(appState.dpi);
+        Target thumbnail(thumb.right, thumb.bottom);
+        DrawThumbnail(thumbnail.dc(), fresh, thumb);
+        EXPECT_EQ(Differences(ReadWindowPixels(appState.tools.viewWindow), thumbnail.Read(), thumb.left, thumb.top,
+                              thumb.right, thumb.bottom),
                   "")
             << "thumbnail";
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/view_layout.h"
+#include "platform/system_calls.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "resources/resource.h"
@@ -98,25 +99,68 @@ std::vector<std::string> CutOffLabels(HWND dialog) {
     return cut;
 }
 
-TEST_F(ToolWindowTest, EveryLabelShowsItsWholeText) {
-    for (HWND window : {appState.tools.symbolWindow, appState.tools.viewWindow, appState.tools.listWindow}) {
-        char title[64] = "";
-        GetWindowTextA(window, title, sizeof title);
-        EXPECT_EQ(CutOffLabels(window), std::vector<std::string>()) << title;
+// Controls of a dialog that meet another: a tool picture's reach is its armed frame. Palette pages
+// lie over the tab control by design.
+std::vector<std::string> MeetingControls(HWND dialog) {
+    std::vector<std::pair<HWND, RECT>> controls;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        char className[32] = "";
+        GetClassNameA(control, className, sizeof className);
+        if (!IsWindowVisible(control) || !strcmp(className, "#32770") || !strcmp(className, WC_TABCONTROLA))
+            continue;
+        RECT rect = OuterRect(control);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        if (GetWindowLongA(control, GWL_STYLE) & SS_NOTIFY &&
+            (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+            InflateRect(&rect, ScaleToDpi(2, appState.dpi), ScaleToDpi(2, appState.dpi));
+        controls.push_back({control, rect});
     }
-    for (HWND page : appState.tools.palettePage)
-        EXPECT_EQ(CutOffLabels(page), std::vector<std::string>());
-    std::vector<std::string> cut = {"not run"};
-    RunAddDialog([&](HWND dialog) { cut = CutOffLabels(dialog); });
-    EXPECT_EQ(cut, std::vector<std::string>()) << "add dialog";
-    for (UINT command : {IDM_FORMAT_CANVAS_SIZE, IDM_HELP_ABOUT}) {
-        cut = {"not run"};
-        RespondNext([&](HWND dialog) {
-            cut = CutOffLabels(dialog);
-            PostMessageA(dialog, WM_CLOSE, 0, 0);
-        });
-        Command(command);
-        EXPECT_EQ(cut, std::vector<std::string>()) << command;
+    std::vector<std::string> meeting;
+    for (size_t i = 0; i < controls.size(); ++i)
+        for (size_t j = 0; j < i; ++j) {
+            RECT common;
+            if (IntersectRect(&common, &controls[i].second, &controls[j].second))
+                meeting.push_back(std::to_string(GetDlgCtrlID(controls[i].first)) + " meets " +
+                                  std::to_string(GetDlgCtrlID(controls[j].first)));
+        }
+    return meeting;
+}
+
+int WINAPI DesignDpi(HDC, int) {
+    return DESIGN_DPI;
+}
+
+// Whatever the dialog font and the DPI (the test command runs this at four), every label holds its
+// text and no control meets another or covers a tool picture's frame; again with the program's
+// pixels at 96 DPI, which with the font of the 88-DPI run is Japanese Windows at 100 %.
+TEST_F(ToolWindowTest, EveryLabelShowsItsWholeTextAndNoControlMeetsAnother) {
+    const auto expectFitted = [](HWND dialog, const std::string& name) {
+        EXPECT_EQ(CutOffLabels(dialog), std::vector<std::string>()) << name;
+        EXPECT_EQ(MeetingControls(dialog), std::vector<std::string>()) << name;
+    };
+    for (const bool designPixels : {false, true}) {
+        SCOPED_TRACE(designPixels ? "pixels at 96 DPI" : "pixels at the screen's DPI");
+        if (designPixels) {
+            systemCalls.deviceCaps = DesignDpi;
+            Start(TestLibrary());
+        }
+        for (HWND window : {appState.tools.symbolWindow, appState.tools.viewWindow, appState.tools.listWindow}) {
+            char title[64] = "";
+            GetWindowTextA(window, title, sizeof title);
+            expectFitted(window, title);
+        }
+        for (HWND page : appState.tools.palettePage)
+            EXPECT_EQ(CutOffLabels(page), std::vector<std::string>());
+        bool ran = false;
+        RunAddDialog([&](HWND dialog) { expectFitted(dialog, "add dialog"), ran = true; });
+        for (UINT command : {IDM_FORMAT_CANVAS_SIZE, IDM_HELP_ABOUT}) {
+            RespondNext([&](HWND dialog) {
+                expectFitted(dialog, std::to_string(command));
+                PostMessageA(dialog, WM_CLOSE, 0, 0);
+            });
+            Command(command);
+        }
+        EXPECT_TRUE(ran);
     }
 }
 
@@ -131,11 +175,13 @@ TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
     EXPECT_EQ(std::make_pair(view.left, view.top), std::make_pair(LONG(screenWidth - viewWidth), 0L));
     // Directly under the view window, left edges aligned, and hidden.
     EXPECT_EQ(std::make_pair(list.left, list.top), std::make_pair(view.left, LONG(viewHeight)));
-    // The topology window fills the band between the two, 700 pixels high.
+    // The topology window fills the band between the two, 700 pixels high at 96 DPI.
     EXPECT_EQ(topology.left, symbol.right);
     EXPECT_EQ(topology.top, 0);
     EXPECT_EQ(topology.right, view.left);
-    EXPECT_EQ(topology.bottom, 700);
+    RECT work = {0, 0, 0, GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(topology.bottom, std::min<LONG>(BandHeight(appState.dpi), work.bottom));
     ExpectShown(true, true, false);
 
     // Owned by the topology window, so they go with it.
@@ -150,13 +196,14 @@ TEST_F(ToolWindowTest, ViewWindowHoldsItsThumbnailAndZoomControlsApart) {
     EXPECT_TRUE(GetWindowLongA(view, GWL_STYLE) & WS_CLIPCHILDREN) << "a thumbnail update must not paint over them";
     RECT client = {};
     GetClientRect(view, &client);
-    EXPECT_GE(client.right, THUMBNAIL.right + THUMBNAIL.left);
+    const PixelRect thumb = ThumbnailRect(appState.dpi);
+    EXPECT_GE(client.right, thumb.right + thumb.left);
     int controls = 0;
     for (HWND control = GetWindow(view, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT), ++controls) {
         RECT rect = OuterRect(control);
         MapWindowPoints(nullptr, view, reinterpret_cast<POINT*>(&rect), 2);
         SCOPED_TRACE(GetDlgCtrlID(control));
-        EXPECT_GE(rect.top, THUMBNAIL.bottom);
+        EXPECT_GE(rect.top, thumb.bottom);
         EXPECT_GE(rect.left, 0);
         EXPECT_LE(rect.right, client.right);
         EXPECT_LE(rect.bottom, client.bottom);
@@ -164,15 +211,16 @@ TEST_F(ToolWindowTest, ViewWindowHoldsItsThumbnailAndZoomControlsApart) {
     EXPECT_EQ(controls, 5);
 }
 
-// On a screen whose work area is shorter than 700 pixels the topology window ends where it ends,
-// above the taskbar; otherwise it is 700 pixels high.
+// On a screen whose work area is shorter than the band the topology window ends where it ends,
+// above the taskbar; otherwise it is as high as the band (700 pixels at 96 DPI).
 TEST_F(ToolWindowTest, TopologyWindowEndsAboveTheTaskbar) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    for (const int workAreaBottom : {580, 699, 700, 1040}) {
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int band = std::min(BandHeight(appState.dpi), screenHeight);
+    for (const int workAreaBottom : {580, band - 1, band, screenHeight}) {
         ArrangeStartWindows(appState.topology, {screenWidth, workAreaBottom});
         const RECT topology = OuterRect(appState.topology);
         EXPECT_EQ(topology.top, 0);
-        EXPECT_EQ(topology.bottom, std::min(700, workAreaBottom)) << workAreaBottom;
+        EXPECT_EQ(topology.bottom, std::min(BandHeight(appState.dpi), workAreaBottom)) << workAreaBottom;
         EXPECT_EQ(topology.right, OuterRect(appState.tools.viewWindow).left);
     }
 }

@@ -144,7 +144,7 @@ void PumpMessages(DWORD milliseconds) {
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT)
                 continue;  // the program posts it when its window goes; the tests carry on
-            if (RouteHistoryKey(message))
+            if (TranslateProgramMessage(message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
@@ -269,7 +269,6 @@ void LimitGdi(long budget, long largestBitmapPixels) {
     systemCalls.createCompatibleDC = LIMITED(createCompatibleDC);
     systemCalls.createDIBSection = LimitedDIBSection;
     systemCalls.createBitmap = LIMITED(createBitmap);
-    systemCalls.loadBitmap = LIMITED(loadBitmap);
     systemCalls.loadImage = LimitedImage;
     systemCalls.extCreateRegion = LIMITED(extCreateRegion);
     systemCalls.imageListCreate = LIMITED(imageListCreate);
