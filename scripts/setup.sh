@@ -30,6 +30,7 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64 googletest)
 WINE_PACKAGES=(wine64 xvfb x11-utils fonts-ipafont-gothic locales)
 SMOKE_PACKAGES=(xdotool x11-apps python3)
+PACKAGE_PACKAGES=(zip unzip)
 CHECK_PACKAGES=(clang-format git python3)
 
 # Without the glibc locale ja_JP.UTF-8, Wine silently falls back to code page 1252.

@@ -13,7 +13,7 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("NEXADRAW_BUILD", os.path.join(ROOT, "build"))
 WORK = os.path.join(BUILD, "smoke")
-INSTALLED = os.path.join(WORK, "installed")  # laid out by smoke.sh with cmake --install
+INSTALLED = os.environ["NEXADRAW_FOLDER"]  # the folder unpacked from the package by smoke.sh
 WINE = "/usr/lib/wine/wine64"
 
 WHITE = (255, 255, 255)
@@ -144,7 +144,8 @@ def canvas_origin(shot, topology):
 
 
 def main():
-    # Started in its own installed folder, as a double click would, the program finds the library there.
+    # Started in the folder unpacked from the package, as a double click would, the program finds
+    # the library there.
     library = INSTALLED
     program_file = os.path.join(INSTALLED, "nexadraw.exe")
     exported = os.path.join(WORK, "picture.bmp")
