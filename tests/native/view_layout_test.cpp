@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 namespace {
 
 bool Meet(const PixelRect& a, const PixelRect& b) {
@@ -34,20 +32,6 @@ TEST(LayOutViewWindow, ControlsStayOffTheThumbnailAndInsideTheClientAtEveryFontS
                 }
             }
         }
-}
-
-TEST(LayOutViewWindow, ThumbnailIsDesignedAt96DpiAndScales) {
-    struct Row {
-        int32_t dpi;
-        PixelRect thumbnail;
-    } rows[] = {
-        {96, {10, 10, 195, 140}}, {120, {13, 13, 244, 176}}, {144, {15, 15, 293, 210}}, {0, {10, 10, 195, 140}}};
-    for (const Row& row : rows) {
-        const PixelRect r = ThumbnailRect(row.dpi);
-        EXPECT_EQ(std::make_tuple(r.left, r.top, r.right, r.bottom),
-                  std::make_tuple(row.thumbnail.left, row.thumbnail.top, row.thumbnail.right, row.thumbnail.bottom))
-            << row.dpi;
-    }
 }
 
 }  // namespace

@@ -73,11 +73,7 @@ TEST_F(StartupTest, AboutShowsItsTextsAndEndsWithOkEscOrTheCloseBox) {
     EXPECT_TRUE(endedByOk);
 
     bool endedByEsc = false;  // Esc closes it as OK does
-    RespondNext([&](HWND dialog) {
-        endedByEsc = EndsDialog(dialog, WM_COMMAND, IDCANCEL);
-        if (!endedByEsc)
-            PressButton(dialog, IDOK);
-    });
+    RespondNext([&](HWND dialog) { endedByEsc = EndsDialog(dialog, WM_COMMAND, IDCANCEL); });
     Command(IDM_HELP_ABOUT);
     EXPECT_TRUE(endedByEsc);
 

@@ -1,12 +1,10 @@
-// What the program sizes in pixels follows the screen's DPI while the canvas stays 1:1, and the
-// windows meet by the frames the user sees. The test command runs these at 88, 96, 120 and 144 DPI.
+// What the program sizes in pixels follows the screen's DPI while the canvas stays 1:1. The test
+// command runs this at 88, 96, 120 and 144 DPI.
 #include "canvas_helpers.h"
 
 #include <algorithm>
 
 #include "core/view_layout.h"
-#include "platform/screen.h"
-#include "platform/system_calls.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
 #include "windows/palette_page.h"
@@ -18,18 +16,6 @@ class ScreenTest : public ProgramTest {
   protected:
     ScreenTest() : ProgramTest(RouterPictures({0xFF0000})) {}
 };
-
-RECT OuterRect(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-RECT WorkArea() {
-    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
-}
 
 // Designed at 96 DPI; rounded to the nearest pixel elsewhere.
 struct Scaled {
@@ -81,33 +67,6 @@ TEST_F(ScreenTest, PixelSizesFollowTheDpiWhileTheCanvasStaysOneToOne) {
     Click(137, 91);
     const CanvasPoint centre = SymbolCentre(*DiagramSymbols().back());
     EXPECT_EQ(std::make_pair(centre.x, centre.y), std::make_pair(137, 91));
-}
-
-// Windows 10/11 give a sizing frame invisible borders that the window's rectangle includes.
-BOOL WINAPI FrameWithInvisibleBorders(HWND window, RECT* rect) {
-    GetWindowRect(window, rect);
-    if (GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME) {
-        rect->left += 7;
-        rect->right -= 7;
-        rect->bottom -= 7;
-    }
-    return TRUE;
-}
-
-TEST_F(ScreenTest, WindowsMeetByTheFramesTheUserSees) {
-    systemCalls.visibleFrame = FrameWithInvisibleBorders;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    ArrangeStartWindows(appState.topology, {screenWidth, int(WorkArea().bottom)});
-    const RECT topology = VisibleFrame(appState.topology), symbol = VisibleFrame(appState.tools.symbolWindow),
-               view = VisibleFrame(appState.tools.viewWindow), list = VisibleFrame(appState.tools.listWindow);
-    EXPECT_EQ(OuterRect(appState.topology).left, topology.left - 7) << "the invisible border lies beyond";
-    EXPECT_EQ(std::make_pair(symbol.left, symbol.top), std::make_pair(0L, 0L));
-    EXPECT_EQ(std::make_pair(view.right, view.top), std::make_pair(LONG(screenWidth), 0L));
-    EXPECT_EQ(std::make_pair(topology.left, topology.right), std::make_pair(symbol.right, view.left));
-    EXPECT_EQ(std::make_pair(topology.top, topology.bottom),
-              std::make_pair(0L, std::min<LONG>(BandHeight(appState.dpi), WorkArea().bottom)));
-    EXPECT_EQ(std::make_pair(list.left, list.right), std::make_pair(view.left, view.right)) << "as wide";
-    EXPECT_EQ(list.top, view.bottom);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/view_layout.h"
+#include "platform/screen.h"
 #include "platform/system_calls.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
@@ -17,12 +18,6 @@
 namespace {
 
 using ToolWindowTest = ProgramTest;
-
-RECT OuterRect(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
 
 struct ToolWindow {
     UINT command;
@@ -164,25 +159,40 @@ TEST_F(ToolWindowTest, EveryLabelShowsItsWholeTextAndNoControlMeetsAnother) {
     }
 }
 
-TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const RECT symbol = OuterRect(appState.tools.symbolWindow), view = OuterRect(appState.tools.viewWindow),
-               list = OuterRect(appState.tools.listWindow);
-    const RECT topology = OuterRect(appState.topology);
-    const int viewWidth = view.right - view.left, viewHeight = view.bottom - view.top;
+// Windows 10/11 give a sizing frame invisible borders that the window's rectangle includes.
+BOOL WINAPI FrameWithInvisibleBorders(HWND window, RECT* rect) {
+    GetWindowRect(window, rect);
+    if (GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME) {
+        rect->left += 7;
+        rect->right -= 7;
+        rect->bottom -= 7;
+    }
+    return TRUE;
+}
 
-    EXPECT_EQ(std::make_pair(symbol.left, symbol.top), std::make_pair(0L, 0L));
-    EXPECT_EQ(std::make_pair(view.left, view.top), std::make_pair(LONG(screenWidth - viewWidth), 0L));
-    // Directly under the view window, left edges aligned, and hidden.
-    EXPECT_EQ(std::make_pair(list.left, list.top), std::make_pair(view.left, LONG(viewHeight)));
-    // The topology window fills the band between the two, 700 pixels high at 96 DPI.
-    EXPECT_EQ(topology.left, symbol.right);
-    EXPECT_EQ(topology.top, 0);
-    EXPECT_EQ(topology.right, view.left);
-    RECT work = {0, 0, 0, GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_EQ(topology.bottom, std::min<LONG>(BandHeight(appState.dpi), work.bottom));
+// As placed at start, then again where the system reports invisible borders: the windows meet by
+// the frames the user sees.
+TEST_F(ToolWindowTest, WindowsStartInTheirPlaces) {
     ExpectShown(true, true, false);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    for (const bool borders : {false, true}) {
+        if (borders) {
+            systemCalls.visibleFrame = FrameWithInvisibleBorders;
+            ArrangeStartWindows(appState.topology, {screenWidth, int(WorkArea().bottom)});
+            EXPECT_EQ(OuterRect(appState.topology).left, VisibleFrame(appState.topology).left - 7);
+        }
+        const RECT symbol = VisibleFrame(appState.tools.symbolWindow), view = VisibleFrame(appState.tools.viewWindow),
+                   list = VisibleFrame(appState.tools.listWindow), topology = VisibleFrame(appState.topology);
+        EXPECT_EQ(std::make_pair(symbol.left, symbol.top), std::make_pair(0L, 0L));
+        EXPECT_EQ(std::make_pair(view.right, view.top), std::make_pair(LONG(screenWidth), 0L));
+        // Directly under the view window, as wide.
+        EXPECT_EQ(std::make_pair(list.left, list.right), std::make_pair(view.left, view.right));
+        EXPECT_EQ(list.top, view.bottom);
+        // The topology window fills the band between the two, 700 pixels high at 96 DPI.
+        EXPECT_EQ(std::make_pair(topology.left, topology.right), std::make_pair(symbol.right, view.left));
+        EXPECT_EQ(std::make_pair(topology.top, topology.bottom),
+                  std::make_pair(0L, std::min<LONG>(BandHeight(appState.dpi), WorkArea().bottom)));
+    }
 
     // Owned by the topology window, so they go with it.
     for (const ToolWindow& tool : ToolWindows())

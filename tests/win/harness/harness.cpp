@@ -500,3 +500,15 @@ Pixels ReadWindowPixels(HWND window) {
     ReleaseDC(window, windowDC);
     return pixels;
 }
+
+RECT OuterRect(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT WorkArea() {
+    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}

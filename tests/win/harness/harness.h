@@ -148,6 +148,9 @@ Pixels ReadBitmapPixels(HBITMAP bitmap);
 // Describes a 32-bit device-independent bitmap, top row first.
 BITMAPINFO TopDownInfo(int width, int height);
 Pixels ReadWindowPixels(HWND window);  // client area, as drawn
+// A window's rectangle on the screen, and the part of the screen the taskbar leaves free.
+RECT OuterRect(HWND window);
+RECT WorkArea();
 
 constexpr unsigned RGB_WHITE = 0xFFFFFF;
 constexpr unsigned RGB_BLACK = 0x000000;
