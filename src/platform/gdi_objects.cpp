@@ -39,8 +39,7 @@ HDC NewMemoryDC(HDC compatibleWith) {
     return Made(GDI_MEMORY_DC, [&] { return systemCalls.createCompatibleDC(compatibleWith); });
 }
 
-HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
-    *pixels = nullptr;
+BITMAPINFO TopDownPixelInfo(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -48,6 +47,12 @@ HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels) {
+    *pixels = nullptr;
+    const BITMAPINFO info = TopDownPixelInfo(width, height);
     void* bits = nullptr;
     HBITMAP bitmap =
         Made(GDI_BITMAP, [&] { return systemCalls.createDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0); });

@@ -18,6 +18,8 @@ long LiveGdiObjects(GdiKind kind);
 HPEN NewPen(int style, int width, COLORREF colour);
 HFONT NewFont(const LOGFONTA& font);
 HDC NewMemoryDC(HDC compatibleWith);
+// How a 32-bit top-down bitmap of that size is described to GDI.
+BITMAPINFO TopDownPixelInfo(int width, int height);
 // A 32-bit top-down bitmap whose pixels (rows one after another, 0x00RRGGBB) the program reads and
 // writes itself.
 HBITMAP NewPixelBitmap(HDC dc, int width, int height, uint32_t** pixels);

@@ -44,7 +44,7 @@ void ApplyCanvasSizeTexts(const char* width, const char* height, bool refused = 
 class Target {
   public:
     Target(int width, int height) {
-        BITMAPINFO info = TopDownInfo(width, height);
+        BITMAPINFO info = TopDownPixelInfo(width, height);
         dc_ = CreateCompatibleDC(nullptr);
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
         old_ = SelectObject(dc_, bitmap_);

@@ -457,17 +457,6 @@ void ArmTool(int tool, int cableType) {
     NotifyChange(CHANGED_TOOL);
 }
 
-BITMAPINFO TopDownInfo(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 Pixels ReadBitmapPixels(HBITMAP bitmap) {
     Pixels pixels;
     BITMAP description = {};
@@ -475,7 +464,7 @@ Pixels ReadBitmapPixels(HBITMAP bitmap) {
         return pixels;
     pixels.width = description.bmWidth;
     pixels.height = description.bmHeight;
-    BITMAPINFO info = TopDownInfo(pixels.width, pixels.height);
+    BITMAPINFO info = TopDownPixelInfo(pixels.width, pixels.height);
     pixels.rgb.resize(size_t(pixels.width) * pixels.height);
     HDC screen = GetDC(nullptr);
     GetDIBits(screen, bitmap, 0, pixels.height, pixels.rgb.data(), &info, DIB_RGB_COLORS);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gdi_objects.h"
 #include "platform/system_calls.h"
 
 #include <functional>
@@ -145,8 +146,6 @@ struct Pixels {
     unsigned at(int x, int y) const { return rgb[size_t(y) * width + x]; }
 };
 Pixels ReadBitmapPixels(HBITMAP bitmap);
-// Describes a 32-bit device-independent bitmap, top row first.
-BITMAPINFO TopDownInfo(int width, int height);
 Pixels ReadWindowPixels(HWND window);  // client area, as drawn
 // A window's rectangle on the screen, and the part of the screen the taskbar leaves free.
 RECT OuterRect(HWND window);

@@ -127,7 +127,7 @@ std::string CompressedHugeBmp(int width, int height) {
 }
 
 Pixels DrawImage(HIMAGELIST list, int index, unsigned background) {
-    BITMAPINFO info = TopDownInfo(50, 50);
+    BITMAPINFO info = TopDownPixelInfo(50, 50);
     void* bits = nullptr;
     HDC memory = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
