@@ -12,7 +12,7 @@
 #include "windows/symbol_window.h"
 #include "platform/alerts.h"
 #include "platform/screen.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 
 AppState appState;
 

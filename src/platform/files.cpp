@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "core/path_text.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 
 DWORD ReadAll(HANDLE file, std::string* bytes) {
     bytes->clear();

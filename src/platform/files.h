@@ -31,7 +31,7 @@ bool IsReadOnly(const char* path);
 DWORD RemoveFile(const char* path);
 
 // Copies source to target, which must not exist yet (else ERROR_FILE_EXISTS). Writes go through
-// the write seam of system_calls.h; on any failure the partial target is removed. The copy has normal attributes.
+// the write seam of test_hooks.h; on any failure the partial target is removed. The copy has normal attributes.
 DWORD CopyNewFile(const char* source, const char* target);
 
 // Where replacing a file failed.

@@ -1,6 +1,6 @@
 #include "platform/gdi_objects.h"
 
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 
 #include <cstring>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "platform/screen.h"
 
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 
 int32_t ScreenDpi() {
     HDC screen = GetDC(nullptr);

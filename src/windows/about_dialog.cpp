@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/alerts.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "resources/resource.h"
 #include "windows/dialog_support.h"
 

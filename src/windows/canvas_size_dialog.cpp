@@ -5,7 +5,7 @@
 #include "core/canvas_size_input.h"
 #include "windows/change_notice.h"
 #include "platform/alerts.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "windows/dialog_support.h"
 #include "resources/resource.h"
 

@@ -32,6 +32,11 @@ void ShowCanvasDamage() {
         ComposePendingDamage();
 }
 
+void EndLabelEdit(bool keep) {
+    if (CloseLabelField(keep))
+        ShowCanvasDamage();
+}
+
 static void SetScrollBar(int bar, const ScrollAxis& axis, int32_t position) {
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
@@ -74,8 +79,7 @@ void UpdateScrollRanges() {
 // The 1:1 picture does not change with the zoom, so only what is pending is composed (a new canvas
 // is all pending).
 void ShowNewView() {
-    if (CloseLabelField(true))
-        ShowCanvasDamage();
+    EndLabelEdit(true);
     UpdateScrollRanges();
     InvalidateRect(appState.topology, nullptr, TRUE);
 }
@@ -88,8 +92,7 @@ static_assert(uint32_t(ScrollRequest::LINE_BACK) == SB_LINEUP && uint32_t(Scroll
 template <class Choose>
 static void Scroll(int bar, Choose choose) {
     HWND window = appState.topology;
-    if (CloseLabelField(true))
-        ShowCanvasDamage();
+    EndLabelEdit(true);
     // What is pending is painted where it is before the picture moves.
     UpdateWindow(window);
     SCROLLINFO info = {};

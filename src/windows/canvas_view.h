@@ -14,6 +14,9 @@ void ComposePendingDamage();
 // scrolled out of sight is composed at once: no paint would come for it, and the thumbnail shows it.
 void ShowCanvasDamage();
 
+// Closes the label field, if open, keeping its text or dropping it, and shows the label it leaves.
+void EndLabelEdit(bool keep);
+
 // The scroll bars follow the zoomed canvas and the client area, positions pulled back into range.
 void UpdateScrollRanges();
 // A new zoom or canvas size: new scroll ranges, and the whole window shown again.

@@ -14,7 +14,7 @@ static bool IsStaticText(HWND control) {
            (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE || type == SS_LEFTNOWORDWRAP);
 }
 
-static RECT RectInParent(HWND control) {
+RECT ControlRect(HWND control) {
     RECT rect = {};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
@@ -47,7 +47,7 @@ static SIZE TextSize(HWND control) {
 static bool MeetsSibling(HWND control, const RECT& rect) {
     for (HWND other = GetWindow(GetParent(control), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
         RECT common;
-        const RECT theirs = RectInParent(other);
+        const RECT theirs = ControlRect(other);
         if (other != control && IsWindowVisible(other) && IntersectRect(&common, &rect, &theirs))
             return true;
     }
@@ -62,7 +62,7 @@ void FitStaticTexts(HWND dialog) {
         if (!IsStaticText(control))
             continue;
         const SIZE text = TextSize(control);
-        RECT rect = RectInParent(control);
+        RECT rect = ControlRect(control);
         const int wider = std::max(0L, text.cx - (rect.right - rect.left));
         const int higher = std::max(0L, text.cy - (rect.bottom - rect.top));
         if (!wider && !higher)
@@ -85,12 +85,16 @@ void FitStaticTexts(HWND dialog) {
         MoveWindow(control, grown.left, grown.top, grown.right - grown.left, grown.bottom - grown.top, FALSE);
         UnionRect(&reach, &reach, &grown);
     }
-    if (reach.right == client.right && reach.bottom == client.bottom)
+    GrowWindow(dialog, reach.right - client.right, reach.bottom - client.bottom);
+}
+
+void GrowWindow(HWND window, int wider, int higher) {
+    if (wider <= 0 && higher <= 0)
         return;
     RECT outer = {};
-    GetWindowRect(dialog, &outer);
-    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left + reach.right - client.right,
-                 outer.bottom - outer.top + reach.bottom - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(window, &outer);
+    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + wider, outer.bottom - outer.top + higher,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ForwardColourChange(HWND window, WPARAM wParam, LPARAM lParam) {

@@ -8,6 +8,11 @@
 // the window grows where a text would pass its edge. Never narrower than the template.
 void FitStaticTexts(HWND dialog);
 
+// A control's rectangle in its parent's client area.
+RECT ControlRect(HWND control);
+// The window made larger by so many pixels across and down, where it is.
+void GrowWindow(HWND window, int wider, int higher);
+
 // A change of the system colours (WM_SYSCOLORCHANGE), which only top-level windows receive, passed
 // on to the window's controls; a child window holding controls of its own passes it on again.
 void ForwardColourChange(HWND window, WPARAM wParam, LPARAM lParam);

@@ -9,7 +9,7 @@
 #include "windows/tool_window_menu.h"
 #include "export/bmp_export.h"
 #include "platform/alerts.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "windows/canvas_size_dialog.h"
 #include "resources/resource.h"
 #include "windows/about_dialog.h"

@@ -75,9 +75,7 @@ static const ToolPicture TOOL_PICTURES[] = {
 static_assert(std::size(TOOL_PICTURES) == TOOL_PICTURE_COUNT, "one scaled picture for each");
 
 static RECT FrameAround(HWND dialog, const ToolPicture& picture) {
-    RECT rect = {};
-    GetWindowRect(GetDlgItem(dialog, picture.id), &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    RECT rect = ControlRect(GetDlgItem(dialog, picture.id));
     InflateRect(&rect, ArmedFrameWidth(), ArmedFrameWidth());
     return rect;
 }
@@ -110,9 +108,7 @@ static void ScaleToolPictures(HWND dialog) {
 // or whose frames would reach into the row above, moves down (with every row after it), and the
 // window grows by as much. With the fonts the template was drawn for nothing moves.
 static void SeparateToolRows(HWND dialog) {
-    RECT buttons = {};
-    GetWindowRect(GetDlgItem(dialog, IDC_ADD_SYMBOL), &buttons);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&buttons), 2);
+    const RECT buttons = ControlRect(GetDlgItem(dialog, IDC_ADD_SYMBOL));
     struct Placed {
         HWND control;
         RECT rect;   // where it is
@@ -120,9 +116,7 @@ static void SeparateToolRows(HWND dialog) {
     };
     std::vector<Placed> below;
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
-        RECT rect = {};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        const RECT rect = ControlRect(control);
         if (rect.top < buttons.bottom)
             continue;
         RECT reach = rect;
@@ -157,12 +151,7 @@ static void SeparateToolRows(HWND dialog) {
         shift = needed;
         row = end;
     }
-    if (shift <= 0)
-        return;
-    RECT outer = {};
-    GetWindowRect(dialog, &outer);
-    SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + shift,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GrowWindow(dialog, 0, shift);
 }
 
 static void OnInitDialog(HWND dialog) {

@@ -5,7 +5,7 @@
 #include "core/edit_session.h"
 #include "core/view_math.h"
 #include "platform/alerts.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "render/canvas.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
@@ -65,13 +65,8 @@ static CanvasPoint CanvasPointAt(LPARAM lParam) {
 }
 
 // A label being edited is kept before the canvas does anything else.
-static void KeepLabel() {
-    if (CloseLabelField(true))
-        ShowCanvasDamage();
-}
-
 static void OnLeftButtonDown(HWND window, LPARAM lParam) {
-    KeepLabel();
+    EndLabelEdit(true);
     // A picture that could not be made when the tool was armed is tried again: the system may
     // have what it lacked by now.
     const ArmedTool& tool = appState.session.tool;
@@ -174,7 +169,7 @@ static void OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
             OnLabelFieldChanged(appState.labelField.field);
         return;
     }
-    KeepLabel();
+    EndLabelEdit(true);
     const UINT command = LOWORD(wParam);
     if (command == IDM_EDIT_UNDO || command == IDM_EDIT_REDO) {
         if (command == IDM_EDIT_UNDO ? Undo(appState.session) : Redo(appState.session))
@@ -190,7 +185,7 @@ static void OnChanged(WPARAM changes, const LibraryChange* library) {
     if ((changes & CHANGED_LIBRARY) && library && library->removedIndex >= 0)
         FollowDeletedLibraryImage(appState.session, library->category, library->removedIndex);
     if (changes & (CHANGED_TOOL | CHANGED_LIBRARY)) {
-        CloseLabelField(true);
+        EndLabelEdit(true);
         ChoosePlacementCursor();
         ShowCanvasDamage();
     }
@@ -254,8 +249,7 @@ LRESULT CALLBACK TopologyWindowProc(HWND window, UINT message, WPARAM wParam, LP
             ForwardColourChange(window, wParam, lParam);
             return 0;
         case MSG_LABEL_DONE:
-            if (CloseLabelField(wParam != 0))
-                ShowCanvasDamage();
+            EndLabelEdit(wParam != 0);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "resources/resource.h"
 #include "windows/app_state.h"
 #include "windows/palette_page.h"

@@ -43,9 +43,8 @@ class EditingTest : public ProgramTest {
     EditingTest() : ProgramTest(RouterPictures({RED, GREEN})) {}
     // Places symbols with the red picture, centred on the points.
     std::vector<SymbolItem*> Place(std::initializer_list<POINT> points) {
-        PickSymbol(CATEGORY_ROUTER, 0);
         for (const POINT& p : points)
-            Click(p.x, p.y);
+            PlaceRouterAt(p.x, p.y);
         return DiagramSymbols();
     }
 };

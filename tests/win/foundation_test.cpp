@@ -7,7 +7,7 @@
 
 #include "windows/app_state.h"
 #include "platform/gdi_objects.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "render/symbol_image.h"
 #include "resources/resource.h"
 

@@ -16,11 +16,6 @@ constexpr unsigned RED = 0xFF0000, GREEN = 0x00FF00, WIRE = 0x0000FF;
 class GesturesTest : public ProgramTest {
   protected:
     GesturesTest() : ProgramTest(RouterPictures({RED, GREEN})) {}
-    SymbolItem* PlaceAt(int x, int y, int picture = 0) {
-        PickSymbol(CATEGORY_ROUTER, picture);
-        Click(x, y);
-        return DiagramSymbols().back();
-    }
     static HWND Field() { return appState.labelField.field; }
     static void Type(const char* text) { SendMessageA(Field(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text)); }
 };
@@ -35,7 +30,7 @@ int LabelInk(const Pixels& pixels, int x, int y) {
 }
 
 TEST_F(GesturesTest, LabelFieldOpensByF2OrDoubleClickAndKeepsOrDropsItsText) {
-    SymbolItem* symbol = PlaceAt(100, 100);
+    SymbolItem* symbol = PlaceRouterAt(100, 100);
     ArmTool(TOOL_SELECT);
     Click(100, 100);
     PressKey(appState.topology, VK_F2);
@@ -110,12 +105,12 @@ TEST_F(GesturesTest, LabelFieldOpensByF2OrDoubleClickAndKeepsOrDropsItsText) {
 // A label lies below its picture, black and without a box (a cable under it shows between the
 // letters), under the pictures of later symbols; a click on it misses the symbol.
 TEST_F(GesturesTest, LabelIsDrawnBelowItsPictureInTheDrawingOrder) {
-    PlaceAt(40, 131);
-    PlaceAt(300, 131);
+    PlaceRouterAt(40, 131);
+    PlaceRouterAt(300, 131);
     ArmTool(TOOL_CABLE, CABLE_OPTICAL);  // red along row 131, through the label's rows
     Click(40, 131);
     Click(300, 131);
-    PlaceAt(100, 100);
+    PlaceRouterAt(100, 100);
     ArmTool(TOOL_SELECT);
     DoubleClick(100, 100);
     Type("0123456789012345");
@@ -127,7 +122,7 @@ TEST_F(GesturesTest, LabelIsDrawnBelowItsPictureInTheDrawingOrder) {
     for (int x = 75; x < 150; ++x)
         cable += pixels.at(x, 131) == RED;
     EXPECT_GT(cable, 10) << "no background box";
-    PlaceAt(100, 150, 1);  // over the label's left part
+    PlaceRouterAt(100, 150, 1);  // over the label's left part
     pixels = CanvasPixels();
     EXPECT_EQ(pixels.at(80, 130), GREEN);
     EXPECT_LT(LabelInk(pixels, 75, 75), ink);
@@ -141,7 +136,7 @@ TEST_F(GesturesTest, DoubleClickIsASecondPressForEveryOtherUse) {
     PickSymbol(CATEGORY_ROUTER, 0);
     DoubleClick(100, 100);
     EXPECT_EQ(DiagramSymbols().size(), 2u);
-    PlaceAt(300, 100);
+    PlaceRouterAt(300, 100);
     ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(100, 100);
     SendMessageA(appState.topology, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(300, 100));
@@ -205,8 +200,8 @@ TEST_F(GesturesTest, ThumbnailClickAndDragCentreTheCanvasPointUnderIt) {
 // The delete tool removes the cable drawn last near the click when no symbol is hit; undo brings
 // it back.
 TEST_F(GesturesTest, DeleteToolRemovesACableNearTheClick) {
-    PlaceAt(100, 100);
-    PlaceAt(300, 100);
+    PlaceRouterAt(100, 100);
+    PlaceRouterAt(300, 100);
     ArmTool(TOOL_CABLE, CABLE_STRAIGHT);
     Click(100, 100);
     Click(300, 100);

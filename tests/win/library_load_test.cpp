@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "platform/alerts.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "windows/app_state.h"
 #include "core/edit_session.h"
 #include "library/symbol_library.h"

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "library/library_pictures.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "windows/app_state.h"
 #include "core/edit_session.h"
 #include "library/symbol_library.h"

@@ -63,9 +63,7 @@ TEST_F(ScreenTest, PixelSizesFollowTheDpiWhileTheCanvasStaysOneToOne) {
     EXPECT_NE(tools.at(picture.left - row->frame - 1, middle), highlight);
 
     // A click at a client point (zoom 1, no scroll) places a symbol centred on that canvas point.
-    PickSymbol(CATEGORY_ROUTER, 0);
-    Click(137, 91);
-    const CanvasPoint centre = SymbolCentre(*DiagramSymbols().back());
+    const CanvasPoint centre = SymbolCentre(*PlaceRouterAt(137, 91));
     EXPECT_EQ(std::make_pair(centre.x, centre.y), std::make_pair(137, 91));
 }
 

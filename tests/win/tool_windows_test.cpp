@@ -9,7 +9,7 @@
 
 #include "core/view_layout.h"
 #include "platform/screen.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 #include "windows/app_state.h"
 #include "windows/tool_windows.h"
 #include "resources/resource.h"

@@ -34,6 +34,12 @@ CableItem* AddTestCable(CableType type, const SymbolItem* first, const SymbolIte
     return cable;
 }
 
+SymbolItem* PlaceRouterAt(int x, int y, int picture) {
+    PickSymbol(CATEGORY_ROUTER, picture);
+    Click(x, y);
+    return DiagramSymbols().empty() ? nullptr : DiagramSymbols().back();
+}
+
 std::vector<SymbolItem*> DiagramSymbols() {
     std::vector<SymbolItem*> symbols;
     ForEachSymbol(appState.session.diagram, [&](SymbolItem& symbol) { symbols.push_back(&symbol); });

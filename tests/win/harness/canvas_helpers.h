@@ -16,6 +16,9 @@ SymbolItem* AddTestSymbol(int index, int x, int y);
 CableItem* AddTestCable(CableType type, const SymbolItem* first, const SymbolItem* second);
 CableItem* AddTestCableAt(CableType type, int x1, int y1, int x2, int y2);
 
+// Picks router palette item `picture` and clicks the canvas there: a symbol centred on the point.
+SymbolItem* PlaceRouterAt(int x, int y, int picture = 0);
+
 // The diagram's symbols and cables in list order, and the framed symbol (null for none).
 std::vector<SymbolItem*> DiagramSymbols();
 std::vector<CableItem*> DiagramCables();

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi_objects.h"
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 
 #include <functional>
 #include <optional>
@@ -59,7 +59,7 @@ void WriteLibrary(const std::string& folder, const std::vector<std::pair<std::st
 std::vector<std::string> FileNames(const std::string& folder);
 // Makes folders of 40-byte names under base until the path is exactly `length` bytes long.
 std::string MakeDeepFolder(const std::string& base, size_t length);
-// Tests replace fields of the system calls record (platform/system_calls.h); the real calls are put
+// Tests replace fields of the system calls record (platform/test_hooks.h); the real calls are put
 // back at the end of every test, or earlier by this.
 void RestoreSystemCalls();
 // Windows' limits on GDI, through the system calls: after `budget` more objects every creation

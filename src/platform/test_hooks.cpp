@@ -1,4 +1,4 @@
-#include "platform/system_calls.h"
+#include "platform/test_hooks.h"
 
 #include <shellapi.h>
 
