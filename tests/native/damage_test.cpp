@@ -107,11 +107,7 @@ TEST(DamageTest, RectsAreCutToTheCanvasAndOverflowMergesIntoOneBoxAroundThemAll)
 class DamageEditTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetDamage(damage, 2000, 1500); }
-    SymbolItem* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = PlaceSymbol(session, StandInSymbol(false), {x, y});
-        EXPECT_TRUE(symbol);
-        return symbol;
-    }
+    SymbolItem* Symbol(int32_t x, int32_t y) { return PlaceStandIn(session, x, y); }
     CableItem* Cable(CableType type, const SymbolItem* a, const SymbolItem* b) {
         ArmTool(session, TOOL_CABLE, int16_t(type));
         Press(session, SymbolCentre(*a));

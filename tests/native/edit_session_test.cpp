@@ -10,12 +10,7 @@ namespace {
 
 class EditSessionTest : public ::testing::Test {
   protected:
-    // A 50 x 50 symbol centred on the point, as the symbol tool places it.
-    SymbolItem* Symbol(int32_t x, int32_t y) {
-        SymbolItem* symbol = PlaceSymbol(session, StandInSymbol(false), {x, y});
-        EXPECT_TRUE(symbol);
-        return symbol;
-    }
+    SymbolItem* Symbol(int32_t x, int32_t y) { return PlaceStandIn(session, x, y); }
     std::vector<CableItem> Cables() {
         std::vector<CableItem> cables;
         ForEachCable(diagram, [&](const CableItem& cable) { cables.push_back(cable); });

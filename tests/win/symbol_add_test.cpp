@@ -12,6 +12,17 @@ namespace {
 
 constexpr unsigned RED = 0xFF0000, GREEN = 0x00C000, BLUE = 0x0000FF, ORANGE = 0xFF8000, TEAL = 0x008080;
 
+// "参照" in the add dialog, and the path the dialog shows.
+void Browse(HWND dialog) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
+}
+
+std::string ShownPath(HWND dialog) {
+    char text[MAX_PATH] = "";
+    GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
+    return text;
+}
+
 TEST_F(LibraryTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
     // No Symbol folder yet.
     Start("0,\\Symbol\\r1.bmp\r\n");
@@ -29,10 +40,9 @@ TEST_F(LibraryTest, AddCopiesTheFileAppendsItsLineAndRebuildsEveryPalette) {
         EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_ADD_CATEGORY, CB_GETCOUNT, 0, 0), 5);
         // The real open dialog: type the path and confirm.
         RespondWithFileName(source);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
-        char shown[MAX_PATH] = "";
-        GetDlgItemTextA(dialog, IDC_ADD_PATH, shown, sizeof shown);
-        EXPECT_EQ(lstrcmpiA(shown, source.c_str()), 0) << shown;
+        Browse(dialog);
+        const std::string shown = ShownPath(dialog);
+        EXPECT_EQ(lstrcmpiA(shown.c_str(), source.c_str()), 0) << shown;
         ChooseCategory(dialog, CATEGORY_HUB);
         PressAddOk(dialog);
         closedByItself = !IsWindowVisible(dialog);
@@ -72,9 +82,7 @@ TEST_F(LibraryTest, NewSymbolIsLastOfItsCategoryAndOkReusesThePreviousChoice) {
     // The dialog opens again showing the earlier choice, which OK adds.
     std::string shown = "?";
     RunAddDialog([&](HWND dialog) {
-        char text[MAX_PATH] = "";
-        GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
-        shown = text;
+        shown = ShownPath(dialog);
         ChooseCategory(dialog, CATEGORY_OTHER);
         PressAddOk(dialog);
     });
@@ -197,10 +205,8 @@ TEST_F(LibraryTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     std::string shown = "?";
     RunAddDialog([&](HWND dialog) {
         RespondNext([](HWND open) { PressButton(open, IDCANCEL); });
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
-        char text[MAX_PATH] = "";
-        GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
-        shown = text;
+        Browse(dialog);
+        shown = ShownPath(dialog);
     });
     EXPECT_EQ(shown, before);
     EXPECT_EQ(std::string(appState.addDialog.chosenPath), before);
@@ -212,10 +218,8 @@ TEST_F(LibraryTest, CancelledOpenDialogKeepsTheEarlierChoice) {
     const std::string longSource = Source(longName, FramedBmp(RED));
     RunAddDialog([&](HWND dialog) {
         RespondWithFileName(longSource);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_ADD_BROWSE, BN_CLICKED), 0);
-        char text[MAX_PATH] = "";
-        GetDlgItemTextA(dialog, IDC_ADD_PATH, text, sizeof text);
-        shown = text;
+        Browse(dialog);
+        shown = ShownPath(dialog);
     });
     ASSERT_EQ(BoxTexts().size(), 1u);
     EXPECT_EQ(SeenDialogs().back().caption, "エラー");
